@@ -1,0 +1,131 @@
+#include "app/CheckList.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+
+namespace pick3 {
+
+QColor listColour(ListColour colour) {
+    return colour == ListColour::LightBlue ? QColor(0xC0, 0xC0, 0xFF) : QColor(0xFF, 0xC0, 0x80);
+}
+
+CheckList::CheckList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    // Space on the current item flips its tick through the item delegate, like a click on the box.
+    connect(this, &QListWidget::itemChanged, this, &CheckList::onItemChanged);
+}
+
+CheckList::CheckList(const ListEntry& entry, QWidget* parent) : CheckList(parent) {
+    setObjectName(QString::fromUtf8(entry.controlName));
+    if (!entry.tooltip.empty()) {
+        setToolTip(QString::fromUtf8(entry.tooltip));
+        setAccessibleDescription(toolTip());
+    }
+    setAccessibleName(entry.heading.empty() ? objectName() : QString::fromUtf8(entry.heading));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Base, listColour(entry.colour));
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
+void CheckList::setItems(const QStringList& texts) {
+    clear();
+    for (const QString& text : texts) {
+        addItemText(text);
+    }
+}
+
+namespace {
+QListWidgetItem* makeItem(const QString& text) {
+    auto* item = new QListWidgetItem(text); // owned by the list once inserted
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    return item;
+}
+} // namespace
+
+void CheckList::addItemText(const QString& text) {
+    const QSignalBlocker block(this);
+    addItem(makeItem(text));
+}
+
+void CheckList::insertSorted(const QString& text) {
+    int at = 0;
+    while (at < count() && item(at)->text() <= text) {
+        ++at;
+    }
+    const QSignalBlocker block(this);
+    insertItem(at, makeItem(text));
+}
+
+bool CheckList::isTicked(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it != nullptr && it->checkState() == Qt::Checked;
+}
+
+void CheckList::setTicked(int row, bool ticked) {
+    QListWidgetItem* it = item(row);
+    if (it == nullptr) {
+        return;
+    }
+    {
+        const QSignalBlocker block(this);
+        it->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+    }
+    viewport()->update(visualItemRect(it));
+    Q_EMIT itemTickChanged(row, ticked);
+}
+
+void CheckList::setAllTicked(bool ticked) {
+    for (int r = 0; r < count(); ++r) {
+        setTicked(r, ticked);
+    }
+}
+
+Ticks CheckList::ticks() const {
+    Ticks result(static_cast<std::size_t>(count()));
+    for (int r = 0; r < count(); ++r) {
+        result[static_cast<std::size_t>(r)] = isTicked(r);
+    }
+    return result;
+}
+
+int CheckList::tickedCount() const {
+    int n = 0;
+    for (int r = 0; r < count(); ++r) {
+        n += isTicked(r) ? 1 : 0;
+    }
+    return n;
+}
+
+QString CheckList::itemText(int row) const {
+    const QListWidgetItem* it = item(row);
+    return it != nullptr ? it->text() : QString();
+}
+
+void CheckList::onItemChanged(QListWidgetItem* item) {
+    // The user flipped a tick box.
+    Q_EMIT itemTickChanged(row(item), item->checkState() == Qt::Checked);
+}
+
+void CheckList::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        Q_EMIT contextMenuWanted(event->globalPosition().toPoint());
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void CheckList::contextMenuEvent(QContextMenuEvent* event) {
+    // Right-clicks are handled on press; this is the keyboard's menu key and Shift+F10.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const QRect rect = currentItem() ? visualItemRect(currentItem()) : QRect();
+        Q_EMIT contextMenuWanted(viewport()->mapToGlobal(rect.isValid() ? rect.center()
+                                                                        : QPoint(4, 4)));
+    }
+    event->accept();
+}
+
+} // namespace pick3

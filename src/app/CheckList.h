@@ -1,0 +1,55 @@
+#pragma once
+// A list box with a tick box in front of every item: the one list widget of
+// every filter, digit, pattern and pair list of the program.
+
+#include "engine/Catalogue.h"
+#include "engine/Selection.h"
+
+#include <QListWidget>
+#include <QStringList>
+
+namespace pick3 {
+
+class CheckList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit CheckList(QWidget* parent = nullptr);
+    // Named, tooltipped and coloured as the catalogue says; the items are not
+    // added (the window fills its lists).
+    CheckList(const ListEntry& entry, QWidget* parent);
+
+    void setItems(const QStringList& texts); // replaces every item, nothing ticked
+    void addItemText(const QString& text);   // appends one unticked item
+    // Inserts an unticked item before the first item whose text sorts after it.
+    void insertSorted(const QString& text);
+
+    bool isTicked(int row) const;
+    void setTicked(int row, bool ticked); // emits itemTickChanged, even when unchanged
+    void setAllTicked(bool ticked);       // row by row, first to last
+    Ticks ticks() const;
+    int tickedCount() const;
+    QString itemText(int row) const;
+
+Q_SIGNALS:
+    // After every change of a tick, by the user or by code.
+    void itemTickChanged(int row, bool ticked);
+    // A right-click (or the context-menu key) on the list; `globalPos` is where
+    // the menu goes.
+    void contextMenuWanted(const QPoint& globalPos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void onItemChanged(QListWidgetItem* item);
+    bool settingByCode_ = false;
+};
+
+// The background colours of the program: light blue for boxed lists and those
+// of both modes, light orange for straight lists, light yellow for the
+// must-include list and the results box.
+QColor listColour(ListColour colour);
+inline const QColor kLightYellow{0xFF, 0xFF, 0x80};
+
+} // namespace pick3

@@ -1,0 +1,42 @@
+#pragma once
+// One instance per window class: created on first use (its constructor is the
+// load handler), forgotten by its "&Close", and created afresh, in its initial
+// state, by the next use.
+
+#include <QPointer>
+#include <functional>
+
+namespace pick3 {
+
+template <typename Window> class WindowHolder {
+public:
+    using Factory = std::function<Window*()>;
+    explicit WindowHolder(Factory factory) : factory_(std::move(factory)) {}
+
+    // The live instance, created now if there is none.
+    Window& get() {
+        if (window_.isNull()) {
+            window_ = factory_();
+        }
+        return *window_;
+    }
+    bool exists() const { return !window_.isNull(); }
+    Window* ifExists() const { return window_.data(); }
+
+    // Discards the instance: the next get() creates a new one. The old one is
+    // deleted once control is back in the event loop, so a window may discard
+    // itself from its own handler.
+    void discard() {
+        if (!window_.isNull()) {
+            window_->hide();
+            window_->deleteLater();
+            window_.clear();
+        }
+    }
+
+private:
+    Factory factory_;
+    QPointer<Window> window_;
+};
+
+} // namespace pick3

@@ -1,0 +1,106 @@
+#pragma once
+// The catalogue of every list of the main window: control name, heading,
+// tooltip, items in order, the family it feeds and its refusal message. The
+// windows build their lists from this table; no list text lives anywhere else.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace pick3 {
+
+enum class ListId : int {
+    DigitsWheel,
+    DigitsWheelPos1_0,
+    DigitsWheelPos1_1,
+    DigitsWheelPos1_2,
+    SumDigits,
+    Root,
+    LDR,
+    Width,
+    WidthLowestMiddle,
+    WidthMiddleHighest,
+    WidthXX_,
+    WidthX_X,
+    Width_XX,
+    OddEven,
+    OddEvenStraight,
+    HighLow,
+    HighLowStraight,
+    InOut,
+    InOutStraight,
+    LMH,
+    LMHStraight,
+    OCS,
+    OCSStraight,
+    LMHDigits,
+    HCBox,
+    HCStraight,
+};
+inline constexpr std::size_t kListCount = 26;
+
+// The exclusion families: fifteen read by the filter readers, two hot/cold.
+enum class Family : int {
+    SumDigits,
+    Root,
+    DigitSort,
+    WidthLM,
+    WidthMH,
+    Width,
+    WidthXX_,
+    WidthX_X,
+    Width_XX,
+    LDR,
+    OCS,
+    LMH,
+    OddEven,
+    HighLow,
+    InOut,
+    HotColdStraight,
+    HotColdBox,
+};
+inline constexpr std::size_t kFamilyCount = 17;
+
+// In which digit mode a list is visible to the user.
+enum class ShownIn { Both, AnyPosition, Positional, Never };
+// In which digit mode a list is read by the filter readers.
+enum class ReadIn { Both, AnyPosition, Positional, NotAFilter };
+
+enum class ListColour { LightBlue, LightOrange };
+
+struct ListEntry {
+    ListId id;
+    std::string_view controlName;    // objectName, "lstDigitsWheelPos1(0)" for array members
+    std::string_view headingControl; // objectName of the label above it; shared by a list pair
+    std::string_view heading;        // caption of that label; empty when the list has none
+    std::string_view headingTooltip; // tooltip of that label; empty when none
+    std::string_view tooltip;        // tooltip of the list; empty when none
+    std::span<const std::string_view> items;
+    ShownIn shownIn;
+    ReadIn readIn;
+    std::optional<Family> family; // none for the digit lists
+    std::string_view refusal;     // message when every item is ticked; empty: never refused
+    bool numeric;                 // items are numbers, compared as numbers
+    bool upperCase;               // items are upper-cased when read (boxed in/out and hot/cold)
+    ListColour colour;
+};
+
+// Every list, in ListId order.
+std::span<const ListEntry> catalogue();
+// Throws std::invalid_argument for a value outside the enumeration.
+const ListEntry& listEntry(ListId id);
+// The list a family reads in a mode (the straight list in positional mode for
+// the mode-dependent families).
+ListId familyList(Family family, bool positional);
+
+// Texts shared by several controls.
+inline constexpr std::string_view kCommonTooltip =
+    "If the created number fits the item(s) selected, it will be filtered out";
+inline constexpr std::string_view kWidthHeading = "Width";
+inline constexpr std::string_view kWidthHeadingTooltip = "Width between lowest and highest digit";
+inline constexpr std::string_view kFilterHeading = "Filtersettings (select to exclude)";
+
+} // namespace pick3

@@ -1,0 +1,22 @@
+#pragma once
+// Two-digit pairs: the texts the pair dialogs list and the captions of the
+// main window's pair buttons.
+
+#include "engine/FilterTest.h"
+
+#include <string>
+#include <vector>
+
+namespace pick3 {
+
+// "00", "01", ... "99": the 100 straight pair texts, first digit ascending.
+const std::vector<std::string>& straightPairTexts();
+// "00" ... "09", "11" ... "99": the 55 boxed pairs, first digit not greater than the second.
+const std::vector<std::string>& boxedPairTexts();
+
+// "Pairs - STRAIGHT ; LP: 0  RP: 0  SP: 0"
+std::string straightPairsCaption(const PairSets& pairs);
+// "Pairs - BOXED : 0"
+std::string boxedPairsCaption(const PairSets& pairs);
+
+} // namespace pick3

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, testing and running the program need.
+# Usage: tools/install-deps.sh build|run
+set -euo pipefail
+
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
+          libgtest-dev libbenchmark-dev fonts-dejavu-core)
+if [ "${1:-build}" = run ]; then
+  packages+=(xvfb xauth)
+fi
+if [ "${1:-build}" = test ]; then
+  packages+=(desktop-file-utils appstream dpkg-dev file)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  sudo=()
+elif command -v sudo >/dev/null 2>&1; then
+  sudo=(sudo)
+else
+  echo "These packages are missing: ${missing[*]}" >&2
+  echo "Install them as root: apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
