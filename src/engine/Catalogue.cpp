@@ -22,14 +22,16 @@ constexpr std::array<SV, 8> kInOutStraight{"III", "IIO", "IOI", "OII", "OOI", "O
 constexpr std::array<SV, 10> kLMH{"LLL", "LLM", "LLH", "LMM", "LHH",
                                   "LMH", "MMM", "MMH", "MHH", "HHH"};
 // The six permutations first, then the patterns grouped by the repeated letter.
-constexpr std::array<SV, 27> kLMHStraight{
-    "LMH", "LHM", "MLH", "MHL", "HLM", "HML", "LLL", "LLM", "LML", "MLL", "LLH", "LHL", "HLL", "MMM",
-    "MML", "MLM", "LMM", "MMH", "MHM", "HMM", "HHH", "HHL", "HLH", "LHH", "HHM", "HMH", "MHH"};
+constexpr std::array<SV, 27> kLMHStraight{"LMH", "LHM", "MLH", "MHL", "HLM", "HML", "LLL",
+                                          "LLM", "LML", "MLL", "LLH", "LHL", "HLL", "MMM",
+                                          "MML", "MLM", "LMM", "MMH", "MHM", "HMM", "HHH",
+                                          "HHL", "HLH", "LHH", "HHM", "HMH", "MHH"};
 constexpr std::array<SV, 10> kOCS{"OOO", "OOC", "OOS", "OCC", "OSS",
                                   "OCS", "CCC", "CCS", "CSS", "SSS"};
-constexpr std::array<SV, 27> kOCSStraight{
-    "OCS", "OSC", "COS", "CSO", "SOC", "SCO", "OOO", "OOC", "OCO", "COO", "OOS", "OSO", "SOO", "CCC",
-    "CCO", "COC", "OCC", "CCS", "CSC", "SCC", "SSS", "SSO", "SOS", "OSS", "SSC", "SCS", "CSS"};
+constexpr std::array<SV, 27> kOCSStraight{"OCS", "OSC", "COS", "CSO", "SOC", "SCO", "OOO",
+                                          "OOC", "OCO", "COO", "OOS", "OSO", "SOO", "CCC",
+                                          "CCO", "COC", "OCC", "CCS", "CSC", "SCC", "SSS",
+                                          "SSO", "SOS", "OSS", "SSC", "SCS", "CSS"};
 constexpr std::array<SV, 12> kLMHDigits{"LMH", "LHM", "MLH", "MHL", "HLM", "HML",
                                         "LLH", "LHL", "HLL", "LHH", "HLH", "HHL"};
 constexpr std::array<SV, 4> kHCBox{"All hot", "All cold", "Mostly hot", "Mostly cold"};
@@ -123,7 +125,9 @@ const std::array<ListEntry, kListCount> kCatalogue{{
 
 } // namespace
 
-std::span<const ListEntry> catalogue() { return kCatalogue; }
+std::span<const ListEntry> catalogue() {
+    return kCatalogue;
+}
 
 const ListEntry& listEntry(ListId id) {
     const auto index = static_cast<std::size_t>(id);
@@ -135,23 +139,40 @@ const ListEntry& listEntry(ListId id) {
 
 ListId familyList(Family family, bool positional) {
     switch (family) {
-    case Family::SumDigits: return SumDigits;
-    case Family::Root: return Root;
-    case Family::DigitSort: return LMHDigits;
-    case Family::WidthLM: return WidthLowestMiddle;
-    case Family::WidthMH: return WidthMiddleHighest;
-    case Family::Width: return Width;
-    case Family::WidthXX_: return WidthXX_;
-    case Family::WidthX_X: return WidthX_X;
-    case Family::Width_XX: return Width_XX;
-    case Family::LDR: return LDR;
-    case Family::OCS: return positional ? OCSStraight : OCS;
-    case Family::LMH: return positional ? LMHStraight : LMH;
-    case Family::OddEven: return positional ? OddEvenStraight : OddEven;
-    case Family::HighLow: return positional ? HighLowStraight : HighLow;
-    case Family::InOut: return positional ? InOutStraight : InOut;
-    case Family::HotColdStraight: return HCStraight;
-    case Family::HotColdBox: return HCBox;
+    case Family::SumDigits:
+        return SumDigits;
+    case Family::Root:
+        return Root;
+    case Family::DigitSort:
+        return LMHDigits;
+    case Family::WidthLM:
+        return WidthLowestMiddle;
+    case Family::WidthMH:
+        return WidthMiddleHighest;
+    case Family::Width:
+        return Width;
+    case Family::WidthXX_:
+        return WidthXX_;
+    case Family::WidthX_X:
+        return WidthX_X;
+    case Family::Width_XX:
+        return Width_XX;
+    case Family::LDR:
+        return LDR;
+    case Family::OCS:
+        return positional ? OCSStraight : OCS;
+    case Family::LMH:
+        return positional ? LMHStraight : LMH;
+    case Family::OddEven:
+        return positional ? OddEvenStraight : OddEven;
+    case Family::HighLow:
+        return positional ? HighLowStraight : HighLow;
+    case Family::InOut:
+        return positional ? InOutStraight : InOut;
+    case Family::HotColdStraight:
+        return HCStraight;
+    case Family::HotColdBox:
+        return HCBox;
     }
     throw std::invalid_argument("unknown family");
 }

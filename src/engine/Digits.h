@@ -25,7 +25,9 @@ inline int checkDigit(int d) {
     return d;
 }
 
-inline char numeral(int d) { return static_cast<char>('0' + d); }
+inline char numeral(int d) {
+    return static_cast<char>('0' + d);
+}
 
 // Calls f(d1, d2, d3) for every group of three digit characters ("0" to "9")
 // in text, in the order read. Every other character is skipped without ending a

@@ -7,11 +7,11 @@
 namespace pick3 {
 
 // Class letters of one digit.
-char lmhLetter(int d);      // L 0-2, M 3-6, H 7-9
-char ocsLetter(int d);      // O 2,3,5  C 0,6,8,9  S 1,4,7
-char inOutLetter(int d);    // I 3-7, O otherwise
-char evenOddLetter(int d);  // E even (0 included), O odd
-char highLowLetter(int d);  // H 5-9, L 0-4
+char lmhLetter(int d);     // L 0-2, M 3-6, H 7-9
+char ocsLetter(int d);     // O 2,3,5  C 0,6,8,9  S 1,4,7
+char inOutLetter(int d);   // I 3-7, O otherwise
+char evenOddLetter(int d); // E even (0 included), O odd
+char highLowLetter(int d); // H 5-9, L 0-4
 
 // Straight patterns: the class letters in position order.
 std::string lmhPattern(int d1, int d2, int d3);
