@@ -7,14 +7,18 @@ namespace pick3 {
 
 class Picture1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Picture1(QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void openDownloadPage();
 };
 
 } // namespace pick3

@@ -7,12 +7,18 @@ namespace pick3 {
 
 class frmWheelHelp : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit frmWheelHelp(QWidget* parent = nullptr);
 
-Q_SIGNALS:
+    // "&Close", the title-bar close and Esc all end here.
+    void reject() override;
+
+  Q_SIGNALS:
     // "&Close" (or the title-bar close): the owner discards this window.
     void discardRequested();
+
+  private:
+    bool discardSent_ = false;
 };
 
 } // namespace pick3

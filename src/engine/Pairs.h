@@ -3,6 +3,7 @@
 // main window's pair buttons.
 
 #include "engine/FilterTest.h"
+#include "engine/Selection.h"
 
 #include <string>
 #include <vector>
@@ -18,5 +19,12 @@ const std::vector<std::string>& boxedPairTexts();
 std::string straightPairsCaption(const PairSets& pairs);
 // "Pairs - BOXED : 0"
 std::string boxedPairsCaption(const PairSets& pairs);
+
+// The ticks that show `set` in a list of `texts`: every item whose text equals
+// an entry is ticked; entries that are no item of the list tick nothing.
+Ticks ticksForPairSet(const std::vector<std::string>& texts, const PairSet& set);
+// The pair set a list's ticks stand for: the ticked items' texts in list order.
+// Ticks beyond the end of `texts` are ignored; missing ticks read as unticked.
+PairSet pairSetFromTicks(const std::vector<std::string>& texts, const Ticks& ticks);
 
 } // namespace pick3

@@ -4,27 +4,34 @@
 #include "engine/FilterTest.h"
 
 #include <QDialog>
+#include <memory>
 
 namespace pick3 {
 
 class frmPick3FilterStraightPairs : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Shows the current content of `pairs` (left, right, split) ticked; every
     // change of a tick is written back into them at once.
     explicit frmPick3FilterStraightPairs(PairSets& pairs, QWidget* parent = nullptr);
     ~frmPick3FilterStraightPairs() override;
 
-Q_SIGNALS:
+    // "&Close", the title-bar close and Esc all end here.
+    void reject() override;
+
+  Q_SIGNALS:
     // The pair sets changed: the main window refreshes its button caption.
     void pairsChanged();
     // "&Close" (or the title-bar close): the owner discards this dialog.
     void discardRequested();
 
-private:
+  private:
+    void sbReadStraightPairs();
+
     struct Ui;
     std::unique_ptr<Ui> ui_;
     PairSets& pairs_;
+    bool discardSent_ = false;
 };
 
 } // namespace pick3

@@ -1,0 +1,148 @@
+#include "pairs/PairGrid.h"
+
+#include <QStyle>
+#include <algorithm>
+
+namespace pick3 {
+
+namespace {
+
+constexpr int kColumns = 10;
+constexpr int kCellPadding = 6; // room between a pair's text and the next tick box
+
+// The grid row and column of a pair text ("37": row 3, column 7).
+struct Cell {
+    int row = 0;
+    int column = 0;
+};
+
+Cell cellOf(const QString& text) {
+    if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit()) {
+        return {};
+    }
+    return {text[0].digitValue(), text[1].digitValue()};
+}
+
+} // namespace
+
+PairGrid::PairGrid(QWidget* parent) : CheckList(parent) {
+    setViewMode(QListView::ListMode);
+    setFlow(QListView::LeftToRight);
+    setWrapping(true);
+    setResizeMode(QListView::Adjust);
+    // The boxed list's first item of a row is wider by its leading cells.
+    setUniformItemSizes(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    setItemDelegate(new PairGridDelegate(this));
+}
+
+QSize PairGrid::cellSize() const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("00");
+    const QSize content =
+        style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+    return {content.width() + kCellPadding, content.height()};
+}
+
+int PairGrid::leadingCells(int row) const {
+    const QListWidgetItem* it = item(row);
+    if (it == nullptr) {
+        return 0;
+    }
+    const Cell here = cellOf(it->text());
+    const QListWidgetItem* before = row > 0 ? item(row - 1) : nullptr;
+    if (before != nullptr) {
+        const Cell previous = cellOf(before->text());
+        if (previous.row == here.row) {
+            return std::max(0, here.column - previous.column - 1);
+        }
+    }
+    return here.column;
+}
+
+int PairGrid::gridRows() const {
+    int rows = 0;
+    int lastRow = -1;
+    for (int r = 0; r < count(); ++r) {
+        const int gridRow = cellOf(item(r)->text()).row;
+        if (r == 0 || gridRow != lastRow) {
+            ++rows;
+            lastRow = gridRow;
+        }
+    }
+    return std::max(rows, 1);
+}
+
+QSize PairGrid::sizeHint() const {
+    const QSize cell = cellSize();
+    const int frame = 2 * frameWidth();
+    // The layout keeps room for the vertical scroll bar whether it shows or not;
+    // the few pixels more keep the tenth cell from wrapping.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return {kColumns * cell.width() + frame + scrollBar + 4,
+            gridRows() * cell.height() + frame + 2};
+}
+
+QSize PairGrid::minimumSizeHint() const {
+    const QSize full = sizeHint();
+    return {full.width(), std::min(full.height(), 4 * cellSize().height() + 2 * frameWidth())};
+}
+
+PairGrid* makePairList(QWidget* parent, const PairListSpec& spec, const PairSet& set) {
+    auto* list = new PairGrid(parent);
+    list->setObjectName(spec.name);
+    list->setToolTip(spec.tooltip);
+    list->setAccessibleName(spec.heading);
+    list->setAccessibleDescription(spec.tooltip);
+    QPalette pal = list->palette();
+    pal.setColor(QPalette::Base, listColour(spec.colour));
+    list->setPalette(pal);
+
+    QStringList items;
+    for (const std::string& text : spec.texts) {
+        items.append(QString::fromStdString(text));
+    }
+    list->setItems(items);
+    const Ticks ticks = ticksForPairSet(spec.texts, set);
+    for (std::size_t row = 0; row < ticks.size(); ++row) {
+        if (ticks[row]) {
+            list->setTicked(static_cast<int>(row), true);
+        }
+    }
+    return list;
+}
+
+PairGridDelegate::PairGridDelegate(PairGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+QStyleOptionViewItem PairGridDelegate::itemOption(const QStyleOptionViewItem& option,
+                                                  const QModelIndex& index) const {
+    QStyleOptionViewItem shifted(option);
+    const int skip = grid_->leadingCells(index.row()) * grid_->cellSize().width();
+    if (shifted.direction == Qt::RightToLeft) {
+        shifted.rect.setRight(shifted.rect.right() - skip);
+    } else {
+        shifted.rect.setLeft(shifted.rect.left() + skip);
+    }
+    return shifted;
+}
+
+QSize PairGridDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
+                                 const QModelIndex& index) const {
+    const QSize cell = grid_->cellSize();
+    return {cell.width() * (1 + grid_->leadingCells(index.row())), cell.height()};
+}
+
+void PairGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, itemOption(option, index), index);
+}
+
+bool PairGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index) {
+    return QStyledItemDelegate::editorEvent(event, model, itemOption(option, index), index);
+}
+
+} // namespace pick3

@@ -1,0 +1,65 @@
+#pragma once
+// A pair list laid out as a grid of ten cells a row: the row is the pair's first
+// digit and the column its second, so 00..09 form the first row and, in the
+// boxed list, 11 starts its row in the column of the 1.
+
+#include "app/CheckList.h"
+#include "engine/Pairs.h"
+
+#include <QStyledItemDelegate>
+#include <string>
+#include <vector>
+
+namespace pick3 {
+
+class PairGrid : public CheckList {
+    Q_OBJECT
+  public:
+    explicit PairGrid(QWidget* parent = nullptr);
+
+    // Exactly ten cells wide, tall enough for `rows` rows without scrolling.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    // Empty cells in front of the item of `row`: the gap between its column and
+    // the cell after the previous item of the same grid row.
+    int leadingCells(int row) const;
+    // One cell of the grid, the same for every item.
+    QSize cellSize() const;
+
+  private:
+    int gridRows() const;
+};
+
+// What a pair list shows: its name, heading and tooltip, its colour and its items.
+struct PairListSpec {
+    QString name;
+    QString heading; // the caption of the label above it, its accessible name
+    QString tooltip;
+    ListColour colour;
+    const std::vector<std::string>& texts;
+};
+// A pair list holding `spec.texts`, with the items of `set` ticked.
+PairGrid* makePairList(QWidget* parent, const PairListSpec& spec, const PairSet& set);
+
+// Draws each item after its leading empty cells, and finds the tick box there.
+class PairGridDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+  public:
+    explicit PairGridDelegate(PairGrid* grid);
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+  protected:
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+
+  private:
+    QStyleOptionViewItem itemOption(const QStyleOptionViewItem& option,
+                                    const QModelIndex& index) const;
+    PairGrid* grid_;
+};
+
+} // namespace pick3
