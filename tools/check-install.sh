@@ -77,6 +77,18 @@ desktop_clean() {
 }
 check "desktop-file-validate" desktop_clean "$prefix/$desktop"
 
+# The menu entry's command line, run as a menu runs it, starts the installed program,
+# and the program keeps running (it ends only when the user closes it).
+starts_from_entry() {
+  local rc
+  read -ra cmdline <<<"$(desktop_key Exec)"
+  [ "$(PATH="$prefix/bin:$PATH" command -v "${cmdline[0]}")" = "$prefix/bin/pick3" ] || return 1
+  PATH="$prefix/bin:$PATH" QT_QPA_PLATFORM=offscreen timeout -k 2 4 "${cmdline[@]}" </dev/null
+  rc=$?
+  [ $rc -eq 124 ] || { echo "the program ended at once with exit code $rc"; return 1; }
+}
+check "program starts from the desktop entry and keeps running" starts_from_entry
+
 # Errors, warnings and infos fail, except the one info that cannot be avoided: the
 # id's .example top-level domain is not one appstreamcli knows (cid-maybe-not-rdns).
 appstream_clean() {
