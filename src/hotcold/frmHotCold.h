@@ -5,16 +5,22 @@
 
 #include "engine/Catalogue.h"
 #include "engine/Digits.h"
+#include "engine/HotCold.h"
 #include "engine/NumberProfile.h"
 
 #include <QDialog>
 #include <functional>
+#include <memory>
+
+class QListWidget;
 
 namespace pick3 {
 
+class CheckList;
+
 class frmHotCold : public QDialog {
     Q_OBJECT
-public:
+  public:
     // What this window reaches in the main window.
     struct MainWindowLink {
         std::function<DigitMode()> digitMode;
@@ -35,14 +41,35 @@ public:
     // The digits of items 0 to 4 of lstPos1, lstPos2, lstPos3 and lstBox.
     HotDigits hotDigits() const;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // "&Close" has cleared everything: the owner discards this window.
     void discardRequested();
 
-private:
+  private:
     struct Ui;
+
+    void buildUi();
+    void connectControls();
+    void sbFillHCPatternLists();
+    void cmdGo_Click();
+    void sbResetCountView();
+    void sbEnableCountView();
+    void sbShowHitLists();
+    void sbFillHitLists(const RankedHits& ranked);
+    void activateSettings();
+    void cmdCreateNumbers_Click();
+    void cmdClose_Click();
+    void setStatus(const QString& text, const QColor& colour);
+    void mirror(ListId store, int row, bool ticked) const;
+    DigitMode mainDigitMode() const;
+    std::array<std::vector<std::string>, 4> selectedHitTexts() const;
+
     std::unique_ptr<Ui> ui_;
     MainWindowLink link_;
+    // The window's state between counts, kept until "&Close".
+    bool bSettingsActive_ = false;
+    StraightBox straightBox_ = StraightBox::Straight;
+    NumberKinds kinds_;
 };
 
 } // namespace pick3
