@@ -82,7 +82,11 @@ int shortSum(int d1, int d2, int d3) {
 }
 
 bool fnIsTriple(int d1, int d2, int d3) {
-    return checkDigit(d1) == checkDigit(d2) && d1 == checkDigit(d3);
+    // Check all three first: a short-circuit would let a bad third digit through.
+    checkDigit(d1);
+    checkDigit(d2);
+    checkDigit(d3);
+    return d1 == d2 && d1 == d3;
 }
 
 bool fnIsDouble(int d1, int d2, int d3) {

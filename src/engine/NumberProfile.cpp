@@ -26,11 +26,11 @@ bool HotDigits::isHotInPosition(int position, int digit) const {
     if (position < 0 || position > 2) {
         throw std::invalid_argument("position out of range 0 to 2");
     }
-    return holds(positions[static_cast<std::size_t>(position)], digit);
+    return holds(positions[static_cast<std::size_t>(position)], checkDigit(digit));
 }
 
 bool HotDigits::isHotInBox(int digit) const {
-    return holds(box, digit);
+    return holds(box, checkDigit(digit));
 }
 
 NumberProfile makeProfile(int d1, int d2, int d3, DigitMode mode, bool zeroAndNine,
