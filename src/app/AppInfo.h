@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace pick3 {
 
 // "V 3.0.0", built once at start-up from the version record.
