@@ -1,6 +1,7 @@
 #include "engine/FilterTest.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace pick3 {
 
@@ -24,6 +25,9 @@ bool thrownOutByConsecutive(const NumberProfile& p, int mode) {
 }
 
 bool fits(int d1, int d2, int d3, const FilterSettings& s, bool mustIncludeApplies) {
+    if (s.iConsecMode < 0 || s.iConsecMode > 3) {
+        throw std::invalid_argument("consecutive mode out of range 0 to 3");
+    }
     const bool positional = s.mode == DigitMode::Positional;
     const ExclusionSet& hotCold = s.set(positional ? Family::HotColdStraight : Family::HotColdBox);
     // The hot/cold counter is consulted only while this mode's hot/cold set has
@@ -69,8 +73,9 @@ bool fits(int d1, int d2, int d3, const FilterSettings& s, bool mustIncludeAppli
     }
     if (mustIncludeApplies) {
         const auto& must = s.mustInclude;
-        const bool hasOne = std::any_of(must.begin(), must.end(),
-                                        [&](int m) { return m == d1 || m == d2 || m == d3; });
+        const bool hasOne = std::any_of(must.begin(), must.end(), [&](int m) {
+            return checkDigit(m) == d1 || m == d2 || m == d3;
+        });
         return !hasOne;
     }
     return false;
