@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 namespace pick3 {
 
@@ -29,6 +30,10 @@ frmWheelHelp::frmWheelHelp(QWidget* parent) : QDialog(parent) {
                    QStringLiteral("  from Quorvel"));
 
     auto* close = makeCloseButton(this);
+    // The same square as in the windows with a banner.
+    const int side =
+        std::max(44, close->fontMetrics().horizontalAdvance(QStringLiteral("Close")) + 18);
+    close->setFixedSize(side, side);
     auto* help =
         makeTextLabel(QStringLiteral("lblhelp"),
                       QStringLiteral("Click the button to open the helpfile,\n"
@@ -59,7 +64,7 @@ frmWheelHelp::frmWheelHelp(QWidget* parent) : QDialog(parent) {
     grid->addWidget(donation, 3, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(4, 1);
-    grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 60);
+    grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 72);
 
     connect(surf, &QPushButton::clicked, this,
             [this] { sbOpenWebPage(QString::fromLatin1(kHelpDocument), this); });

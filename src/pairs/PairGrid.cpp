@@ -8,7 +8,6 @@ namespace pick3 {
 namespace {
 
 constexpr int kColumns = 10;
-constexpr int kCellPadding = 6; // room between a pair's text and the next tick box
 
 // The grid row and column of a pair text ("37": row 3, column 7).
 struct Cell {
@@ -32,8 +31,10 @@ PairGrid::PairGrid(QWidget* parent) : CheckList(parent) {
     setResizeMode(QListView::Adjust);
     // The boxed list's first item of a row is wider by its leading cells.
     setUniformItemSizes(false);
+    // Every pair is always in sight: the list never gets smaller than its grid.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setItemDelegate(new PairGridDelegate(this));
 }
 
@@ -44,7 +45,7 @@ QSize PairGrid::cellSize() const {
     option.text = QStringLiteral("00");
     const QSize content =
         style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
-    return {content.width() + kCellPadding, content.height()};
+    return {content.width() + kCellGap, content.height()};
 }
 
 int PairGrid::leadingCells(int row) const {
@@ -79,16 +80,12 @@ int PairGrid::gridRows() const {
 QSize PairGrid::sizeHint() const {
     const QSize cell = cellSize();
     const int frame = 2 * frameWidth();
-    // The layout keeps room for the vertical scroll bar whether it shows or not;
-    // the few pixels more keep the tenth cell from wrapping.
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    return {kColumns * cell.width() + frame + scrollBar + 4,
-            gridRows() * cell.height() + frame + 2};
+    // A few pixels more than ten cells keep the tenth from wrapping.
+    return {kColumns * cell.width() + frame + 4, gridRows() * cell.height() + frame + 2};
 }
 
 QSize PairGrid::minimumSizeHint() const {
-    const QSize full = sizeHint();
-    return {full.width(), std::min(full.height(), 4 * cellSize().height() + 2 * frameWidth())};
+    return sizeHint();
 }
 
 PairGrid* makePairList(QWidget* parent, const PairListSpec& spec, const PairSet& set) {
@@ -120,12 +117,11 @@ PairGridDelegate::PairGridDelegate(PairGrid* grid) : QStyledItemDelegate(grid), 
 QStyleOptionViewItem PairGridDelegate::itemOption(const QStyleOptionViewItem& option,
                                                   const QModelIndex& index) const {
     QStyleOptionViewItem shifted(option);
-    const int skip = grid_->leadingCells(index.row()) * grid_->cellSize().width();
-    if (shifted.direction == Qt::RightToLeft) {
-        shifted.rect.setRight(shifted.rect.right() - skip);
-    } else {
-        shifted.rect.setLeft(shifted.rect.left() + skip);
-    }
+    const int cell = grid_->cellSize().width();
+    const int skip = grid_->leadingCells(index.row()) * cell;
+    const int width = cell - PairGrid::kCellGap;
+    shifted.rect.setLeft(shifted.rect.left() + skip);
+    shifted.rect.setWidth(width);
     return shifted;
 }
 

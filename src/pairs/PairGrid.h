@@ -17,15 +17,17 @@ class PairGrid : public CheckList {
   public:
     explicit PairGrid(QWidget* parent = nullptr);
 
-    // Exactly ten cells wide, tall enough for `rows` rows without scrolling.
+    // Exactly ten cells wide and tall enough for every row: nothing to scroll.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
     // Empty cells in front of the item of `row`: the gap between its column and
     // the cell after the previous item of the same grid row.
     int leadingCells(int row) const;
-    // One cell of the grid, the same for every item.
+    // One cell of the grid, the same for every item: tick box and text, then a
+    // gap that tells the text from the next tick box.
     QSize cellSize() const;
+    static constexpr int kCellGap = 10;
 
   private:
     int gridRows() const;

@@ -4,7 +4,6 @@
 #include "engine/Pairs.h"
 #include "pairs/PairGrid.h"
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <array>
@@ -32,61 +31,55 @@ frmPick3FilterStraightPairs::frmPick3FilterStraightPairs(PairSets& pairs, QWidge
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(banner);
 
-    auto* grid = new QGridLayout(banner->content());
-    grid->setContentsMargins(12, 8, 12, 12);
-    grid->setHorizontalSpacing(16);
+    auto* column = new QVBoxLayout(banner->content());
+    column->setContentsMargins(12, 8, 12, 12);
 
     auto* heading = new QLabel(QStringLiteral("Pairs to filter out"), banner->content());
     heading->setObjectName(QStringLiteral("Label1"));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     heading->setFont(headingFont);
-    grid->addWidget(heading, 0, 0, 1, 3);
+    column->addWidget(heading);
 
-    struct Column {
+    struct PairList {
         const char* label;
-        QString caption;
         PairListSpec spec;
         const PairSet& set;
         PairGrid*& list;
     };
     const std::vector<std::string>& texts = straightPairTexts();
-    const std::array<Column, 3> columns{{
+    const std::array<PairList, 3> lists{{
         {"Label2",
-         QStringLiteral("Left pair (LP) - XX_"),
          {QStringLiteral("lstLeftPairs"), QStringLiteral("Left pair (LP) - XX_"),
           QStringLiteral("Select left pairs to force the engine to exclude these"),
           ListColour::LightOrange, texts},
          pairs_.left,
          ui_->left},
         {"Label3",
-         QStringLiteral("Right pair (RP) - _XX"),
          {QStringLiteral("lstRightPairs"), QStringLiteral("Right pair (RP) - _XX"),
           QStringLiteral("Select right pairs to force the engine to exclude these"),
           ListColour::LightOrange, texts},
          pairs_.right,
          ui_->right},
         {"Label4",
-         QStringLiteral("Split pair (SP) X_X"),
          {QStringLiteral("lstSplitPairs"), QStringLiteral("Split pair (SP) X_X"),
           QStringLiteral("Select split pairs to force the engine to exclude these"),
           ListColour::LightOrange, texts},
          pairs_.split,
          ui_->split},
     }};
-    int column = 0;
-    for (const Column& c : columns) {
-        auto* label = new QLabel(c.caption, banner->content());
+    for (const PairList& c : lists) {
+        auto* label = new QLabel(c.spec.heading, banner->content());
         label->setObjectName(QString::fromLatin1(c.label));
         c.list = makePairList(banner->content(), c.spec, c.set);
         label->setBuddy(c.list);
-        grid->addWidget(label, 1, column);
-        grid->addWidget(c.list, 2, column);
+        // One list under the other: three grids side by side are too wide for a laptop.
+        column->addWidget(label);
+        column->addWidget(c.list, 0, Qt::AlignLeft);
         // The selection is restored above; from now on every tick is written back.
         connect(c.list, &CheckList::itemTickChanged, this, [this] { sbReadStraightPairs(); });
-        ++column;
     }
-    grid->setRowStretch(2, 1);
+    column->addStretch(1);
 
     connect(banner->closeButton(), &QPushButton::clicked, this,
             &frmPick3FilterStraightPairs::reject);
