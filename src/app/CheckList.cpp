@@ -2,6 +2,8 @@
 
 #include <QContextMenuEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace pick3 {
 
@@ -34,6 +36,41 @@ void CheckList::setItems(const QStringList& texts) {
     for (const QString& text : texts) {
         addItemText(text);
     }
+    if (visibleRows_ > 0) {
+        updateGeometry();
+    }
+}
+
+void CheckList::setVisibleRows(int rows) {
+    visibleRows_ = rows;
+    setHorizontalScrollBarPolicy(rows > 0 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    updateGeometry();
+}
+
+QSize CheckList::sizeHint() const {
+    if (visibleRows_ <= 0) {
+        return QListWidget::sizeHint();
+    }
+    const int frame = 2 * frameWidth();
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
+    // Before the list is filled it still wants room for a short numeral.
+    int width = count() > 0 ? sizeHintForColumn(0)
+                            : fontMetrics().horizontalAdvance(QStringLiteral("00")) + 28;
+    if (count() > visibleRows_) {
+        width += verticalScrollBar()->sizeHint().width();
+    }
+    return {width + frame + 4, rowHeight * visibleRows_ + frame};
+}
+
+QSize CheckList::minimumSizeHint() const {
+    if (visibleRows_ <= 0) {
+        return QListWidget::minimumSizeHint();
+    }
+    // On a small screen a list may shrink to five rows and scroll.
+    const QSize wanted = sizeHint();
+    const int rows = std::min(visibleRows_, 5);
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
+    return {wanted.width(), std::min(wanted.height(), rowHeight * rows + 2 * frameWidth())};
 }
 
 namespace {
@@ -122,8 +159,8 @@ void CheckList::contextMenuEvent(QContextMenuEvent* event) {
     // Right-clicks are handled on press; this is the keyboard's menu key and Shift+F10.
     if (event->reason() == QContextMenuEvent::Keyboard) {
         const QRect rect = currentItem() ? visualItemRect(currentItem()) : QRect();
-        Q_EMIT contextMenuWanted(viewport()->mapToGlobal(rect.isValid() ? rect.center()
-                                                                        : QPoint(4, 4)));
+        Q_EMIT contextMenuWanted(
+            viewport()->mapToGlobal(rect.isValid() ? rect.center() : QPoint(4, 4)));
     }
     event->accept();
 }

@@ -12,7 +12,7 @@ namespace pick3 {
 
 class CheckList : public QListWidget {
     Q_OBJECT
-public:
+  public:
     explicit CheckList(QWidget* parent = nullptr);
     // Named, tooltipped and coloured as the catalogue says; the items are not
     // added (the window fills its lists).
@@ -30,20 +30,27 @@ public:
     int tickedCount() const;
     QString itemText(int row) const;
 
-Q_SIGNALS:
+    // Asks the layout for room to show `rows` items (and no horizontal scroll
+    // bar); a longer list scrolls. Without it the list takes Qt's default size.
+    void setVisibleRows(int rows);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+  Q_SIGNALS:
     // After every change of a tick, by the user or by code.
     void itemTickChanged(int row, bool ticked);
     // A right-click (or the context-menu key) on the list; `globalPos` is where
     // the menu goes.
     void contextMenuWanted(const QPoint& globalPos);
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     void onItemChanged(QListWidgetItem* item);
     bool settingByCode_ = false;
+    int visibleRows_ = 0;
 };
 
 // The background colours of the program: light blue for boxed lists and those
