@@ -79,6 +79,26 @@ QListWidget* makeHitList(const QString& name, const QString& heading, QWidget* p
     return list;
 }
 
+// Lets a check box show a state that only the program sets.
+class IgnoreUserInput : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+};
+
 void keepPlaceWhenHidden(QWidget* widget) {
     QSizePolicy policy = widget->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -291,7 +311,7 @@ void frmHotCold::buildUi() {
     u.chkSettingsSaved = named(new QCheckBox(QStringLiteral("Settings saved"), area),
                                QStringLiteral("chkSettingsSaved"));
     // Shows the state of the count; never operated by the user.
-    u.chkSettingsSaved->setAttribute(Qt::WA_TransparentForMouseEvents);
+    u.chkSettingsSaved->installEventFilter(new IgnoreUserInput(u.chkSettingsSaved));
     u.chkSettingsSaved->setFocusPolicy(Qt::NoFocus);
     describe(u.chkSettingsSaved, QStringLiteral("Settings saved"),
              QStringLiteral("Ticked by a count while its hot/cold settings are in force"));
