@@ -71,7 +71,7 @@ QListWidget* makeHitList(const QString& name, const QString& heading, QWidget* p
     const int frame = 2 * list->frameWidth() + 6;
     list->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("0   (000000 hits)")) + frame +
                           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    list->setMinimumHeight(10 * (fm.height() + 2) + frame);
+    list->setMinimumHeight(10 * fm.height() + frame);
     // Hidden until the first count; the layout keeps their place.
     QSizePolicy policy = list->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -299,15 +299,19 @@ void frmHotCold::buildUi() {
                             "numbers the main window throws out in Positional mode"));
     u.Label3->setBuddy(u.lstHCBox);
     u.Label4->setBuddy(u.lstHCStraight);
-    for (CheckList* list : {u.lstHCBox, u.lstHCStraight}) {
+    for (auto [list, id] :
+         {std::pair{u.lstHCBox, ListId::HCBox}, std::pair{u.lstHCStraight, ListId::HCStraight}}) {
         const QFontMetrics fm(list->font());
-        list->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("Mostly cold")) + 60);
+        list->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("HotCold-filter activated")) +
+                              16);
+        // Room for every pattern without scrolling.
+        const auto rows = static_cast<int>(listEntry(id).items.size());
+        list->setMinimumHeight(rows * (fm.height() + 4) + 2 * list->frameWidth() + 4);
     }
-    u.lstHCBox->setMinimumHeight(4 * (QFontMetrics(u.lstHCBox->font()).height() + 4) + 8);
-    u.lstHCStraight->setMinimumHeight(8 * (QFontMetrics(u.lstHCBox->font()).height() + 4) + 8);
+    u.lstHCBox->setMaximumHeight(u.lstHCBox->minimumHeight());
+    u.lstHCStraight->setMaximumHeight(u.lstHCStraight->minimumHeight());
     u.lblSettings = makeLabel(QStringLiteral("lblSettings"), QString(), area);
     u.lblSettings->setFont(headingFont);
-    u.lblSettings->setWordWrap(true);
     u.chkSettingsSaved = named(new QCheckBox(QStringLiteral("Settings saved"), area),
                                QStringLiteral("chkSettingsSaved"));
     // Shows the state of the count; never operated by the user.
@@ -330,7 +334,8 @@ void frmHotCold::buildUi() {
     filterColumn->addWidget(u.Label3);
     filterColumn->addWidget(u.lstHCBox);
     filterColumn->addWidget(u.Label4);
-    filterColumn->addWidget(u.lstHCStraight, 1);
+    filterColumn->addWidget(u.lstHCStraight);
+    filterColumn->addStretch(1);
     filterColumn->addWidget(u.lblSettings);
     filterColumn->addWidget(u.chkSettingsSaved);
     filterColumn->addWidget(u.cmdClearSettings);
