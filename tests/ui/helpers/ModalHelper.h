@@ -6,11 +6,19 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 namespace pick3::test {
 
 class ModalHelper {
-public:
+  public:
+    ModalHelper() = default;
+    ModalHelper(const ModalHelper&) = delete;
+    ModalHelper& operator=(const ModalHelper&) = delete;
+    // Disarms a handler that has not run yet, so that it cannot take a modal
+    // window of a later step or test.
+    ~ModalHelper() { *armed_ = false; }
+
     // Arms `handler` for the next modal widget that becomes active. The handler
     // reads or operates the widget and must close it (closeMessageBox does for
     // message boxes).
@@ -18,8 +26,9 @@ public:
     // True once the armed handler has run; check it after the opening click.
     bool ran() const { return *ran_; }
 
-private:
+  private:
     std::shared_ptr<bool> ran_ = std::make_shared<bool>(false);
+    std::shared_ptr<bool> armed_ = std::make_shared<bool>(false);
 };
 
 // Shorthand: arms a handler that records the title and text of the next
