@@ -2,23 +2,34 @@
 // once, the ten-pair grid the user scans, and closing.
 
 #include "app/CheckList.h"
+#include "app/frmPick3ZozevidAru.h"
+#include "app/mdlMain.h"
 #include "engine/Pairs.h"
+#include "helpers/MainWindowDriver.h"
 #include "helpers/ModalHelper.h"
 #include "pairs/PairGrid.h"
 #include "pairs/frmPick3FilterBoxedPairs.h"
 #include "pairs/frmPick3FilterStraightPairs.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace pick3;
 using pick3::test::child;
+using pick3::test::clickButton;
+using pick3::test::clickTicks;
+using pick3::test::listNamed;
+using pick3::test::ModalHelper;
 
 namespace {
 
@@ -83,6 +94,34 @@ void spaceOn(PairGrid* list, const QString& text) {
     QTest::keyClick(list, Qt::Key_Space);
 }
 
+// The numbers of a results text, in the order written.
+QStringList numbersIn(const QString& text) {
+    QStringList numbers;
+    static const QRegularExpression number(QStringLiteral("\\d{3}"));
+    for (auto it = number.globalMatch(text); it.hasNext();) {
+        numbers << it.next().captured();
+    }
+    return numbers;
+}
+
+QStringList sorted(QStringList numbers) {
+    numbers.sort();
+    return numbers;
+}
+
+// Every straight number whose digits are all from `digits`.
+QStringList everyNumberOf(const QString& digits) {
+    QStringList numbers;
+    for (const QChar a : digits) {
+        for (const QChar b : digits) {
+            for (const QChar c : digits) {
+                numbers << QString(a) + b + c;
+            }
+        }
+    }
+    return numbers;
+}
+
 } // namespace
 
 class PairDialogsTest : public QObject {
@@ -98,7 +137,56 @@ class PairDialogsTest : public QObject {
     void aClickBesideATickBoxTicksNothing();
     void everyWayOfClosingAsksOnceToBeDiscarded_data();
     void everyWayOfClosingAsksOnceToBeDiscarded();
+
+    void boxedPairsFromTheMainWindowThrowOutNumbers();
+    void straightPairsFromTheMainWindowThrowOutNumbers();
+    void cleanup();
+
+  private:
+    QWidget* main_ = nullptr;
+    void startMain();
+    void click(const char* name) { clickButton(main_, QString::fromLatin1(name)); }
+    QString results() const { return child<QPlainTextEdit>(main_, "txtResults")->toPlainText(); }
+    QString buttonText(const char* name) const { return child<QPushButton>(main_, name)->text(); }
+    void typeResults(const QString& text);
+    // Opens a pair dialog from its main window button, lets `act` work in it,
+    // then presses its "&Close".
+    void inPairDialog(const char* button, const std::function<void(QWidget*)>& act);
 };
+
+void PairDialogsTest::startMain() {
+    Main();
+    main_ = mainWindow();
+    QVERIFY(main_ != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(main_));
+}
+
+void PairDialogsTest::cleanup() {
+    delete mainWindow();
+    main_ = nullptr;
+}
+
+void PairDialogsTest::typeResults(const QString& text) {
+    auto* box = child<QPlainTextEdit>(main_, "txtResults");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void PairDialogsTest::inPairDialog(const char* button, const std::function<void(QWidget*)>& act) {
+    ModalHelper helper;
+    QPointer<QWidget> opened;
+    helper.expect([&](QWidget* dialog) {
+        opened = dialog;
+        act(dialog); // a failed check in here returns early; the dialog still closes
+        clickButton(dialog, QStringLiteral("cmdClose"));
+    });
+    click(button);
+    QVERIFY(helper.ran());
+    // "&Close" discards the dialog; the next opening builds it afresh.
+    QTRY_VERIFY(opened.isNull());
+}
 
 void PairDialogsTest::straightDialogShowsItsTextsAndTheCurrentSets() {
     PairSets pairs;
@@ -362,6 +450,130 @@ void PairDialogsTest::everyWayOfClosingAsksOnceToBeDiscarded() {
     // Closing keeps the sets as they are.
     QCOMPARE(toQt(pairs.boxed), QStringList{"22"});
     QCOMPARE(toQt(pairs.left), QStringList{"22"});
+}
+
+void PairDialogsTest::boxedPairsFromTheMainWindowThrowOutNumbers() {
+    startMain();
+    QCOMPARE(buttonText("cmdFilterOutBoxedPairs"), QStringLiteral("Pairs - BOXED : 0"));
+    clickTicks(listNamed(main_, "lstDigitsWheel"), {"1", "2", "3", "4"});
+    click("cmdProduce");
+    QCOMPARE(numbersIn(results()).size(), 20);
+
+    // The main window's caption follows every tick while the dialog is open.
+    QStringList captions;
+    inPairDialog("cmdFilterOutBoxedPairs", [&](QWidget* dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("frmPick3FilterBoxedPairs"));
+        auto* list = child<PairGrid>(dialog, "lstAvailablePairs");
+        clickTickBox(list, "13");
+        captions << buttonText("cmdFilterOutBoxedPairs");
+        clickTickBox(list, "11");
+        captions << buttonText("cmdFilterOutBoxedPairs");
+    });
+    QCOMPARE(captions, QStringList({"Pairs - BOXED : 1", "Pairs - BOXED : 2"}));
+    QCOMPARE(buttonText("cmdFilterOutBoxedPairs"), QStringLiteral("Pairs - BOXED : 2"));
+
+    // 13 throws out every number holding a 1 and a 3, 11 every one with two 1s.
+    click("cmdProduce");
+    QCOMPARE(results(), QStringLiteral("124, 234\n"
+                                       "122, 223, 224, 233, 334, 144, 244, 344\n"
+                                       "222, 333, 444"));
+    QCOMPARE(child<QLabel>(main_, "lblNumbersCreated")->text(),
+             QStringLiteral("Numbers created: 13"));
+
+    // "Filter more" sorts typed numbers before it builds their pairs.
+    typeResults(QStringLiteral("123, 321, 145, 311, 999, 313"));
+    click("cmdFilterMore");
+    QCOMPARE(sorted(numbersIn(results())), QStringList({"145", "999"}));
+
+    // Reopening shows the pairs in force; unticking one takes it out at once.
+    QStringList shown;
+    inPairDialog("cmdFilterOutBoxedPairs", [&](QWidget* dialog) {
+        auto* list = child<PairGrid>(dialog, "lstAvailablePairs");
+        shown = tickedTexts(list);
+        clickTickBox(list, "11");
+    });
+    QCOMPARE(shown, QStringList({"11", "13"}));
+    typeResults(QStringLiteral("311, 211"));
+    click("cmdFilterMore");
+    QCOMPARE(numbersIn(results()), QStringList{"112"}); // 311 still holds 1 and 3
+
+    // "Reset filters" empties the set: the caption and the dialog say so.
+    click("cmdResetFilters");
+    QCOMPARE(buttonText("cmdFilterOutBoxedPairs"), QStringLiteral("Pairs - BOXED : 0"));
+    inPairDialog("cmdFilterOutBoxedPairs", [&](QWidget* dialog) {
+        shown = tickedTexts(child<PairGrid>(dialog, "lstAvailablePairs"));
+    });
+    QVERIFY(shown.isEmpty());
+    typeResults(QStringLiteral("313, 113"));
+    click("cmdFilterMore");
+    QCOMPARE(sorted(numbersIn(results())), QStringList({"113", "133"}));
+}
+
+void PairDialogsTest::straightPairsFromTheMainWindowThrowOutNumbers() {
+    startMain();
+    click("optPositionDigit(1)");
+    QVERIFY(child<QPushButton>(main_, "cmdFilterPairsStraight")->isVisible());
+    QVERIFY(!child<QPushButton>(main_, "cmdFilterOutBoxedPairs")->isVisible());
+    for (const char* position :
+         {"lstDigitsWheelPos1(0)", "lstDigitsWheelPos1(1)", "lstDigitsWheelPos1(2)"}) {
+        clickTicks(listNamed(main_, position), {"0", "1", "2"});
+    }
+    click("cmdProduce");
+    QCOMPARE(sorted(numbersIn(results())), sorted(everyNumberOf("012")));
+
+    QStringList captions;
+    inPairDialog("cmdFilterPairsStraight", [&](QWidget* dialog) {
+        QCOMPARE(dialog->objectName(), QStringLiteral("frmPick3FilterStraightPairs"));
+        clickTickBox(child<PairGrid>(dialog, "lstLeftPairs"), "12");
+        captions << buttonText("cmdFilterPairsStraight");
+        clickTickBox(child<PairGrid>(dialog, "lstSplitPairs"), "00");
+        clickTickBox(child<PairGrid>(dialog, "lstRightPairs"), "21");
+        captions << buttonText("cmdFilterPairsStraight");
+    });
+    QCOMPARE(captions, QStringList({"Pairs - STRAIGHT ; LP: 1  RP: 0  SP: 0",
+                                    "Pairs - STRAIGHT ; LP: 1  RP: 1  SP: 1"}));
+
+    // Left 12 is digits 1 and 2, right 21 digits 2 and 3, split 00 digits 1 and 3.
+    click("cmdProduce");
+    QStringList expected;
+    for (const QString& n : everyNumberOf("012")) {
+        if (!n.startsWith(QLatin1String("12")) && !n.endsWith(QLatin1String("21")) &&
+            !(n[0] == QLatin1Char('0') && n[2] == QLatin1Char('0'))) {
+            expected << n;
+        }
+    }
+    QCOMPARE(sorted(numbersIn(results())), sorted(expected));
+    QCOMPARE(expected.size(), 27 - 3 - 3 - 3 + 1); // 121 is both a left 12 and a right 21
+
+    // "Filter more" keeps the survivors in the order they were typed.
+    typeResults(QStringLiteral("120 312 010 001 221 212 021"));
+    click("cmdFilterMore");
+    QCOMPARE(numbersIn(results()), QStringList({"312", "001", "212"}));
+
+    QStringList left, right, split;
+    inPairDialog("cmdFilterPairsStraight", [&](QWidget* dialog) {
+        left = tickedTexts(child<PairGrid>(dialog, "lstLeftPairs"));
+        right = tickedTexts(child<PairGrid>(dialog, "lstRightPairs"));
+        split = tickedTexts(child<PairGrid>(dialog, "lstSplitPairs"));
+    });
+    QCOMPARE(left, QStringList{"12"});
+    QCOMPARE(right, QStringList{"21"});
+    QCOMPARE(split, QStringList{"00"});
+
+    // A mode switch empties every pair set, there and back again.
+    click("optPositionDigit(0)");
+    click("optPositionDigit(1)");
+    QCOMPARE(buttonText("cmdFilterPairsStraight"),
+             QStringLiteral("Pairs - STRAIGHT ; LP: 0  RP: 0  SP: 0"));
+    inPairDialog("cmdFilterPairsStraight", [&](QWidget* dialog) {
+        left = tickedTexts(child<PairGrid>(dialog, "lstLeftPairs"));
+        right = tickedTexts(child<PairGrid>(dialog, "lstRightPairs"));
+        split = tickedTexts(child<PairGrid>(dialog, "lstSplitPairs"));
+    });
+    QVERIFY(left.isEmpty() && right.isEmpty() && split.isEmpty());
+    typeResults(QStringLiteral("120 010"));
+    click("cmdFilterMore");
+    QCOMPARE(numbersIn(results()), QStringList({"120", "010"}));
 }
 
 QTEST_MAIN(PairDialogsTest)
