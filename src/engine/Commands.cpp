@@ -104,28 +104,31 @@ void createAnyPosition(const std::vector<int>& d, const MainInput& in, const Fil
 
 void createPositional(const std::array<std::vector<int>, 3>& p, const MainInput& in,
                       const FilterSettings& s, Sections& out) {
-    // Each enabled section runs the three loops on its own, so its numbers stand
-    // in position order of the enumeration.
-    auto run = [&](Structure wanted, Section& section) {
-        for (const int a : p[0]) {
-            for (const int b : p[1]) {
-                for (const int c : p[2]) {
-                    if (structureOf(a, b, c) == wanted && !fnFitsFilters(a, b, c, s)) {
-                        section.add(threeDigits(a, b, c));
-                        ++out.count;
-                    }
+    // One pass over the candidates serves all three sections: each section still
+    // receives its numbers in the order of the three nested loops.
+    for (const int a : p[0]) {
+        for (const int b : p[1]) {
+            for (const int c : p[2]) {
+                Section* section = &out.singles;
+                bool excluded = in.excludeSingles;
+                switch (structureOf(a, b, c)) {
+                case Structure::Double:
+                    section = &out.doubles;
+                    excluded = in.excludeDoubles;
+                    break;
+                case Structure::Triple:
+                    section = &out.triples;
+                    excluded = in.excludeTriples;
+                    break;
+                case Structure::Single:
+                    break;
+                }
+                if (!excluded && !fnFitsFilters(a, b, c, s)) {
+                    section->add(threeDigits(a, b, c));
+                    ++out.count;
                 }
             }
         }
-    };
-    if (!in.excludeSingles) {
-        run(Structure::Single, out.singles);
-    }
-    if (!in.excludeDoubles) {
-        run(Structure::Double, out.doubles);
-    }
-    if (!in.excludeTriples) {
-        run(Structure::Triple, out.triples);
     }
 }
 

@@ -1,7 +1,11 @@
 #include "engine/FilterTest.h"
 
+#include "engine/Labels.h"
+
 #include <algorithm>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace pick3 {
 
@@ -24,20 +28,44 @@ bool thrownOutByConsecutive(const NumberProfile& p, int mode) {
     }
 }
 
+// Every field of a profile but the hot/cold label depends only on the digits,
+// the digit mode and the "0 and 9" box. Building a profile costs far more than
+// comparing it, so each of those 4,000 profiles is built once, on first use.
+const NumberProfile& baseProfile(int d1, int d2, int d3, DigitMode mode, bool zeroAndNine) {
+    static const std::vector<NumberProfile> kProfiles = [] {
+        std::vector<NumberProfile> all;
+        all.reserve(4000);
+        for (const DigitMode m : {DigitMode::AnyPosition, DigitMode::Positional}) {
+            for (const bool z : {false, true}) {
+                for (int n = 0; n < 1000; ++n) {
+                    all.push_back(makeProfile(n / 100, n / 10 % 10, n % 10, m, z, nullptr));
+                }
+            }
+        }
+        return all;
+    }();
+    const int index = (mode == DigitMode::Positional ? 2000 : 0) + (zeroAndNine ? 1000 : 0) +
+                      checkDigit(d1) * 100 + checkDigit(d2) * 10 + checkDigit(d3);
+    return kProfiles[static_cast<std::size_t>(index)];
+}
+
+// The hot/cold label as the profile builds it: letters by position in
+// positional mode, the count label of the box ranking otherwise.
+std::string hotColdOf(int d1, int d2, int d3, bool positional, const HotDigits& hot) {
+    if (positional) {
+        return hotColdPattern(hot.isHotInPosition(0, d1), hot.isHotInPosition(1, d2),
+                              hot.isHotInPosition(2, d3));
+    }
+    return hotColdLabel((hot.isHotInBox(d1) ? 1 : 0) + (hot.isHotInBox(d2) ? 1 : 0) +
+                        (hot.isHotInBox(d3) ? 1 : 0));
+}
+
 bool fits(int d1, int d2, int d3, const FilterSettings& s, bool mustIncludeApplies) {
     if (s.iConsecMode < 0 || s.iConsecMode > 3) {
         throw std::invalid_argument("consecutive mode out of range 0 to 3");
     }
     const bool positional = s.mode == DigitMode::Positional;
-    const ExclusionSet& hotCold = s.set(positional ? Family::HotColdStraight : Family::HotColdBox);
-    // The hot/cold counter is consulted only while this mode's hot/cold set has
-    // an item; without counted hit lists no digit is hot.
-    static const HotDigits kNothingHot;
-    const HotDigits* hot = nullptr;
-    if (!hotCold.empty()) {
-        hot = s.hot ? &*s.hot : &kNothingHot;
-    }
-    const NumberProfile p = makeProfile(d1, d2, d3, s.mode, s.chk0And9, hot);
+    const NumberProfile& p = baseProfile(d1, d2, d3, s.mode, s.chk0And9);
 
     if (positional &&
         (inPairSet(s.pairs.left, p.sPairXX_) || inPairSet(s.pairs.right, p.sPair_XX) ||
@@ -49,8 +77,14 @@ bool fits(int d1, int d2, int d3, const FilterSettings& s, bool mustIncludeAppli
             return true;
         }
     }
-    if (hot != nullptr && hotCold.contains(p.sHotCold)) {
-        return true;
+    // The hot/cold counter is consulted only while this mode's hot/cold set has
+    // an item; without counted hit lists no digit is hot.
+    const ExclusionSet& hotCold = s.set(positional ? Family::HotColdStraight : Family::HotColdBox);
+    if (!hotCold.empty()) {
+        static const HotDigits kNothingHot;
+        if (hotCold.contains(hotColdOf(d1, d2, d3, positional, s.hot ? *s.hot : kNothingHot))) {
+            return true;
+        }
     }
     if (thrownOutByConsecutive(p, s.iConsecMode)) {
         return true;
