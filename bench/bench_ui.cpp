@@ -1,0 +1,92 @@
+// The main window's largest "Create numbers" click and the program's start-up
+// to a shown main window, both through the real window (offscreen).
+
+#include "app/CheckList.h"
+#include "app/frmPick3ZozevidAru.h"
+#include "app/mdlMain.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace pick3 {
+namespace {
+
+std::unique_ptr<QApplication> ensureApplication() {
+    if (QCoreApplication::instance() != nullptr) {
+        return nullptr;
+    }
+    static int argc = 1;
+    static char name[] = "pick3_bench";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+void tick(const frmPick3ZozevidAru& window, const char* list, const char* item) {
+    CheckList* l = window.findChild<CheckList*>(QString::fromLatin1(list));
+    for (int row = 0; row < l->count(); ++row) {
+        if (l->itemText(row) == QLatin1String(item)) {
+            l->setTicked(row, true);
+        }
+    }
+}
+
+// Positional, every digit in all three lists: 1,000 candidates. Every filter
+// family holds one item, chosen among those that throw out the fewest numbers
+// of the family (the straight hot/cold pattern none at all, as nothing was
+// counted), so that most candidates are compared with most families. Some 540
+// numbers survive: with every digit allowed, each item fits some numbers.
+void BM_CreateNumbersClick(benchmark::State& state) {
+    const auto app = ensureApplication();
+    frmPick3ZozevidAru window;
+    window.findChild<QRadioButton*>(QStringLiteral("optPositionDigit(1)"))->click();
+    for (const char* name :
+         {"lstDigitsWheelPos1(0)", "lstDigitsWheelPos1(1)", "lstDigitsWheelPos1(2)"}) {
+        window.findChild<CheckList*>(QString::fromLatin1(name))->setAllTicked(true);
+    }
+    tick(window, "lstSumDigits", "0");
+    tick(window, "lstRoot", "0");
+    tick(window, "lstLDR", "0");
+    for (const char* name : {"lstWidth", "lstWidthLowestMiddle", "lstWidthMiddleHighest",
+                             "lstWidthXX_", "lstWidthX_X", "lstWidth_XX"}) {
+        tick(window, name, "9");
+    }
+    tick(window, "lstLMHDigits", "HHL");
+    tick(window, "lstLMHStraight", "HHH");
+    tick(window, "lstOCSStraight", "SSS");
+    tick(window, "lstOddEvenStraight", "OOO");
+    tick(window, "lstHighLowStraight", "HHH");
+    tick(window, "lstInOutStraight", "III");
+    tick(window, "lstHCStraight", "HHH");
+    auto* produce = window.findChild<QPushButton*>(QStringLiteral("cmdProduce"));
+    auto* count = window.findChild<QLabel*>(QStringLiteral("lblNumbersCreated"));
+    for (auto _ : state) {
+        produce->click();
+    }
+    if (!count->text().startsWith(QStringLiteral("Numbers created: "))) {
+        state.SkipWithError("the creation was refused");
+    }
+    state.SetLabel(count->text().toStdString());
+}
+BENCHMARK(BM_CreateNumbersClick)->Unit(benchmark::kMillisecond);
+
+// Main(): the load (every list filled, the hidden hot/cold window) and show().
+void BM_StartUp(benchmark::State& state) {
+    const auto app = ensureApplication();
+    for (auto _ : state) {
+        Main();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        delete mainWindow();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace pick3
