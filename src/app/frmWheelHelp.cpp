@@ -42,7 +42,8 @@ frmWheelHelp::frmWheelHelp(QWidget* parent) : QDialog(parent) {
     auto* surf = new QPushButton(QStringLiteral("Surf to the Helpfile"), this);
     surf->setObjectName(QStringLiteral("cmdHelp"));
     surf->setAccessibleName(surf->text());
-    surf->setAccessibleDescription(QStringLiteral("Opens the help document in the web browser"));
+    surf->setToolTip(QStringLiteral("Opens the help document in the web browser"));
+    surf->setAccessibleDescription(surf->toolTip());
     surf->setDefault(true);
     auto* donation = makeTextLabel(
         QStringLiteral("lblDonation"),
