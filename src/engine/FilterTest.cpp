@@ -11,8 +11,11 @@ namespace pick3 {
 
 namespace {
 
+// A pair text is two characters: compared in place, not through a memcmp call.
 bool inPairSet(const PairSet& set, const std::string& pair) {
-    return std::find(set.begin(), set.end(), pair) != set.end();
+    return std::any_of(set.begin(), set.end(), [&pair](const std::string& item) {
+        return item.size() == 2 && item[0] == pair[0] && item[1] == pair[1];
+    });
 }
 
 bool thrownOutByConsecutive(const NumberProfile& p, int mode) {
