@@ -103,42 +103,5 @@ TEST(Pairs, TicksShowTheSetAndReadBackInListOrder) {
     }
 }
 
-TEST(Pairs, TicksOfAnotherLengthNeverReadPastTheList) {
-    const auto& texts = boxedPairTexts();
-    EXPECT_TRUE(pairSetFromTicks(texts, {}).empty());
-    EXPECT_EQ(pairSetFromTicks(texts, {true, false, true}), (PairSet{"00", "02"}));
-    Ticks tooMany(texts.size() + 10, true);
-    EXPECT_EQ(pairSetFromTicks(texts, tooMany), texts);
-}
-
-// The texts the dialogs store must be the ones the filter test compares with.
-TEST(Pairs, DialogTextsThrowOutTheNumbersThatHoldThem) {
-    FilterSettings positional;
-    positional.mode = DigitMode::Positional;
-    FilterSettings any;
-
-    Ticks split(100, false);
-    split[0] = true; // "00"
-    positional.pairs.split = pairSetFromTicks(straightPairTexts(), split);
-    any.pairs.split = positional.pairs.split;
-    EXPECT_TRUE(fnFitsFiltersAgain(0, 5, 0, positional));
-    EXPECT_TRUE(fnFitsFiltersAgain(0, 0, 0, positional));
-    EXPECT_FALSE(fnFitsFiltersAgain(0, 0, 5, positional));
-    EXPECT_FALSE(fnFitsFiltersAgain(0, 5, 0, any))
-        << "straight pairs count in positional mode only";
-
-    positional.pairs = {};
-    Ticks boxed(55, false);
-    boxed[12] = true; // "13"
-    positional.pairs.boxed = pairSetFromTicks(boxedPairTexts(), boxed);
-    any.pairs = positional.pairs;
-    for (const FilterSettings* settings : {&positional, &any}) {
-        EXPECT_TRUE(fnFitsFiltersAgain(1, 2, 3, *settings));
-        EXPECT_TRUE(fnFitsFiltersAgain(1, 3, 2, *settings));
-        EXPECT_TRUE(fnFitsFiltersAgain(3, 1, 3, *settings));
-        EXPECT_FALSE(fnFitsFiltersAgain(1, 2, 4, *settings));
-    }
-}
-
 } // namespace
 } // namespace pick3

@@ -1,5 +1,6 @@
-// The two pair dialogs: what they show, how a tick reaches the pair sets at
-// once, the ten-pair grid the user scans, and closing.
+// The two pair dialogs: what they show, the ten-pair grid the user scans,
+// closing, and through the main window the button captions on every tick and
+// the numbers thrown out by "Create numbers" and "Filter more" in both modes.
 
 #include "app/CheckList.h"
 #include "app/frmPick3ZozevidAru.h"
@@ -28,28 +29,12 @@ using namespace pick3;
 using pick3::test::child;
 using pick3::test::clickButton;
 using pick3::test::clickTicks;
+using pick3::test::itemTexts;
 using pick3::test::listNamed;
 using pick3::test::ModalHelper;
+using pick3::test::tickedTexts;
 
 namespace {
-
-QStringList itemTexts(const QListWidget* list) {
-    QStringList texts;
-    for (int r = 0; r < list->count(); ++r) {
-        texts << list->item(r)->text();
-    }
-    return texts;
-}
-
-QStringList tickedTexts(const CheckList* list) {
-    QStringList texts;
-    for (int r = 0; r < list->count(); ++r) {
-        if (list->isTicked(r)) {
-            texts << list->itemText(r);
-        }
-    }
-    return texts;
-}
 
 QStringList toQt(const PairSet& set) {
     QStringList texts;
@@ -130,13 +115,11 @@ class PairDialogsTest : public QObject {
   private Q_SLOTS:
     void straightDialogShowsItsTextsAndTheCurrentSets();
     void boxedDialogShowsItsTextsAndTheCurrentSet();
-    void straightTicksReachThePairSetsAtOnce();
-    void boxedTicksReachThePairSetAtOnceAndSurviveReopening();
     void pairsStandInATenColumnGridWithNothingToScroll_data();
     void pairsStandInATenColumnGridWithNothingToScroll();
     void aClickBesideATickBoxTicksNothing();
-    void everyWayOfClosingAsksOnceToBeDiscarded_data();
-    void everyWayOfClosingAsksOnceToBeDiscarded();
+    void escAndTitleBarCloseAskOnceToBeDiscarded_data();
+    void escAndTitleBarCloseAskOnceToBeDiscarded();
 
     void boxedPairsFromTheMainWindowThrowOutNumbers();
     void straightPairsFromTheMainWindowThrowOutNumbers();
@@ -267,77 +250,6 @@ void PairDialogsTest::boxedDialogShowsItsTextsAndTheCurrentSet() {
     QCOMPARE(tickedTexts(list), QStringList{"13"});
 }
 
-void PairDialogsTest::straightTicksReachThePairSetsAtOnce() {
-    PairSets pairs;
-    pairs.left = {"12", "34"};
-    pairs.boxed = {"55"};
-    auto dialog = std::make_unique<frmPick3FilterStraightPairs>(pairs);
-    dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-    QSignalSpy changed(dialog.get(), &frmPick3FilterStraightPairs::pairsChanged);
-    auto* left = child<PairGrid>(dialog.get(), "lstLeftPairs");
-    auto* right = child<PairGrid>(dialog.get(), "lstRightPairs");
-    auto* split = child<PairGrid>(dialog.get(), "lstSplitPairs");
-
-    clickTickBox(split, "00");
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(toQt(pairs.split), QStringList{"00"});
-
-    spaceOn(left, "12"); // untick
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(toQt(pairs.left), QStringList{"34"});
-
-    clickTickBox(right, "99");
-    clickTickBox(right, "07");
-    clickTickBox(left, "05");
-    QCOMPARE(changed.count(), 5);
-    // Each set holds its pairs in list order, whatever order they were ticked in.
-    QCOMPARE(toQt(pairs.right), QStringList({"07", "99"}));
-    QCOMPARE(toQt(pairs.left), QStringList({"05", "34"}));
-    QCOMPARE(toQt(pairs.split), QStringList{"00"});
-    QCOMPARE(toQt(pairs.boxed), QStringList{"55"});
-    QCOMPARE(QString::fromStdString(straightPairsCaption(pairs)),
-             QStringLiteral("Pairs - STRAIGHT ; LP: 2  RP: 2  SP: 1"));
-
-    // A new dialog shows what the sets hold now.
-    dialog.reset();
-    frmPick3FilterStraightPairs again(pairs);
-    QCOMPARE(tickedTexts(child<CheckList>(&again, "lstLeftPairs")), QStringList({"05", "34"}));
-    QCOMPARE(tickedTexts(child<CheckList>(&again, "lstRightPairs")), QStringList({"07", "99"}));
-    QCOMPARE(tickedTexts(child<CheckList>(&again, "lstSplitPairs")), QStringList{"00"});
-
-    // Unticking everything leaves every set empty.
-    for (const char* name : {"lstLeftPairs", "lstRightPairs", "lstSplitPairs"}) {
-        child<CheckList>(&again, name)->setAllTicked(false);
-    }
-    QVERIFY(pairs.left.empty() && pairs.right.empty() && pairs.split.empty());
-    QCOMPARE(toQt(pairs.boxed), QStringList{"55"});
-}
-
-void PairDialogsTest::boxedTicksReachThePairSetAtOnceAndSurviveReopening() {
-    PairSets pairs;
-    pairs.split = {"11"};
-    {
-        frmPick3FilterBoxedPairs dialog(pairs);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QSignalSpy changed(&dialog, &frmPick3FilterBoxedPairs::pairsChanged);
-        auto* list = child<PairGrid>(&dialog, "lstAvailablePairs");
-        clickTickBox(list, "99");
-        clickTickBox(list, "11"); // the first cell of its row, drawn after an empty one
-        spaceOn(list, "05");
-        QCOMPARE(changed.count(), 3);
-        QCOMPARE(toQt(pairs.boxed), QStringList({"05", "11", "99"}));
-        spaceOn(list, "99");
-        QCOMPARE(toQt(pairs.boxed), QStringList({"05", "11"}));
-        QCOMPARE(QString::fromStdString(boxedPairsCaption(pairs)),
-                 QStringLiteral("Pairs - BOXED : 2"));
-    }
-    frmPick3FilterBoxedPairs again(pairs);
-    QCOMPARE(tickedTexts(child<CheckList>(&again, "lstAvailablePairs")), QStringList({"05", "11"}));
-    QCOMPARE(toQt(pairs.split), QStringList{"11"});
-}
-
 void PairDialogsTest::pairsStandInATenColumnGridWithNothingToScroll_data() {
     QTest::addColumn<bool>("boxed");
     QTest::addColumn<QString>("list");
@@ -404,19 +316,17 @@ void PairDialogsTest::aClickBesideATickBoxTicksNothing() {
     QVERIFY(!list->isTicked(row));
 }
 
-void PairDialogsTest::everyWayOfClosingAsksOnceToBeDiscarded_data() {
+void PairDialogsTest::escAndTitleBarCloseAskOnceToBeDiscarded_data() {
     QTest::addColumn<bool>("boxed");
     QTest::addColumn<QString>("how");
     for (const bool boxed : {false, true}) {
         const char* kind = boxed ? "boxed" : "straight";
-        QTest::addRow("%s, Close button", kind) << boxed << "button";
-        QTest::addRow("%s, Alt+C", kind) << boxed << "accessKey";
         QTest::addRow("%s, Esc", kind) << boxed << "escape";
         QTest::addRow("%s, title bar", kind) << boxed << "titleBar";
     }
 }
 
-void PairDialogsTest::everyWayOfClosingAsksOnceToBeDiscarded() {
+void PairDialogsTest::escAndTitleBarCloseAskOnceToBeDiscarded() {
     QFETCH(bool, boxed);
     QFETCH(QString, how);
     PairSets pairs;
@@ -435,11 +345,7 @@ void PairDialogsTest::everyWayOfClosingAsksOnceToBeDiscarded() {
     }
     dialog->show();
     QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-    if (how == "button") {
-        child<QPushButton>(dialog.get(), "cmdClose")->click();
-    } else if (how == "accessKey") {
-        QTest::keyClick(dialog.get(), Qt::Key_C, Qt::AltModifier);
-    } else if (how == "escape") {
+    if (how == "escape") {
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
     } else {
         dialog->close();
@@ -526,7 +432,7 @@ void PairDialogsTest::straightPairsFromTheMainWindowThrowOutNumbers() {
         QCOMPARE(dialog->objectName(), QStringLiteral("frmPick3FilterStraightPairs"));
         clickTickBox(child<PairGrid>(dialog, "lstLeftPairs"), "12");
         captions << buttonText("cmdFilterPairsStraight");
-        clickTickBox(child<PairGrid>(dialog, "lstSplitPairs"), "00");
+        spaceOn(child<PairGrid>(dialog, "lstSplitPairs"), "00");
         clickTickBox(child<PairGrid>(dialog, "lstRightPairs"), "21");
         captions << buttonText("cmdFilterPairsStraight");
     });
