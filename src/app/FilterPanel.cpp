@@ -102,6 +102,8 @@ FilterPanel::FilterPanel(QWidget* parent) : QWidget(parent) {
                                           "able to select or de-select all the items in the list."),
                            this);
     hint->setWordWrap(true);
+    // A wrapped label asks for a long line; keep the room for the results box.
+    hint->setMaximumWidth(hint->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
 
     auto* third = new QHBoxLayout;
     third->addWidget(makeConsecutives(), 0, Qt::AlignTop);

@@ -39,6 +39,9 @@ frmOutputBox::frmOutputBox(MainWindowLink link, QWidget* parent)
     row->addWidget(sixWay_->button(0)->parentWidget(), 0, Qt::AlignTop);
     row->addLayout(doubles);
 
+    // The title strip's text keeps a margin at its right end too.
+    setMinimumWidth(banner->sideStrip()->width() + banner->titleStrip()->sizeHint().width() + 24);
+
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(banner);

@@ -133,8 +133,10 @@ void frmPick3ZozevidAru::buildLayout() {
 
 void frmPick3ZozevidAru::fitToScreen() {
     const QWidget* inner = findChild<QWidget*>(QStringLiteral("mainContent"));
-    QSize wanted =
-        inner->sizeHint() + QSize(banner_->sideStrip()->width(), banner_->titleStrip()->height());
+    // Some room beyond the layout's wish goes to the results box.
+    constexpr int kResultsRoom = 240;
+    QSize wanted = inner->sizeHint() + QSize(banner_->sideStrip()->width() + kResultsRoom,
+                                             banner_->titleStrip()->height());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     }
