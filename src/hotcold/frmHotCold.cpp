@@ -146,7 +146,6 @@ frmHotCold::frmHotCold(MainWindowLink link, QWidget* parent)
     connectControls();
 
     // The load: nothing counted, the filter de-activated.
-    bSettingsActive_ = false;
     ui_->chkSettingsSaved->setChecked(false);
     setStatus(QStringLiteral("HotCold-filter de-activated"), kStatusRed);
     kinds_ = NumberKinds{};
@@ -511,7 +510,6 @@ void frmHotCold::sbFillHitLists(const RankedHits& ranked) {
 }
 
 void frmHotCold::activateSettings() {
-    bSettingsActive_ = true;
     ui_->chkSettingsSaved->setChecked(true);
     setStatus(QStringLiteral("HotCold-filter activated"), kStatusBlue);
     ui_->lstHCBox->setVisible(true);
@@ -544,9 +542,12 @@ void frmHotCold::cmdCreateNumbers_Click() {
 
 void frmHotCold::cmdClose_Click() {
     sbClearP3HCSettings();
-    bSettingsActive_ = false;
     ui_->chkSettingsSaved->setChecked(false);
-    kinds_ = NumberKinds{};
+    // The creation choices go back to their defaults (the check boxes keep kinds_).
+    for (QCheckBox* box : {ui_->chk6Ways, ui_->chkDoubles, ui_->chkTriples}) {
+        box->setChecked(true);
+    }
+    ui_->optBox[0]->setChecked(true);
     straightBox_ = StraightBox::Straight;
     sbFillHCPatternLists();
     // Closing ends the modal loop; the owner then discards this window.

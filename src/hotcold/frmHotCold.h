@@ -66,8 +66,8 @@ class frmHotCold : public QDialog {
 
     std::unique_ptr<Ui> ui_;
     MainWindowLink link_;
-    // The window's state between counts, kept until "&Close".
-    bool bSettingsActive_ = false;
+    // The creation choices, kept until "&Close"; whether a count's settings
+    // are in force is chkSettingsSaved itself.
     StraightBox straightBox_ = StraightBox::Straight;
     NumberKinds kinds_;
 };

@@ -177,7 +177,10 @@ class HandOverTest : public QObject {
             ModalHelper helper;
             QStringList ticked;
             QString status;
+            QString draws;
             helper.expect([&](QWidget* modal) {
+                draws = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"))
+                            ->toPlainText();
                 ticked = tickedTexts(listNamed(modal, positional ? QStringLiteral("lstHCStraight")
                                                                  : QStringLiteral("lstHCBox")));
                 status = modal->findChild<QLabel*>(QStringLiteral("lblSettings"))->text();
@@ -187,6 +190,7 @@ class HandOverTest : public QObject {
             QVERIFY(helper.ran());
             QCOMPARE(ticked, stored);
             QCOMPARE(status, QStringLiteral("HotCold-filter activated"));
+            QCOMPARE(draws, kDraws);
         }
     }
 
