@@ -59,6 +59,12 @@ QLabel* makeLabel(const QString& name, const QString& caption, QWidget* parent) 
     return named(new QLabel(caption, parent), name);
 }
 
+void keepPlaceWhenHidden(QWidget* widget) {
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
 QListWidget* makeHitList(const QString& name, const QString& heading, QWidget* parent) {
     auto* list = named(new QListWidget(parent), name);
     // Several digits may be picked at once; a click toggles one.
@@ -73,9 +79,7 @@ QListWidget* makeHitList(const QString& name, const QString& heading, QWidget* p
                           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     list->setMinimumHeight(10 * fm.height() + frame);
     // Hidden until the first count; the layout keeps their place.
-    QSizePolicy policy = list->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    list->setSizePolicy(policy);
+    keepPlaceWhenHidden(list);
     return list;
 }
 
@@ -98,12 +102,6 @@ class IgnoreUserInput : public QObject {
         }
     }
 };
-
-void keepPlaceWhenHidden(QWidget* widget) {
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-}
 
 } // namespace
 
