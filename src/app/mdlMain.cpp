@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QPointer>
 
 namespace pick3 {
@@ -14,6 +15,16 @@ namespace {
 QPointer<frmPick3ZozevidAru>& instance() {
     static QPointer<frmPick3ZozevidAru> window;
     return window;
+}
+
+// The icon of every window, and the desktop entry that a desktop ties the running program to.
+void useOwnIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/example.quorvel.Pick3Tallymoor-%1.png").arg(size));
+    }
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.quorvel.Pick3Tallymoor"));
 }
 
 // Tahoma where installed; otherwise the system's own sans-serif stays.
@@ -31,6 +42,7 @@ void Main() {
     (void)sVersion();
     if (instance().isNull()) {
         useTahoma();
+        useOwnIcon();
         instance() = new frmPick3ZozevidAru; // deletes itself when closed
     }
     instance()->show();
