@@ -1,6 +1,7 @@
 #include "app/CheckList.h"
 
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -155,12 +156,27 @@ void CheckList::mousePressEvent(QMouseEvent* event) {
     QListWidget::mousePressEvent(event);
 }
 
+QPoint CheckList::menuPosition() const {
+    const QRect rect = currentItem() ? visualItemRect(currentItem()) : QRect();
+    return viewport()->mapToGlobal(rect.isValid() ? rect.center() : QPoint(4, 4));
+}
+
+void CheckList::keyPressEvent(QKeyEvent* event) {
+    // Not every platform turns these keys into a context-menu event. Where one
+    // does, its menu opens first and takes the key, so the menu never opens twice.
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if (event->key() == Qt::Key_Menu || shiftF10) {
+        event->accept();
+        Q_EMIT contextMenuWanted(menuPosition());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
 void CheckList::contextMenuEvent(QContextMenuEvent* event) {
-    // Right-clicks are handled on press; this is the keyboard's menu key and Shift+F10.
+    // Right-clicks are handled on press; this is the platform's keyboard request.
     if (event->reason() == QContextMenuEvent::Keyboard) {
-        const QRect rect = currentItem() ? visualItemRect(currentItem()) : QRect();
-        Q_EMIT contextMenuWanted(
-            viewport()->mapToGlobal(rect.isValid() ? rect.center() : QPoint(4, 4)));
+        Q_EMIT contextMenuWanted(menuPosition());
     }
     event->accept();
 }

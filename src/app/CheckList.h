@@ -45,10 +45,12 @@ class CheckList : public QListWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void onItemChanged(QListWidgetItem* item);
+    QPoint menuPosition() const; // by the current item
     bool settingByCode_ = false;
     int visibleRows_ = 0;
 };

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <array>
 
 namespace pick3 {
 
@@ -52,6 +53,8 @@ CommandPanel::CommandPanel(QWidget* parent)
     results_->setObjectName(QStringLiteral("txtResults"));
     results_->setAccessibleName(QStringLiteral("Results"));
     results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the box instead of typing into it, so the keyboard reaches the picture.
+    results_->setTabChangesFocus(true);
     QPalette pal = results_->palette();
     pal.setColor(QPalette::Base, kLightYellow);
     results_->setPalette(pal);
@@ -85,6 +88,14 @@ CommandPanel::CommandPanel(QWidget* parent)
     column->addWidget(picture_, 0, Qt::AlignHCenter);
 
     straightPairs_->hide();
+
+    // Tab goes row by row through the button grid, then the results and the picture.
+    const std::array<QWidget*, 13> order{
+        produce_, filterMore_, resetFilters_, hotCold_, boxedPairs_, straightPairs_, outputBox_,
+        sixWay_,  llh_,        lhh_,          help_,    results_,    picture_};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 QPushButton* CommandPanel::makeButton(const QString& name, const QString& caption,

@@ -87,6 +87,14 @@ DigitPanel::DigitPanel(QWidget* parent)
     column->addLayout(mustRow);
     column->addStretch(1);
 
+    // The lists were made before the options; Tab goes as the panel reads.
+    const std::array<QWidget*, 7> order{modeOptions_[0], modeOptions_[1], digitsWheel_,
+                                        positions_[0],   positions_[1],   positions_[2],
+                                        mustHave_};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+
     connect(modeGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
             Q_EMIT modeSelected(id == 0 ? DigitMode::AnyPosition : DigitMode::Positional);

@@ -111,6 +111,10 @@ FilterPanel::FilterPanel(QWidget* parent) : QWidget(parent) {
     third->addLayout(structures);
     third->addSpacing(12);
     third->addWidget(hint, 1, Qt::AlignTop);
+    // The consecutives frame is made after the check boxes but stands left of them.
+    setTabOrder(zeroAndNine_, excludeSingles_);
+    setTabOrder(excludeSingles_, excludeDoubles_);
+    setTabOrder(excludeDoubles_, excludeTriples_);
 
     auto* column1 = new QVBoxLayout(this);
     column1->setContentsMargins(0, 0, 0, 0);

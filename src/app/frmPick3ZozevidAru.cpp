@@ -117,6 +117,8 @@ void frmPick3ZozevidAru::buildLayout() {
     auto* scroll = new QScrollArea(banner_->content());
     scroll->setObjectName(QStringLiteral("mainScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
+    // A frame around the panels, not a stop of its own on the way through the controls.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(true);
     scroll->setWidget(inner);
     auto* contentLayout = new QVBoxLayout(banner_->content());
