@@ -61,6 +61,8 @@ frmOutputBox::frmOutputBox(MainWindowLink link, QWidget* parent)
     });
 
     sbShowOutputOrder();
+    // The keyboard starts at the chosen order, not on Close.
+    sixWay_->checkedButton()->setFocus();
 }
 
 QButtonGroup* frmOutputBox::makeFamily(const QString& frameName, const QString& caption,

@@ -94,6 +94,8 @@ frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent)
     (void)hotCold_.get(); // loaded now, shown only by "HotCold"
     sbFillFilterLists();
     fitToScreen();
+    // The keyboard starts at the first control, not on the Close that ends the program.
+    digits_->modeOption(0)->setFocus();
 }
 
 frmPick3ZozevidAru::~frmPick3ZozevidAru() = default;

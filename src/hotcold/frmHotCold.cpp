@@ -157,6 +157,8 @@ frmHotCold::frmHotCold(MainWindowLink link, QWidget* parent)
     }
     ui_->lstHCBox->setEnabled(false);
     ui_->lstHCStraight->setEnabled(false);
+    // The keyboard starts at the draw entry, not on the Close that discards the count.
+    ui_->txtDrawnNumber->setFocus();
 }
 
 frmHotCold::~frmHotCold() = default;

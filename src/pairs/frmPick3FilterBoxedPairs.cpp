@@ -48,6 +48,7 @@ frmPick3FilterBoxedPairs::frmPick3FilterBoxedPairs(PairSets& pairs, QWidget* par
 
     connect(banner->closeButton(), &QPushButton::clicked, this, &frmPick3FilterBoxedPairs::reject);
     setTabOrder(ui_->list, banner->closeButton());
+    ui_->list->setFocus(); // the keyboard starts at the pairs, not on Close
 }
 
 frmPick3FilterBoxedPairs::~frmPick3FilterBoxedPairs() = default;

@@ -86,6 +86,7 @@ frmPick3FilterStraightPairs::frmPick3FilterStraightPairs(PairSets& pairs, QWidge
     setTabOrder(ui_->left, ui_->right);
     setTabOrder(ui_->right, ui_->split);
     setTabOrder(ui_->split, banner->closeButton());
+    ui_->left->setFocus(); // the keyboard starts at the pairs, not on Close
 }
 
 frmPick3FilterStraightPairs::~frmPick3FilterStraightPairs() = default;
