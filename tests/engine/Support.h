@@ -1,0 +1,67 @@
+#pragma once
+// What every engine test file needs: GoogleTest, the standard headers the
+// tests use, and a few small helpers.
+
+#include "engine/Commands.h"
+#include "engine/Selection.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <random>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pick3::test {
+
+// The digits of a number written as text: "471" gives 4, 7, 1.
+inline std::array<int, 3> digitsOf(std::string_view n) {
+    return {n[0] - '0', n[1] - '0', n[2] - '0'};
+}
+
+// The ticks of a catalogue list with the given rows ticked, or every row.
+inline Ticks tickRows(ListId list, const std::vector<int>& rows) {
+    Ticks ticks(listEntry(list).items.size(), false);
+    for (const int row : rows) {
+        ticks.at(static_cast<std::size_t>(row)) = true;
+    }
+    return ticks;
+}
+inline Ticks tickAll(ListId list) {
+    return Ticks(listEntry(list).items.size(), true);
+}
+
+// A copy of `in` changed by `change`; `tick` is a change that ticks rows of a list.
+using Change = std::function<void(MainInput&)>;
+inline MainInput with(MainInput in, const Change& change) {
+    change(in);
+    return in;
+}
+inline Change tick(ListId list, const std::vector<int>& rows) {
+    return [list, rows](MainInput& in) { in.ticks[list] = tickRows(list, rows); };
+}
+
+// Digits ticked in the any-position list (one list given) or in the three
+// position lists (three given); every digit is ticked in the must-include list.
+inline MainInput chosen(const std::vector<std::vector<int>>& lists) {
+    MainInput in;
+    in.mode = lists.size() == 1 ? DigitMode::AnyPosition : DigitMode::Positional;
+    const std::array<ListId, 4> ids{ListId::DigitsWheel, ListId::DigitsWheelPos1_0,
+                                    ListId::DigitsWheelPos1_1, ListId::DigitsWheelPos1_2};
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        const ListId id = ids[lists.size() == 1 ? 0 : i + 1];
+        in.ticks[id] = tickRows(id, lists[i]);
+    }
+    for (int d = 0; d <= 9; ++d) {
+        in.mustHave.push_back({d, true});
+    }
+    return in;
+}
+
+} // namespace pick3::test
