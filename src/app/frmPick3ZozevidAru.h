@@ -41,6 +41,8 @@ class frmPick3ZozevidAru : public QWidget {
 
     // Refills every list and returns the filter state to its defaults ("Reset filters").
     void sbFillFilterLists();
+    // What the controls hold now, as the number commands read it.
+    MainInput readInput();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -58,7 +60,6 @@ class frmPick3ZozevidAru : public QWidget {
     void showPairCounts();
     void openModal(QDialog& window);
 
-    MainInput readInput();
     void showResult(const CommandResult& result);
     void mirrorHotColdTick(ListId store, int row, bool ticked);
 
