@@ -1,249 +1,136 @@
 // The hot/cold filter from the counter window to the main window: a count, a
 // pattern ticked, the counter left by "&Close", Esc or its title-bar close, and
-// the numbers that "Create numbers" and "Filter more" keep afterwards in each
-// digit mode; the mode switch that clears the filter; and a counter window
-// re-created by a number test after its "&Close".
+// the numbers "Create numbers" and "Filter more" then keep in each digit mode;
+// the mode switch that clears the filter; a counter re-created after "&Close".
 
-#include "app/frmPick3ZozevidAru.h"
 #include "helpers/MainWindowDriver.h"
-#include "helpers/ModalHelper.h"
-#include "hotcold/frmHotCold.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace pick3;
 using namespace pick3::test;
 
 namespace {
-
 enum class Leave { CloseButton, Escape, TitleBar };
-
-// Every draw makes its digits equally hot in every list: 5 to 9 are hot
-// (three box hits each, one per position), 0 to 4 cold.
+// Each digit of these draws is equally hot everywhere: 5 to 9 are hot, 0 to 4 cold.
 const QString kDraws = QStringLiteral("555 666 777 888 999");
-
-QStringList numbersIn(const QString& text) {
-    QStringList numbers;
-    const QRegularExpression three(QStringLiteral("\\d{3}"));
-    for (auto it = three.globalMatch(text); it.hasNext();) {
-        numbers << it.next().captured();
-    }
-    return numbers;
-}
-
 } // namespace
-
 Q_DECLARE_METATYPE(Leave)
 
-class HandOverTest : public QObject {
+class HandOverTest : public MainWindowFixture {
     Q_OBJECT
 
-    frmPick3ZozevidAru* w = nullptr;
-
-    CheckList* lst(const char* name) const { return listNamed(w, QString::fromLatin1(name)); }
-    QString results() const {
-        return w->findChild<QPlainTextEdit*>(QStringLiteral("txtResults"))->toPlainText();
-    }
-    QString countCaption() const {
-        return w->findChild<QLabel*>(QStringLiteral("lblNumbersCreated"))->text();
-    }
-    void click(const char* name) const { clickButton(w, QString::fromLatin1(name)); }
-    void typeResults(const QString& text) {
-        auto* box = w->findChild<QPlainTextEdit*>(QStringLiteral("txtResults"));
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClick(box, Qt::Key_Delete);
-        QTest::keyClicks(box, text);
-    }
-
-    // Opens the counter with "HotCold", counts the draws, ticks `pattern` in
-    // `patternList` and leaves the window the given way.
-    void countAndTick(const char* patternList, const char* pattern, Leave leave) {
-        ModalHelper helper;
-        bool operated = false;
-        helper.expect([&](QWidget* modal) {
-            auto* counter = qobject_cast<frmHotCold*>(modal);
-            if (counter == nullptr) {
-                modal->close();
-                return;
+    // Opens the counter; when `pattern` is a row, counts, ticks it in the pattern
+    // list of the mode and leaves the given way. Returns what the counter showed
+    // on opening: its draws, its status and its ticked patterns.
+    QStringList inCounter(int pattern = -1, Leave leave = Leave::TitleBar) {
+        const char* patterns =
+            w->digitMode() == DigitMode::Positional ? "lstHCStraight" : "lstHCBox";
+        QStringList shown;
+        const bool ran = inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
+            auto* draws = counter->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"));
+            shown << draws->toPlainText()
+                  << counter->findChild<QLabel*>(QStringLiteral("lblSettings"))->text()
+                  << tickedTexts(listNamed(counter, QLatin1String(patterns)));
+            if (pattern >= 0) {
+                draws->setPlainText(kDraws);
+                clickButton(counter, QStringLiteral("cmdGo"));
+                clickTick(listNamed(counter, QLatin1String(patterns)), pattern);
             }
-            counter->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"))
-                ->setPlainText(kDraws);
-            clickButton(counter, QStringLiteral("cmdGo"));
-            clickTicks(listNamed(counter, QString::fromLatin1(patternList)), {pattern});
-            operated = counter->settingsSaved();
-            switch (leave) {
-            case Leave::CloseButton:
+            if (leave == Leave::CloseButton) {
                 clickButton(counter, QStringLiteral("cmdClose"));
-                break;
-            case Leave::Escape:
-                QTest::keyClick(counter->focusWidget() ? counter->focusWidget() : counter,
-                                Qt::Key_Escape);
-                break;
-            case Leave::TitleBar:
-                counter->close();
-                break;
-            }
+            } else if (leave == Leave::Escape) {
+                QTest::keyClick(counter, Qt::Key_Escape);
+            } // else the helper closes it as the title bar does
         });
-        click("cmdHotCold");
-        QVERIFY(helper.ran());
-        QVERIFY(operated);
-        QVERIFY(w->isVisible());
+        return ran ? shown : QStringList{"not opened"};
     }
 
   private Q_SLOTS:
-    void init() {
-        w = qobject_cast<frmPick3ZozevidAru*>(startMainWindow());
-        QVERIFY(w != nullptr);
-    }
-    void cleanup() { unloadMainWindow(); }
 
     void filterActsUntilTheCounterIsClosed_data() {
         QTest::addColumn<bool>("positional");
         QTest::addColumn<Leave>("leave");
         QTest::addColumn<QString>("created");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QStringList>("filteredMore"); // regrouped: singles, doubles, triples
-
-        // Any position, digits 4 to 7, "All hot" ticked: 5, 6 and 7 are hot, so
-        // every number made only of them goes.
-        const QString anyAll =
-            QStringLiteral("456, 457, 467, 567\n445, 446, 447, 455, 556, 557, 466, 566, 667, 477, "
-                           "577, 677\n444, 555, 666, 777");
+        QTest::addColumn<QStringList>("filteredMore");
+        // Any position, digits 4 to 7, "All hot": every number of 5, 6 and 7 only goes.
         const QString anyKept = QStringLiteral("456, 457, 467\n445, 446, 447, 455, 466, 477\n444");
-        QTest::newRow("any position, Esc keeps the filter")
-            << false << Leave::Escape << anyKept << "Numbers created: 10"
-            << QStringList{"456", "445"};
-        QTest::newRow("any position, title-bar close keeps the filter")
-            << false << Leave::TitleBar << anyKept << "Numbers created: 10"
-            << QStringList{"456", "445"};
-        QTest::newRow("any position, Close clears the filter")
-            << false << Leave::CloseButton << anyAll << "Numbers created: 20"
+        const QStringList anyMore{"456", "445"};
+        QTest::newRow("any position, Esc") << false << Leave::Escape << anyKept << anyMore;
+        QTest::newRow("any position, title bar") << false << Leave::TitleBar << anyKept << anyMore;
+        QTest::newRow("any position, Close")
+            << false << Leave::CloseButton
+            << "456, 457, 467, 567\n445, 446, 447, 455, 556, 557, 466, 566, 667, 477, 577, 677\n"
+               "444, 555, 666, 777"
             << QStringList{"567", "456", "445"};
-
-        // Positional, 4 5 / 5 / 4 6, "HHC" ticked: 554 is hot, hot, cold.
-        QTest::newRow("positional, Esc keeps the filter")
-            << true << Leave::Escape << "456\n454, 556\n"
-            << "Numbers created: 3" << QStringList{"456", "556"};
-        QTest::newRow("positional, title-bar close keeps the filter")
-            << true << Leave::TitleBar << "456\n454, 556\n"
-            << "Numbers created: 3" << QStringList{"456", "556"};
-        QTest::newRow("positional, Close clears the filter")
-            << true << Leave::CloseButton << "456\n454, 554, 556\n"
-            << "Numbers created: 4" << QStringList{"456", "554", "556"};
+        // Positional, 4 5 / 5 / 4 6, "HHC": 554 is hot, hot, cold.
+        const QStringList straightMore{"456", "556"};
+        QTest::newRow("positional, Esc") << true << Leave::Escape << "456\n454, 556\n"
+                                         << straightMore;
+        QTest::newRow("positional, title bar") << true << Leave::TitleBar << "456\n454, 556\n"
+                                               << straightMore;
+        QTest::newRow("positional, Close") << true << Leave::CloseButton << "456\n454, 554, 556\n"
+                                           << QStringList{"456", "554", "556"};
     }
     void filterActsUntilTheCounterIsClosed() {
         QFETCH(bool, positional);
         QFETCH(Leave, leave);
         QFETCH(QString, created);
-        QFETCH(QString, caption);
         QFETCH(QStringList, filteredMore);
+        const QPointer<frmHotCold> counter(&w->hotCold());
+        doSteps(w, positional ? QStringList{"optPositionDigit(1)", "lstDigitsWheelPos1(0):45",
+                                            "lstDigitsWheelPos1(1):5", "lstDigitsWheelPos1(2):46"}
+                              : QStringList{"lstDigitsWheel:4567"});
+        QCOMPARE(inCounter(positional ? 1 : 0, leave).size(), 2); // "HHC" or "All hot"
 
-        QPointer<frmHotCold> counter(&w->hotCold());
-        if (positional) {
-            click("optPositionDigit(1)");
-            clickTicks(lst("lstDigitsWheelPos1(0)"), {"4", "5"});
-            clickTicks(lst("lstDigitsWheelPos1(1)"), {"5"});
-            clickTicks(lst("lstDigitsWheelPos1(2)"), {"4", "6"});
-            countAndTick("lstHCStraight", "HHC", leave);
-        } else {
-            clickTicks(lst("lstDigitsWheel"), {"4", "5", "6", "7"});
-            countAndTick("lstHCBox", "All hot", leave);
-        }
-
+        // Hiding keeps the counter and the pattern in the main window's store;
+        // "&Close" discards the counter and clears the store.
         const bool kept = leave != Leave::CloseButton;
-        // The main window's store holds the pattern exactly while the filter is in force.
-        const QStringList stored = tickedTexts(lst(positional ? "lstHCStraight" : "lstHCBox"));
-        QCOMPARE(stored, kept ? QStringList{positional ? "HHC" : "All hot"} : QStringList{});
-        // "&Close" discards the counter; hiding keeps the same one.
+        const QStringList stored =
+            tickedTexts(listNamed(w, positional ? "lstHCStraight" : "lstHCBox"));
+        QCOMPARE(stored.size(), kept ? 1 : 0);
         QTRY_COMPARE(counter.isNull(), !kept);
-        QCOMPARE(w->hotCold().settingsSaved(), kept);
+        doSteps(w, {"cmdProduce"});
+        QCOMPARE(resultsText(w), created);
+        typeResults(w,
+                    positional ? QStringLiteral("554, 556, 456") : QStringLiteral("567, 456, 445"));
+        doSteps(w, {"cmdFilterMore"});
+        QCOMPARE(numbersIn(resultsText(w)), filteredMore);
 
-        click("cmdProduce");
-        QCOMPARE(results(), created);
-        QCOMPARE(countCaption(), caption);
-
-        typeResults(positional ? QStringLiteral("554, 556, 456") : QStringLiteral("567, 456, 445"));
-        click("cmdFilterMore");
-        QCOMPARE(numbersIn(results()), filteredMore);
-
-        // Opened again after hiding: the count and the tick are still there.
-        if (kept) {
-            ModalHelper helper;
-            QStringList ticked;
-            QString status;
-            QString draws;
-            helper.expect([&](QWidget* modal) {
-                draws = modal->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"))
-                            ->toPlainText();
-                ticked = tickedTexts(listNamed(modal, positional ? QStringLiteral("lstHCStraight")
-                                                                 : QStringLiteral("lstHCBox")));
-                status = modal->findChild<QLabel*>(QStringLiteral("lblSettings"))->text();
-                modal->close();
-            });
-            click("cmdHotCold");
-            QVERIFY(helper.ran());
-            QCOMPARE(ticked, stored);
-            QCOMPARE(status, QStringLiteral("HotCold-filter activated"));
-            QCOMPARE(draws, kDraws);
-        }
+        // Opened again: the count and the tick are still there, or all is new.
+        const QStringList again = kept ? QStringList({kDraws, "HotCold-filter activated"}) + stored
+                                       : QStringList({"", "HotCold-filter de-activated"});
+        QCOMPARE(inCounter(), again);
     }
 
     void modeSwitchClearsTheSavedFilter() {
-        clickTicks(lst("lstDigitsWheel"), {"4", "5", "6", "7"});
-        countAndTick("lstHCBox", "All hot", Leave::Escape);
-        QCOMPARE(tickedTexts(lst("lstHCBox")), QStringList{"All hot"});
-
-        click("optPositionDigit(1)");
-        frmHotCold& counter = w->hotCold();
-        QCOMPARE(lst("lstHCBox")->tickedCount(), 0);
-        QCOMPARE(listNamed(&counter, QStringLiteral("lstHCBox"))->tickedCount(), 0);
-        QVERIFY(!listNamed(&counter, QStringLiteral("lstHCBox"))->isEnabled());
-        QVERIFY(listNamed(&counter, QStringLiteral("lstHCStraight"))->isEnabled());
-        QCOMPARE(counter.findChild<QLabel*>(QStringLiteral("lblSettings"))->text(),
-                 QStringLiteral("HotCold-filter de-activated"));
-        QVERIFY(counter.settingsSaved()); // the count itself stays
-
-        // Nothing ticked any more: no hot/cold filter in the new mode.
-        clickTicks(lst("lstDigitsWheelPos1(0)"), {"5"});
-        clickTicks(lst("lstDigitsWheelPos1(1)"), {"5", "6"});
-        clickTicks(lst("lstDigitsWheelPos1(2)"), {"7"});
-        click("cmdProduce");
-        QCOMPARE(results(), QStringLiteral("567\n557\n"));
-    }
-
-    void aModeSwitchBeforeAnyCountLeavesTheCounterAlone() {
-        frmHotCold& counter = w->hotCold();
-        click("optPositionDigit(1)");
-        QVERIFY(&w->hotCold() == &counter);
-        QVERIFY(!listNamed(&counter, QStringLiteral("lstHCBox"))->isEnabled());
-        QVERIFY(!listNamed(&counter, QStringLiteral("lstHCStraight"))->isEnabled());
-        QVERIFY(!counter.settingsSaved());
+        doSteps(w, {"optPositionDigit(1)", "optPositionDigit(0)", "lstDigitsWheel:4567"});
+        QCOMPARE(inCounter(0, Leave::Escape), QStringList({"", "HotCold-filter de-activated"}));
+        doSteps(w, {"optPositionDigit(1)"});
+        QCOMPARE(listNamed(w, QStringLiteral("lstHCBox"))->tickedCount(), 0);
+        const auto* box = listNamed(&w->hotCold(), QStringLiteral("lstHCBox"));
+        QVERIFY(box->tickedCount() == 0 && !box->isEnabled() && w->hotCold().settingsSaved());
+        QVERIFY(listNamed(&w->hotCold(), QStringLiteral("lstHCStraight"))->isEnabled());
+        QCOMPARE(inCounter(), QStringList({kDraws, "HotCold-filter de-activated"}));
+        doSteps(w, {"lstDigitsWheelPos1(0):5", "lstDigitsWheelPos1(1):56",
+                    "lstDigitsWheelPos1(2):7", "cmdProduce"});
+        QCOMPARE(resultsText(w), QStringLiteral("567\n557\n")); // no hot/cold filter left
     }
 
     void aClosedCounterIsReloadedByTheNextNumberTest() {
-        clickTicks(lst("lstDigitsWheel"), {"4", "5", "6", "7"});
-        countAndTick("lstHCBox", "All hot", Leave::CloseButton);
+        doSteps(w, {"lstDigitsWheel:4567"});
+        inCounter(0, Leave::CloseButton);
         QTRY_VERIFY(w->findChild<frmHotCold*>() == nullptr);
-
-        // A pattern left in the store: the counter is loaded again, with
-        // nothing counted, so every number is all cold.
-        lst("lstHCBox")->setTicked(1, true); // "All cold"
-        click("cmdProduce");
-        QCOMPARE(numbersIn(results()), QStringList{});
-        auto* counter = w->findChild<frmHotCold*>();
-        QVERIFY(counter != nullptr);
-        QVERIFY(!counter->isVisible());
-        QVERIFY(!counter->settingsSaved());
-        lst("lstHCBox")->setTicked(1, false);
-        lst("lstHCBox")->setTicked(3, true); // "Mostly cold" throws out nothing here
-        click("cmdProduce");
-        QCOMPARE(countCaption(), QStringLiteral("Numbers created: 20"));
+        // A pattern left in the store: the counter is loaded afresh with nothing
+        // counted, so every number is all cold.
+        listNamed(w, QStringLiteral("lstHCBox"))->setTicked(1, true); // "All cold"
+        doSteps(w, {"cmdProduce"});
+        QCOMPARE(numbersIn(resultsText(w)), QStringList{});
+        const auto* counter = w->findChild<frmHotCold*>();
+        QVERIFY(counter != nullptr && !counter->isVisible() && !counter->settingsSaved());
     }
 };
 

@@ -1,8 +1,11 @@
 #include "helpers/MainWindowDriver.h"
 
-#include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
+#include "helpers/ModalHelper.h"
 
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -12,14 +15,24 @@ namespace pick3::test {
 QWidget* startMainWindow() {
     Main();
     QWidget* window = mainWindow();
-    if (window != nullptr && !QTest::qWaitForWindowExposed(window)) {
-        return nullptr;
-    }
-    return window;
+    return window != nullptr && QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 
 void unloadMainWindow() {
     delete mainWindow();
+}
+
+void MainWindowFixture::init() {
+    w = qobject_cast<frmPick3ZozevidAru*>(startMainWindow());
+    QVERIFY(w != nullptr);
+}
+
+void MainWindowFixture::cleanup() {
+    unloadMainWindow();
+}
+
+CheckList* MainWindowFixture::lst(const QString& name) const {
+    return listNamed(w, name);
 }
 
 CheckList* listNamed(const QWidget* window, const QString& name) {
@@ -38,7 +51,6 @@ void clickTick(CheckList* list, int row) {
     option.rect = list->visualItemRect(item);
     option.features = QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
     option.text = item->text();
-    option.checkState = item->checkState();
     const QRect box =
         list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
@@ -46,12 +58,7 @@ void clickTick(CheckList* list, int row) {
 
 void clickTicks(CheckList* list, std::initializer_list<const char*> texts) {
     for (const char* text : texts) {
-        for (int row = 0; row < list->count(); ++row) {
-            if (list->itemText(row) == QLatin1String(text)) {
-                clickTick(list, row);
-                break;
-            }
-        }
+        clickTick(list, static_cast<int>(itemTexts(list).indexOf(QLatin1String(text))));
     }
 }
 
@@ -62,9 +69,25 @@ void rightClick(CheckList* list) {
 }
 
 void clickButton(const QWidget* window, const QString& name) {
-    auto* button = window->findChild<QAbstractButton*>(name);
-    if (button != nullptr) {
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+    // Near the left edge: a check box stretches wider than its caption.
+    if (auto* button = window->findChild<QAbstractButton*>(name)) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+}
+
+void doSteps(const QWidget* window, const QStringList& steps) {
+    for (const QString& step : steps) {
+        const qsizetype colon = step.indexOf(QLatin1Char(':'));
+        if (colon >= 0) {
+            CheckList* list = listNamed(window, step.left(colon));
+            for (const QChar text : step.mid(colon + 1)) {
+                clickTick(list, static_cast<int>(itemTexts(list).indexOf(QString(text))));
+            }
+        } else if (step.endsWith(QLatin1Char('+')) || step.endsWith(QLatin1Char('-'))) {
+            listNamed(window, step.chopped(1))->setAllTicked(step.endsWith(QLatin1Char('+')));
+        } else {
+            clickButton(window, step);
+        }
     }
 }
 
@@ -84,6 +107,41 @@ QStringList tickedTexts(const CheckList* list) {
         }
     }
     return texts;
+}
+
+QString resultsText(const QWidget* window) {
+    return window->findChild<QPlainTextEdit*>(QStringLiteral("txtResults"))->toPlainText();
+}
+
+void typeResults(const QWidget* window, const QString& text) {
+    auto* box = window->findChild<QPlainTextEdit*>(QStringLiteral("txtResults"));
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+QStringList numbersIn(const QString& text) {
+    static const QRegularExpression three(QStringLiteral("\\d{3}"));
+    QStringList numbers;
+    for (auto it = three.globalMatch(text); it.hasNext();) {
+        numbers << it.next().captured();
+    }
+    return numbers;
+}
+
+bool inModal(const QWidget* window, const QString& button,
+             const std::function<void(QWidget*)>& operate) {
+    ModalHelper helper;
+    helper.expect([&operate](QWidget* modal) {
+        const QPointer<QWidget> guard(modal);
+        operate(modal); // a failed check in here returns early; the window still closes
+        if (guard && guard->isVisible()) {
+            guard->close();
+        }
+    });
+    clickButton(window, button);
+    return helper.ran();
 }
 
 } // namespace pick3::test

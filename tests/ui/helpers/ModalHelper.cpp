@@ -8,19 +8,16 @@
 namespace pick3::test {
 
 namespace {
-// Polls until a modal widget is active, then hands it to the handler. Polling
-// (rather than one shot) survives a modal window that needs a moment to show.
+// Polls until a modal widget is shown: a modal window may need a moment to show.
 void waitForModal(std::function<void(QWidget*)> handler, std::shared_ptr<bool> ran,
                   std::shared_ptr<bool> armed, int triesLeft) {
     QTimer::singleShot(10, [handler = std::move(handler), ran, armed, triesLeft]() mutable {
-        if (!*armed) {
-            return;
-        }
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (*armed && modal != nullptr && modal->isVisible()) {
             *ran = true;
             *armed = false;
             handler(modal);
-        } else if (triesLeft > 0) {
+        } else if (*armed && triesLeft > 0) {
             waitForModal(std::move(handler), ran, armed, triesLeft - 1);
         }
     });
@@ -37,14 +34,11 @@ void ModalHelper::expect(std::function<void(QWidget*)> handler) {
 std::shared_ptr<MessageSeen> expectMessage(ModalHelper& helper) {
     auto seen = std::make_shared<MessageSeen>();
     helper.expect([seen](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen->shown = true;
-            seen->title = box->windowTitle();
-            seen->text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        } else {
-            modal->close();
-        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen->shown = box != nullptr;
+        seen->title = modal->windowTitle();
+        seen->text = box != nullptr ? box->text() : QString();
+        modal->close();
     });
     return seen;
 }

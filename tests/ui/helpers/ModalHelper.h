@@ -1,7 +1,7 @@
 #pragma once
 // Operating modal dialogs and message boxes from a UI test: arm a handler
 // before the click that opens the window; it runs once the window is the active
-// modal widget.
+// modal widget, and must close it.
 
 #include <QString>
 #include <QWidget>
@@ -15,13 +15,10 @@ class ModalHelper {
     ModalHelper() = default;
     ModalHelper(const ModalHelper&) = delete;
     ModalHelper& operator=(const ModalHelper&) = delete;
-    // Disarms a handler that has not run yet, so that it cannot take a modal
-    // window of a later step or test.
+    // A handler that has not run yet cannot take a modal window of a later step.
     ~ModalHelper() { *armed_ = false; }
 
-    // Arms `handler` for the next modal widget that becomes active. The handler
-    // reads or operates the widget and must close it (closeMessageBox does for
-    // message boxes).
+    // Arms `handler` for the next modal widget that becomes active.
     void expect(std::function<void(QWidget*)> handler);
     // True once the armed handler has run; check it after the opening click.
     bool ran() const { return *ran_; }
@@ -31,8 +28,7 @@ class ModalHelper {
     std::shared_ptr<bool> armed_ = std::make_shared<bool>(false);
 };
 
-// Shorthand: arms a handler that records the title and text of the next
-// message box and presses its OK button.
+// Arms a handler that records the title and text of the next message box and presses OK.
 struct MessageSeen {
     QString title;
     QString text;
@@ -40,7 +36,7 @@ struct MessageSeen {
 };
 std::shared_ptr<MessageSeen> expectMessage(ModalHelper& helper);
 
-// A child of `parent` by objectName, failing the test when it is missing.
+// A child of `parent` by objectName; null when there is none.
 template <typename T> T* child(const QObject* parent, const QString& name) {
     return parent->findChild<T*>(name);
 }
