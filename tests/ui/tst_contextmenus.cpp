@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTest>
 
 using namespace pick3;
 using namespace pick3::test;

@@ -5,11 +5,6 @@
 
 #include "helpers/MainWindowDriver.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QTest>
-
 using namespace pick3;
 using namespace pick3::test;
 

@@ -8,10 +8,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QLabel>
-#include <QPointer>
 #include <QRegularExpression>
-#include <QTest>
 
 using namespace pick3;
 using namespace pick3::test;

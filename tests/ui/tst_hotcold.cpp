@@ -3,13 +3,8 @@
 // pattern tick by index, and numbers made from picked hit-list digits.
 
 #include "helpers/MainWindowDriver.h"
-#include "hotcold/frmHotCold.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QSignalSpy>
-#include <QTest>
 
 #include <map>
 
@@ -53,16 +48,12 @@ class HotColdWindowTest : public QObject {
         return static_cast<int>(std::count_if(store_.begin(), store_.end(),
                                               [](const auto& entry) { return entry.second; }));
     }
-    // The status text, in blue or red, and whether the count is in force.
+    // The status text and its colour; ", saved" while a count's settings are in force.
     QString state() const {
         const auto* label = get<QLabel>("lblSettings");
-        const QColor colour = label->palette().color(QPalette::WindowText);
-        return label->text() +
-               (colour == Qt::blue  ? " blue"
-                : colour == Qt::red ? " red"
-                                    : " ?") +
-               (hc_->settingsSaved() && get<QCheckBox>("chkSettingsSaved")->isChecked() ? ", saved"
-                                                                                        : "");
+        const bool saved = hc_->settingsSaved() && get<QCheckBox>("chkSettingsSaved")->isChecked();
+        return label->text() + ' ' + label->palette().color(QPalette::WindowText).name() +
+               (saved ? ", saved" : "");
     }
 
   private Q_SLOTS:
@@ -80,17 +71,17 @@ class HotColdWindowTest : public QObject {
     void cleanup() { hc_.reset(); }
 
     void countActivatesMirrorsAndClears() {
-        QCOMPARE(state(), QStringLiteral("HotCold-filter de-activated red"));
+        QCOMPARE(state(), QStringLiteral("HotCold-filter de-activated #ff0000"));
         QCOMPARE(itemTexts(get<CheckList>("lstHCBox")),
                  QStringList({"All hot", "All cold", "Mostly hot", "Mostly cold"}));
         QCOMPARE(itemTexts(get<CheckList>("lstHCStraight")),
                  QStringList({"HHH", "HHC", "HCH", "CHH", "CCH", "CHC", "HCC", "CCC"}));
         QVERIFY(!get("lstHCBox")->isEnabled() && !get("lstHCStraight")->isEnabled());
         clickButton(hc_.get(), QStringLiteral("chkSettingsSaved")); // only a count ticks it
-        QCOMPARE(state(), QStringLiteral("HotCold-filter de-activated red"));
+        QCOMPARE(state(), QStringLiteral("HotCold-filter de-activated #ff0000"));
 
         count("123 456\n789, 111");
-        QCOMPARE(state(), QStringLiteral("HotCold-filter activated blue, saved"));
+        QCOMPARE(state(), QStringLiteral("HotCold-filter activated #0000ff, saved"));
         QVERIFY(get("lstHCBox")->isEnabled() && !get("lstHCStraight")->isEnabled());
         QCOMPARE(ranking("lstPos1"), QStringLiteral("1470235689"));
         QCOMPARE(hc_->hotDigits().positions[0], std::vector<int>({1, 4, 7, 0, 2}));
@@ -108,12 +99,12 @@ class HotColdWindowTest : public QObject {
         // Clearing keeps the count in force; a new count activates again, keeping the ticks.
         clickButton(hc_.get(), QStringLiteral("cmdClearSettings"));
         QCOMPARE(get<CheckList>("lstHCBox")->tickedCount() + storedTicks(), 0);
-        QCOMPARE(state(), QStringLiteral("HotCold-filter de-activated red, saved"));
+        QCOMPARE(state(), QStringLiteral("HotCold-filter de-activated #ff0000, saved"));
         QCOMPARE(ranking("lstPos1"), QStringLiteral("1470235689"));
         flipPattern(3);
         clickButton(hc_.get(), QStringLiteral("optSortOrder(1)"));
         count("123-456-789-111");
-        QCOMPARE(state(), QStringLiteral("HotCold-filter activated blue, saved"));
+        QCOMPARE(state(), QStringLiteral("HotCold-filter activated #0000ff, saved"));
         QCOMPARE(ranking("lstBox"), QStringLiteral("1987654320")); // digits descending on a tie
         QVERIFY(get<CheckList>("lstHCBox")->isTicked(3));
 

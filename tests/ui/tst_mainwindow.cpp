@@ -4,15 +4,6 @@
 
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
-#include "helpers/ModalHelper.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPointer>
-#include <QRadioButton>
-#include <QTest>
 
 using namespace pick3;
 using namespace pick3::test;
@@ -78,10 +69,6 @@ class MainWindowTest : public MainWindowFixture {
         verifyLists(false);
         QCOMPARE(ctl("txtResults")->palette().color(QPalette::Base), QColor(0xFFFF80u));
         QVERIFY(!w->findChild<QDialog*>(QStringLiteral("frmHotCold"))->isVisible());
-        QCOMPARE(ctl<QLineEdit>("txtOutputBox6Way")->text() +
-                     ctl<QLineEdit>("txtOutputBoxLLH")->text() +
-                     ctl<QLineEdit>("txtOutputBoxLHH")->text(),
-                 QStringLiteral("LMHLLHLHH"));
     }
 
     void createInBothModes_data() {
@@ -218,8 +205,6 @@ class MainWindowTest : public MainWindowFixture {
         doSteps(w, {"lstDigitsWheel:1379", "lstMustHaveDigit:139", "chkExcludeDoubles",
                     "chkExcludeTriples", "cmdProduce"});
         QCOMPARE(resultsText(w), QStringLiteral("137, 179, 379"));
-        doSteps(w, {"lstDigitsWheel:5"}); // adding a digit ticks every one again
-        QCOMPARE(tickedTexts(lst("lstMustHaveDigit")), QStringList({"1", "3", "5", "7", "9"}));
 
         // A digit leaves only when no position list has it ticked any more.
         doSteps(w, {kPositional, "lstDigitsWheelPos1(0):4", "lstDigitsWheelPos1(2):4",

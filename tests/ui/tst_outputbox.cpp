@@ -4,11 +4,7 @@
 
 #include "helpers/MainWindowDriver.h"
 
-#include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QRadioButton>
-#include <QTest>
 
 using namespace pick3;
 using namespace pick3::test;

@@ -6,10 +6,8 @@
 #include "helpers/MainWindowDriver.h"
 #include "pairs/PairGrid.h"
 
-#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QTest>
 
 using namespace pick3;
 using namespace pick3::test;

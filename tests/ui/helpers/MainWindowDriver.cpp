@@ -56,12 +56,6 @@ void clickTick(CheckList* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
 }
 
-void clickTicks(CheckList* list, std::initializer_list<const char*> texts) {
-    for (const char* text : texts) {
-        clickTick(list, static_cast<int>(itemTexts(list).indexOf(QLatin1String(text))));
-    }
-}
-
 void rightClick(CheckList* list) {
     const QRect first = list->count() > 0 ? list->visualItemRect(list->item(0)) : QRect();
     const QPoint at = first.isValid() ? first.center() : list->viewport()->rect().center();

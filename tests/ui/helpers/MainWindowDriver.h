@@ -1,14 +1,20 @@
 #pragma once
 // Driving the main window from a UI test as a user would: start it through
 // Main(), find controls by objectName, click tick boxes and buttons, read lists.
+// It brings the headers that every window test needs.
 
 #include "app/CheckList.h"
 #include "app/frmPick3ZozevidAru.h"
+#include "helpers/ModalHelper.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
 #include <QStringList>
+#include <QTest>
 #include <functional>
-#include <initializer_list>
 
 namespace pick3::test {
 
@@ -33,8 +39,6 @@ CheckList* listNamed(const QWidget* window, const QString& name);
 
 // Clicks the tick box of `row` with the left mouse button, scrolling it into view first.
 void clickTick(CheckList* list, int row);
-// Clicks the tick boxes of the rows whose item texts are given, in that order.
-void clickTicks(CheckList* list, std::initializer_list<const char*> texts);
 // Right-clicks the middle of the list's first visible item.
 void rightClick(CheckList* list);
 // Left-clicks a button (a push button, an option, a check box) near its left edge.
