@@ -3,20 +3,28 @@
 // load handler), forgotten by its "&Close", and created afresh, in its initial
 // state, by the next use.
 
+#include <QObject>
 #include <QPointer>
 #include <functional>
 
 namespace pick3 {
 
 template <typename Window> class WindowHolder {
-public:
+  public:
     using Factory = std::function<Window*()>;
     explicit WindowHolder(Factory factory) : factory_(std::move(factory)) {}
+    ~WindowHolder() { QObject::disconnect(discardConnection_); }
+    WindowHolder(const WindowHolder&) = delete;
+    WindowHolder& operator=(const WindowHolder&) = delete;
 
-    // The live instance, created now if there is none.
+    // The live instance, created now if there is none. Its discardRequested()
+    // signal discards it.
     Window& get() {
         if (window_.isNull()) {
-            window_ = factory_();
+            Window* window = factory_();
+            discardConnection_ =
+                QObject::connect(window, &Window::discardRequested, window, [this] { discard(); });
+            window_ = window;
         }
         return *window_;
     }
@@ -34,9 +42,10 @@ public:
         }
     }
 
-private:
+  private:
     Factory factory_;
     QPointer<Window> window_;
+    QMetaObject::Connection discardConnection_;
 };
 
 } // namespace pick3

@@ -11,7 +11,7 @@
 namespace pick3 {
 
 frmOutputBox::frmOutputBox(MainWindowLink link, QWidget* parent)
-    : QDialog(parent), link_(std::move(link)) {
+    : DiscardableDialog(parent), link_(std::move(link)) {
     setObjectName(QStringLiteral("frmOutputBox"));
     setWindowTitle(QStringLiteral("Select output for boxed combo's"));
     setModal(true);
@@ -114,9 +114,5 @@ void frmOutputBox::sbWriteOutputOrder() {
     link_.writeCodes(codes);
 }
 
-void frmOutputBox::reject() {
-    QDialog::reject();
-    Q_EMIT discardRequested();
-}
 
 } // namespace pick3

@@ -5,13 +5,13 @@
 
 #include "engine/OutputOrder.h"
 
+#include "app/DiscardableDialog.h"
 #include <QButtonGroup>
-#include <QDialog>
 #include <functional>
 
 namespace pick3 {
 
-class frmOutputBox : public QDialog {
+class frmOutputBox : public DiscardableDialog {
     Q_OBJECT
   public:
     // What this window reaches in the main window: its three code fields.
@@ -27,11 +27,7 @@ class frmOutputBox : public QDialog {
     // code outside its family leaves that group as it is.
     void sbShowOutputOrder();
 
-    void reject() override; // Esc and the title-bar close do what "&Close" does
-
   Q_SIGNALS:
-    // "&Close": the owner discards this window; the codes stay in the main window.
-    void discardRequested();
 
   private:
     QButtonGroup* makeFamily(const QString& frameName, const QString& caption,

@@ -43,23 +43,18 @@ frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent)
                                                             mirrorHotColdTick(store, row, ticked);
                                                         }},
                              this);
-          connect(window, &frmHotCold::discardRequested, this, [this] { hotCold_.discard(); });
           return window;
       }),
       straightPairs_([this] {
           auto* window = new frmPick3FilterStraightPairs(pairs_, this);
           connect(window, &frmPick3FilterStraightPairs::pairsChanged, this,
                   &frmPick3ZozevidAru::showPairCounts);
-          connect(window, &frmPick3FilterStraightPairs::discardRequested, this,
-                  [this] { straightPairs_.discard(); });
           return window;
       }),
       boxedPairs_([this] {
           auto* window = new frmPick3FilterBoxedPairs(pairs_, this);
           connect(window, &frmPick3FilterBoxedPairs::pairsChanged, this,
                   &frmPick3ZozevidAru::showPairCounts);
-          connect(window, &frmPick3FilterBoxedPairs::discardRequested, this,
-                  [this] { boxedPairs_.discard(); });
           return window;
       }),
       outputBox_([this] {
@@ -68,14 +63,9 @@ frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent)
                   [this] { return commands_->outputOrder(); },
                   [this](const OutputOrder& order) { commands_->setOutputOrder(order); }},
               this);
-          connect(window, &frmOutputBox::discardRequested, this, [this] { outputBox_.discard(); });
           return window;
       }),
-      help_([this] {
-          auto* window = new frmWheelHelp(this);
-          connect(window, &frmWheelHelp::discardRequested, this, [this] { help_.discard(); });
-          return window;
-      }) {
+      help_([this] { return new frmWheelHelp(this); }) {
     setObjectName(QStringLiteral("frmPick3ZozevidAru"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();

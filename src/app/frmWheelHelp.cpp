@@ -23,7 +23,7 @@ QLabel* makeTextLabel(const QString& name, const QString& text, QWidget* parent)
 
 } // namespace
 
-frmWheelHelp::frmWheelHelp(QWidget* parent) : QDialog(parent) {
+frmWheelHelp::frmWheelHelp(QWidget* parent) : DiscardableDialog(parent) {
     setObjectName(QStringLiteral("frmWheelHelp"));
     setModal(true);
     setWindowTitle(QStringLiteral("Pick3 Tallymoor ") + sVersion() +
@@ -73,12 +73,5 @@ frmWheelHelp::frmWheelHelp(QWidget* parent) : QDialog(parent) {
     setTabOrder(surf, close);
 }
 
-void frmWheelHelp::reject() {
-    QDialog::reject();
-    if (!discardSent_) {
-        discardSent_ = true;
-        Q_EMIT discardRequested();
-    }
-}
 
 } // namespace pick3

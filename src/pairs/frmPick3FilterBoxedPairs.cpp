@@ -14,7 +14,7 @@ struct frmPick3FilterBoxedPairs::Ui {
 };
 
 frmPick3FilterBoxedPairs::frmPick3FilterBoxedPairs(PairSets& pairs, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui>()), pairs_(pairs) {
+    : DiscardableDialog(parent), ui_(std::make_unique<Ui>()), pairs_(pairs) {
     setObjectName(QStringLiteral("frmPick3FilterBoxedPairs"));
     setWindowTitle(QStringLiteral("Filter pairs - BOXED"));
     setModal(true);
@@ -58,12 +58,5 @@ void frmPick3FilterBoxedPairs::sbReadBoxedPairs() {
     Q_EMIT pairsChanged();
 }
 
-void frmPick3FilterBoxedPairs::reject() {
-    QDialog::reject();
-    if (!discardSent_) {
-        discardSent_ = true;
-        Q_EMIT discardRequested();
-    }
-}
 
 } // namespace pick3

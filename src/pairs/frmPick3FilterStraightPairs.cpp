@@ -21,7 +21,7 @@ struct frmPick3FilterStraightPairs::Ui {
 };
 
 frmPick3FilterStraightPairs::frmPick3FilterStraightPairs(PairSets& pairs, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui>()), pairs_(pairs) {
+    : DiscardableDialog(parent), ui_(std::make_unique<Ui>()), pairs_(pairs) {
     setObjectName(QStringLiteral("frmPick3FilterStraightPairs"));
     setWindowTitle(kTitle);
     setModal(true);
@@ -99,12 +99,5 @@ void frmPick3FilterStraightPairs::sbReadStraightPairs() {
     Q_EMIT pairsChanged();
 }
 
-void frmPick3FilterStraightPairs::reject() {
-    QDialog::reject();
-    if (!discardSent_) {
-        discardSent_ = true;
-        Q_EMIT discardRequested();
-    }
-}
 
 } // namespace pick3

@@ -1,14 +1,14 @@
 #pragma once
 // The straight pairs dialog: left, right and split pairs to throw out in positional mode.
 
+#include "app/DiscardableDialog.h"
 #include "engine/FilterTest.h"
 
-#include <QDialog>
 #include <memory>
 
 namespace pick3 {
 
-class frmPick3FilterStraightPairs : public QDialog {
+class frmPick3FilterStraightPairs : public DiscardableDialog {
     Q_OBJECT
   public:
     // Shows the current content of `pairs` (left, right, split) ticked; every
@@ -16,14 +16,9 @@ class frmPick3FilterStraightPairs : public QDialog {
     explicit frmPick3FilterStraightPairs(PairSets& pairs, QWidget* parent = nullptr);
     ~frmPick3FilterStraightPairs() override;
 
-    // "&Close", the title-bar close and Esc all end here.
-    void reject() override;
-
   Q_SIGNALS:
     // The pair sets changed: the main window refreshes its button caption.
     void pairsChanged();
-    // "&Close" (or the title-bar close): the owner discards this dialog.
-    void discardRequested();
 
   private:
     void sbReadStraightPairs();
@@ -31,7 +26,6 @@ class frmPick3FilterStraightPairs : public QDialog {
     struct Ui;
     std::unique_ptr<Ui> ui_;
     PairSets& pairs_;
-    bool discardSent_ = false;
 };
 
 } // namespace pick3
