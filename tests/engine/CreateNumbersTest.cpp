@@ -1,5 +1,4 @@
-// "Create numbers": the results text in both modes with its CR LF layout and
-// count caption, the refusals in the command's order, and the hot digits.
+// "Create numbers": the results text and caption; both number commands' refusals.
 
 #include "engine/Commands.h"
 
@@ -8,12 +7,7 @@
 namespace pick3 {
 namespace {
 
-using test::Change;
-using test::chosen;
-using test::tick;
-using test::tickAll;
-using test::tickRows;
-using test::with;
+using namespace test;
 
 const std::string kSingles = "123, 124, 134, 234";
 const std::string kDoubles = "112, 113, 114, 122, 223, 224, 133, 233, 334, 144, 244, 344";
@@ -21,33 +15,44 @@ const std::string kTriples = "111, 222, 333, 444";
 
 TEST(CreateNumbers, ResultsText) {
     const MainInput four = chosen({{1, 2, 3, 4}});
+    const MainInput ordered = with(four, [](auto& in) { in.order = {"HML", "HLL", "HHL"}; });
+    const MainInput noDoubles = with(four, [](auto& in) { in.excludeDoubles = true; });
+    const std::string notice(kAllExcludedNotice);
+    // The hot digits are read once, and only when the mode's hot/cold set is in use.
+    int reads = 0;
+    const Change hot1 = [&reads](MainInput& in) {
+        in.readHotDigits = [&reads] {
+            ++reads;
+            return HotDigits{{std::vector<int>{1}, {1}, {1}}, {1}};
+        };
+    };
+    const MainInput anyHot = with(noDoubles, hot1);
+    const MainInput twos = with(chosen({{1, 2}, {1, 2}, {1, 2}}), hot1);
+    const std::string twosText = "\r\n112, 121, 122, 211, 212, 221\r\n111";
     const std::vector<std::tuple<MainInput, std::string, int>> rows{
         {four, kSingles + "\r\n" + kDoubles + "\r\n" + kTriples, 20},
         // Empty sections keep their place: each structure has its line.
         {chosen({{1}, {1, 2}, {1}}), "\r\n121\r\n111", 2},
         {chosen({{1, 2}, {0}, {3, 4}}), "103, 104, 203, 204\r\n\r\n", 4},
-        {with(four, [](auto& in) { in.excludeDoubles = true; }), kSingles + "\r\n" + kTriples, 8},
-        {with(four,
-              [](auto& in) {
-                  in.order = {"HML", "HLL", "HHL"};
-              }),
+        {noDoubles, kSingles + "\r\n" + kTriples, 8},
+        {ordered,
          "321, 421, 431, 432\r\n211, 311, 411, 221, 322, 422, 331, 332, 433, 441, 442, 443\r\n" +
              kTriples,
          20},
         {with(four, tick(ListId::LMHDigits, {0})), "\r\n" + kDoubles + "\r\n" + kTriples,
          16}, // every single thrown out
-        {with(four,
-              [](auto& in) {
-                  in.mustHave = {{1, false}, {3, false}, {4, true}};
-              }),
+        {with(four, mustHave({{1, false}, {3, false}, {4, true}})),
          "124, 134, 234\r\n114, 224, 334, 144, 244, 344\r\n444", 10},
         {with(chosen({{1, 3}, {1, 2}, {2, 3}}), [](auto& in) { in.pairs.left = {"12"}; }),
          "312\r\n112, 113, 313, 322, 323\r\n", 6},
-        {with(four,
-              [](auto& in) {
-                  in.mustHave = {{9, true}};
-              }),
-         std::string(kAllExcludedNotice), 0},
+        {with(four, mustHave({{9, true}})), notice, 0},
+        // Hot: 1 in every list. "All cold" and "CCC" throw out every number without
+        // a 1, each only in its own mode; with nothing counted every digit is cold.
+        {with(anyHot, tick(ListId::HCBox, {1})), "123, 124, 134\r\n111", 4},
+        {with(anyHot, tick(ListId::HCStraight, {7})), kSingles + "\r\n" + kTriples, 8},
+        {with(twos, tick(ListId::HCStraight, {7})), twosText, 7},
+        {with(twos, tick(ListId::HCBox, {1})), twosText + ", 222", 8},
+        {with(noDoubles, tick(ListId::HCBox, {1})), notice, 0},
     };
     for (const auto& [in, text, count] : rows) {
         const CommandResult result = createNumbers(in);
@@ -56,110 +61,62 @@ TEST(CreateNumbers, ResultsText) {
         EXPECT_EQ(result.count, count);
         EXPECT_EQ(result.caption, count ? "Numbers created: " + std::to_string(count) : "");
     }
+    EXPECT_EQ(reads, 2);
 }
 
-// Every digit: each boxed combination, written ascending, or each straight
-// number, exactly once, on three lines.
-TEST(CreateNumbers, LargestRunsInBothModes) {
+// Every digit: each boxed combination or each straight number once.
+TEST(CreateNumbers, EveryDigitInBothModes) {
     const std::vector<int> all{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    for (const auto& [in, count] :
-         {std::pair{chosen({all}), 220}, {chosen({all, all, all}), 1000}}) {
-        const CommandResult result = createNumbers(in);
-        std::set<int> seen;
-        forEachTriple(*result.text, [&](int a, int b, int c) {
-            EXPECT_TRUE(seen.insert(a * 100 + b * 10 + c).second) << a << b << c;
-            EXPECT_TRUE(in.mode == DigitMode::Positional || (a <= b && b <= c));
-        });
-        EXPECT_EQ(result.count, count);
-        EXPECT_EQ(seen.size(), static_cast<std::size_t>(count));
-        EXPECT_EQ(std::count(result.text->begin(), result.text->end(), '\n'), 2);
-    }
+    EXPECT_EQ(createNumbers(chosen({all})).count, 220);
+    EXPECT_EQ(createNumbers(chosen({all, all, all})).count, 1000);
 }
 
-// The digits, then must-include, then the lists, then the structures; a list
-// of the other mode is not read, so it refuses nothing.
-TEST(CreateNumbers, RefusalsInTheCommandsOrder) {
-    const auto full = [](ListId list) {
-        return [list](MainInput& in) { in.ticks[list] = tickAll(list); };
+// The first refusal of each command. "Create numbers" checks the digits, then
+// must-include, then its lists, then the structures; "Filter more" only its
+// lists, in an order of its own. A list of the other mode is not read.
+TEST(CreateNumbers, RefusalsOfBothCommandsInTheirOrder) {
+    using enum ListId;
+    const auto full = [](const std::vector<ListId>& lists) -> Change {
+        return [lists](MainInput& in) {
+            for (const ListId list : lists) {
+                in.ticks[list] = tickAll(list);
+            }
+        };
     };
-    const Change noMustHave = [](MainInput& in) { in.mustHave = {{1, false}}; };
+    const auto of = [](ListId list) { return listEntry(list).refusal; };
+    const Change noMustHave = mustHave({{1, false}});
     const Change noStructure = [](MainInput& in) {
         in.excludeSingles = in.excludeDoubles = in.excludeTriples = true;
     };
-    const MainInput four = chosen({{1, 2, 3, 4}});
-    const std::vector<std::pair<MainInput, std::string_view>> rows{
-        {with(chosen({{1, 2, 3}}), full(ListId::Root)), kMsgFourDigits},
-        {with(chosen({{1}, {}, {3}}), noMustHave), kMsgAllThreeLists},
-        {with(with(four, noMustHave), full(ListId::Root)), kMsgMustInclude},
-        {with(with(four, noStructure), full(ListId::HighLow)), listEntry(ListId::HighLow).refusal},
-        {with(chosen({{1}, {2}, {3}}), full(ListId::InOutStraight)),
-         listEntry(ListId::InOutStraight).refusal},
-        {with(four, noStructure), kMsgNoStructure},
-        {with(four, full(ListId::OCSStraight)), ""},
-        {with(chosen({{1}, {2}, {3}}), full(ListId::OddEven)), ""},
+    const MainInput four = chosen({{1, 2, 3, 4}}), straight = chosen({{1}, {2}, {3}});
+    const std::vector<std::tuple<MainInput, std::string_view, std::string_view>> rows{
+        {with(chosen({{1, 2, 3}}), full({Root})), kMsgFourDigits, of(Root)},
+        {with(chosen({{1}, {}, {3}}), noMustHave), kMsgAllThreeLists, ""},
+        {with(with(four, noMustHave), full({Root})), kMsgMustInclude, of(Root)},
+        {with(with(four, noStructure), full({HighLow})), of(HighLow), of(HighLow)},
+        {with(straight, full({InOutStraight})), of(InOutStraight), of(InOutStraight)},
+        {with(four, noStructure), kMsgNoStructure, ""},
+        {with(four, full({OCSStraight})), "", ""},
+        {with(straight, full({OddEven})), "", ""},
+        {with(four, full({LDR, LMHDigits})), of(LMHDigits), of(LDR)},
+        {with(four, full({LDR, OCS})), of(OCS), of(LDR)},
+        {with(four, full({WidthLowestMiddle, WidthX_X})), of(WidthX_X), of(WidthLowestMiddle)},
+        {with(four, full({WidthMiddleHighest, Width_XX})), of(Width_XX), of(WidthMiddleHighest)},
+        {with(four, full({LMHDigits, Root})), of(Root), of(Root)},
+        {with(four, full({SumDigits, Width})), of(Width), of(Width)},
+        {with(four, full({InOut, HighLow, OddEven})), of(OddEven), of(OddEven)},
     };
-    for (const auto& [in, message] : rows) {
+    for (const auto& [in, create, again] : rows) {
         const CommandResult result = createNumbers(in);
-        EXPECT_EQ(result.message, message);
-        if (!message.empty()) {
+        EXPECT_EQ(result.message, create);
+        EXPECT_EQ(filterMore("123", in).message, again);
+        if (!create.empty()) {
             EXPECT_EQ(result.text, "") << "the box is emptied before the settings are checked";
             EXPECT_FALSE(result.caption.has_value()) << "the count label keeps its caption";
         }
     }
-    EXPECT_THROW(
-        createNumbers(with(four, [](auto& in) { in.ticks[ListId::SumDigits] = Ticks(10); })),
-        std::invalid_argument);
-}
-
-// Each command reports the first refused list in its own order.
-TEST(CreateNumbers, ReaderOrderOfBothCommands) {
-    using enum ListId;
-    const std::vector<std::tuple<std::vector<ListId>, ListId, ListId>> rows{
-        {{LDR, LMHDigits}, LMHDigits, LDR},
-        {{LDR, OCS}, OCS, LDR},
-        {{WidthLowestMiddle, WidthX_X}, WidthX_X, WidthLowestMiddle},
-        {{WidthMiddleHighest, Width_XX}, Width_XX, WidthMiddleHighest},
-        {{LMHDigits, Root}, Root, Root},
-        {{SumDigits, Width}, Width, Width},
-        {{InOut, HighLow, OddEven}, OddEven, OddEven},
-    };
-    for (const auto& [full, create, filterMore] : rows) {
-        MainInput in = chosen({{1, 2, 3, 4}});
-        for (const ListId list : full) {
-            in.ticks[list] = tickAll(list);
-        }
-        FilterSettings settings;
-        EXPECT_EQ(readFilterSettings(in, ReaderOrder::Create, settings), listEntry(create).refusal);
-        EXPECT_EQ(readFilterSettings(in, ReaderOrder::FilterMore, settings),
-                  listEntry(filterMore).refusal);
-    }
-}
-
-// The hot digits are read once, and only when the current mode's hot/cold set
-// is in use. Hot: 1 in every list; "CCC" and "All cold" throw out every number
-// without a 1.
-TEST(CreateNumbers, HotDigitsReadOnlyWhenTheModesSetIsInUse) {
-    const MainInput pos = chosen({{1, 2}, {1, 2}, {1, 2}});
-    const MainInput any = with(chosen({{1, 2, 3, 4}}), [](auto& in) { in.excludeDoubles = true; });
-    const std::vector<std::tuple<MainInput, ListId, int, int, int>> rows{
-        {pos, ListId::HCStraight, 7, 1, 7},
-        {pos, ListId::HCBox, 1, 0, 8},
-        {any, ListId::HCBox, 1, 1, 4},
-        {any, ListId::HCStraight, 7, 0, 8},
-    };
-    for (auto [in, list, row, reads, count] : rows) {
-        in.ticks[list] = tickRows(list, {row});
-        int seen = 0;
-        in.readHotDigits = [&seen] {
-            ++seen;
-            return HotDigits{{std::vector<int>{1}, {1}, {1}}, {1}};
-        };
-        EXPECT_EQ(createNumbers(in).count, count) << listEntry(list).controlName;
-        EXPECT_EQ(seen, reads);
-    }
-    // Nothing counted yet: every digit is cold.
-    EXPECT_EQ(createNumbers(with(any, tick(ListId::HCBox, {1}))).text,
-              std::string(kAllExcludedNotice));
+    EXPECT_THROW(createNumbers(with(four, [](auto& in) { in.ticks[SumDigits] = Ticks(10); })),
+                 std::invalid_argument);
 }
 
 } // namespace

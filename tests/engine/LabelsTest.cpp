@@ -1,6 +1,4 @@
-// Digit classes, straight and boxed patterns, count labels and the digit
-// sort-order pattern. Every text is compared with list items character for
-// character, so the tables hold the exact strings.
+// Patterns and labels, matched against list items character for character.
 
 #include "engine/Labels.h"
 
@@ -13,12 +11,9 @@ using test::digitsOf;
 
 // The numbers hold every digit, so each class letter is checked too.
 TEST(Labels, PatternsAndCountLabels) {
-    struct Row {
-        const char* n;
-        const char* straight; // LMH OCS InOut OddEven HighLow, in position order
-        const char* boxed;    // LMH OCS, then the in/out, odd/even and high/low labels
-    };
-    const std::vector<Row> rows{
+    // Number; straight LMH OCS InOut OddEven HighLow; boxed LMH OCS and the in/out,
+    // odd/even and high/low labels.
+    const std::vector<std::tuple<const char*, std::string, std::string>> rows{
         {"471", "MHL SSS IIO EOO LHL", "LMH SSS MOSTLY IN|Mostly odd|Mostly low"},
         {"000", "LLL CCC OOO EEE LLL", "LLL CCC ALL OUT|All even|All low"},
         {"999", "HHH CCC OOO OOO HHH", "HHH CCC ALL OUT|All odd|All high"},
@@ -31,41 +26,31 @@ TEST(Labels, PatternsAndCountLabels) {
         {"909", "HLH CCC OOO OEO HLH", "LHH CCC ALL OUT|Mostly odd|Mostly high"},
         {"778", "HHH SSC IIO OOE HHH", "HHH CSS MOSTLY IN|Mostly odd|All high"},
     };
-    for (const auto& r : rows) {
-        SCOPED_TRACE(r.n);
-        const auto [a, b, c] = digitsOf(r.n);
+    for (const auto& [n, straight, boxed] : rows) {
+        SCOPED_TRACE(n);
+        const auto [a, b, c] = digitsOf(n);
         EXPECT_EQ(lmhPattern(a, b, c) + " " + fnOCSPattern(a, b, c) + " " +
                       fnInOutPattern(a, b, c) + " " + oddEvenPattern(a, b, c) + " " +
                       highLowPattern(a, b, c),
-                  r.straight);
+                  straight);
         EXPECT_EQ(lmhBoxed(a, b, c) + " " + ocsBoxed(a, b, c) + " " + fnInOutLabel(a, b, c) + "|" +
                       oddEvenLabel(a, b, c) + "|" + highLowLabel(a, b, c),
-                  r.boxed);
-    }
-}
-
-// Every code of the digit-sort list, and the triple, which has none.
-TEST(Labels, DigitSortPattern) {
-    const std::vector<std::pair<const char*, const char*>> rows{
-        {"123", "LMH"}, {"132", "LHM"}, {"213", "MLH"}, {"231", "MHL"}, {"312", "HLM"},
-        {"321", "HML"}, {"115", "LLH"}, {"151", "LHL"}, {"511", "HLL"}, {"155", "LHH"},
-        {"515", "HLH"}, {"551", "HHL"}, {"090", "LHL"}, {"777", "LLL"}};
-    for (const auto& [n, pattern] : rows) {
-        const auto [a, b, c] = digitsOf(n);
-        EXPECT_EQ(fnDigitSortPattern(a, b, c), pattern) << n;
-    }
-}
-
-TEST(Labels, HotColdPatternAndLabel) {
-    EXPECT_EQ(hotColdPattern(true, false, true), "HCH");
-    EXPECT_EQ(hotColdPattern(false, false, true), "CCH");
-    const std::vector<const char*> labels{"ALL COLD", "MOSTLY COLD", "MOSTLY HOT", "ALL HOT"};
-    for (int hot = 0; hot <= 3; ++hot) {
-        EXPECT_EQ(hotColdLabel(hot), labels[static_cast<std::size_t>(hot)]);
+                  boxed);
     }
     EXPECT_THROW(hotColdLabel(4), std::invalid_argument);
     EXPECT_THROW(lmhLetter(10), std::invalid_argument);
     EXPECT_THROW(fnOCSPattern(-1, 2, 3), std::invalid_argument);
+}
+
+// Every code of the digit-sort list, and the triple, which has none.
+TEST(Labels, DigitSortPattern) {
+    std::istringstream rows(
+        "123 LMH 132 LHM 213 MLH 231 MHL 312 HLM 321 HML 115 LLH 151 LHL 511 HLL "
+        "155 LHH 515 HLH 551 HHL 090 LHL 777 LLL");
+    for (std::string n, pattern; rows >> n >> pattern;) {
+        const auto [a, b, c] = digitsOf(n);
+        EXPECT_EQ(fnDigitSortPattern(a, b, c), pattern) << n;
+    }
 }
 
 } // namespace

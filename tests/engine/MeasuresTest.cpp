@@ -1,5 +1,4 @@
-// Sum, root sum, shortsum, widths, structure, the consecutive tests and the
-// sort routine.
+// Sum, root sum, shortsum, widths, structure, the consecutive tests and the sort.
 
 #include "engine/Measures.h"
 
@@ -42,34 +41,6 @@ TEST(Measures, EveryMeasureOfANumber) {
     EXPECT_THROW(fnConsecutive2(1, 2, -1, true), std::invalid_argument);
     std::vector<int> three{3, 2, 1};
     EXPECT_THROW(sbQuickSort(three, 0, 3), std::out_of_range);
-}
-
-// Over all thousand numbers: the root sum is 1 + (sum - 1) mod 9 except for
-// 000, the sorted digits (through sbQuickSort) are the order statistics, there
-// are 720 singles and 270 doubles, and the consecutive tests look only at the
-// set of digit values.
-TEST(Measures, AllThousandNumbers) {
-    int singles = 0, doubles = 0;
-    for (int n = 0; n < 1000; ++n) {
-        const int a = n / 100, b = n / 10 % 10, c = n % 10, sum = a + b + c;
-        SCOPED_TRACE(n);
-        ASSERT_EQ(rootSum(a, b, c), sum == 0 ? 0 : 1 + (sum - 1) % 9);
-        const SortedDigits s = sortDigits(a, b, c);
-        ASSERT_EQ(s.iLowest, std::min({a, b, c}));
-        ASSERT_EQ(s.iMiddle, sum - s.iLowest - s.iHighest);
-        ASSERT_EQ(s.iHighest, std::max({a, b, c}));
-        singles += structureOf(a, b, c) == Structure::Single ? 1 : 0;
-        doubles += structureOf(a, b, c) == Structure::Double ? 1 : 0;
-        for (const bool zeroAndNine : {false, true}) {
-            const int c2 = fnConsecutive2(a, b, c, zeroAndNine);
-            const int c3 = fnConsecutive3(a, b, c, zeroAndNine);
-            ASSERT_TRUE(c3 == 0 || (c3 == 3 && c2 == 2)); // a run always holds a pair
-            ASSERT_EQ(fnConsecutive2(b, a, c, zeroAndNine), c2);
-            ASSERT_EQ(fnConsecutive3(b, c, a, zeroAndNine), c3);
-        }
-    }
-    EXPECT_EQ(singles, 720);
-    EXPECT_EQ(doubles, 270);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// The profile of one number in both digit modes: which labels the mode picks,
-// the pair texts and widths in the order handed over, and the hot/cold label.
+// The profile of one number in both digit modes: labels, pairs, widths and hot/cold.
 
 #include "engine/NumberProfile.h"
 
@@ -17,36 +16,28 @@ NumberProfile profileOf(const char* n, DigitMode mode, const HotDigits* hot = nu
 }
 
 TEST(NumberProfile, LabelsPairsAndWidths) {
-    struct Row {
-        const char* n;
-        DigitMode mode;
-        const char* labels; // sLMH sOCS sInOut|sOddEven|sHighLow sLMHDigits
-        const char* pairs;  // widths XX_ X_X _XX, pairs left right split, the boxed pairs
+    // Number, mode, then sLMH sOCS sInOut|sOddEven|sHighLow sLMHDigits, then the
+    // widths XX_ X_X _XX, the pairs left, right, split and the three boxed pairs.
+    const std::vector<std::tuple<const char*, DigitMode, std::string, std::string>> rows{
+        {"710", kPos, "HLL SSC IOO|OOE|HLL HML", "6|7|1|71|10|70|01|07|17"},
+        {"710", kAny, "LLH CSS MOSTLY OUT|Mostly odd|Mostly low HML", "6|7|1|71|10|70|01|07|17"},
+        {"017", kAny, "LLH CSS MOSTLY OUT|Mostly odd|Mostly low LMH", "1|7|6|01|17|07|01|07|17"},
+        {"552", kPos, "MML OOO IIO|OOE|HHL HHL", "0|3|3|55|52|52|25|25|55"},
+        {"909", kPos, "HLH CCC OOO|OEO|HLH HLH", "9|0|9|90|09|99|09|09|99"},
+        {"999", kAny, "HHH CCC ALL OUT|All odd|All high LLL", "0|0|0|99|99|99|99|99|99"},
     };
-    const std::vector<Row> rows{
-        {"710", kPos, "HLL SSC IOO|OOE|HLL HML", "6 7 1 71 10 70 01 07 17"},
-        {"710", kAny, "LLH CSS MOSTLY OUT|Mostly odd|Mostly low HML", "6 7 1 71 10 70 01 07 17"},
-        {"017", kAny, "LLH CSS MOSTLY OUT|Mostly odd|Mostly low LMH", "1 7 6 01 17 07 01 07 17"},
-        {"552", kPos, "MML OOO IIO|OOE|HHL HHL", "0 3 3 55 52 52 25 25 55"},
-        {"909", kPos, "HLH CCC OOO|OEO|HLH HLH", "9 0 9 90 09 99 09 09 99"},
-        {"999", kAny, "HHH CCC ALL OUT|All odd|All high LLL", "0 0 0 99 99 99 99 99 99"},
-    };
-    for (const auto& r : rows) {
-        const NumberProfile p = profileOf(r.n, r.mode);
+    for (const auto& [n, mode, labels, pairs] : rows) {
+        const NumberProfile p = profileOf(n, mode);
         EXPECT_EQ(p.sLMH + " " + p.sOCS + " " + p.sInOut + "|" + p.sOddEven + "|" + p.sHighLow +
                       " " + p.sLMHDigits,
-                  r.labels)
-            << r.n;
-        std::string pairs;
-        for (const int w : {p.iWidthXX_, p.iWidthX_X, p.iWidth_XX}) {
-            pairs += std::to_string(w) + " ";
-        }
-        for (const auto& text : {p.sPairXX_, p.sPair_XX, p.sPairX_X, p.sBoxedPairs[0],
-                                 p.sBoxedPairs[1], p.sBoxedPairs[2]}) {
-            pairs += text + " ";
-        }
-        pairs.pop_back();
-        EXPECT_EQ(pairs, r.pairs) << r.n;
+                  labels)
+            << n;
+        EXPECT_EQ(test::joined(std::vector<std::string>{
+                      std::to_string(p.iWidthXX_), std::to_string(p.iWidthX_X),
+                      std::to_string(p.iWidth_XX), p.sPairXX_, p.sPair_XX, p.sPairX_X,
+                      p.sBoxedPairs[0], p.sBoxedPairs[1], p.sBoxedPairs[2]}),
+                  pairs)
+            << n;
         EXPECT_TRUE(p.sHotCold.empty());
     }
     // Distinct values, so that no measure can stand in another's field.

@@ -1,6 +1,5 @@
 #pragma once
-// What every engine test file needs: GoogleTest, the standard headers the
-// tests use, and a few small helpers.
+// GoogleTest, the standard headers and the small helpers the engine tests share.
 
 #include "engine/Commands.h"
 #include "engine/Selection.h"
@@ -11,11 +10,11 @@
 #include <array>
 #include <functional>
 #include <random>
-#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace pick3::test {
@@ -23,6 +22,15 @@ namespace pick3::test {
 // The digits of a number written as text: "471" gives 4, 7, 1.
 inline std::array<int, 3> digitsOf(std::string_view n) {
     return {n[0] - '0', n[1] - '0', n[2] - '0'};
+}
+
+// Texts joined with "|", as the tables write them.
+template <typename Texts> std::string joined(const Texts& texts) {
+    std::string out;
+    for (const auto& text : texts) {
+        out += (out.empty() ? "" : "|") + std::string(text);
+    }
+    return out;
 }
 
 // The ticks of a catalogue list with the given rows ticked, or every row.
@@ -37,7 +45,7 @@ inline Ticks tickAll(ListId list) {
     return Ticks(listEntry(list).items.size(), true);
 }
 
-// A copy of `in` changed by `change`; `tick` is a change that ticks rows of a list.
+// A copy of `in` changed by `change`, such as ticking rows or setting the must-include list.
 using Change = std::function<void(MainInput&)>;
 inline MainInput with(MainInput in, const Change& change) {
     change(in);
@@ -45,6 +53,9 @@ inline MainInput with(MainInput in, const Change& change) {
 }
 inline Change tick(ListId list, const std::vector<int>& rows) {
     return [list, rows](MainInput& in) { in.ticks[list] = tickRows(list, rows); };
+}
+inline Change mustHave(const std::vector<MustHaveItem>& items) {
+    return [items](MainInput& in) { in.mustHave = items; };
 }
 
 // Digits ticked in the any-position list (one list given) or in the three
