@@ -2,93 +2,68 @@
 // an accessible name (its caption or heading) and, where it has a tooltip, an
 // accessible description that says the same.
 
-#include "app/frmPick3ZozevidAru.h"
-#include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
-#include "helpers/ModalHelper.h"
 
 #include <QAccessible>
-#include <QTest>
 
 using namespace pick3;
 using namespace pick3::test;
 
 namespace {
 
-bool isInteractive(const QWidget* w) {
-    for (const char* kind : {"QAbstractButton", "QAbstractItemView", "QPlainTextEdit", "QLineEdit",
-                             "pick3::Picture1"}) {
-        if (w->inherits(kind)) {
-            return true;
-        }
-    }
-    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
-}
-
-// One line per control of `window` that a screen reader could not announce properly.
+// One line per control of `window` that a screen reader could not announce
+// properly: buttons, lists, text boxes, the picture and whatever else takes Tab.
 QStringList accessibilityFaults(QWidget* window) {
     QStringList faults;
-    int checked = 0;
+    int walked = 0;
     for (QWidget* w : window->findChildren<QWidget*>()) {
+        const bool interactive = (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus ||
+                                 w->inherits("QAbstractButton") || w->inherits("QLineEdit") ||
+                                 w->inherits("QAbstractItemView") ||
+                                 w->inherits("QPlainTextEdit") || w->inherits("pick3::Picture1");
         // Menus and the windows this one owns are walked on their own.
-        if (w->window() != window || !isInteractive(w)) {
+        if (w->window() != window || !interactive) {
             continue;
         }
-        ++checked;
+        ++walked;
         const QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
         const QString name = face != nullptr ? face->text(QAccessible::Name) : QString();
         const QString description = face != nullptr ? face->text(QAccessible::Description) : "";
-        const QString id = QStringLiteral("%1/%2 (%3)")
-                               .arg(window->objectName(), w->objectName(),
-                                    QLatin1String(w->metaObject()->className()));
-        if (name.trimmed().isEmpty() || name.contains(QLatin1Char('&'))) {
-            faults << QStringLiteral("%1: name \"%2\"").arg(id, name);
+        const QString id = window->objectName() + '/' + w->objectName();
+        if (name.trimmed().isEmpty() || name.contains('&')) {
+            faults << id + ": name \"" + name + '"';
         }
         if (!w->toolTip().isEmpty() && description != w->toolTip()) {
-            faults << QStringLiteral("%1: tooltip \"%2\", description \"%3\"")
-                          .arg(id, w->toolTip(), description);
+            faults << id + ": tooltip \"" + w->toolTip() + "\", description \"" + description + '"';
         }
     }
-    if (checked < 2) {
-        faults << window->objectName() + QStringLiteral(": walked no controls");
-    }
-    return faults;
+    return walked > 1 ? faults : faults << window->objectName() + ": walked no controls";
 }
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public MainWindowFixture {
     Q_OBJECT
 
   private Q_SLOTS:
-    void init() { QVERIFY(startMainWindow() != nullptr); }
-    void cleanup() { unloadMainWindow(); }
-
     // Each window, opened the way the user opens it.
     void everyControlIsNamed_data() {
         QTest::addColumn<QString>("button"); // empty for the main window itself
         for (const char* button : {"", "cmdHotCold", "cmdOutputBox", "cmdFilterOutBoxedPairs",
                                    "cmdFilterPairsStraight", "cmdHelp"}) {
-            QTest::newRow(*button != 0 ? button : "main") << QString::fromLatin1(button);
+            QTest::newRow(*button != 0 ? button : "main") << button;
         }
     }
     void everyControlIsNamed() {
         QFETCH(QString, button);
-        QWidget* main = mainWindow();
-        QStringList faults = accessibilityFaults(main);
+        QStringList faults = accessibilityFaults(w);
         if (!button.isEmpty()) {
-            if (button == QLatin1String("cmdFilterPairsStraight")) {
-                clickButton(main, QStringLiteral("optPositionDigit(1)"));
-            }
-            ModalHelper helper;
-            helper.expect([&](QWidget* modal) {
-                faults = accessibilityFaults(modal);
-                modal->close();
-            });
-            clickButton(main, button);
-            QTRY_VERIFY(helper.ran());
+            doSteps(w, button == "cmdFilterPairsStraight" ? QStringList{"optPositionDigit(1)"}
+                                                          : QStringList());
+            QVERIFY(
+                inModal(w, button, [&](QWidget* modal) { faults = accessibilityFaults(modal); }));
         }
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
     }
 };
 
