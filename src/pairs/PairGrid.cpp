@@ -88,22 +88,22 @@ QSize PairGrid::minimumSizeHint() const {
     return sizeHint();
 }
 
-PairGrid* makePairList(QWidget* parent, const PairListSpec& spec, const PairSet& set) {
+PairGrid* makePairList(QWidget* parent, const PairListInfo& info, const PairSet& set) {
     auto* list = new PairGrid(parent);
-    list->setObjectName(spec.name);
-    list->setToolTip(spec.tooltip);
-    list->setAccessibleName(spec.heading);
-    list->setAccessibleDescription(spec.tooltip);
+    list->setObjectName(info.name);
+    list->setToolTip(info.tooltip);
+    list->setAccessibleName(info.heading);
+    list->setAccessibleDescription(info.tooltip);
     QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, listColour(spec.colour));
+    pal.setColor(QPalette::Base, listColour(info.colour));
     list->setPalette(pal);
 
     QStringList items;
-    for (const std::string& text : spec.texts) {
+    for (const std::string& text : info.texts) {
         items.append(QString::fromStdString(text));
     }
     list->setItems(items);
-    const Ticks ticks = ticksForPairSet(spec.texts, set);
+    const Ticks ticks = ticksForPairSet(info.texts, set);
     for (std::size_t row = 0; row < ticks.size(); ++row) {
         if (ticks[row]) {
             list->setTicked(static_cast<int>(row), true);

@@ -34,15 +34,15 @@ class PairGrid : public CheckList {
 };
 
 // What a pair list shows: its name, heading and tooltip, its colour and its items.
-struct PairListSpec {
+struct PairListInfo {
     QString name;
     QString heading; // the caption of the label above it, its accessible name
     QString tooltip;
     ListColour colour;
     const std::vector<std::string>& texts;
 };
-// A pair list holding `spec.texts`, with the items of `set` ticked.
-PairGrid* makePairList(QWidget* parent, const PairListSpec& spec, const PairSet& set);
+// A pair list holding `info.texts`, with the items of `set` ticked.
+PairGrid* makePairList(QWidget* parent, const PairListInfo& info, const PairSet& set);
 
 // Draws each item after its leading empty cells, and finds the tick box there.
 class PairGridDelegate : public QStyledItemDelegate {

@@ -43,7 +43,7 @@ frmPick3FilterStraightPairs::frmPick3FilterStraightPairs(PairSets& pairs, QWidge
 
     struct PairList {
         const char* label;
-        PairListSpec spec;
+        PairListInfo info;
         const PairSet& set;
         PairGrid*& list;
     };
@@ -69,9 +69,9 @@ frmPick3FilterStraightPairs::frmPick3FilterStraightPairs(PairSets& pairs, QWidge
          ui_->split},
     }};
     for (const PairList& c : lists) {
-        auto* label = new QLabel(c.spec.heading, banner->content());
+        auto* label = new QLabel(c.info.heading, banner->content());
         label->setObjectName(QString::fromLatin1(c.label));
-        c.list = makePairList(banner->content(), c.spec, c.set);
+        c.list = makePairList(banner->content(), c.info, c.set);
         label->setBuddy(c.list);
         // One list under the other: three grids side by side are too wide for a laptop.
         column->addWidget(label);
