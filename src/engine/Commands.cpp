@@ -60,6 +60,19 @@ class Section {
 struct Sections {
     Section singles, doubles, triples;
     int count = 0;
+
+    // The section a number of this structure goes to; null when its check box excludes it.
+    Section* forStructure(Structure structure, const MainInput& in) {
+        switch (structure) {
+        case Structure::Single:
+            return in.excludeSingles ? nullptr : &singles;
+        case Structure::Double:
+            return in.excludeDoubles ? nullptr : &doubles;
+        case Structure::Triple:
+            return in.excludeTriples ? nullptr : &triples;
+        }
+        return nullptr;
+    }
 };
 
 std::string threeDigits(int d1, int d2, int d3) {
@@ -109,21 +122,8 @@ void createPositional(const std::array<std::vector<int>, 3>& p, const MainInput&
     for (const int a : p[0]) {
         for (const int b : p[1]) {
             for (const int c : p[2]) {
-                Section* section = &out.singles;
-                bool excluded = in.excludeSingles;
-                switch (structureOf(a, b, c)) {
-                case Structure::Double:
-                    section = &out.doubles;
-                    excluded = in.excludeDoubles;
-                    break;
-                case Structure::Triple:
-                    section = &out.triples;
-                    excluded = in.excludeTriples;
-                    break;
-                case Structure::Single:
-                    break;
-                }
-                if (!excluded && !fnFitsFilters(a, b, c, s)) {
+                Section* section = out.forStructure(structureOf(a, b, c), in);
+                if (section != nullptr && !fnFitsFilters(a, b, c, s)) {
                     section->add(threeDigits(a, b, c));
                     ++out.count;
                 }
@@ -266,23 +266,8 @@ CommandResult filterMore(std::string_view text, const MainInput& input) {
     Sections sections;
     forEachTriple(text, [&](int d1, int d2, int d3) {
         const Structure structure = structureOf(d1, d2, d3);
-        Section* section = nullptr;
-        bool excluded = false;
-        switch (structure) {
-        case Structure::Triple:
-            section = &sections.triples;
-            excluded = input.excludeTriples;
-            break;
-        case Structure::Double:
-            section = &sections.doubles;
-            excluded = input.excludeDoubles;
-            break;
-        case Structure::Single:
-            section = &sections.singles;
-            excluded = input.excludeSingles;
-            break;
-        }
-        if (excluded || fnFitsFiltersAgain(d1, d2, d3, settings)) {
+        Section* section = sections.forStructure(structure, input);
+        if (section == nullptr || fnFitsFiltersAgain(d1, d2, d3, settings)) {
             return;
         }
         // Straight numbers stay as read; boxed ones take the chosen output order.

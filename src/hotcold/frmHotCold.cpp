@@ -465,30 +465,29 @@ void frmHotCold::cmdGo_Click() {
     activateSettings();
 }
 
-void frmHotCold::sbResetCountView() {
+// The hit lists and the creation controls are usable only after a completed count.
+void frmHotCold::setCountViewEnabled(bool enabled) {
     Ui& u = *ui_;
     for (QListWidget* list : u.hitLists) {
-        list->clear();
-        list->setEnabled(false);
+        list->setEnabled(enabled);
     }
     for (QWidget* w : std::initializer_list<QWidget*>{u.chk6Ways, u.chkDoubles, u.chkTriples,
                                                       u.cmdCreateNumbers, u.txtOutput}) {
-        w->setEnabled(false);
+        w->setEnabled(enabled);
     }
     u.txtOutput->clear();
 }
 
+void frmHotCold::sbResetCountView() {
+    for (QListWidget* list : ui_->hitLists) {
+        list->clear();
+    }
+    setCountViewEnabled(false);
+}
+
 void frmHotCold::sbEnableCountView() {
-    Ui& u = *ui_;
     sbShowHitLists();
-    for (QListWidget* list : u.hitLists) {
-        list->setEnabled(true);
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{u.chk6Ways, u.chkDoubles, u.chkTriples,
-                                                      u.cmdCreateNumbers, u.txtOutput}) {
-        w->setEnabled(true);
-    }
-    u.txtOutput->clear();
+    setCountViewEnabled(true);
 }
 
 void frmHotCold::sbShowHitLists() {

@@ -54,6 +54,7 @@ class frmHotCold : public QDialog {
     void cmdGo_Click();
     void sbResetCountView();
     void sbEnableCountView();
+    void setCountViewEnabled(bool enabled);
     void sbShowHitLists();
     void sbFillHitLists(const RankedHits& ranked);
     void activateSettings();
