@@ -74,11 +74,7 @@ MainInput largestCreate(int consecMode) {
     in.ticks[HighLowStraight] = tickRows(HighLowStraight, {rowOf(HighLowStraight, "LLL")});
     in.ticks[LMHDigits] = tickRows(LMHDigits, {rowOf(LMHDigits, "LHH")});
     in.ticks[HCStraight] = tickRows(HCStraight, {rowOf(HCStraight, "HHH")});
-    in.readHotDigits = [] {
-        HotDigits hot;
-        hot.positions = {std::vector<int>{9}, std::vector<int>{9}, std::vector<int>{9}};
-        return hot;
-    };
+    in.readHotDigits = [] { return HotDigits({std::vector<int>{9}, {9}, {9}}, {}); };
     in.pairs = {{"00"}, {"00"}, {"00"}, {"00"}};
     in.iConsecMode = consecMode;
     in.chk0And9 = true;

@@ -13,7 +13,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
-#include <exception>
 
 namespace pick3 {
 
@@ -305,25 +304,17 @@ void frmPick3ZozevidAru::showResult(const CommandResult& result) {
     if (result.caption) {
         commands_->setCountCaption(*result.caption);
     }
-    if (!result.message.empty()) {
-        showMessage(this, sAppTitle(), forDisplay(result.message));
+    if (result.refusal) {
+        showMessage(this, sAppTitle(), forDisplay(*result.refusal));
     }
 }
 
 void frmPick3ZozevidAru::cmdProduce_Click() {
-    try {
-        showResult(createNumbers(readInput()));
-    } catch (const std::exception& error) {
-        showMessage(this, sAppTitle(), QString::fromUtf8(error.what()));
-    }
+    showResult(createNumbers(readInput()));
 }
 
 void frmPick3ZozevidAru::cmdFilterMore_Click() {
-    try {
-        showResult(filterMore(commands_->resultsText(), readInput()));
-    } catch (const std::exception& error) {
-        showMessage(this, sAppTitle(), QString::fromUtf8(error.what()));
-    }
+    showResult(filterMore(commands_->resultsText(), readInput()));
 }
 
 void frmPick3ZozevidAru::openModal(QDialog& window) {

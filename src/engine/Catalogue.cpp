@@ -1,5 +1,8 @@
 #include "engine/Catalogue.h"
 
+#include "engine/Messages.h"
+
+#include <array>
 #include <stdexcept>
 
 namespace pick3 {
@@ -45,85 +48,340 @@ constexpr SV kLMHTooltip = "L: 0, 1,  2   -   M: 3, 4, 5, 6   -   H: 7, 8, 9";
 constexpr SV kDigitSortTooltip = "Sort order of the digits in the number. Example: 123 = LMH, "
                                  "132 = LHM, 312 = HLM, 233 = LHH, 232 = LHL, ...";
 
-constexpr SV kMsgSum = "You can not exclude all sumdigits.";
-constexpr SV kMsgRoot = "You can not exclude all rootsums.";
-constexpr SV kMsgDigitSort = "You can not exclude all LMH-For Digits.";
-constexpr SV kMsgWidthLM = "You can not exclude all Widths for Low-Middle digit.";
-constexpr SV kMsgWidthMH = "You can not exclude all Widths for Middle-High digit.";
-constexpr SV kMsgWidth = "You can not exclude all Widths.";
-constexpr SV kMsgLDR = "You can not exclude all LDR's (shortsums).";
-constexpr SV kMsgOCS = "You can not exclude all OCS-patterns.";
-constexpr SV kMsgLMH = "You can not exclude all LMH-patterns.";
-constexpr SV kMsgOddEven = "You can not exclude all OddEven-patterns.";
-constexpr SV kMsgHighLow = "You can not exclude all HighLow-patterns.";
-constexpr SV kMsgInOut = "You can not exclude all InOut-patterns.";
-
 using enum ListId;
 using enum ShownIn;
-constexpr auto Blue = ListColour::LightBlue;
-constexpr auto Orange = ListColour::LightOrange;
-constexpr auto AnyR = ReadIn::AnyPosition;
-constexpr auto PosR = ReadIn::Positional;
-constexpr auto BothR = ReadIn::Both;
+constexpr auto kOrange = ListColour::LightOrange;
 
-// clang-format off
-const std::array<ListEntry, kListCount> kCatalogue{{
-    {DigitsWheel, "lstDigitsWheel", "", "", "", "Digits to be used to create boxed numbers.",
-     kDigits, Both, ReadIn::NotAFilter, std::nullopt, "", true, false, Blue},
-    {DigitsWheelPos1_0, "lstDigitsWheelPos1(0)", "lblPos1", "Pos. 1", "", "Digits for position 1",
-     kDigits, Both, ReadIn::NotAFilter, std::nullopt, "", true, false, Orange},
-    {DigitsWheelPos1_1, "lstDigitsWheelPos1(1)", "Label1", "Pos. 2", "", "Digits for position 2",
-     kDigits, Both, ReadIn::NotAFilter, std::nullopt, "", true, false, Orange},
-    {DigitsWheelPos1_2, "lstDigitsWheelPos1(2)", "Label8", "Pos. 3", "", "Digits for position 3 ",
-     kDigits, Both, ReadIn::NotAFilter, std::nullopt, "", true, false, Orange},
-    {SumDigits, "lstSumDigits", "Label4", "Sumdigits", "", kCommonTooltip,
-     kSums, Both, BothR, Family::SumDigits, kMsgSum, true, false, Blue},
-    {Root, "lstRoot", "Label3", "Root", "", kCommonTooltip,
-     kDigits, Both, BothR, Family::Root, kMsgRoot, true, false, Blue},
-    {LDR, "lstLDR", "Label2", "Shortsum (LDR)", "", kCommonTooltip,
-     kDigits, Both, BothR, Family::LDR, kMsgLDR, true, false, Blue},
-    {Width, "lstWidth", "lblWidthLH", "Lowest- highest", "", kWidthTooltip,
-     kDigits, Both, BothR, Family::Width, kMsgWidth, true, false, Blue},
-    {WidthLowestMiddle, "lstWidthLowestMiddle", "lblWidthLM", "Lowest- middle", "", kWidthTooltip,
-     kDigits, Both, BothR, Family::WidthLM, kMsgWidthLM, true, false, Blue},
-    {WidthMiddleHighest, "lstWidthMiddleHighest", "lblWidthMH", "Middle- highest", "", kWidthTooltip,
-     kDigits, Both, BothR, Family::WidthMH, kMsgWidthMH, true, false, Blue},
-    {WidthXX_, "lstWidthXX_", "lblWidthXX_", "XX_", "", kWidthTooltip,
-     kDigits, Positional, BothR, Family::WidthXX_, kMsgWidth, true, false, Blue},
-    {WidthX_X, "lstWidthX_X", "lblWidthX_X", "X_X", "", kWidthTooltip,
-     kDigits, Positional, BothR, Family::WidthX_X, kMsgWidth, true, false, Blue},
-    {Width_XX, "lstWidth_XX", "lblWidth_XX", "_XX", "", kWidthTooltip,
-     kDigits, Positional, BothR, Family::Width_XX, kMsgWidth, true, false, Blue},
-    {OddEven, "lstOddEven", "lblOddEven", "OddEven", "", kCommonTooltip,
-     kOddEven, AnyPosition, AnyR, Family::OddEven, kMsgOddEven, false, false, Blue},
-    {OddEvenStraight, "lstOddEvenStraight", "lblOddEvenStraight", "OddEven", "", kCommonTooltip,
-     kOddEvenStraight, Positional, PosR, Family::OddEven, kMsgOddEven, false, false, Orange},
-    {HighLow, "lstHighLow", "lblHighLow", "HighLow", "", kCommonTooltip,
-     kHighLow, AnyPosition, AnyR, Family::HighLow, kMsgHighLow, false, false, Blue},
-    {HighLowStraight, "lstHighLowStraight", "lblHighLowStraight", "HighLow", "", kCommonTooltip,
-     kHighLowStraight, Positional, PosR, Family::HighLow, kMsgHighLow, false, false, Orange},
-    {InOut, "lstInOut", "Label11", "InOut", "", kInOutTooltip,
-     kInOut, AnyPosition, AnyR, Family::InOut, kMsgInOut, false, true, Blue},
-    {InOutStraight, "lstInOutStraight", "Label11", "InOut", "", kInOutTooltip,
-     kInOutStraight, Positional, PosR, Family::InOut, kMsgInOut, false, false, Orange},
-    {LMH, "lstLMH", "Label9", "LMH", kLMHTooltip, kLMHTooltip,
-     kLMH, AnyPosition, AnyR, Family::LMH, kMsgLMH, false, false, Blue},
-    {LMHStraight, "lstLMHStraight", "Label9", "LMH", kLMHTooltip, kLMHTooltip,
-     kLMHStraight, Positional, PosR, Family::LMH, kMsgLMH, false, false, Orange},
-    {OCS, "lstOCS", "Label10", "Open-Closed-Straight", kOCSTooltip, kOCSTooltip,
-     kOCS, AnyPosition, AnyR, Family::OCS, kMsgOCS, false, false, Blue},
-    {OCSStraight, "lstOCSStraight", "Label10", "Open-Closed-Straight", kOCSTooltip, kOCSTooltip,
-     kOCSStraight, Positional, PosR, Family::OCS, kMsgOCS, false, false, Orange},
-    {LMHDigits, "lstLMHDigits", "lblLMHDigits", "Digit-sort", kDigitSortTooltip, kDigitSortTooltip,
-     kLMHDigits, Positional, BothR, Family::DigitSort, kMsgDigitSort, false, false, Blue},
-    {HCBox, "lstHCBox", "Label12", "Box", "", "",
-     kHCBox, Never, AnyR, Family::HotColdBox, "", false, true, Blue},
-    {HCStraight, "lstHCStraight", "Label13", "Straight", "", "",
-     kHCStraight, Never, PosR, Family::HotColdStraight, "", false, false, Orange},
-}};
-// clang-format on
+// The digit lists feed no family; every other list feeds the family it names,
+// in the mode it is read in (a straight list in positional mode, its boxed
+// twin in any position). The hot/cold store lists are read in both modes: each
+// command reads both sets, and the filter test uses the one of its mode.
+constexpr std::array kCatalogue = std::to_array<ListEntry>({
+    {.id = DigitsWheel,
+     .controlName = "lstDigitsWheel",
+     .tooltip = "Digits to be used to create boxed numbers.",
+     .items = kDigits,
+     .readIn = ReadIn::NotAFilter,
+     .numeric = true},
+    {.id = DigitsWheelPos1_0,
+     .controlName = "lstDigitsWheelPos1(0)",
+     .headingControl = "lblPos1",
+     .heading = "Pos. 1",
+     .tooltip = "Digits for position 1",
+     .items = kDigits,
+     .readIn = ReadIn::NotAFilter,
+     .numeric = true,
+     .colour = kOrange},
+    {.id = DigitsWheelPos1_1,
+     .controlName = "lstDigitsWheelPos1(1)",
+     .headingControl = "Label1",
+     .heading = "Pos. 2",
+     .tooltip = "Digits for position 2",
+     .items = kDigits,
+     .readIn = ReadIn::NotAFilter,
+     .numeric = true,
+     .colour = kOrange},
+    {.id = DigitsWheelPos1_2,
+     .controlName = "lstDigitsWheelPos1(2)",
+     .headingControl = "Label8",
+     .heading = "Pos. 3",
+     .tooltip = "Digits for position 3 ",
+     .items = kDigits,
+     .readIn = ReadIn::NotAFilter,
+     .numeric = true,
+     .colour = kOrange},
+    {.id = SumDigits,
+     .controlName = "lstSumDigits",
+     .headingControl = "Label4",
+     .heading = "Sumdigits",
+     .tooltip = kCommonTooltip,
+     .items = kSums,
+     .family = Family::SumDigits,
+     .refusal = kMsgSum,
+     .numeric = true},
+    {.id = Root,
+     .controlName = "lstRoot",
+     .headingControl = "Label3",
+     .heading = "Root",
+     .tooltip = kCommonTooltip,
+     .items = kDigits,
+     .family = Family::Root,
+     .refusal = kMsgRoot,
+     .numeric = true},
+    {.id = LDR,
+     .controlName = "lstLDR",
+     .headingControl = "Label2",
+     .heading = "Shortsum (LDR)",
+     .tooltip = kCommonTooltip,
+     .items = kDigits,
+     .family = Family::LDR,
+     .refusal = kMsgLDR,
+     .numeric = true},
+    {.id = Width,
+     .controlName = "lstWidth",
+     .headingControl = "lblWidthLH",
+     .heading = "Lowest- highest",
+     .tooltip = kWidthTooltip,
+     .items = kDigits,
+     .family = Family::Width,
+     .refusal = kMsgWidth,
+     .numeric = true},
+    {.id = WidthLowestMiddle,
+     .controlName = "lstWidthLowestMiddle",
+     .headingControl = "lblWidthLM",
+     .heading = "Lowest- middle",
+     .tooltip = kWidthTooltip,
+     .items = kDigits,
+     .family = Family::WidthLM,
+     .refusal = kMsgWidthLM,
+     .numeric = true},
+    {.id = WidthMiddleHighest,
+     .controlName = "lstWidthMiddleHighest",
+     .headingControl = "lblWidthMH",
+     .heading = "Middle- highest",
+     .tooltip = kWidthTooltip,
+     .items = kDigits,
+     .family = Family::WidthMH,
+     .refusal = kMsgWidthMH,
+     .numeric = true},
+    {.id = WidthXX_,
+     .controlName = "lstWidthXX_",
+     .headingControl = "lblWidthXX_",
+     .heading = "XX_",
+     .tooltip = kWidthTooltip,
+     .items = kDigits,
+     .shownIn = Positional,
+     .family = Family::WidthXX_,
+     .refusal = kMsgWidth,
+     .numeric = true},
+    {.id = WidthX_X,
+     .controlName = "lstWidthX_X",
+     .headingControl = "lblWidthX_X",
+     .heading = "X_X",
+     .tooltip = kWidthTooltip,
+     .items = kDigits,
+     .shownIn = Positional,
+     .family = Family::WidthX_X,
+     .refusal = kMsgWidth,
+     .numeric = true},
+    {.id = Width_XX,
+     .controlName = "lstWidth_XX",
+     .headingControl = "lblWidth_XX",
+     .heading = "_XX",
+     .tooltip = kWidthTooltip,
+     .items = kDigits,
+     .shownIn = Positional,
+     .family = Family::Width_XX,
+     .refusal = kMsgWidth,
+     .numeric = true},
+    {.id = OddEven,
+     .controlName = "lstOddEven",
+     .headingControl = "lblOddEven",
+     .heading = "OddEven",
+     .tooltip = kCommonTooltip,
+     .items = kOddEven,
+     .shownIn = AnyPosition,
+     .readIn = ReadIn::AnyPosition,
+     .family = Family::OddEven,
+     .refusal = kMsgOddEven},
+    {.id = OddEvenStraight,
+     .controlName = "lstOddEvenStraight",
+     .headingControl = "lblOddEvenStraight",
+     .heading = "OddEven",
+     .tooltip = kCommonTooltip,
+     .items = kOddEvenStraight,
+     .shownIn = Positional,
+     .readIn = ReadIn::Positional,
+     .family = Family::OddEven,
+     .refusal = kMsgOddEven,
+     .colour = kOrange},
+    {.id = HighLow,
+     .controlName = "lstHighLow",
+     .headingControl = "lblHighLow",
+     .heading = "HighLow",
+     .tooltip = kCommonTooltip,
+     .items = kHighLow,
+     .shownIn = AnyPosition,
+     .readIn = ReadIn::AnyPosition,
+     .family = Family::HighLow,
+     .refusal = kMsgHighLow},
+    {.id = HighLowStraight,
+     .controlName = "lstHighLowStraight",
+     .headingControl = "lblHighLowStraight",
+     .heading = "HighLow",
+     .tooltip = kCommonTooltip,
+     .items = kHighLowStraight,
+     .shownIn = Positional,
+     .readIn = ReadIn::Positional,
+     .family = Family::HighLow,
+     .refusal = kMsgHighLow,
+     .colour = kOrange},
+    {.id = InOut,
+     .controlName = "lstInOut",
+     .headingControl = "Label11",
+     .heading = "InOut",
+     .tooltip = kInOutTooltip,
+     .items = kInOut,
+     .shownIn = AnyPosition,
+     .readIn = ReadIn::AnyPosition,
+     .family = Family::InOut,
+     .refusal = kMsgInOut,
+     .upperCase = true},
+    {.id = InOutStraight,
+     .controlName = "lstInOutStraight",
+     .headingControl = "Label11",
+     .heading = "InOut",
+     .tooltip = kInOutTooltip,
+     .items = kInOutStraight,
+     .shownIn = Positional,
+     .readIn = ReadIn::Positional,
+     .family = Family::InOut,
+     .refusal = kMsgInOut,
+     .colour = kOrange},
+    {.id = LMH,
+     .controlName = "lstLMH",
+     .headingControl = "Label9",
+     .heading = "LMH",
+     .headingTooltip = kLMHTooltip,
+     .tooltip = kLMHTooltip,
+     .items = kLMH,
+     .shownIn = AnyPosition,
+     .readIn = ReadIn::AnyPosition,
+     .family = Family::LMH,
+     .refusal = kMsgLMH},
+    {.id = LMHStraight,
+     .controlName = "lstLMHStraight",
+     .headingControl = "Label9",
+     .heading = "LMH",
+     .headingTooltip = kLMHTooltip,
+     .tooltip = kLMHTooltip,
+     .items = kLMHStraight,
+     .shownIn = Positional,
+     .readIn = ReadIn::Positional,
+     .family = Family::LMH,
+     .refusal = kMsgLMH,
+     .colour = kOrange},
+    {.id = OCS,
+     .controlName = "lstOCS",
+     .headingControl = "Label10",
+     .heading = "Open-Closed-Straight",
+     .headingTooltip = kOCSTooltip,
+     .tooltip = kOCSTooltip,
+     .items = kOCS,
+     .shownIn = AnyPosition,
+     .readIn = ReadIn::AnyPosition,
+     .family = Family::OCS,
+     .refusal = kMsgOCS},
+    {.id = OCSStraight,
+     .controlName = "lstOCSStraight",
+     .headingControl = "Label10",
+     .heading = "Open-Closed-Straight",
+     .headingTooltip = kOCSTooltip,
+     .tooltip = kOCSTooltip,
+     .items = kOCSStraight,
+     .shownIn = Positional,
+     .readIn = ReadIn::Positional,
+     .family = Family::OCS,
+     .refusal = kMsgOCS,
+     .colour = kOrange},
+    {.id = LMHDigits,
+     .controlName = "lstLMHDigits",
+     .headingControl = "lblLMHDigits",
+     .heading = "Digit-sort",
+     .headingTooltip = kDigitSortTooltip,
+     .tooltip = kDigitSortTooltip,
+     .items = kLMHDigits,
+     .shownIn = Positional,
+     .family = Family::DigitSort,
+     .refusal = kMsgDigitSort},
+    {.id = HCBox,
+     .controlName = "lstHCBox",
+     .headingControl = "Label12",
+     .heading = "Box",
+     .items = kHCBox,
+     .shownIn = Never,
+     .family = Family::HotColdBox,
+     .upperCase = true},
+    {.id = HCStraight,
+     .controlName = "lstHCStraight",
+     .headingControl = "Label13",
+     .heading = "Straight",
+     .items = kHCStraight,
+     .shownIn = Never,
+     .family = Family::HotColdStraight,
+     .colour = kOrange},
+});
+
+constexpr bool readInMode(ReadIn readIn, DigitMode mode) {
+    return readIn == ReadIn::Both ||
+           (readIn == ReadIn::AnyPosition && mode == DigitMode::AnyPosition) ||
+           (readIn == ReadIn::Positional && mode == DigitMode::Positional);
+}
+
+// The lists that feed `family` in `mode`; there is exactly one (checked below).
+constexpr int listsOf(Family family, DigitMode mode, ListId* found = nullptr) {
+    int count = 0;
+    for (const ListEntry& entry : kCatalogue) {
+        if (entry.family == family && readInMode(entry.readIn, mode)) {
+            ++count;
+            if (found != nullptr) {
+                *found = entry.id;
+            }
+        }
+    }
+    return count;
+}
+
+constexpr bool isNumeral(SV item) {
+    if (item.empty()) {
+        return false;
+    }
+    for (const char c : item) {
+        if (c < '0' || c > '9') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The rules the table keeps: one row per list in ListId order, one list per
+// family and mode, numeric lists of numerals only, and a refusal exactly for
+// the lists the fifteen readers read.
+constexpr bool tableIsSound() {
+    for (std::size_t i = 0; i < kCatalogue.size(); ++i) {
+        const ListEntry& entry = kCatalogue[i];
+        if (static_cast<std::size_t>(entry.id) != i) {
+            return false;
+        }
+        bool numerals = true;
+        for (const SV item : entry.items) {
+            numerals = numerals && isNumeral(item);
+        }
+        const bool hotCold =
+            entry.family == Family::HotColdBox || entry.family == Family::HotColdStraight;
+        if (numerals != entry.numeric || (entry.family && !hotCold) == entry.refusal.empty()) {
+            return false;
+        }
+    }
+    for (std::size_t f = 0; f < kFamilyCount; ++f) {
+        for (const DigitMode mode : {DigitMode::AnyPosition, DigitMode::Positional}) {
+            if (listsOf(static_cast<Family>(f), mode) != 1) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(kCatalogue.size() == kListCount, "one row per list");
+static_assert(tableIsSound());
 
 } // namespace
+
+bool ListEntry::shownInMode(DigitMode mode) const {
+    return shownIn == ShownIn::Both ||
+           (shownIn == ShownIn::AnyPosition && mode == DigitMode::AnyPosition) ||
+           (shownIn == ShownIn::Positional && mode == DigitMode::Positional);
+}
 
 std::span<const ListEntry> catalogue() {
     return kCatalogue;
@@ -137,44 +395,13 @@ const ListEntry& listEntry(ListId id) {
     return kCatalogue[index];
 }
 
-ListId familyList(Family family, bool positional) {
-    switch (family) {
-    case Family::SumDigits:
-        return SumDigits;
-    case Family::Root:
-        return Root;
-    case Family::DigitSort:
-        return LMHDigits;
-    case Family::WidthLM:
-        return WidthLowestMiddle;
-    case Family::WidthMH:
-        return WidthMiddleHighest;
-    case Family::Width:
-        return Width;
-    case Family::WidthXX_:
-        return WidthXX_;
-    case Family::WidthX_X:
-        return WidthX_X;
-    case Family::Width_XX:
-        return Width_XX;
-    case Family::LDR:
-        return LDR;
-    case Family::OCS:
-        return positional ? OCSStraight : OCS;
-    case Family::LMH:
-        return positional ? LMHStraight : LMH;
-    case Family::OddEven:
-        return positional ? OddEvenStraight : OddEven;
-    case Family::HighLow:
-        return positional ? HighLowStraight : HighLow;
-    case Family::InOut:
-        return positional ? InOutStraight : InOut;
-    case Family::HotColdStraight:
-        return HCStraight;
-    case Family::HotColdBox:
-        return HCBox;
+ListId familyList(Family family, DigitMode mode) {
+    if (static_cast<std::size_t>(family) >= kFamilyCount) {
+        throw std::invalid_argument("unknown family");
     }
-    throw std::invalid_argument("unknown family");
+    ListId found = ListId::DigitsWheel;
+    listsOf(family, mode, &found);
+    return found;
 }
 
 } // namespace pick3

@@ -3,11 +3,11 @@
 // tooltip, items in order, the family it feeds and its refusal message. The
 // windows build their lists from this table; no list text lives anywhere else.
 
-#include <array>
+#include "engine/Digits.h"
+
 #include <cstddef>
 #include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace pick3 {
@@ -38,9 +38,9 @@ enum class ListId : int {
     OCSStraight,
     LMHDigits,
     HCBox,
-    HCStraight,
+    HCStraight, // the last list
 };
-inline constexpr std::size_t kListCount = 26;
+inline constexpr std::size_t kListCount = static_cast<std::size_t>(ListId::HCStraight) + 1;
 
 // The exclusion families: fifteen read by the filter readers, two hot/cold.
 enum class Family : int {
@@ -60,41 +60,47 @@ enum class Family : int {
     HighLow,
     InOut,
     HotColdStraight,
-    HotColdBox,
+    HotColdBox, // the last family
 };
-inline constexpr std::size_t kFamilyCount = 17;
+inline constexpr std::size_t kFamilyCount = static_cast<std::size_t>(Family::HotColdBox) + 1;
 
 // In which digit mode a list is visible to the user.
 enum class ShownIn { Both, AnyPosition, Positional, Never };
-// In which digit mode a list is read by the filter readers.
+// In which digit mode the readers read a list into its family's set.
 enum class ReadIn { Both, AnyPosition, Positional, NotAFilter };
 
 enum class ListColour { LightBlue, LightOrange };
 
 struct ListEntry {
     ListId id;
-    std::string_view controlName;    // objectName, "lstDigitsWheelPos1(0)" for array members
-    std::string_view headingControl; // objectName of the label above it; shared by a list pair
-    std::string_view heading;        // caption of that label; empty when the list has none
-    std::string_view headingTooltip; // tooltip of that label; empty when none
-    std::string_view tooltip;        // tooltip of the list; empty when none
+    std::string_view controlName;         // objectName, "lstDigitsWheelPos1(0)" for array members
+    std::string_view headingControl = {}; // objectName of the label above it; shared by a list pair
+    std::string_view heading = {};        // caption of that label; empty when the list has none
+    std::string_view headingTooltip = {}; // tooltip of that label; empty when none
+    std::string_view tooltip = {};        // tooltip of the list; empty when none
     std::span<const std::string_view> items;
-    ShownIn shownIn;
-    ReadIn readIn;
-    std::optional<Family> family; // none for the digit lists
-    std::string_view refusal;     // message when every item is ticked; empty: never refused
-    bool numeric;                 // items are numbers, compared as numbers
-    bool upperCase;               // items are upper-cased when read (boxed in/out and hot/cold)
-    ListColour colour;
+    ShownIn shownIn = ShownIn::Both;
+    ReadIn readIn = ReadIn::Both;
+    std::optional<Family> family = std::nullopt; // none for the digit lists
+    std::string_view refusal = {}; // message when every item is ticked; empty: never refused
+    bool numeric = false;          // items are numbers, compared as numbers
+    bool upperCase = false;        // items are upper-cased when read (boxed in/out and hot/cold)
+    ListColour colour = ListColour::LightBlue;
+
+    // Shown in one digit mode only; every mode switch unticks these.
+    bool modeOnly() const {
+        return shownIn == ShownIn::AnyPosition || shownIn == ShownIn::Positional;
+    }
+    bool shownInMode(DigitMode mode) const;
 };
 
 // Every list, in ListId order.
 std::span<const ListEntry> catalogue();
 // Throws std::invalid_argument for a value outside the enumeration.
 const ListEntry& listEntry(ListId id);
-// The list a family reads in a mode (the straight list in positional mode for
-// the mode-dependent families).
-ListId familyList(Family family, bool positional);
+// The list a family reads in a mode: the straight list in positional mode for
+// the mode-dependent families. Throws std::invalid_argument for an unknown family.
+ListId familyList(Family family, DigitMode mode);
 
 // Texts shared by several controls.
 inline constexpr std::string_view kCommonTooltip =

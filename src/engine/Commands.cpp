@@ -1,16 +1,14 @@
 #include "engine/Commands.h"
 
 #include "engine/Measures.h"
+#include "engine/Messages.h"
+#include "engine/ResultsText.h"
 
 #include <array>
-#include <stdexcept>
 
 namespace pick3 {
 
 namespace {
-
-constexpr std::string_view kLineBreak = "\r\n";
-constexpr std::string_view kSeparator = ", ";
 
 // The fifteen readers, in the order each command calls them; a refused list
 // stops the command with the first refusal in this order.
@@ -23,13 +21,13 @@ constexpr std::array<Family, 15> kFilterMoreOrder{
     Family::Width,    Family::WidthLM,   Family::WidthMH,   Family::WidthX_X, Family::WidthXX_,
     Family::Width_XX, Family::SumDigits, Family::OddEven,   Family::HighLow,  Family::InOut};
 
+constexpr std::array<ListId, 3> kPositionLists{ListId::DigitsWheelPos1_0, ListId::DigitsWheelPos1_1,
+                                               ListId::DigitsWheelPos1_2};
+
 // Values of the ticked rows of a digit list ("0" to "9", so the row is the digit).
 std::vector<int> tickedDigits(const MainInput& input, ListId list) {
     const Ticks& ticks = input.ticks[list];
-    if (!ticks.empty() && ticks.size() != listEntry(list).items.size()) {
-        throw std::invalid_argument("tick count does not match the list " +
-                                    std::string(listEntry(list).controlName));
-    }
+    checkTicks(listEntry(list), ticks);
     std::vector<int> digits;
     for (std::size_t row = 0; row < ticks.size(); ++row) {
         if (ticks[row]) {
@@ -39,122 +37,62 @@ std::vector<int> tickedDigits(const MainInput& input, ListId list) {
     return digits;
 }
 
-// Collects the written numbers of one section, joined by ", ".
-class Section {
-  public:
-    void add(std::string_view written) {
-        if (!empty_) {
-            text_.append(kSeparator);
-        }
-        text_.append(written);
-        empty_ = false;
+// The numbers whose digit at `position` is one of `digits`.
+NumberSet withDigitsAt(int position, const std::vector<int>& digits) {
+    NumberSet set;
+    for (const int d : digits) {
+        set |= numbersWithDigitAt(position, d);
     }
-    bool empty() const { return empty_; }
-    const std::string& text() const { return text_; }
-
-  private:
-    std::string text_;
-    bool empty_ = true;
-};
-
-struct Sections {
-    Section singles, doubles, triples;
-    int count = 0;
-
-    // The section a number of this structure goes to; null when its check box excludes it.
-    Section* forStructure(Structure structure, const MainInput& in) {
-        switch (structure) {
-        case Structure::Single:
-            return in.excludeSingles ? nullptr : &singles;
-        case Structure::Double:
-            return in.excludeDoubles ? nullptr : &doubles;
-        case Structure::Triple:
-            return in.excludeTriples ? nullptr : &triples;
-        }
-        return nullptr;
-    }
-};
-
-std::string threeDigits(int d1, int d2, int d3) {
-    return {numeral(d1), numeral(d2), numeral(d3)};
+    return set;
 }
 
-void createAnyPosition(const std::vector<int>& d, const MainInput& in, const FilterSettings& s,
-                       Sections& out) {
-    const std::size_t n = d.size();
-    auto keep = [&](Section& section, int a, int b, int c, std::string_view written) {
-        if (!fnFitsFilters(a, b, c, s)) {
-            section.add(written);
-            ++out.count;
+// The digit choice as conditions: each position list in positional mode, the
+// any-position list otherwise; a list that leaves no digit out throws out nothing.
+Result<std::vector<Condition>> digitConditions(const MainInput& in) {
+    std::vector<Condition> out;
+    const auto add = [&out](int position, const NumberSet& allowed) {
+        if (!allowed.all()) {
+            out.push_back({.kind = Condition::Kind::DigitChoice,
+                           .position = position,
+                           .thrownOut = ~allowed});
         }
     };
-    if (!in.excludeSingles) {
-        for (std::size_t i = 0; i + 2 < n; ++i) {
-            for (std::size_t j = i + 1; j + 1 < n; ++j) {
-                for (std::size_t k = j + 1; k < n; ++k) {
-                    keep(out.singles, d[i], d[j], d[k],
-                         fnBoxedOutputOrder(d[i], d[j], d[k], in.order));
-                }
+    if (in.mode == DigitMode::Positional) {
+        std::array<std::vector<int>, 3> digits;
+        for (std::size_t p = 0; p < 3; ++p) {
+            digits[p] = tickedDigits(in, kPositionLists[p]);
+            if (digits[p].empty()) {
+                return Result<std::vector<Condition>>::refused(kMsgAllThreeLists);
             }
         }
-    }
-    if (!in.excludeDoubles) {
-        for (std::size_t i = 0; i < n; ++i) {
-            for (std::size_t j = 0; j < n; ++j) {
-                if (j != i) {
-                    keep(out.doubles, d[i], d[i], d[j],
-                         fnBoxedOutputOrder(d[i], d[i], d[j], in.order));
-                }
-            }
+        for (int p = 0; p < 3; ++p) {
+            add(p, withDigitsAt(p, digits[static_cast<std::size_t>(p)]));
         }
+        return out;
     }
-    if (!in.excludeTriples) {
-        for (const int digit : d) {
-            keep(out.triples, digit, digit, digit, threeDigits(digit, digit, digit));
-        }
+    const std::vector<int> digits = tickedDigits(in, ListId::DigitsWheel);
+    if (digits.size() < 4) {
+        return Result<std::vector<Condition>>::refused(kMsgFourDigits);
     }
+    add(-1, withDigitsAt(0, digits) & withDigitsAt(1, digits) & withDigitsAt(2, digits));
+    return out;
 }
 
-void createPositional(const std::array<std::vector<int>, 3>& p, const MainInput& in,
-                      const FilterSettings& s, Sections& out) {
-    // One pass over the candidates serves all three sections: each section still
-    // receives its numbers in the order of the three nested loops.
-    for (const int a : p[0]) {
-        for (const int b : p[1]) {
-            for (const int c : p[2]) {
-                Section* section = out.forStructure(structureOf(a, b, c), in);
-                if (section != nullptr && !fnFitsFilters(a, b, c, s)) {
-                    section->add(threeDigits(a, b, c));
-                    ++out.count;
-                }
-            }
-        }
+std::array<bool, 3> excludedStructures(const MainInput& in) {
+    return {in.excludeSingles, in.excludeDoubles, in.excludeTriples};
+}
+
+NumberSet unionOf(const std::vector<Condition>& conditions) {
+    NumberSet all;
+    for (const Condition& c : conditions) {
+        all |= c.thrownOut;
     }
+    return all;
 }
 
-// One line per enabled section, even an empty one; CR LF between, none at the end.
-std::string joinCreated(const MainInput& in, const Sections& sections) {
-    std::string text;
-    bool first = true;
-    auto line = [&](bool excluded, const Section& section) {
-        if (excluded) {
-            return;
-        }
-        if (!first) {
-            text.append(kLineBreak);
-        }
-        text.append(section.text());
-        first = false;
-    };
-    line(in.excludeSingles, sections.singles);
-    line(in.excludeDoubles, sections.doubles);
-    line(in.excludeTriples, sections.triples);
-    return text;
-}
-
-CommandResult refused(std::string_view message, bool emptyText) {
+CommandResult refusedWith(std::string_view message, bool emptyText) {
     CommandResult result;
-    result.message = std::string(message);
+    result.refusal = std::string(message);
     if (emptyText) {
         result.text = std::string();
     }
@@ -168,128 +106,161 @@ CommandResult allExcluded() {
     return result;
 }
 
+// A number as the results text writes it: boxed singles and doubles in the
+// chosen output order, everything else as it stands.
+std::string writtenForm(int d1, int d2, int d3, const MainInput& in) {
+    if (in.mode == DigitMode::Positional || fnIsTriple(d1, d2, d3)) {
+        return numberText(d1, d2, d3);
+    }
+    return fnBoxedOutputOrder(d1, d2, d3, in.order);
+}
+
+// One line per enabled section, even an empty one; CR LF between, none at the end.
+std::string createdText(const MainInput& in, const NumberSet& created) {
+    std::array<SectionText, 3> sections;
+    for (int n = 0; n < kNumberCount; ++n) {
+        if (created.test(static_cast<std::size_t>(n))) {
+            // Ascending numbers are the order of the builders' loops in both modes.
+            const auto [d1, d2, d3] = digitsOf(n);
+            sections[static_cast<std::size_t>(structureOf(d1, d2, d3))].add(
+                writtenForm(d1, d2, d3, in));
+        }
+    }
+    std::string text;
+    bool first = true;
+    const std::array<bool, 3> excluded = excludedStructures(in);
+    for (std::size_t s = 0; s < 3; ++s) {
+        if (!excluded[s]) {
+            text.append(first ? "" : kLineBreak).append(sections[s].text());
+            first = false;
+        }
+    }
+    return text;
+}
+
 } // namespace
 
-std::string readFilterSettings(const MainInput& input, ReaderOrder order, FilterSettings& out) {
-    if (input.iConsecMode < 0 || input.iConsecMode > 3) {
-        throw std::invalid_argument("consecutive mode out of range 0 to 3");
-    }
-    const bool positional = input.mode == DigitMode::Positional;
+Result<FilterSettings> readFilterSettings(const MainInput& input, ReaderOrder order) {
+    FilterSettings out;
     out.mode = input.mode;
     out.iConsecMode = input.iConsecMode;
     out.chk0And9 = input.chk0And9;
     out.pairs = input.pairs;
-    out.hot.reset();
-    for (ExclusionSet& set : out.sets) {
-        set = {};
-    }
-    HotColdSets hotCold =
+    thrownOutByConsecutive(input.iConsecMode, input.chk0And9); // a mode outside 0..3 throws
+    const HotColdSets hotCold =
         sbPick3HCFilterSettings(input.ticks[ListId::HCBox], input.ticks[ListId::HCStraight]);
-    out.set(Family::HotColdBox) = std::move(hotCold.box);
-    out.set(Family::HotColdStraight) = std::move(hotCold.straight);
-
+    out.set(Family::HotColdBox) = hotCold.box;
+    out.set(Family::HotColdStraight) = hotCold.straight;
     for (const Family family : order == ReaderOrder::Create ? kCreateOrder : kFilterMoreOrder) {
-        const ListId list = familyList(family, positional);
-        if (!readExclusionSet(list, input.ticks[list], out.set(family))) {
-            return std::string(listEntry(list).refusal);
+        const ListId list = familyList(family, input.mode);
+        const std::optional<ExclusionSet> set = readExclusionSet(list, input.ticks[list]);
+        if (!set) {
+            return Result<FilterSettings>::refused(listEntry(list).refusal);
+        }
+        out.set(family) = *set;
+    }
+    return out;
+}
+
+Result<Creation> planCreation(const MainInput& input) {
+    Result<std::vector<Condition>> digits = digitConditions(input);
+    if (!digits.ok()) {
+        return Result<Creation>::refused(digits.refusal());
+    }
+    std::vector<int> mustInclude;
+    for (const MustHaveItem& item : input.mustHave) {
+        if (item.ticked) {
+            mustInclude.push_back(checkDigit(item.digit));
         }
     }
-    const ExclusionSet& hotSet = out.set(positional ? Family::HotColdStraight : Family::HotColdBox);
-    if (!hotSet.empty() && input.readHotDigits) {
-        out.hot = input.readHotDigits();
+    if (mustInclude.empty()) {
+        return Result<Creation>::refused(kMsgMustInclude);
     }
-    return {};
+    Result<FilterSettings> settings = readFilterSettings(input, ReaderOrder::Create);
+    if (!settings.ok()) {
+        return Result<Creation>::refused(settings.refusal());
+    }
+    const std::array<bool, 3> excluded = excludedStructures(input);
+    if (excluded[0] && excluded[1] && excluded[2]) {
+        return Result<Creation>::refused(kMsgNoStructure);
+    }
+    Creation plan{.settings = *settings, .conditions = *digits};
+    plan.settings.mustInclude = mustInclude;
+    for (std::size_t s = 0; s < 3; ++s) {
+        if (excluded[s]) {
+            const auto structure = static_cast<Structure>(s);
+            plan.conditions.push_back({.kind = Condition::Kind::Structure,
+                                       .structure = structure,
+                                       .thrownOut = numbersOfStructure(structure)});
+        }
+    }
+    plan.space = input.mode == DigitMode::Positional ? NumberSet().set() : boxedCandidates();
+    const NumberSet candidates = plan.space & ~unionOf(plan.conditions);
+    // The counter is read when a number is tested against a ticked pattern.
+    if (!plan.settings.hotColdSet().empty() && candidates.any() && input.readHotDigits) {
+        plan.settings.hot = input.readHotDigits();
+    }
+    std::vector<Condition> filters = filterConditions(plan.settings, true);
+    plan.created = candidates & ~unionOf(filters);
+    plan.conditions.insert(plan.conditions.end(), filters.begin(), filters.end());
+    return plan;
 }
 
 CommandResult createNumbers(const MainInput& input) {
-    const bool positional = input.mode == DigitMode::Positional;
-    std::vector<int> anyDigits;
-    std::array<std::vector<int>, 3> positionDigits;
-    if (positional) {
-        positionDigits = {tickedDigits(input, ListId::DigitsWheelPos1_0),
-                          tickedDigits(input, ListId::DigitsWheelPos1_1),
-                          tickedDigits(input, ListId::DigitsWheelPos1_2)};
-        for (const auto& digits : positionDigits) {
-            if (digits.empty()) {
-                return refused(kMsgAllThreeLists, true);
-            }
-        }
-    } else {
-        anyDigits = tickedDigits(input, ListId::DigitsWheel);
-        if (anyDigits.size() < 4) {
-            return refused(kMsgFourDigits, true);
-        }
+    const Result<Creation> plan = planCreation(input);
+    if (!plan.ok()) {
+        return refusedWith(plan.refusal(), true);
     }
-
-    FilterSettings settings;
-    for (const MustHaveItem& item : input.mustHave) {
-        if (item.ticked) {
-            settings.mustInclude.push_back(checkDigit(item.digit));
-        }
-    }
-    if (settings.mustInclude.empty()) {
-        return refused(kMsgMustInclude, true);
-    }
-    const std::vector<int> mustInclude = settings.mustInclude;
-    if (std::string message = readFilterSettings(input, ReaderOrder::Create, settings);
-        !message.empty()) {
-        return refused(message, true);
-    }
-    settings.mustInclude = mustInclude;
-    if (input.excludeSingles && input.excludeDoubles && input.excludeTriples) {
-        return refused(kMsgNoStructure, true);
-    }
-
-    Sections sections;
-    if (positional) {
-        createPositional(positionDigits, input, settings, sections);
-    } else {
-        createAnyPosition(anyDigits, input, settings, sections);
-    }
-    if (sections.count <= 0) {
+    const auto count = static_cast<int>(plan->created.count());
+    if (count <= 0) {
         return allExcluded();
     }
     CommandResult result;
-    result.text = joinCreated(input, sections);
-    result.caption = std::string(kCreatedCaption) + std::to_string(sections.count);
-    result.count = sections.count;
+    result.text = createdText(input, plan->created);
+    result.caption = std::string(kCreatedCaption) + std::to_string(count);
+    result.count = count;
     return result;
 }
 
 CommandResult filterMore(std::string_view text, const MainInput& input) {
-    FilterSettings settings;
-    if (std::string message = readFilterSettings(input, ReaderOrder::FilterMore, settings);
-        !message.empty()) {
-        return refused(message, false);
+    Result<FilterSettings> settings = readFilterSettings(input, ReaderOrder::FilterMore);
+    if (!settings.ok()) {
+        return refusedWith(settings.refusal(), false);
     }
-    const bool positional = input.mode == DigitMode::Positional;
-    Sections sections;
+    std::optional<NumberSet> thrownOut; // worked out when the first number is tested
+    std::array<SectionText, 3> sections;
+    const std::array<bool, 3> excluded = excludedStructures(input);
+    int count = 0;
     forEachTriple(text, [&](int d1, int d2, int d3) {
-        const Structure structure = structureOf(d1, d2, d3);
-        Section* section = sections.forStructure(structure, input);
-        if (section == nullptr || fnFitsFiltersAgain(d1, d2, d3, settings)) {
-            return;
+        const auto structure = static_cast<std::size_t>(structureOf(d1, d2, d3));
+        if (excluded[structure]) {
+            return; // dropped without a test
         }
-        // Straight numbers stay as read; boxed ones take the chosen output order.
-        const bool asRead = positional || structure == Structure::Triple;
-        section->add(asRead ? threeDigits(d1, d2, d3)
-                            : fnBoxedOutputOrder(d1, d2, d3, input.order));
-        ++sections.count;
+        if (!thrownOut) {
+            if (!settings->hotColdSet().empty() && input.readHotDigits) {
+                settings->hot = input.readHotDigits();
+            }
+            thrownOut = thrownOutBy(*settings, false);
+        }
+        if (!thrownOut->test(static_cast<std::size_t>(numberIndex(d1, d2, d3)))) {
+            // Straight numbers stay as read; boxed ones take the chosen output order.
+            sections[structure].add(writtenForm(d1, d2, d3, input));
+            ++count;
+        }
     });
-    if (sections.count < 1) {
+    if (count < 1) {
         return allExcluded();
     }
     std::string newText;
-    for (const Section* section : {&sections.singles, &sections.doubles, &sections.triples}) {
-        if (!section->empty()) {
-            newText.append(section->text()).append(kLineBreak);
+    for (const SectionText& section : sections) {
+        if (!section.empty()) {
+            newText.append(section.text()).append(kLineBreak);
         }
     }
     CommandResult result;
     result.text = std::move(newText);
-    result.caption =
-        std::string(kRefilteredCaption) + std::to_string(sections.count) + std::string(")");
-    result.count = sections.count;
+    result.caption = std::string(kRefilteredCaption) + std::to_string(count) + ")";
+    result.count = count;
     return result;
 }
 

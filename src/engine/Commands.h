@@ -3,22 +3,17 @@
 // as pure functions of what the window's controls hold.
 
 #include "engine/FilterTest.h"
+#include "engine/MustHaveList.h"
 #include "engine/OutputOrder.h"
+#include "engine/Result.h"
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace pick3 {
-
-// One item of the must-include list: its digit and whether it is ticked.
-struct MustHaveItem {
-    int digit = 0;
-    bool ticked = false;
-};
 
 // What the main window's controls hold when a command starts.
 struct MainInput {
@@ -33,33 +28,40 @@ struct MainInput {
     PairSets pairs;
     OutputOrder order;
     // Reads the hot digits from the hot/cold counter. Called at most once per
-    // command, and only when the current mode's hot/cold set is not empty; when
-    // unset, no digit is hot.
+    // command, and only when the current mode's hot/cold set is not empty and a
+    // number gets tested; when unset, no digit is hot.
     std::function<HotDigits()> readHotDigits;
 };
 
-// What a command does to the window. `message` is a refusal to show in a
-// message box (empty when none); `text` and `caption` are the new contents of
-// the results box and the count label, unset where they stay as they are.
+// What a command does to the window: a refusal to show in a message box, and
+// the new contents of the results box and the count label, unset where they
+// stay as they are.
 struct CommandResult {
-    std::string message;
+    std::optional<std::string> refusal;
     std::optional<std::string> text;
     std::optional<std::string> caption;
     int count = 0;
 };
 
-inline constexpr std::string_view kMsgFourDigits =
-    "Please select at least 4 digits from the list 'Use Digits'.";
-inline constexpr std::string_view kMsgAllThreeLists = "Please select digits from all 3 lists.";
-inline constexpr std::string_view kMsgMustInclude =
-    "The Must Include list should at least have one digit selected.";
-inline constexpr std::string_view kMsgNoStructure =
-    "You have excluded singles, doubles and triples.\r\nThere are no numbers to create...";
-inline constexpr std::string_view kAllExcludedNotice =
-    "All created numbers were excluded by the filters.\r\n"
-    "Adjust the filtersettings to produce numbers.";
-inline constexpr std::string_view kCreatedCaption = "Numbers created: ";
-inline constexpr std::string_view kRefilteredCaption = "Newly filtered numbers (";
+// Reads the fifteen filter lists in the reader order of the command, refusing
+// the first list with every item ticked, and both hot/cold lists. The hot
+// digits and the must-include digits are left to the command.
+enum class ReaderOrder { Create, FilterMore };
+Result<FilterSettings> readFilterSettings(const MainInput& input, ReaderOrder order);
+
+// "Create numbers" worked out up to its text: every candidate the digit choice
+// builds (boxed combinations in any position, straight numbers in positional
+// mode), every condition that throws candidates out, in the order the command
+// applies them, and the numbers it creates.
+struct Creation {
+    FilterSettings settings;
+    std::vector<Condition> conditions; // the digit choice, the structure boxes, the filter test's
+    NumberSet space = {};              // what the command builds from all ten digits
+    NumberSet created = {};
+};
+// Refused with the first refusal of the command, in its order: the digit
+// choice, the must-include list, the filter lists, the three structure boxes.
+Result<Creation> planCreation(const MainInput& input);
 
 // "Create numbers". On a refusal the text is set empty and the caption is left.
 CommandResult createNumbers(const MainInput& input);
@@ -68,10 +70,10 @@ CommandResult createNumbers(const MainInput& input);
 // text and the caption are left.
 CommandResult filterMore(std::string_view text, const MainInput& input);
 
-// Reads every filter list and the hot/cold lists into settings, in the reader
-// order of the command; returns the first refusal message, or empty. Exposed
-// for the tests and the benchmarks.
-enum class ReaderOrder { Create, FilterMore };
-std::string readFilterSettings(const MainInput& input, ReaderOrder order, FilterSettings& out);
+// "Filter more" is offered once the results box holds more than three
+// characters of the described text, in which a line break is CR LF: two.
+inline bool fnFilterMoreEnabled(std::size_t characters, std::size_t lineBreaks) {
+    return characters + lineBreaks > 3;
+}
 
 } // namespace pick3

@@ -1,6 +1,6 @@
 #pragma once
-// Basic vocabulary of the engine: a Pick 3 number, the digit mode, and the
-// scanner that cuts any text into consecutive groups of three digits.
+// Basic vocabulary of the engine: a Pick 3 number, the digit mode, the structure
+// of a number, and the scanner that cuts any text into groups of three digits.
 
 #include <array>
 #include <stdexcept>
@@ -27,6 +27,25 @@ inline int checkDigit(int d) {
 
 inline char numeral(int d) {
     return static_cast<char>('0' + d);
+}
+
+// A pair text: the numeral of the first digit, then that of the second ("07").
+inline std::string pairText(int first, int second) {
+    return {numeral(first), numeral(second)};
+}
+
+// The three digits written side by side ("097").
+inline std::string numberText(int d1, int d2, int d3) {
+    return {numeral(d1), numeral(d2), numeral(d3)};
+}
+
+// The 1,000 numbers 000 to 999, indexed by their value: 097 is number 97.
+inline constexpr int kNumberCount = 1000;
+inline int numberIndex(int d1, int d2, int d3) {
+    return checkDigit(d1) * 100 + checkDigit(d2) * 10 + checkDigit(d3);
+}
+inline std::array<int, 3> digitsOf(int index) {
+    return {index / 100, index / 10 % 10, index % 10};
 }
 
 // Calls f(d1, d2, d3) for every group of three digit characters ("0" to "9")

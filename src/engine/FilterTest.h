@@ -1,25 +1,17 @@
 #pragma once
-// The per-number filter test: does a number fit a ticked filter item?
+// The per-number filter test: does a number fit a ticked filter item? Each
+// condition that the settings hold (a ticked item, a pair set, a hot/cold
+// pattern, the consecutive option, the must-include digits) is the set of the
+// numbers it throws out; a number is thrown out when it is in any of them.
 
-#include "engine/NumberProfile.h"
+#include "engine/NumberSets.h"
+#include "engine/Pairs.h"
 #include "engine/Selection.h"
 
 #include <array>
-#include <optional>
-#include <string>
 #include <vector>
 
 namespace pick3 {
-
-// Two-digit pair texts ("07"), in ascending pair order.
-using PairSet = std::vector<std::string>;
-
-struct PairSets {
-    PairSet left;  // digits 1 and 2, positional mode only
-    PairSet right; // digits 2 and 3, positional mode only
-    PairSet split; // digits 1 and 3, positional mode only
-    PairSet boxed; // two of the sorted digits, smaller first; both modes
-};
 
 // Everything the filter test compares a number with.
 struct FilterSettings {
@@ -29,12 +21,35 @@ struct FilterSettings {
     bool chk0And9 = false;
     std::vector<int> mustInclude; // only fnFitsFilters uses it
     PairSets pairs;
-    // Present only when the current mode's hot/cold set is not empty.
-    std::optional<HotDigits> hot;
+    // Read from the counter only while the current mode's hot/cold set is not
+    // empty; as it stands, nothing counted: every digit cold.
+    HotDigits hot;
 
     ExclusionSet& set(Family f) { return sets[static_cast<std::size_t>(f)]; }
     const ExclusionSet& set(Family f) const { return sets[static_cast<std::size_t>(f)]; }
+    // The hot/cold set the test uses: the straight one in positional mode, the box one otherwise.
+    const ExclusionSet& hotColdSet() const;
 };
+
+// One thing that throws numbers out, and the numbers it throws out.
+struct Condition {
+    enum class Kind { DigitChoice, Structure, Pairs, HotCold, Consecutive, Item, MustInclude };
+    Kind kind = Kind::Item;
+    int position = -1;                       // DigitChoice: 0..2; -1 for the any-position list
+    Structure structure = Structure::Single; // Structure
+    PairKind pairKind = PairKind::Boxed;     // Pairs
+    Family family = Family::SumDigits;       // Item and HotCold
+    int row = -1;                            // Item and HotCold: the ticked item
+    NumberSet thrownOut = {};
+};
+
+// The conditions of the filter test in the order it tries them: straight pairs
+// (positional mode only), boxed pairs, hot/cold, consecutive, LMH, OCS, in/out,
+// digit sort, shortsum, the six widths, root, sum, odd/even, high/low, and the
+// must-include digits when they apply (creation, not "Filter more").
+std::vector<Condition> filterConditions(const FilterSettings& settings, bool mustIncludeApplies);
+// Every number that one of those conditions throws out.
+NumberSet thrownOutBy(const FilterSettings& settings, bool mustIncludeApplies);
 
 // True when the number is thrown out: by creation (must-include applies) ...
 bool fnFitsFilters(int d1, int d2, int d3, const FilterSettings& settings);

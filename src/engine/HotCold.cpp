@@ -1,7 +1,9 @@
 #include "engine/HotCold.h"
 
-#include "engine/Commands.h"
 #include "engine/Measures.h"
+#include "engine/Messages.h"
+#include "engine/ResultsText.h"
+#include "engine/Sorting.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -53,41 +55,6 @@ template <bool DigitsAscending> bool rankedAbove(const HitRow& a, const HitRow& 
     return DigitsAscending ? a.digit < b.digit : a.digit > b.digit;
 }
 
-// The pivot row: the middle one, or of two middle rows the even-numbered one.
-int middleRow(int lo, int hi) {
-    const int below = (lo + hi) / 2;
-    if ((lo + hi) % 2 == 0 || below % 2 == 0) {
-        return below;
-    }
-    return below + 1;
-}
-
-template <bool DigitsAscending> void quickSortRows(HitTable& table, int lo, int hi) {
-    const auto at = [&table](int r) -> HitRow& { return table[static_cast<std::size_t>(r)]; };
-    const HitRow pivot = at(middleRow(lo, hi));
-    int i = lo;
-    int j = hi;
-    while (i <= j) {
-        while (rankedAbove<DigitsAscending>(at(i), pivot)) {
-            ++i;
-        }
-        while (rankedAbove<DigitsAscending>(pivot, at(j))) {
-            --j;
-        }
-        if (i <= j) {
-            std::swap(at(i), at(j));
-            ++i;
-            --j;
-        }
-    }
-    if (lo < j) {
-        quickSortRows<DigitsAscending>(table, lo, j);
-    }
-    if (i < hi) {
-        quickSortRows<DigitsAscending>(table, i, hi);
-    }
-}
-
 template <bool DigitsAscending> void sortRowsChecked(HitTable& table, int lo, int hi) {
     if (lo > hi) {
         return;
@@ -95,7 +62,7 @@ template <bool DigitsAscending> void sortRowsChecked(HitTable& table, int lo, in
     if (lo < 0 || hi >= static_cast<int>(table.size())) {
         throw std::invalid_argument("row range outside the hit table");
     }
-    quickSortRows<DigitsAscending>(table, lo, hi);
+    hoareQuickSort(std::span<HitRow>(table), lo, hi, rankedAbove<DigitsAscending>);
 }
 
 } // namespace
@@ -145,28 +112,19 @@ int itemDigit(std::string_view itemText) {
 }
 
 HotDigits hotDigitsFromLists(const std::array<std::vector<std::string>, 4>& itemTexts) {
-    const auto firstFive = [](const std::vector<std::string>& texts) {
-        std::vector<int> digits;
-        const std::size_t hotItems = std::min<std::size_t>(5, texts.size());
-        for (std::size_t i = 0; i < hotItems; ++i) {
-            if (const int d = itemDigit(texts[i]); d >= 0) {
-                digits.push_back(d);
-            }
+    std::array<std::vector<int>, 4> ranked;
+    for (std::size_t list = 0; list < 4; ++list) {
+        for (const std::string& text : itemTexts[list]) {
+            ranked[list].push_back(itemDigit(text));
         }
-        return digits;
-    };
-    HotDigits hot;
-    for (std::size_t p = 0; p < 3; ++p) {
-        hot.positions[p] = firstFive(itemTexts[p]);
     }
-    hot.box = firstFive(itemTexts[3]);
-    return hot;
+    return {{ranked[0], ranked[1], ranked[2]}, ranked[3]};
 }
 
-bool fnReadChosenDigits(StraightBox choice,
-                        const std::array<std::vector<std::string>, 4>& selectedTexts,
-                        ChosenDigits& chosen) {
-    chosen = ChosenDigits{};
+std::optional<ChosenDigits>
+fnReadChosenDigits(StraightBox choice,
+                   const std::array<std::vector<std::string>, 4>& selectedTexts) {
+    ChosenDigits chosen;
     const auto read = [](const std::vector<std::string>& texts, std::vector<int>& digits) {
         for (const std::string& text : texts) {
             if (const int d = itemDigit(text); d >= 0) {
@@ -176,33 +134,18 @@ bool fnReadChosenDigits(StraightBox choice,
     };
     if (choice == StraightBox::Box) {
         read(selectedTexts[3], chosen.box);
-        return chosen.box.size() >= 3;
+        return chosen.box.size() >= 3 ? std::optional(chosen) : std::nullopt;
     }
     for (std::size_t p = 0; p < 3; ++p) {
         read(selectedTexts[p], chosen.positions[p]);
+        if (chosen.positions[p].empty()) {
+            return std::nullopt;
+        }
     }
-    return std::none_of(chosen.positions.begin(), chosen.positions.end(),
-                        [](const std::vector<int>& digits) { return digits.empty(); });
+    return chosen;
 }
 
 namespace {
-
-// Numbers of one kind, each followed by ", " until the section is closed.
-class Section {
-  public:
-    void add(int d1, int d2, int d3) {
-        text_ += numeral(d1);
-        text_ += numeral(d2);
-        text_ += numeral(d3);
-        text_ += ", ";
-    }
-    bool empty() const { return text_.empty(); }
-    // The numbers without the final ", ".
-    std::string closed() const { return empty() ? text_ : text_.substr(0, text_.size() - 2); }
-
-  private:
-    std::string text_;
-};
 
 bool allowed(NumberKinds kinds, Structure structure) {
     switch (structure) {
@@ -217,24 +160,22 @@ bool allowed(NumberKinds kinds, Structure structure) {
 }
 
 std::string straightNumbers(const ChosenDigits& chosen, NumberKinds kinds, int& count) {
-    Section numbers;
+    SectionText numbers;
     for (const int a : chosen.positions[0]) {
         for (const int b : chosen.positions[1]) {
             for (const int c : chosen.positions[2]) {
                 if (allowed(kinds, structureOf(a, b, c))) {
-                    numbers.add(a, b, c);
+                    numbers.add(numberText(a, b, c));
                     ++count;
                 }
             }
         }
     }
-    return numbers.closed();
+    return numbers.text();
 }
 
 std::string boxNumbers(const ChosenDigits& chosen, NumberKinds kinds, int& count) {
-    Section sixWays;
-    Section doubles;
-    Section triples;
+    std::array<SectionText, 3> sections; // 6-ways, doubles, triples
     const std::vector<int>& b = chosen.box;
     for (std::size_t i = 0; i < b.size(); ++i) {
         for (std::size_t j = i; j < b.size(); ++j) {
@@ -244,18 +185,16 @@ std::string boxNumbers(const ChosenDigits& chosen, NumberKinds kinds, int& count
                 if (!allowed(kinds, structure)) {
                     continue;
                 }
-                Section& section = structure == Structure::Single   ? sixWays
-                                   : structure == Structure::Double ? doubles
-                                                                    : triples;
-                section.add(s.iLowest, s.iMiddle, s.iHighest);
+                sections[static_cast<std::size_t>(structure)].add(
+                    numberText(s.iLowest, s.iMiddle, s.iHighest));
                 ++count;
             }
         }
     }
-    std::string text = sixWays.closed();
-    for (const Section* section : {&doubles, &triples}) {
-        if (!section->empty()) {
-            text += "\r\n" + section->closed();
+    std::string text = sections[0].text();
+    for (std::size_t kind = 1; kind < 3; ++kind) {
+        if (!sections[kind].empty()) {
+            text.append(kLineBreak).append(sections[kind].text());
         }
     }
     return text;
@@ -266,8 +205,8 @@ std::string boxNumbers(const ChosenDigits& chosen, NumberKinds kinds, int& count
 HotColdNumbers createHotColdNumbers(StraightBox choice,
                                     const std::array<std::vector<std::string>, 4>& selectedTexts,
                                     NumberKinds kinds) {
-    ChosenDigits chosen;
-    if (!fnReadChosenDigits(choice, selectedTexts, chosen)) {
+    const std::optional<ChosenDigits> chosen = fnReadChosenDigits(choice, selectedTexts);
+    if (!chosen) {
         return {std::string(choice == StraightBox::Box ? kMsgSelectBoxDigits : kMsgAllThreeLists),
                 {},
                 0};
@@ -277,10 +216,10 @@ HotColdNumbers createHotColdNumbers(StraightBox choice,
     }
     HotColdNumbers result;
     const std::string numbers = choice == StraightBox::Box
-                                    ? boxNumbers(chosen, kinds, result.count)
-                                    : straightNumbers(chosen, kinds, result.count);
-    result.text =
-        std::string(kCreatedNumbersPrefix) + std::to_string(result.count) + "\r\n" + numbers;
+                                    ? boxNumbers(*chosen, kinds, result.count)
+                                    : straightNumbers(*chosen, kinds, result.count);
+    result.text = std::string(kCreatedNumbersPrefix) + std::to_string(result.count) +
+                  std::string(kLineBreak) + numbers;
     return result;
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,23 +103,16 @@ struct ChosenDigits {
 
 // Reads the picked items of the hit lists (their texts, in list order: lstPos1,
 // lstPos2, lstPos3, lstBox) into digits. Only the lists of `choice` are read.
-// Returns false when the choice is not usable: fewer than three box digits, or
-// a position list with none.
-bool fnReadChosenDigits(StraightBox choice,
-                        const std::array<std::vector<std::string>, 4>& selectedTexts,
-                        ChosenDigits& chosen);
+// None when the choice is not usable: fewer than three box digits, or a
+// position list with none.
+std::optional<ChosenDigits>
+fnReadChosenDigits(StraightBox choice,
+                   const std::array<std::vector<std::string>, 4>& selectedTexts);
 
-// The straight choice's message is the main window's kMsgAllThreeLists.
-inline constexpr std::string_view kMsgSelectBoxDigits =
-    "Please select at least 3 digits from the list.";
-inline constexpr std::string_view kMsgSelectKind =
-    "You have not select any of the possible ways (6-ways, doubles, triples) to create numbers.";
-inline constexpr std::string_view kCreatedNumbersPrefix = "Created numbers: ";
-
-// What "Create numbers" of the counter writes: a message to show (and nothing
+// What "Create numbers" of the counter writes: a refusal to show (and nothing
 // else changes), or the new text of txtOutput with its count. Lines end in CR LF.
 struct HotColdNumbers {
-    std::string message;
+    std::optional<std::string> refusal;
     std::string text;
     int count = 0;
 };

@@ -1,45 +1,13 @@
 #include "engine/Measures.h"
 
+#include "engine/Sorting.h"
+
 #include <array>
-#include <cstdlib>
 #include <stdexcept>
-#include <utility>
 
 namespace pick3 {
 
 namespace {
-
-// Hoare-partitioned quicksort; the pivot is the middle element, the even one of
-// two middles (indices 1 and 2 give 2), as the integers sort the same either way.
-void quickSort(std::span<int> a, std::ptrdiff_t lo, std::ptrdiff_t hi) {
-    std::ptrdiff_t i = lo;
-    std::ptrdiff_t j = hi;
-    std::ptrdiff_t middle = (lo + hi) / 2;
-    if ((lo + hi) % 2 != 0 && middle % 2 != 0) {
-        ++middle;
-    }
-    const int pivot = a[static_cast<std::size_t>(middle)];
-    auto at = [&a](std::ptrdiff_t k) -> int& { return a[static_cast<std::size_t>(k)]; };
-    do {
-        while (at(i) < pivot) {
-            ++i;
-        }
-        while (at(j) > pivot) {
-            --j;
-        }
-        if (i <= j) {
-            std::swap(at(i), at(j));
-            ++i;
-            --j;
-        }
-    } while (i <= j);
-    if (lo < j) {
-        quickSort(a, lo, j);
-    }
-    if (i < hi) {
-        quickSort(a, i, hi);
-    }
-}
 
 // Which digit values the number holds; a repeated digit counts once.
 std::array<bool, 10> presence(int d1, int d2, int d3) {
@@ -59,7 +27,7 @@ void sbQuickSort(std::span<int> a, std::ptrdiff_t lo, std::ptrdiff_t hi) {
     if (lo < 0 || static_cast<std::size_t>(hi) >= a.size()) {
         throw std::out_of_range("sort range outside the array");
     }
-    quickSort(a, lo, hi);
+    hoareQuickSort(a, lo, hi, [](int x, int y) { return x < y; });
 }
 
 SortedDigits sortDigits(int d1, int d2, int d3) {

@@ -3,11 +3,16 @@
 // ticked in at least one digit list, kept in ascending order. Its own ticks are
 // the user's choice of digits a created number must contain at least one of.
 
-#include "engine/Commands.h"
-
 #include <vector>
 
 namespace pick3 {
+
+// One item of the must-include list: its digit and whether it is ticked.
+struct MustHaveItem {
+    int digit = 0;
+    bool ticked = false;
+    bool operator==(const MustHaveItem&) const = default;
+};
 
 class MustHaveList {
   public:

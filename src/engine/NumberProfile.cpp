@@ -10,27 +10,45 @@ namespace pick3 {
 
 namespace {
 
-bool holds(const std::vector<int>& digits, int digit) {
-    // Only the five best-ranked digits are hot, however many the caller passed.
-    const auto end = digits.begin() + std::min<std::ptrdiff_t>(5, std::ssize(digits));
-    return std::find(digits.begin(), end, digit) != end;
-}
-
-std::string pairText(int a, int b) {
-    return {numeral(a), numeral(b)};
+std::uint16_t maskOf(const std::vector<int>& ranked) {
+    std::uint16_t mask = 0;
+    const std::size_t hot = std::min(kHotDigitsPerList, ranked.size());
+    for (std::size_t i = 0; i < hot; ++i) {
+        if (ranked[i] >= 0) { // an item that names no digit makes none hot
+            mask = static_cast<std::uint16_t>(mask | (1U << checkDigit(ranked[i])));
+        }
+    }
+    return mask;
 }
 
 } // namespace
+
+HotDigits::HotDigits(const std::array<std::vector<int>, 3>& positions, const std::vector<int>& box)
+    : masks_{maskOf(positions[0]), maskOf(positions[1]), maskOf(positions[2]), maskOf(box)} {}
 
 bool HotDigits::isHotInPosition(int position, int digit) const {
     if (position < 0 || position > 2) {
         throw std::invalid_argument("position out of range 0 to 2");
     }
-    return holds(positions[static_cast<std::size_t>(position)], checkDigit(digit));
+    return (masks_[static_cast<std::size_t>(position)] >> checkDigit(digit) & 1U) != 0;
 }
 
 bool HotDigits::isHotInBox(int digit) const {
-    return holds(box, checkDigit(digit));
+    return (masks_[3] >> checkDigit(digit) & 1U) != 0;
+}
+
+std::array<bool, 3> hotPositions(int d1, int d2, int d3, DigitMode mode, const HotDigits& hot) {
+    if (mode == DigitMode::Positional) {
+        return {hot.isHotInPosition(0, d1), hot.isHotInPosition(1, d2), hot.isHotInPosition(2, d3)};
+    }
+    return {hot.isHotInBox(d1), hot.isHotInBox(d2), hot.isHotInBox(d3)};
+}
+
+std::string hotColdLabelOf(const std::array<bool, 3>& hot, DigitMode mode) {
+    if (mode == DigitMode::Positional) {
+        return hotColdPattern(hot[0], hot[1], hot[2]);
+    }
+    return hotColdLabel((hot[0] ? 1 : 0) + (hot[1] ? 1 : 0) + (hot[2] ? 1 : 0));
 }
 
 NumberProfile makeProfile(int d1, int d2, int d3, DigitMode mode, bool zeroAndNine,
@@ -51,8 +69,7 @@ NumberProfile makeProfile(int d1, int d2, int d3, DigitMode mode, bool zeroAndNi
     p.iWidth_XX = std::abs(d2 - d3);
     p.sLMHDigits = fnDigitSortPattern(d1, d2, d3);
 
-    const bool positional = mode == DigitMode::Positional;
-    if (positional) {
+    if (mode == DigitMode::Positional) {
         p.sLMH = lmhPattern(d1, d2, d3);
         p.sOCS = fnOCSPattern(d1, d2, d3);
         p.sInOut = fnInOutPattern(d1, d2, d3);
@@ -66,14 +83,7 @@ NumberProfile makeProfile(int d1, int d2, int d3, DigitMode mode, bool zeroAndNi
         p.sHighLow = highLowLabel(d1, d2, d3);
     }
     if (hot != nullptr) {
-        if (positional) {
-            p.sHotCold = hotColdPattern(hot->isHotInPosition(0, d1), hot->isHotInPosition(1, d2),
-                                        hot->isHotInPosition(2, d3));
-        } else {
-            const int hotCount = (hot->isHotInBox(d1) ? 1 : 0) + (hot->isHotInBox(d2) ? 1 : 0) +
-                                 (hot->isHotInBox(d3) ? 1 : 0);
-            p.sHotCold = hotColdLabel(hotCount);
-        }
+        p.sHotCold = hotColdLabelOf(hotPositions(d1, d2, d3, mode, *hot), mode);
     }
     p.sPairXX_ = pairText(d1, d2);
     p.sPair_XX = pairText(d2, d3);

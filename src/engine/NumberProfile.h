@@ -5,21 +5,40 @@
 #include "engine/Digits.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace pick3 {
 
-// The hot digits of the hot/cold counter: for each position list and for the
-// box list, the digits of its first five items (at most five; fewer when the
-// list is shorter, none when nothing was counted). Every other digit is cold.
-struct HotDigits {
-    std::array<std::vector<int>, 3> positions;
-    std::vector<int> box;
+// The best-ranked digits of a hit list that count as hot; the other five are cold.
+inline constexpr std::size_t kHotDigitsPerList = 5;
+
+// The hot digits of the hot/cold counter: the first kHotDigitsPerList digits of
+// each ranked list (fewer when a list is shorter, none when nothing was
+// counted). Every other digit is cold.
+class HotDigits {
+  public:
+    HotDigits() = default; // nothing counted: every digit is cold
+    // The digits of lstPos1, lstPos2, lstPos3 and of lstBox, best-ranked first;
+    // -1 stands for an item that names no digit.
+    HotDigits(const std::array<std::vector<int>, 3>& positions, const std::vector<int>& box);
 
     bool isHotInPosition(int position, int digit) const; // position 0..2
     bool isHotInBox(int digit) const;
+    bool operator==(const HotDigits&) const = default;
+
+  private:
+    std::array<std::uint16_t, 4> masks_{}; // bit d: digit d is hot; positions 1 to 3, then the box
 };
+
+// Which of the three digits are hot: each on its own position's ranking in
+// positional mode, each on the box ranking in any position (so a repeated digit
+// counts once per position).
+std::array<bool, 3> hotPositions(int d1, int d2, int d3, DigitMode mode, const HotDigits& hot);
+// The hot/cold label of those: "H" or "C" per position in positional mode
+// ("HHC"), the count label of the hot ones in any position ("MOSTLY HOT").
+std::string hotColdLabelOf(const std::array<bool, 3>& hot, DigitMode mode);
 
 struct NumberProfile {
     int iLowest = 0, iMiddle = 0, iHighest = 0;

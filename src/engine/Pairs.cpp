@@ -1,14 +1,12 @@
 #include "engine/Pairs.h"
 
+#include "engine/Digits.h"
+
 #include <algorithm>
 
 namespace pick3 {
 
 namespace {
-
-std::string pairText(int first, int second) {
-    return {static_cast<char>('0' + first), static_cast<char>('0' + second)};
-}
 
 std::vector<std::string> makePairTexts(bool boxed) {
     std::vector<std::string> texts;

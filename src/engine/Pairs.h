@@ -1,14 +1,24 @@
 #pragma once
-// Two-digit pairs: the texts the pair dialogs list and the captions of the
-// main window's pair buttons.
+// Two-digit pairs: the pair sets the pair dialogs fill, the texts they list and
+// the captions of the main window's pair buttons.
 
-#include "engine/FilterTest.h"
 #include "engine/Selection.h"
 
 #include <string>
 #include <vector>
 
 namespace pick3 {
+
+// Two-digit pair texts ("07"), in ascending pair order.
+using PairSet = std::vector<std::string>;
+
+struct PairSets {
+    PairSet left;  // digits 1 and 2, positional mode only
+    PairSet right; // digits 2 and 3, positional mode only
+    PairSet split; // digits 1 and 3, positional mode only
+    PairSet boxed; // two of the sorted digits, smaller first; both modes
+    bool operator==(const PairSets&) const = default;
+};
 
 // "00", "01", ... "99": the 100 straight pair texts, first digit ascending.
 const std::vector<std::string>& straightPairTexts();

@@ -1,6 +1,6 @@
 #include "engine/Selection.h"
 
-#include <algorithm>
+#include <bit>
 #include <cctype>
 #include <charconv>
 #include <stdexcept>
@@ -9,25 +9,15 @@ namespace pick3 {
 
 namespace {
 
-std::string upper(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return result;
-}
-
-bool sameText(std::string_view a, std::string_view b) {
-    // Items and labels are a few characters long: comparing them in place costs
-    // a fraction of a library memcmp call, and the filter test makes thousands.
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i]) {
-            return false;
+// An item as the filter compares it: upper-cased where the list says so.
+std::string compared(const ListEntry& entry, std::string_view item) {
+    std::string text(item);
+    if (entry.upperCase) {
+        for (char& c : text) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         }
     }
-    return true;
+    return text;
 }
 
 int valueOf(std::string_view item) {
@@ -36,55 +26,82 @@ int valueOf(std::string_view item) {
     return value;
 }
 
-void checkLength(const ListEntry& entry, const Ticks& ticks) {
+std::uint32_t tickedRows(const ListEntry& entry, const Ticks& ticks) {
+    checkTicks(entry, ticks);
+    std::uint32_t rows = 0;
+    for (std::size_t row = 0; row < ticks.size(); ++row) {
+        if (ticks[row]) {
+            rows |= 1U << row;
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
+void checkTicks(const ListEntry& entry, const Ticks& ticks) {
     if (!ticks.empty() && ticks.size() != entry.items.size()) {
         throw std::invalid_argument("tick count does not match the list " +
                                     std::string(entry.controlName));
     }
 }
 
-// Appends every ticked item of the list to the set; returns how many were ticked.
-std::size_t readInto(const ListEntry& entry, const Ticks& ticks, ExclusionSet& set) {
-    checkLength(entry, ticks);
-    std::size_t ticked = 0;
-    for (std::size_t row = 0; row < ticks.size(); ++row) {
-        if (!ticks[row]) {
-            continue;
-        }
-        ++ticked;
-        const std::string_view item = entry.items[row];
-        if (entry.numeric) {
-            set.values.push_back(valueOf(item));
-        } else {
-            set.texts.push_back(entry.upperCase ? upper(item) : std::string(item));
+int ExclusionSet::count() const {
+    return std::popcount(rows_);
+}
+
+std::vector<int> ExclusionSet::values() const {
+    std::vector<int> result;
+    const ListEntry& entry = listEntry(list_);
+    for (std::size_t row = 0; row < entry.items.size(); ++row) {
+        if (entry.numeric && holdsRow(static_cast<int>(row))) {
+            result.push_back(valueOf(entry.items[row]));
         }
     }
-    return ticked;
+    return result;
 }
 
-} // namespace
+std::vector<std::string> ExclusionSet::texts() const {
+    std::vector<std::string> result;
+    const ListEntry& entry = listEntry(list_);
+    for (std::size_t row = 0; row < entry.items.size(); ++row) {
+        if (!entry.numeric && holdsRow(static_cast<int>(row))) {
+            result.push_back(compared(entry, entry.items[row]));
+        }
+    }
+    return result;
+}
+
+bool ExclusionSet::contains(std::string_view label) const {
+    return holdsRow(rowOfLabel(list_, label));
+}
 
 bool ExclusionSet::contains(int value) const {
-    return std::find(values.begin(), values.end(), value) != values.end();
+    return contains(std::to_string(value));
 }
 
-bool ExclusionSet::contains(std::string_view text) const {
-    return std::any_of(texts.begin(), texts.end(),
-                       [text](const std::string& item) { return sameText(item, text); });
-}
-
-bool readExclusionSet(ListId list, const Ticks& ticks, ExclusionSet& set) {
+int rowOfLabel(ListId list, std::string_view label) {
     const ListEntry& entry = listEntry(list);
-    set = {};
-    const std::size_t ticked = readInto(entry, ticks, set);
-    return ticked < entry.items.size();
+    for (std::size_t row = 0; row < entry.items.size(); ++row) {
+        if (compared(entry, entry.items[row]) == label) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
+}
+
+std::optional<ExclusionSet> readExclusionSet(ListId list, const Ticks& ticks) {
+    const ListEntry& entry = listEntry(list);
+    const ExclusionSet set(list, tickedRows(entry, ticks));
+    if (static_cast<std::size_t>(set.count()) == entry.items.size()) {
+        return std::nullopt;
+    }
+    return set;
 }
 
 HotColdSets sbPick3HCFilterSettings(const Ticks& hcBox, const Ticks& hcStraight) {
-    HotColdSets sets;
-    readInto(listEntry(ListId::HCBox), hcBox, sets.box);
-    readInto(listEntry(ListId::HCStraight), hcStraight, sets.straight);
-    return sets;
+    return {ExclusionSet(ListId::HCStraight, tickedRows(listEntry(ListId::HCStraight), hcStraight)),
+            ExclusionSet(ListId::HCBox, tickedRows(listEntry(ListId::HCBox), hcBox))};
 }
 
 } // namespace pick3

@@ -4,6 +4,9 @@
 
 #include "engine/Catalogue.h"
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,18 +15,6 @@ namespace pick3 {
 
 // Tick state of one list, by row.
 using Ticks = std::vector<bool>;
-
-// The ticked items of one family, in list order: values for the numeric
-// families, texts (upper-cased where the list says so) for the pattern families.
-struct ExclusionSet {
-    std::vector<int> values;
-    std::vector<std::string> texts;
-
-    int count() const { return static_cast<int>(values.size() + texts.size()); }
-    bool empty() const { return values.empty() && texts.empty(); }
-    bool contains(int value) const;
-    bool contains(std::string_view text) const;
-};
 
 // Tick state of every catalogue list, indexed by ListId. Lists the caller does
 // not set read as nothing ticked.
@@ -34,11 +25,42 @@ struct ListTicks {
     const Ticks& operator[](ListId id) const { return rows[static_cast<std::size_t>(id)]; }
 };
 
-// Reads the ticked items of `list` into `set`. Returns false when every item is
-// ticked (the list would throw out every number). An empty Ticks reads as
-// nothing ticked; any other length than the list's item count throws
-// std::invalid_argument.
-bool readExclusionSet(ListId list, const Ticks& ticks, ExclusionSet& set);
+// An empty Ticks reads as nothing ticked; any other length than the list's item
+// count is a programmer's error: std::invalid_argument.
+void checkTicks(const ListEntry& entry, const Ticks& ticks);
+
+// The ticked items of one family, as read from one list: row r stands for item r.
+class ExclusionSet {
+  public:
+    ExclusionSet() = default;
+    ExclusionSet(ListId list, std::uint32_t rows) : list_(list), rows_(rows) {}
+
+    ListId list() const { return list_; }
+    std::uint32_t rows() const { return rows_; }
+    bool holdsRow(int row) const { return row >= 0 && row < 32 && (rows_ >> row & 1U) != 0; }
+    int count() const;
+    bool empty() const { return rows_ == 0; }
+
+    // The items as the filter compares them, in list order: the values of a
+    // numeric list, the texts of the others (upper-cased where the list says so).
+    std::vector<int> values() const;
+    std::vector<std::string> texts() const;
+    // True when an item equals `label` (character for character) or `value`.
+    bool contains(std::string_view label) const;
+    bool contains(int value) const;
+
+  private:
+    ListId list_ = ListId::SumDigits;
+    std::uint32_t rows_ = 0;
+};
+
+// The row of the item of `list` that equals `label` as the filter compares them
+// (after upper-casing where the list says so), or -1 when there is none.
+int rowOfLabel(ListId list, std::string_view label);
+
+// The ticked items of `list`; none when every item is ticked (the list would
+// throw out every number), which the command refuses with the list's message.
+std::optional<ExclusionSet> readExclusionSet(ListId list, const Ticks& ticks);
 
 // The two hot/cold sets; never refused.
 struct HotColdSets {

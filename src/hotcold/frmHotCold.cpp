@@ -532,8 +532,8 @@ std::array<std::vector<std::string>, 4> frmHotCold::selectedHitTexts() const {
 
 void frmHotCold::cmdCreateNumbers_Click() {
     const HotColdNumbers made = createHotColdNumbers(straightBox_, selectedHitTexts(), kinds_);
-    if (!made.message.empty()) {
-        showMessage(this, sAppTitle(), QString::fromStdString(made.message));
+    if (made.refusal) {
+        showMessage(this, sAppTitle(), QString::fromStdString(*made.refusal));
         return;
     }
     ui_->txtOutput->setPlainText(toBoxText(made.text));

@@ -1,82 +1,115 @@
-// The catalogue of the main window's lists: the texts each list shows and its refusal.
+// The catalogue's rules: every label a number can get is one item of its
+// family's list, the lists each mode shows and reads, colours and refusals.
 
 #include "engine/Catalogue.h"
 
 #include "Support.h"
+#include "engine/NumberSets.h"
+
+#include <set>
 
 namespace pick3 {
 namespace {
 
 using test::joined;
 
-TEST(Catalogue, EveryListAsTheWindowShowsIt) {
-    using enum ListId;
-    // Numeric lists hold 0 to 9 (sums 0 to 27); the refusal is "You can not
-    // exclude all " and the text given, none where the text is empty.
-    struct Row {
-        ListId id;
-        std::string_view control, heading, refusal, items;
-    };
-    const std::vector<Row> rows{
-        {DigitsWheel, "lstDigitsWheel", "", "", ""},
-        {DigitsWheelPos1_0, "lstDigitsWheelPos1(0)", "Pos. 1", "", ""},
-        {DigitsWheelPos1_1, "lstDigitsWheelPos1(1)", "Pos. 2", "", ""},
-        {DigitsWheelPos1_2, "lstDigitsWheelPos1(2)", "Pos. 3", "", ""},
-        {SumDigits, "lstSumDigits", "Sumdigits", "sumdigits.", ""},
-        {Root, "lstRoot", "Root", "rootsums.", ""},
-        {LDR, "lstLDR", "Shortsum (LDR)", "LDR's (shortsums).", ""},
-        {Width, "lstWidth", "Lowest- highest", "Widths.", ""},
-        {WidthLowestMiddle, "lstWidthLowestMiddle", "Lowest- middle",
-         "Widths for Low-Middle digit.", ""},
-        {WidthMiddleHighest, "lstWidthMiddleHighest", "Middle- highest",
-         "Widths for Middle-High digit.", ""},
-        {WidthXX_, "lstWidthXX_", "XX_", "Widths.", ""},
-        {WidthX_X, "lstWidthX_X", "X_X", "Widths.", ""},
-        {Width_XX, "lstWidth_XX", "_XX", "Widths.", ""},
-        {OddEven, "lstOddEven", "OddEven", "OddEven-patterns.",
-         "All even|All odd|Mostly even|Mostly odd"},
-        {OddEvenStraight, "lstOddEvenStraight", "OddEven", "OddEven-patterns.",
-         "EEE|EEO|EOE|OEE|OOE|OEO|EOO|OOO"},
-        {HighLow, "lstHighLow", "HighLow", "HighLow-patterns.",
-         "All high|All low|Mostly high|Mostly low"},
-        {HighLowStraight, "lstHighLowStraight", "HighLow", "HighLow-patterns.",
-         "HHH|HHL|HLH|LHH|LLH|LHL|HLL|LLL"},
-        {InOut, "lstInOut", "InOut", "InOut-patterns.", "All IN|All OUT|Mostly IN|Mostly OUT"},
-        {InOutStraight, "lstInOutStraight", "InOut", "InOut-patterns.",
-         "III|IIO|IOI|OII|OOI|OIO|IOO|OOO"},
-        {LMH, "lstLMH", "LMH", "LMH-patterns.", "LLL|LLM|LLH|LMM|LHH|LMH|MMM|MMH|MHH|HHH"},
-        {LMHStraight, "lstLMHStraight", "LMH", "LMH-patterns.",
-         "LMH|LHM|MLH|MHL|HLM|HML|LLL|LLM|LML|MLL|LLH|LHL|HLL|MMM|MML|MLM|LMM|MMH|MHM|HMM|HHH|"
-         "HHL|HLH|LHH|HHM|HMH|MHH"},
-        {OCS, "lstOCS", "Open-Closed-Straight", "OCS-patterns.",
-         "OOO|OOC|OOS|OCC|OSS|OCS|CCC|CCS|CSS|SSS"},
-        {OCSStraight, "lstOCSStraight", "Open-Closed-Straight", "OCS-patterns.",
-         "OCS|OSC|COS|CSO|SOC|SCO|OOO|OOC|OCO|COO|OOS|OSO|SOO|CCC|CCO|COC|OCC|CCS|CSC|SCC|SSS|"
-         "SSO|SOS|OSS|SSC|SCS|CSS"},
-        {LMHDigits, "lstLMHDigits", "Digit-sort", "LMH-For Digits.",
-         "LMH|LHM|MLH|MHL|HLM|HML|LLH|LHL|HLL|LHH|HLH|HHL"},
-        {HCBox, "lstHCBox", "Box", "", "All hot|All cold|Mostly hot|Mostly cold"},
-        {HCStraight, "lstHCStraight", "Straight", "", "HHH|HHC|HCH|CHH|CCH|CHC|HCC|CCC"},
-    };
-    ASSERT_EQ(catalogue().size(), kListCount);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const Row& r = rows[i];
-        SCOPED_TRACE(r.control);
-        const ListEntry& e = listEntry(r.id);
-        EXPECT_EQ(&e, &catalogue()[i]);
-        EXPECT_EQ(e.controlName, r.control);
-        EXPECT_EQ(e.heading, r.heading);
-        EXPECT_EQ(e.refusal,
-                  r.refusal.empty() ? "" : "You can not exclude all " + std::string(r.refusal));
-        EXPECT_EQ(e.numeric, r.items.empty());
-        std::vector<std::string> numbers;
-        for (int v = 0; v <= (r.id == SumDigits ? 27 : 9); ++v) {
-            numbers.push_back(std::to_string(v));
+// Across all 1,000 numbers, the labels of each family in each mode are exactly
+// the items of the list it reads then, each item once; only a triple's digit
+// sort "LLL" has no item. A typo in a label or an item breaks the match.
+TEST(Catalogue, EveryItemIsALabelSomeNumberGets) {
+    for (const DigitMode mode : {DigitMode::AnyPosition, DigitMode::Positional}) {
+        for (std::size_t f = 0; f <= static_cast<std::size_t>(Family::InOut); ++f) {
+            const auto family = static_cast<Family>(f);
+            const ListEntry& entry = listEntry(familyList(family, mode));
+            SCOPED_TRACE(entry.controlName);
+            int labelled = 0;
+            for (std::size_t row = 0; row < entry.items.size(); ++row) {
+                const auto count = numbersWithRow(mode, family, static_cast<int>(row)).count();
+                EXPECT_GT(count, 0U) << entry.items[row] << " is no label";
+                labelled += static_cast<int>(count);
+            }
+            EXPECT_EQ(labelled, family == Family::DigitSort ? 990 : 1000);
+            const std::set<std::string_view> unique(entry.items.begin(), entry.items.end());
+            EXPECT_EQ(unique.size(), entry.items.size());
         }
-        EXPECT_EQ(joined(e.items), e.numeric ? joined(numbers) : r.items);
     }
+    // The hot/cold lists: each of the eight hot/cold combinations of a number.
+    for (const DigitMode mode : {DigitMode::AnyPosition, DigitMode::Positional}) {
+        std::set<int> rows;
+        for (int hotDigits = 0; hotDigits < 8; ++hotDigits) { // hot digits among 1, 2, 3
+            std::vector<int> hot;
+            for (int d = 1; d <= 3; ++d) {
+                if ((hotDigits >> (d - 1) & 1) != 0) {
+                    hot.push_back(d);
+                }
+            }
+            rows.insert(hotColdRow(123, mode, HotDigits({hot, hot, hot}, hot)));
+        }
+        EXPECT_EQ(rows.size(), mode == DigitMode::Positional ? 8U : 4U);
+        EXPECT_EQ(*rows.begin(), 0);
+    }
+}
+
+TEST(Catalogue, HeadingsRefusalsModesAndColours) {
+    // Control, heading and the refusal after "You can not exclude all ".
+    const std::vector<std::array<std::string_view, 3>> rows{
+        {"lstDigitsWheel", "", ""},
+        {"lstDigitsWheelPos1(0)", "Pos. 1", ""},
+        {"lstDigitsWheelPos1(1)", "Pos. 2", ""},
+        {"lstDigitsWheelPos1(2)", "Pos. 3", ""},
+        {"lstSumDigits", "Sumdigits", "sumdigits."},
+        {"lstRoot", "Root", "rootsums."},
+        {"lstLDR", "Shortsum (LDR)", "LDR's (shortsums)."},
+        {"lstWidth", "Lowest- highest", "Widths."},
+        {"lstWidthLowestMiddle", "Lowest- middle", "Widths for Low-Middle digit."},
+        {"lstWidthMiddleHighest", "Middle- highest", "Widths for Middle-High digit."},
+        {"lstWidthXX_", "XX_", "Widths."},
+        {"lstWidthX_X", "X_X", "Widths."},
+        {"lstWidth_XX", "_XX", "Widths."},
+        {"lstOddEven", "OddEven", "OddEven-patterns."},
+        {"lstOddEvenStraight", "OddEven", "OddEven-patterns."},
+        {"lstHighLow", "HighLow", "HighLow-patterns."},
+        {"lstHighLowStraight", "HighLow", "HighLow-patterns."},
+        {"lstInOut", "InOut", "InOut-patterns."},
+        {"lstInOutStraight", "InOut", "InOut-patterns."},
+        {"lstLMH", "LMH", "LMH-patterns."},
+        {"lstLMHStraight", "LMH", "LMH-patterns."},
+        {"lstOCS", "Open-Closed-Straight", "OCS-patterns."},
+        {"lstOCSStraight", "Open-Closed-Straight", "OCS-patterns."},
+        {"lstLMHDigits", "Digit-sort", "LMH-For Digits."},
+        {"lstHCBox", "Box", ""},
+        {"lstHCStraight", "Straight", ""},
+    };
+    ASSERT_EQ(catalogue().size(), rows.size());
+    std::string counts, anyOnly, positionalOnly;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ListEntry& e = catalogue()[i];
+        SCOPED_TRACE(e.controlName);
+        EXPECT_EQ(e.controlName, rows[i][0]);
+        EXPECT_EQ(e.heading, rows[i][1]);
+        EXPECT_EQ(e.refusal,
+                  rows[i][2].empty() ? "" : "You can not exclude all " + std::string(rows[i][2]));
+        // Straight numbers only: orange; boxed numbers and both modes: blue.
+        const bool straight =
+            e.controlName.ends_with("Straight") || e.controlName.starts_with("lstDigitsWheelPos1");
+        EXPECT_EQ(e.colour == ListColour::LightOrange, straight);
+        counts += std::to_string(e.items.size()) + " ";
+        if (e.modeOnly()) {
+            (e.shownIn == ShownIn::AnyPosition ? anyOnly : positionalOnly) +=
+                std::string(e.controlName) + " ";
+        }
+    }
+    EXPECT_EQ(counts, "10 10 10 10 28 10 10 10 10 10 10 10 10 4 8 4 8 4 8 10 27 10 27 12 4 8 ");
+    EXPECT_EQ(anyOnly, "lstOddEven lstHighLow lstInOut lstLMH lstOCS ");
+    EXPECT_EQ(positionalOnly, "lstWidthXX_ lstWidthX_X lstWidth_XX lstOddEvenStraight "
+                              "lstHighLowStraight lstInOutStraight lstLMHStraight "
+                              "lstOCSStraight lstLMHDigits ");
+    EXPECT_EQ(listEntry(ListId::HCBox).shownIn, ShownIn::Never);
+    EXPECT_EQ(familyList(Family::OCS, DigitMode::Positional), ListId::OCSStraight);
+    EXPECT_EQ(familyList(Family::OCS, DigitMode::AnyPosition), ListId::OCS);
     EXPECT_THROW(listEntry(static_cast<ListId>(kListCount)), std::invalid_argument);
-    EXPECT_THROW(familyList(static_cast<Family>(kFamilyCount), true), std::invalid_argument);
+    EXPECT_THROW(familyList(static_cast<Family>(kFamilyCount), DigitMode::Positional),
+                 std::invalid_argument);
 }
 
 } // namespace

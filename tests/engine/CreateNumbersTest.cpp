@@ -23,40 +23,49 @@ TEST(CreateNumbers, ResultsText) {
     const Change hot1 = [&reads](MainInput& in) {
         in.readHotDigits = [&reads] {
             ++reads;
-            return HotDigits{{std::vector<int>{1}, {1}, {1}}, {1}};
+            return HotDigits({std::vector<int>{1}, {1}, {1}}, {1});
         };
     };
     const MainInput anyHot = with(noDoubles, hot1);
     const MainInput twos = with(chosen({{1, 2}, {1, 2}, {1, 2}}), hot1);
     const std::string twosText = "\r\n112, 121, 122, 211, 212, 221\r\n111";
-    const std::vector<std::tuple<MainInput, std::string, int>> rows{
-        {four, kSingles + "\r\n" + kDoubles + "\r\n" + kTriples, 20},
+    struct Row {
+        const char* name;
+        MainInput in;
+        std::string text;
+        int count;
+    };
+    const std::vector<Row> rows{
+        {"four digits", four, kSingles + "\r\n" + kDoubles + "\r\n" + kTriples, 20},
         // Empty sections keep their place: each structure has its line.
-        {chosen({{1}, {1, 2}, {1}}), "\r\n121\r\n111", 2},
-        {chosen({{1, 2}, {0}, {3, 4}}), "103, 104, 203, 204\r\n\r\n", 4},
-        {noDoubles, kSingles + "\r\n" + kTriples, 8},
-        {ordered,
+        {"no single", chosen({{1}, {1, 2}, {1}}), "\r\n121\r\n111", 2},
+        {"no double, no triple", chosen({{1, 2}, {0}, {3, 4}}), "103, 104, 203, 204\r\n\r\n", 4},
+        {"doubles excluded", noDoubles, kSingles + "\r\n" + kTriples, 8},
+        {"output order", ordered,
          "321, 421, 431, 432\r\n211, 311, 411, 221, 322, 422, 331, 332, 433, 441, 442, 443\r\n" +
              kTriples,
          20},
-        {with(four, tick(ListId::LMHDigits, {0})), "\r\n" + kDoubles + "\r\n" + kTriples,
-         16}, // every single thrown out
-        {with(four, mustHave({{1, false}, {3, false}, {4, true}})),
+        {"every single thrown out", with(four, tick(ListId::LMHDigits, {0})),
+         "\r\n" + kDoubles + "\r\n" + kTriples, 16},
+        {"must include 4", with(four, mustHave({{1, false}, {3, false}, {4, true}})),
          "124, 134, 234\r\n114, 224, 334, 144, 244, 344\r\n444", 10},
-        {with(chosen({{1, 3}, {1, 2}, {2, 3}}), [](auto& in) { in.pairs.left = {"12"}; }),
+        {"left pair",
+         with(chosen({{1, 3}, {1, 2}, {2, 3}}), [](auto& in) { in.pairs.left = {"12"}; }),
          "312\r\n112, 113, 313, 322, 323\r\n", 6},
-        {with(four, mustHave({{9, true}})), notice, 0},
+        {"must include 9 of 1 to 4", with(four, mustHave({{9, true}})), notice, 0},
         // Hot: 1 in every list. "All cold" and "CCC" throw out every number without
         // a 1, each only in its own mode; with nothing counted every digit is cold.
-        {with(anyHot, tick(ListId::HCBox, {1})), "123, 124, 134\r\n111", 4},
-        {with(anyHot, tick(ListId::HCStraight, {7})), kSingles + "\r\n" + kTriples, 8},
-        {with(twos, tick(ListId::HCStraight, {7})), twosText, 7},
-        {with(twos, tick(ListId::HCBox, {1})), twosText + ", 222", 8},
-        {with(noDoubles, tick(ListId::HCBox, {1})), notice, 0},
+        {"all cold", with(anyHot, tick(ListId::HCBox, {1})), "123, 124, 134\r\n111", 4},
+        {"straight pattern in any position", with(anyHot, tick(ListId::HCStraight, {7})),
+         kSingles + "\r\n" + kTriples, 8},
+        {"CCC", with(twos, tick(ListId::HCStraight, {7})), twosText, 7},
+        {"box pattern positional", with(twos, tick(ListId::HCBox, {1})), twosText + ", 222", 8},
+        {"nothing counted", with(noDoubles, tick(ListId::HCBox, {1})), notice, 0},
     };
-    for (const auto& [in, text, count] : rows) {
+    for (const auto& [name, in, text, count] : rows) {
+        SCOPED_TRACE(name);
         const CommandResult result = createNumbers(in);
-        EXPECT_EQ(result.message, "");
+        EXPECT_FALSE(result.refusal.has_value());
         EXPECT_EQ(result.text, text);
         EXPECT_EQ(result.count, count);
         EXPECT_EQ(result.caption, count ? "Numbers created: " + std::to_string(count) : "");
@@ -106,10 +115,12 @@ TEST(CreateNumbers, RefusalsOfBothCommandsInTheirOrder) {
         {with(four, full({SumDigits, Width})), of(Width), of(Width)},
         {with(four, full({InOut, HighLow, OddEven})), of(OddEven), of(OddEven)},
     };
+    const auto message = [](const CommandResult& r) { return r.refusal.value_or(""); };
     for (const auto& [in, create, again] : rows) {
+        SCOPED_TRACE(std::string(create) + " / " + std::string(again));
         const CommandResult result = createNumbers(in);
-        EXPECT_EQ(result.message, create);
-        EXPECT_EQ(filterMore("123", in).message, again);
+        EXPECT_EQ(message(result), create);
+        EXPECT_EQ(message(filterMore("123", in)), again);
         if (!create.empty()) {
             EXPECT_EQ(result.text, "") << "the box is emptied before the settings are checked";
             EXPECT_FALSE(result.caption.has_value()) << "the count label keeps its caption";

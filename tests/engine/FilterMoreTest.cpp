@@ -46,7 +46,7 @@ TEST(FilterMore, ReadsRegroupsAndWrites) {
         const auto count = written == notice ? 0
                                              : std::count(written.begin(), written.end(), ',') +
                                                    std::count(written.begin(), written.end(), '\n');
-        EXPECT_EQ(result.message, "");
+        EXPECT_FALSE(result.refusal.has_value());
         EXPECT_EQ(result.text, written);
         EXPECT_EQ(result.count, count);
         EXPECT_EQ(result.caption,
@@ -55,7 +55,7 @@ TEST(FilterMore, ReadsRegroupsAndWrites) {
     // A refusal leaves the text and the caption as they are.
     const CommandResult refused =
         filterMore("123", with(pos, tick(ListId::InOutStraight, {0, 1, 2, 3, 4, 5, 6, 7})));
-    EXPECT_EQ(refused.message, "You can not exclude all InOut-patterns.");
+    EXPECT_EQ(refused.refusal, "You can not exclude all InOut-patterns.");
     EXPECT_FALSE(refused.text.has_value() || refused.caption.has_value());
 }
 

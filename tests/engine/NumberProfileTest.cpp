@@ -51,17 +51,23 @@ TEST(NumberProfile, LabelsPairsAndWidths) {
 }
 
 TEST(NumberProfile, HotColdFromTheHotDigits) {
-    const HotDigits ranked{{std::vector<int>{3, 8, 1, 0, 5}, {2, 4, 6, 7, 9}, {0, 1, 2, 3, 4}},
-                           {1, 2, 3, 4, 5}};
-    const HotDigits shortLists{{std::vector<int>{4, 2}, {}, {}}, {7}}; // fewer than five ranked
+    const HotDigits ranked({std::vector<int>{3, 8, 1, 0, 5, 7}, {2, 4, 6, 7, 9}, {0, 1, 2, 3, 4}},
+                           {1, 2, 3, 4, 5}); // the sixth ranked, 7, is cold
+    const HotDigits shortLists({std::vector<int>{4, 2}, {}, {}}, {7}); // fewer than five ranked
     const HotDigits nothing;                                           // nothing counted
     const std::vector<std::tuple<const HotDigits*, const char*, DigitMode, const char*>> rows{
-        {&ranked, "327", kPos, "HHC"},         {&ranked, "999", kPos, "CHC"},
-        {&ranked, "500", kPos, "HCH"},         {&ranked, "112", kAny, "ALL HOT"},
-        {&ranked, "169", kAny, "MOSTLY COLD"}, {&ranked, "680", kAny, "ALL COLD"},
+        {&ranked, "327", kPos, "HHC"},
+        {&ranked, "999", kPos, "CHC"},
+        {&ranked, "777", kPos, "CHC"},
+        {&ranked, "500", kPos, "HCH"},
+        {&ranked, "112", kAny, "ALL HOT"},
+        {&ranked, "169", kAny, "MOSTLY COLD"},
+        {&ranked, "680", kAny, "ALL COLD"},
         {&ranked, "559", kAny, "MOSTLY HOT"}, // a repeated digit counts per position
-        {&shortLists, "222", kPos, "HCC"},     {&shortLists, "771", kAny, "MOSTLY HOT"},
-        {&nothing, "123", kPos, "CCC"},        {&nothing, "123", kAny, "ALL COLD"},
+        {&shortLists, "222", kPos, "HCC"},
+        {&shortLists, "771", kAny, "MOSTLY HOT"},
+        {&nothing, "123", kPos, "CCC"},
+        {&nothing, "123", kAny, "ALL COLD"},
     };
     for (const auto& [hot, n, mode, expected] : rows) {
         EXPECT_EQ(profileOf(n, mode, hot).sHotCold, expected) << n;

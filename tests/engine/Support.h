@@ -2,6 +2,7 @@
 // GoogleTest, the standard headers and the small helpers the engine tests share.
 
 #include "engine/Commands.h"
+#include "engine/Messages.h"
 #include "engine/Selection.h"
 
 #include <gtest/gtest.h>

@@ -147,8 +147,15 @@ class RobustnessTest : public QObject {
             return need(results() == before, "a refusal changed the box");
         }
         const MainInput in = w->readInput();
-        FilterSettings s;
-        need(readFilterSettings(in, ReaderOrder::FilterMore, s).empty(), "refused without a word");
+        Result<FilterSettings> read = readFilterSettings(in, ReaderOrder::FilterMore);
+        need(read.ok(), "refused without a word");
+        if (!read.ok()) {
+            return;
+        }
+        FilterSettings& s = *read;
+        if (!s.hotColdSet().empty()) {
+            s.hot = in.readHotDigits();
+        }
         const bool excluded[] = {in.excludeSingles, in.excludeDoubles, in.excludeTriples};
         const auto passes = [&](int d1, int d2, int d3) {
             return !excluded[int(structureOf(d1, d2, d3))] && !fnFitsFiltersAgain(d1, d2, d3, s);
