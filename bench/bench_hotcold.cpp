@@ -62,7 +62,7 @@ void BM_CountWindow(benchmark::State& state) {
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QApplication>(argc, argv);
     }
-    frmHotCold window({[] { return DigitMode::Positional; }, [](ListId, int, bool) {}});
+    frmHotCold window(DigitMode::Positional);
     auto* text = window.findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"));
     auto* count = window.findChild<QPushButton*>(QStringLiteral("cmdGo"));
     text->setPlainText(QString::fromStdString(drawHistory(kHistoryBytes)));

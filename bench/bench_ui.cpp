@@ -1,9 +1,9 @@
 // The main window's largest "Create numbers" click and the program's start-up
 // to a shown main window, both through the real window (offscreen).
 
-#include "app/CheckList.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
+#include "widgets/CheckList.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,24 +1,20 @@
 #include "app/CommandPanel.h"
 
-#include "app/CheckList.h"
 #include "app/Picture1.h"
-#include "engine/Pairs.h"
+#include "engine/Commands.h"
+#include "widgets/Look.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <array>
 
 namespace pick3 {
-
-namespace {
-
-QString fromEngine(const std::string& text) {
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-} // namespace
 
 CommandPanel::CommandPanel(QWidget* parent)
     : QWidget(parent),
@@ -29,46 +25,43 @@ CommandPanel::CommandPanel(QWidget* parent)
                                             "set in the \"Exclude section\""))),
       resetFilters_(makeButton(QStringLiteral("cmdResetFilters"), QStringLiteral("Reset filters"),
                                QStringLiteral("Reset filters to their default values"))),
-      boxedPairs_(makeButton(QStringLiteral("cmdFilterOutBoxedPairs"),
-                             QStringLiteral("Filter pairs - BOXED"), QString())),
-      straightPairs_(makeButton(QStringLiteral("cmdFilterPairsStraight"),
-                                QStringLiteral("Filter pairs - STRAIGHT"), QString(), true)),
-      outputBox_(makeButton(QStringLiteral("cmdOutputBox"), QStringLiteral("Output format box"),
-                            QStringLiteral("Output for Boxed combo's"))),
-      hotCold_(makeButton(QStringLiteral("cmdHotCold"), QStringLiteral("HotCold"),
-                          QStringLiteral("Output for Boxed combo's"))),
-      help_(makeButton(QStringLiteral("cmdHelp"), QStringLiteral("Wheel-help"), QString())),
+      boxedPairs_(makeWindowButton(ChildWindow::BoxedPairs,
+                                   QStringLiteral("cmdFilterOutBoxedPairs"),
+                                   QStringLiteral("Filter pairs - BOXED"), QString())),
+      straightPairs_(makeWindowButton(ChildWindow::StraightPairs,
+                                      QStringLiteral("cmdFilterPairsStraight"),
+                                      QStringLiteral("Filter pairs - STRAIGHT"), QString(), true)),
+      outputBox_(makeWindowButton(ChildWindow::OutputBox, QStringLiteral("cmdOutputBox"),
+                                  QStringLiteral("Output format box"),
+                                  QStringLiteral("Output for Boxed combo's"))),
+      hotCold_(makeWindowButton(ChildWindow::HotCold, QStringLiteral("cmdHotCold"),
+                                QStringLiteral("HotCold"),
+                                QStringLiteral("Output for Boxed combo's"))),
+      help_(makeWindowButton(ChildWindow::Help, QStringLiteral("cmdHelp"),
+                             QStringLiteral("Wheel-help"), QString())),
       sixWay_(makeCodeField(QStringLiteral("txtOutputBox6Way"), QStringLiteral("LMH"),
                             QStringLiteral("Order of boxed singles"))),
       llh_(makeCodeField(QStringLiteral("txtOutputBoxLLH"), QStringLiteral("LLH"),
                          QStringLiteral("Order of doubles with the lower digit doubled"))),
       lhh_(makeCodeField(QStringLiteral("txtOutputBoxLHH"), QStringLiteral("LHH"),
                          QStringLiteral("Order of doubles with the higher digit doubled"))),
-      numbersCreated_(new QLabel(this)), results_(new QPlainTextEdit(this)),
-      picture_(new Picture1(this)) {
+      numbersCreated_(makeLabel(QStringLiteral("lblNumbersCreated"), QString(), this)),
+      results_(makeResults()), picture_(new Picture1(this)) {
     setObjectName(QStringLiteral("commandPanel"));
-    numbersCreated_->setObjectName(QStringLiteral("lblNumbersCreated"));
-    picture_->setObjectName(QStringLiteral("Picture1"));
+    connect(produce_, &QPushButton::clicked, this, &CommandPanel::produceRequested);
+    connect(filterMore_, &QPushButton::clicked, this, &CommandPanel::filterMoreRequested);
+    connect(resetFilters_, &QPushButton::clicked, this, &CommandPanel::resetRequested);
+    layOut();
+    straightPairs_->hide();
+    setTabOrderOfPanel();
+}
 
-    results_->setObjectName(QStringLiteral("txtResults"));
-    results_->setAccessibleName(QStringLiteral("Results"));
-    results_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Tab leaves the box instead of typing into it, so the keyboard reaches the picture.
-    results_->setTabChangesFocus(true);
-    QPalette pal = results_->palette();
-    pal.setColor(QPalette::Base, kLightYellow);
-    results_->setPalette(pal);
-    // "Filter more" has something to read once the box holds four characters.
-    filterMore_->setEnabled(false);
-    connect(results_, &QPlainTextEdit::textChanged, this,
-            [this] { filterMore_->setEnabled(results_->document()->characterCount() - 1 > 3); });
-
+void CommandPanel::layOut() {
     auto* codes = new QHBoxLayout;
     codes->setSpacing(2);
     for (QLineEdit* field : {sixWay_, llh_, lhh_}) {
         codes->addWidget(field);
     }
-
     auto* buttons = new QGridLayout;
     buttons->addWidget(produce_, 0, 0);
     buttons->addWidget(filterMore_, 0, 1);
@@ -86,10 +79,29 @@ CommandPanel::CommandPanel(QWidget* parent)
     column->addWidget(numbersCreated_);
     column->addWidget(results_, 1);
     column->addWidget(picture_, 0, Qt::AlignHCenter);
+}
 
-    straightPairs_->hide();
+QPlainTextEdit* CommandPanel::makeResults() {
+    auto* results = named(new QPlainTextEdit(this), QStringLiteral("txtResults"));
+    results->setAccessibleName(QStringLiteral("Results"));
+    results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the box instead of typing into it, so the keyboard reaches the picture.
+    results->setTabChangesFocus(true);
+    setBaseColour(results, kLightYellow);
+    // "Filter more" has something to read once the box holds four characters,
+    // a line break counted as the CR LF it stands for.
+    filterMore_->setEnabled(false);
+    connect(results, &QPlainTextEdit::textChanged, this, [this, results] {
+        const QTextDocument* text = results->document();
+        filterMore_->setEnabled(
+            fnFilterMoreEnabled(static_cast<std::size_t>(text->characterCount() - 1),
+                                static_cast<std::size_t>(text->blockCount() - 1)));
+    });
+    return results;
+}
 
-    // Tab goes row by row through the button grid, then the results and the picture.
+// Tab goes row by row through the button grid, then the results and the picture.
+void CommandPanel::setTabOrderOfPanel() {
     const std::array<QWidget*, 13> order{
         produce_, filterMore_, resetFilters_, hotCold_, boxedPairs_, straightPairs_, outputBox_,
         sixWay_,  llh_,        lhh_,          help_,    results_,    picture_};
@@ -100,13 +112,9 @@ CommandPanel::CommandPanel(QWidget* parent)
 
 QPushButton* CommandPanel::makeButton(const QString& name, const QString& caption,
                                       const QString& tip, bool straight) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(name);
+    auto* button = named(new QPushButton(caption, this), name);
     button->setAutoDefault(false);
-    if (!tip.isEmpty()) {
-        button->setToolTip(tip);
-        button->setAccessibleDescription(tip);
-    }
+    describe(button, QString(), tip);
     QPalette pal = button->palette();
     pal.setColor(QPalette::Button,
                  listColour(straight ? ListColour::LightOrange : ListColour::LightBlue));
@@ -114,14 +122,21 @@ QPushButton* CommandPanel::makeButton(const QString& name, const QString& captio
     return button;
 }
 
+QPushButton* CommandPanel::makeWindowButton(ChildWindow window, const QString& name,
+                                            const QString& caption, const QString& tip,
+                                            bool straight) {
+    QPushButton* button = makeButton(name, caption, tip, straight);
+    connect(button, &QPushButton::clicked, this,
+            [this, window] { Q_EMIT windowRequested(window); });
+    return button;
+}
+
 QLineEdit* CommandPanel::makeCodeField(const QString& name, const QString& code,
                                        const QString& what) {
-    auto* field = new QLineEdit(code, this);
-    field->setObjectName(name);
+    auto* field = named(new QLineEdit(code, this), name);
     // Only the order window writes a code, so no invalid code reaches the engine.
     field->setReadOnly(true);
-    field->setAccessibleName(what);
-    field->setToolTip(what);
+    describe(field, what, what);
     field->setAlignment(Qt::AlignCenter);
     field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 12);
     return field;
@@ -132,26 +147,26 @@ void CommandPanel::setResultsText(const std::string& engineText) {
 }
 
 std::string CommandPanel::resultsText() const {
-    return results_->toPlainText().toStdString();
+    return toEngine(results_->toPlainText());
 }
 
 void CommandPanel::setCountCaption(const std::string& caption) {
-    numbersCreated_->setText(QString::fromStdString(caption));
+    numbersCreated_->setText(fromEngine(caption));
 }
 
 OutputOrder CommandPanel::outputOrder() const {
-    return {sixWay_->text().toStdString(), llh_->text().toStdString(), lhh_->text().toStdString()};
+    return {toEngine(sixWay_->text()), toEngine(llh_->text()), toEngine(lhh_->text())};
 }
 
 void CommandPanel::setOutputOrder(const OutputOrder& order) {
-    sixWay_->setText(QString::fromStdString(order.sixWay));
-    llh_->setText(QString::fromStdString(order.llh));
-    lhh_->setText(QString::fromStdString(order.lhh));
+    sixWay_->setText(fromEngine(order.sixWay));
+    llh_->setText(fromEngine(order.llh));
+    lhh_->setText(fromEngine(order.lhh));
 }
 
 void CommandPanel::showPairCounts(const PairSets& pairs) {
-    boxedPairs_->setText(QString::fromStdString(boxedPairsCaption(pairs)));
-    straightPairs_->setText(QString::fromStdString(straightPairsCaption(pairs)));
+    boxedPairs_->setText(fromEngine(boxedPairsCaption(pairs)));
+    straightPairs_->setText(fromEngine(straightPairsCaption(pairs)));
 }
 
 void CommandPanel::showMode(DigitMode mode) {

@@ -1,36 +1,29 @@
 #pragma once
 // The commands and results of the main window: the number commands, the
-// buttons that open the other windows, the results box with its count label,
-// the three boxed order codes and the picture.
+// buttons that open every other window, the results box with its count label,
+// the three boxed order codes and the picture. A button press is reported as
+// what the user asks for; the main window does it.
 
-#include "engine/Digits.h"
-#include "engine/FilterTest.h"
 #include "engine/OutputOrder.h"
+#include "engine/Pairs.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QWidget>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace pick3 {
 
-class Picture1;
+// The windows the main window opens.
+enum class ChildWindow { HotCold, BoxedPairs, StraightPairs, OutputBox, Help };
 
 class CommandPanel : public QWidget {
     Q_OBJECT
   public:
     explicit CommandPanel(QWidget* parent);
-
-    QPushButton* produce() const { return produce_; }
-    QPushButton* filterMore() const { return filterMore_; }
-    QPushButton* resetFilters() const { return resetFilters_; }
-    QPushButton* boxedPairs() const { return boxedPairs_; }
-    QPushButton* straightPairs() const { return straightPairs_; }
-    QPushButton* outputBox() const { return outputBox_; }
-    QPushButton* hotCold() const { return hotCold_; }
-    QPushButton* help() const { return help_; }
-    QPlainTextEdit* results() const { return results_; }
 
     // The results box shows plain line breaks; the engine's CR LF become one.
     void setResultsText(const std::string& engineText);
@@ -45,10 +38,21 @@ class CommandPanel : public QWidget {
     // The pair button of `mode` is shown, the order window only offered for boxed numbers.
     void showMode(DigitMode mode);
 
+  Q_SIGNALS:
+    void produceRequested();    // cmdProduce
+    void filterMoreRequested(); // cmdFilterMore
+    void resetRequested();      // cmdResetFilters
+    void windowRequested(pick3::ChildWindow window);
+
   private:
     QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip,
                             bool straight = false);
+    QPushButton* makeWindowButton(ChildWindow window, const QString& name, const QString& caption,
+                                  const QString& tip, bool straight = false);
     QLineEdit* makeCodeField(const QString& name, const QString& code, const QString& what);
+    QPlainTextEdit* makeResults();
+    void layOut();
+    void setTabOrderOfPanel();
 
     QPushButton* produce_;
     QPushButton* filterMore_;
@@ -63,7 +67,7 @@ class CommandPanel : public QWidget {
     QLineEdit* lhh_;
     QLabel* numbersCreated_;
     QPlainTextEdit* results_;
-    Picture1* picture_;
+    QWidget* picture_;
 };
 
 } // namespace pick3

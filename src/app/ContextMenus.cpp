@@ -1,5 +1,8 @@
 #include "app/ContextMenus.h"
 
+#include "widgets/CheckList.h"
+
+#include <algorithm>
 #include <array>
 
 namespace pick3 {
@@ -75,6 +78,11 @@ ContextMenus::ContextMenus(std::function<CheckList*(ListId)> listOf, QWidget* wi
         clear->setObjectName(QString::fromUtf8(b.clearName));
         branches_[id] = branch;
     }
+}
+
+bool ContextMenus::hasBranch(ListId list) {
+    return std::any_of(kBranches.begin(), kBranches.end(),
+                       [list](const Branch& b) { return b.list == list; });
 }
 
 void ContextMenus::attachLists() {

@@ -3,7 +3,6 @@
 // a branch of two commands (tick every item, untick every item) per list. A
 // right-click on a list pops up only that list's branch.
 
-#include "app/CheckList.h"
 #include "engine/Catalogue.h"
 
 #include <QMenu>
@@ -13,13 +12,16 @@
 
 namespace pick3 {
 
+class CheckList;
+
 class ContextMenus : public QObject {
     Q_OBJECT
   public:
     // `listOf` gives the window's list for an id. The menus are children of `window`.
     ContextMenus(std::function<CheckList*(ListId)> listOf, QWidget* window);
 
-    QMenu* mnuAction() const { return action_; }
+    // Whether a right-click on `list` offers a branch at all.
+    static bool hasBranch(ListId list);
 
     // Lets a right-click (or the menu key) on every list that has a branch open it.
     void attachLists();

@@ -1,8 +1,15 @@
 #include "app/FilterPanel.h"
 
+#include "widgets/CheckList.h"
+#include "widgets/Look.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -13,44 +20,47 @@ namespace {
 constexpr int kShortRows = 8; // the pattern lists of the two-letter families
 constexpr int kLongRows = 10; // digits, sums, widths and the three-letter patterns
 
-void paintBackground(QWidget* widget, const QColor& colour) {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* owner) {
-    auto* label = new QLabel(text, owner);
-    label->setObjectName(name);
-    return label;
-}
-
-bool shownIn(ShownIn where, DigitMode mode) {
-    switch (where) {
-    case ShownIn::Both:
-        return true;
-    case ShownIn::AnyPosition:
-        return mode == DigitMode::AnyPosition;
-    case ShownIn::Positional:
-        return mode == DigitMode::Positional;
-    case ShownIn::Never:
-        return false;
-    }
-    return false;
-}
+struct Caption {
+    const char* name;
+    const char* caption;
+    const char* tooltip;
+};
+const std::array<Caption, 3> kStructures{{
+    {"chkExcludeSingles", "Exclude singles", "Exclude singles"},
+    {"chkExcludeDoubles", "Exclude doubles", "Exclude doubles"},
+    {"chkExcludeTriples", "Exclude trips", "Exclude triples"},
+}};
+const std::array<Caption, 4> kConsecutives{{
+    {"optConsec(0)", "Doesn't matter", "No filtering on numbers with consecutive digits"},
+    {"optConsec(1)", "Must have", "Numbers created must have consecutive digits"},
+    {"optConsec(2)", "Exclude", "Exclude any numbers with consecutive digits"},
+    {"optConsec(3)", "Must have 2", "Numbers created must have consecutive digits"},
+}};
 
 } // namespace
 
 FilterPanel::FilterPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("filterPanel"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(makeHeading(QStringLiteral("Label5"), fromEngine(kFilterHeading), this));
+    column->addLayout(makeFirstRow());
+    column->addSpacing(4);
+    column->addLayout(makeSecondRow());
+    column->addSpacing(4);
+    column->addLayout(makeThirdRow());
+    column->addStretch(1);
+    column->addWidget(makeHotColdStore());
+    for (CheckList* list : lists_) {
+        if (list != nullptr) {
+            connect(list, &CheckList::itemTickChanged, this, &FilterPanel::settingsChanged);
+        }
+    }
+    showMode(DigitMode::AnyPosition);
+}
 
-    auto* heading = makeLabel(QStringLiteral("Label5"), QString::fromUtf8(kFilterHeading), this);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-
-    // First row: the numeric measures and the two-class count patterns.
+// The numeric measures and the two-class count patterns.
+QLayout* FilterPanel::makeFirstRow() {
     auto* top = new QGridLayout;
     top->setHorizontalSpacing(6);
     addColumn(top, 0, {ListId::SumDigits}, kLongRows);
@@ -61,46 +71,44 @@ FilterPanel::FilterPanel(QWidget* parent) : QWidget(parent) {
     addColumn(top, 5, {ListId::InOut, ListId::InOutStraight}, kShortRows);
     addColumn(top, 6, {ListId::LMHDigits}, kLongRows);
     top->setColumnStretch(7, 1);
+    return top;
+}
 
-    // Second row: the three-class patterns and the six widths.
+// The three-class patterns and the six widths.
+QLayout* FilterPanel::makeSecondRow() {
     auto* bottom = new QGridLayout;
     bottom->setHorizontalSpacing(6);
     addColumn(bottom, 0, {ListId::LMH, ListId::LMHStraight}, kLongRows);
     addColumn(bottom, 1, {ListId::OCS, ListId::OCSStraight}, kLongRows);
-    const std::initializer_list<ListId> widths{
-        ListId::Width,    ListId::WidthLowestMiddle, ListId::WidthMiddleHighest,
-        ListId::WidthXX_, ListId::Width_XX,          ListId::WidthX_X};
     int column = 2;
-    for (const ListId id : widths) {
+    for (const ListId id : {ListId::Width, ListId::WidthLowestMiddle, ListId::WidthMiddleHighest,
+                            ListId::WidthXX_, ListId::Width_XX, ListId::WidthX_X}) {
         addColumn(bottom, column++, {id}, kLongRows);
     }
-    auto* width = makeLabel(QStringLiteral("lblWidth"), QString::fromUtf8(kWidthHeading), this);
-    width->setToolTip(QString::fromUtf8(kWidthHeadingTooltip));
-    width->setFont(bold);
+    QLabel* width = makeHeading(QStringLiteral("lblWidth"), fromEngine(kWidthHeading), this);
+    width->setToolTip(fromEngine(kWidthHeadingTooltip));
     bottom->addWidget(width, 0, 2, 1, 6);
     bottom->setColumnStretch(column, 1);
+    return bottom;
+}
 
-    // Third row: consecutives, the structure check boxes and the hint on the context menus.
-    excludeSingles_ = new QCheckBox(QStringLiteral("Exclude singles"), this);
-    excludeSingles_->setObjectName(QStringLiteral("chkExcludeSingles"));
-    excludeSingles_->setToolTip(QStringLiteral("Exclude singles"));
-    excludeDoubles_ = new QCheckBox(QStringLiteral("Exclude doubles"), this);
-    excludeDoubles_->setObjectName(QStringLiteral("chkExcludeDoubles"));
-    excludeDoubles_->setToolTip(QStringLiteral("Exclude doubles"));
-    excludeTriples_ = new QCheckBox(QStringLiteral("Exclude trips"), this);
-    excludeTriples_->setObjectName(QStringLiteral("chkExcludeTriples"));
-    excludeTriples_->setToolTip(QStringLiteral("Exclude triples"));
+// Consecutives, the structure check boxes and the hint on the context menus.
+QLayout* FilterPanel::makeThirdRow() {
     auto* structures = new QVBoxLayout;
-    for (QCheckBox* box : {excludeSingles_, excludeDoubles_, excludeTriples_}) {
-        box->setAccessibleDescription(box->toolTip());
-        structures->addWidget(box);
+    for (std::size_t i = 0; i < kStructures.size(); ++i) {
+        const Caption& c = kStructures[i];
+        excluded_[i] =
+            named(new QCheckBox(QString::fromUtf8(c.caption), this), QString::fromUtf8(c.name));
+        describe(excluded_[i], QString(), QString::fromUtf8(c.tooltip));
+        connect(excluded_[i], &QCheckBox::toggled, this, &FilterPanel::settingsChanged);
+        structures->addWidget(excluded_[i]);
     }
     structures->addStretch(1);
-
-    auto* hint = makeLabel(QStringLiteral("Label7"),
-                           QStringLiteral("Use the right mousebutton to click on the lists to be "
-                                          "able to select or de-select all the items in the list."),
-                           this);
+    QLabel* hint =
+        makeLabel(QStringLiteral("Label7"),
+                  QStringLiteral("Use the right mousebutton to click on the lists to be "
+                                 "able to select or de-select all the items in the list."),
+                  this);
     hint->setWordWrap(true);
     // A wrapped label asks for a long line; keep the room for the results box.
     hint->setMaximumWidth(hint->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 36);
@@ -112,22 +120,10 @@ FilterPanel::FilterPanel(QWidget* parent) : QWidget(parent) {
     third->addSpacing(12);
     third->addWidget(hint, 1, Qt::AlignTop);
     // The consecutives frame is made after the check boxes but stands left of them.
-    setTabOrder(zeroAndNine_, excludeSingles_);
-    setTabOrder(excludeSingles_, excludeDoubles_);
-    setTabOrder(excludeDoubles_, excludeTriples_);
-
-    auto* column1 = new QVBoxLayout(this);
-    column1->setContentsMargins(0, 0, 0, 0);
-    column1->addWidget(heading);
-    column1->addLayout(top);
-    column1->addSpacing(4);
-    column1->addLayout(bottom);
-    column1->addSpacing(4);
-    column1->addLayout(third);
-    column1->addStretch(1);
-    column1->addWidget(makeHotColdStore());
-
-    showMode(DigitMode::AnyPosition);
+    setTabOrder(zeroAndNine_, excluded_[0]);
+    setTabOrder(excluded_[0], excluded_[1]);
+    setTabOrder(excluded_[1], excluded_[2]);
+    return third;
 }
 
 CheckList* FilterPanel::makeList(ListId id, int rows, QWidget* owner) {
@@ -137,12 +133,11 @@ CheckList* FilterPanel::makeList(ListId id, int rows, QWidget* owner) {
     return list;
 }
 
-QLabel* FilterPanel::makeHeading(ListId id, QWidget* owner) {
+QLabel* FilterPanel::makeListHeading(ListId id, QWidget* owner) {
     const ListEntry& entry = listEntry(id);
-    auto* label =
-        makeLabel(QString::fromUtf8(entry.headingControl), QString::fromUtf8(entry.heading), owner);
+    QLabel* label = makeLabel(fromEngine(entry.headingControl), fromEngine(entry.heading), owner);
     if (!entry.headingTooltip.empty()) {
-        label->setToolTip(QString::fromUtf8(entry.headingTooltip));
+        label->setToolTip(fromEngine(entry.headingTooltip));
     }
     label->setBuddy(list(id));
     // Two-word headings over narrow lists take two lines, so the window fits a small screen.
@@ -163,44 +158,33 @@ void FilterPanel::addColumn(QGridLayout* grid, int column, std::initializer_list
     for (const ListId id : ids) {
         grid->addWidget(makeList(id, rows, this), 2, column, Qt::AlignTop | Qt::AlignLeft);
         const ListEntry& entry = listEntry(id);
-        const QString name = QString::fromUtf8(entry.headingControl);
+        const QString name = fromEngine(entry.headingControl);
         if (name == placed) {
             continue;
         }
-        QLabel* label = makeHeading(id, this);
+        QLabel* label = makeListHeading(id, this);
         grid->addWidget(label, 1, column, Qt::AlignBottom | Qt::AlignLeft);
         placed = name;
         const auto sharing = std::count_if(ids.begin(), ids.end(), [&](ListId other) {
             return listEntry(other).headingControl == entry.headingControl;
         });
-        if (sharing == 1 && entry.shownIn != ShownIn::Both) {
+        if (sharing == 1 && entry.modeOnly()) {
             ownHeadings_[id] = label;
         }
     }
 }
 
 QWidget* FilterPanel::makeConsecutives() {
-    auto* frame = new QGroupBox(QStringLiteral("Consecutives"), this);
-    frame->setObjectName(QStringLiteral("fraConsecutives"));
-    paintBackground(frame, listColour(ListColour::LightBlue));
+    auto* frame = named(new QGroupBox(QStringLiteral("Consecutives"), this),
+                        QStringLiteral("fraConsecutives"));
+    setBackground(frame, listColour(ListColour::LightBlue));
     consecGroup_ = new QButtonGroup(frame);
-    struct Option {
-        const char* caption;
-        const char* tooltip;
-    };
-    const std::array<Option, 4> options{{
-        {"Doesn't matter", "No filtering on numbers with consecutive digits"},
-        {"Must have", "Numbers created must have consecutive digits"},
-        {"Exclude", "Exclude any numbers with consecutive digits"},
-        {"Must have 2", "Numbers created must have consecutive digits"},
-    }};
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < 4; ++i) {
-        const Option& o = options[static_cast<std::size_t>(i)];
-        auto* option = new QRadioButton(QString::fromUtf8(o.caption), frame);
-        option->setObjectName(QStringLiteral("optConsec(%1)").arg(i));
-        option->setToolTip(QString::fromUtf8(o.tooltip));
-        option->setAccessibleDescription(option->toolTip());
+        const Caption& c = kConsecutives[static_cast<std::size_t>(i)];
+        auto* option =
+            named(new QRadioButton(QString::fromUtf8(c.caption), frame), QString::fromUtf8(c.name));
+        describe(option, QString(), QString::fromUtf8(c.tooltip));
         consecGroup_->addButton(option, i);
         grid->addWidget(option, i / 2, i % 2);
     }
@@ -208,10 +192,12 @@ QWidget* FilterPanel::makeConsecutives() {
     connect(consecGroup_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
             iConsecMode_ = id;
+            Q_EMIT settingsChanged();
         }
     });
-    zeroAndNine_ = new QCheckBox(QStringLiteral("Consider 0 and 9 consecutive"), frame);
-    zeroAndNine_->setObjectName(QStringLiteral("chk0And9"));
+    zeroAndNine_ = named(new QCheckBox(QStringLiteral("Consider 0 and 9 consecutive"), frame),
+                         QStringLiteral("chk0And9"));
+    connect(zeroAndNine_, &QCheckBox::toggled, this, &FilterPanel::settingsChanged);
     grid->addWidget(zeroAndNine_, 2, 0, 1, 2);
     return frame;
 }
@@ -219,19 +205,31 @@ QWidget* FilterPanel::makeConsecutives() {
 // The hot/cold window mirrors its pattern choice into these two lists; the user
 // never sees them here.
 QWidget* FilterPanel::makeHotColdStore() {
-    auto* store = new QWidget(this);
-    store->setObjectName(QStringLiteral("hotColdStore"));
+    auto* store = named(new QWidget(this), QStringLiteral("hotColdStore"));
     auto* grid = new QGridLayout(store);
     grid->addWidget(makeLabel(QStringLiteral("Label14"), QStringLiteral("Filter selection"), store),
                     0, 0, 1, 2);
     makeList(ListId::HCBox, 4, store);
     makeList(ListId::HCStraight, 8, store);
-    grid->addWidget(makeHeading(ListId::HCBox, store), 1, 0);
-    grid->addWidget(makeHeading(ListId::HCStraight, store), 1, 1);
+    grid->addWidget(makeListHeading(ListId::HCBox, store), 1, 0);
+    grid->addWidget(makeListHeading(ListId::HCStraight, store), 1, 1);
     grid->addWidget(list(ListId::HCBox), 2, 0);
     grid->addWidget(list(ListId::HCStraight), 2, 1);
     store->hide();
     return store;
+}
+
+void FilterPanel::readInto(MainInput& input) const {
+    for (const ListEntry& entry : catalogue()) {
+        if (const CheckList* l = list(entry.id)) {
+            input.ticks[entry.id] = l->ticks();
+        }
+    }
+    input.excludeSingles = excluded_[0]->isChecked();
+    input.excludeDoubles = excluded_[1]->isChecked();
+    input.excludeTriples = excluded_[2]->isChecked();
+    input.iConsecMode = iConsecMode_;
+    input.chk0And9 = zeroAndNine_->isChecked();
 }
 
 void FilterPanel::selectConsec(int index) {
@@ -247,7 +245,7 @@ void FilterPanel::showMode(DigitMode mode) {
         if (l == nullptr || entry.shownIn == ShownIn::Never) {
             continue;
         }
-        const bool shown = shownIn(entry.shownIn, mode);
+        const bool shown = entry.shownInMode(mode);
         l->setVisible(shown);
         if (const auto it = ownHeadings_.find(entry.id); it != ownHeadings_.end()) {
             it->second->setVisible(shown);

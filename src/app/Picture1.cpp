@@ -1,6 +1,6 @@
 #include "app/Picture1.h"
 
-#include "app/AppInfo.h"
+#include "widgets/AppInfo.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

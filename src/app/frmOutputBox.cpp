@@ -1,22 +1,24 @@
 #include "app/frmOutputBox.h"
 
-#include "app/CheckList.h"
-#include "app/mdlGradient.h"
+#include "widgets/BannerFrame.h"
+#include "widgets/Look.h"
 
+#include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 namespace pick3 {
 
-frmOutputBox::frmOutputBox(MainWindowLink link, QWidget* parent)
-    : DiscardableDialog(parent), link_(std::move(link)) {
+frmOutputBox::frmOutputBox(OutputOrder codes, QWidget* parent)
+    : DiscardableDialog(parent), codes_(std::move(codes)) {
     setObjectName(QStringLiteral("frmOutputBox"));
     setWindowTitle(QStringLiteral("Select output for boxed combo's"));
-    setModal(true);
-
-    auto* banner = new BannerFrame(QStringLiteral("Select the output for boxed combo's"), this);
+    BannerFrame* banner =
+        BannerFrame::around(this, QStringLiteral("Select the output for boxed combo's"));
     sixWay_ =
         makeFamily(QStringLiteral("fra6Ways"), QStringLiteral("6-ways"), QStringLiteral("opt6Ways"),
                    {QStringLiteral("LMH (E.g. 123)"), QStringLiteral("LHM (E.g. 132)"),
@@ -38,28 +40,16 @@ frmOutputBox::frmOutputBox(MainWindowLink link, QWidget* parent)
     row->setContentsMargins(12, 12, 12, 12);
     row->addWidget(sixWay_->button(0)->parentWidget(), 0, Qt::AlignTop);
     row->addLayout(doubles);
-
     // The title strip's text keeps a margin at its right end too.
     setMinimumWidth(banner->sideStrip()->width() + banner->titleStrip()->sizeHint().width() + 24);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(banner);
-
     connect(banner->closeButton(), &QPushButton::clicked, this, &frmOutputBox::reject);
-    connect(sixWay_, &QButtonGroup::idClicked, this, [this](int id) {
-        i6Way_ = id;
-        sbWriteOutputOrder();
-    });
-    connect(llh_, &QButtonGroup::idClicked, this, [this](int id) {
-        iLLH_ = id;
-        sbWriteOutputOrder();
-    });
-    connect(lhh_, &QButtonGroup::idClicked, this, [this](int id) {
-        iLHH_ = id;
-        sbWriteOutputOrder();
-    });
-
+    for (auto [group, index] : {std::pair{sixWay_, &i6Way_}, {llh_, &iLLH_}, {lhh_, &iLHH_}}) {
+        connect(group, &QButtonGroup::idClicked, this, [this, index = index](int id) {
+            *index = id;
+            sbWriteOutputOrder();
+        });
+    }
     sbShowOutputOrder();
     // The keyboard starts at the chosen order, not on Close.
     sixWay_->checkedButton()->setFocus();
@@ -67,17 +57,13 @@ frmOutputBox::frmOutputBox(MainWindowLink link, QWidget* parent)
 
 QButtonGroup* frmOutputBox::makeFamily(const QString& frameName, const QString& caption,
                                        const QString& optionName, const QStringList& captions) {
-    auto* frame = new QGroupBox(caption, this);
-    frame->setObjectName(frameName);
-    QPalette pal = frame->palette();
-    pal.setColor(QPalette::Window, listColour(ListColour::LightBlue));
-    frame->setPalette(pal);
-    frame->setAutoFillBackground(true);
+    auto* frame = named(new QGroupBox(caption, this), frameName);
+    setBackground(frame, listColour(ListColour::LightBlue));
     auto* group = new QButtonGroup(frame);
     auto* column = new QVBoxLayout(frame);
     for (int i = 0; i < captions.size(); ++i) {
-        auto* option = new QRadioButton(captions[i], frame);
-        option->setObjectName(QStringLiteral("%1(%2)").arg(optionName).arg(i));
+        auto* option = named(new QRadioButton(captions[i], frame),
+                             QStringLiteral("%1(%2)").arg(optionName).arg(i));
         group->addButton(option, i);
         column->addWidget(option);
     }
@@ -86,7 +72,6 @@ QButtonGroup* frmOutputBox::makeFamily(const QString& frameName, const QString& 
 }
 
 void frmOutputBox::sbShowOutputOrder() {
-    const OutputOrder codes = link_.codes();
     const auto show = [](QButtonGroup* group, OrderFamily family, const std::string& code,
                          int& index) {
         const int at = orderCodeIndex(family, code);
@@ -95,24 +80,22 @@ void frmOutputBox::sbShowOutputOrder() {
             index = at;
         }
     };
-    show(sixWay_, OrderFamily::SixWay, codes.sixWay, i6Way_);
-    show(lhh_, OrderFamily::LHH, codes.lhh, iLHH_);
-    show(llh_, OrderFamily::LLH, codes.llh, iLLH_);
+    show(sixWay_, OrderFamily::SixWay, codes_.sixWay, i6Way_);
+    show(lhh_, OrderFamily::LHH, codes_.lhh, iLHH_);
+    show(llh_, OrderFamily::LLH, codes_.llh, iLLH_);
 }
 
 void frmOutputBox::sbWriteOutputOrder() {
-    OutputOrder codes = link_.codes();
     const auto write = [](OrderFamily family, int index, std::string& field) {
         const std::string_view code = orderCode(family, index);
         if (!code.empty()) {
             field = std::string(code);
         }
     };
-    write(OrderFamily::SixWay, i6Way_, codes.sixWay);
-    write(OrderFamily::LHH, iLHH_, codes.lhh);
-    write(OrderFamily::LLH, iLLH_, codes.llh);
-    link_.writeCodes(codes);
+    write(OrderFamily::SixWay, i6Way_, codes_.sixWay);
+    write(OrderFamily::LHH, iLHH_, codes_.lhh);
+    write(OrderFamily::LLH, iLLH_, codes_.llh);
+    Q_EMIT orderChanged(codes_);
 }
-
 
 } // namespace pick3

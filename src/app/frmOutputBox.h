@@ -1,40 +1,34 @@
 #pragma once
 // The output-order window: which arrangement of its sorted digits a boxed
 // single or double is written in. It shows the main window's three codes and
-// writes them back at every click.
+// reports the codes at every click.
 
 #include "engine/OutputOrder.h"
+#include "widgets/DiscardableDialog.h"
 
-#include "app/DiscardableDialog.h"
-#include <QButtonGroup>
-#include <functional>
+class QButtonGroup;
 
 namespace pick3 {
 
 class frmOutputBox : public DiscardableDialog {
     Q_OBJECT
   public:
-    // What this window reaches in the main window: its three code fields.
-    struct MainWindowLink {
-        std::function<OutputOrder()> codes;
-        std::function<void(const OutputOrder&)> writeCodes;
-    };
-
-    // The load: banner, options at index 0, then the main window's codes shown.
-    explicit frmOutputBox(MainWindowLink link, QWidget* parent = nullptr);
-
-    // Selects the option of each family whose code the main window holds; a
-    // code outside its family leaves that group as it is.
-    void sbShowOutputOrder();
+    // The load: banner, options at index 0, then `codes` (the main window's) shown.
+    explicit frmOutputBox(OutputOrder codes, QWidget* parent = nullptr);
 
   Q_SIGNALS:
+    // sbWriteOutputOrder: the codes of the options now selected.
+    void orderChanged(const pick3::OutputOrder& codes);
 
   private:
     QButtonGroup* makeFamily(const QString& frameName, const QString& caption,
                              const QString& optionName, const QStringList& captions);
+    // Selects the option of each family whose code `codes` holds; a code
+    // outside its family leaves that group as it is.
+    void sbShowOutputOrder();
     void sbWriteOutputOrder();
 
-    MainWindowLink link_;
+    OutputOrder codes_;
     QButtonGroup* sixWay_ = nullptr;
     QButtonGroup* llh_ = nullptr;
     QButtonGroup* lhh_ = nullptr;

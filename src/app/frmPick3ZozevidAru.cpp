@@ -1,15 +1,19 @@
 #include "app/frmPick3ZozevidAru.h"
 
-#include "app/AppInfo.h"
-#include "app/CommandPanel.h"
 #include "app/ContextMenus.h"
 #include "app/DigitPanel.h"
 #include "app/FilterPanel.h"
-#include "app/mdlGradient.h"
+#include "widgets/AppInfo.h"
+#include "widgets/BannerFrame.h"
+#include "widgets/CheckList.h"
+#include "widgets/Look.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -21,59 +25,17 @@ namespace {
 constexpr std::array<ListId, 3> kPositionLists{ListId::DigitsWheelPos1_0, ListId::DigitsWheelPos1_1,
                                                ListId::DigitsWheelPos1_2};
 
-// The mode-specific lists that every mode switch unticks, after the count
-// lists of the mode being left.
-constexpr std::array<ListId, 8> kModeLists{
-    ListId::LMH, ListId::Width_XX,  ListId::WidthX_X,    ListId::WidthXX_,
-    ListId::OCS, ListId::LMHDigits, ListId::LMHStraight, ListId::OCSStraight};
-
-QString forDisplay(std::string_view engineText) {
-    return QString::fromUtf8(engineText.data(), static_cast<qsizetype>(engineText.size()))
-        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 } // namespace
 
-frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent)
-    : QWidget(parent), hotCold_([this] {
-          auto* window =
-              new frmHotCold(frmHotCold::MainWindowLink{[this] { return digitMode(); },
-                                                        [this](ListId store, int row, bool ticked) {
-                                                            mirrorHotColdTick(store, row, ticked);
-                                                        }},
-                             this);
-          return window;
-      }),
-      straightPairs_([this] {
-          auto* window = new frmPick3FilterStraightPairs(pairs_, this);
-          connect(window, &frmPick3FilterStraightPairs::pairsChanged, this,
-                  &frmPick3ZozevidAru::showPairCounts);
-          return window;
-      }),
-      boxedPairs_([this] {
-          auto* window = new frmPick3FilterBoxedPairs(pairs_, this);
-          connect(window, &frmPick3FilterBoxedPairs::pairsChanged, this,
-                  &frmPick3ZozevidAru::showPairCounts);
-          return window;
-      }),
-      outputBox_([this] {
-          auto* window = new frmOutputBox(
-              frmOutputBox::MainWindowLink{
-                  [this] { return commands_->outputOrder(); },
-                  [this](const OutputOrder& order) { commands_->setOutputOrder(order); }},
-              this);
-          return window;
-      }),
-      help_([this] { return new frmWheelHelp(this); }) {
+frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPick3ZozevidAru"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
-    connectControls();
+    connectPanels();
 
     // The load, in its order. The pair buttons start at zero counts, the
     // straight one hidden (the window starts in Any position).
-    pairs_ = PairSets{};
-    showPairCounts();
+    setPairs(PairSets{});
     // The contact block: two empty lines, web site, e-mail, an empty line,
     // home page, second e-mail.
     commands_->setResultsText(std::string("\r\n\r\n") + kWebSite + "\r\n" + kMail + "\r\n\r\n" +
@@ -84,7 +46,7 @@ frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent)
     sbFillFilterLists();
     fitToScreen();
     // The keyboard starts at the first control, not on the Close that ends the program.
-    digits_->modeOption(0)->setFocus();
+    digits_->focusFirst();
 }
 
 frmPick3ZozevidAru::~frmPick3ZozevidAru() = default;
@@ -95,8 +57,7 @@ void frmPick3ZozevidAru::buildLayout() {
     filters_ = new FilterPanel(this);
     commands_ = new CommandPanel(this);
 
-    auto* inner = new QWidget;
-    inner->setObjectName(QStringLiteral("mainContent"));
+    auto* inner = named(new QWidget, QStringLiteral("mainContent"));
     auto* row = new QHBoxLayout(inner);
     row->setContentsMargins(8, 6, 8, 8);
     row->setSpacing(12);
@@ -105,8 +66,7 @@ void frmPick3ZozevidAru::buildLayout() {
     row->addWidget(commands_, 1);
 
     // Scrolls only on a screen too small for the whole window.
-    auto* scroll = new QScrollArea(banner_->content());
-    scroll->setObjectName(QStringLiteral("mainScroll"));
+    auto* scroll = named(new QScrollArea(banner_->content()), QStringLiteral("mainScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     // A frame around the panels, not a stop of its own on the way through the controls.
     scroll->setFocusPolicy(Qt::NoFocus);
@@ -136,35 +96,46 @@ void frmPick3ZozevidAru::fitToScreen() {
     resize(wanted);
 }
 
-void frmPick3ZozevidAru::connectControls() {
+void frmPick3ZozevidAru::connectPanels() {
     connect(banner_->closeButton(), &QPushButton::clicked, this, &QWidget::close);
-    connect(commands_->produce(), &QPushButton::clicked, this,
+    connect(commands_, &CommandPanel::produceRequested, this,
             &frmPick3ZozevidAru::cmdProduce_Click);
-    connect(commands_->filterMore(), &QPushButton::clicked, this,
+    connect(commands_, &CommandPanel::filterMoreRequested, this,
             &frmPick3ZozevidAru::cmdFilterMore_Click);
-    connect(commands_->resetFilters(), &QPushButton::clicked, this,
-            &frmPick3ZozevidAru::sbFillFilterLists);
-    connect(commands_->straightPairs(), &QPushButton::clicked, this,
-            [this] { openModal(straightPairs_.get()); });
-    connect(commands_->boxedPairs(), &QPushButton::clicked, this,
-            [this] { openModal(boxedPairs_.get()); });
-    connect(commands_->outputBox(), &QPushButton::clicked, this,
-            [this] { openModal(outputBox_.get()); });
-    connect(commands_->help(), &QPushButton::clicked, this, [this] { openModal(help_.get()); });
-    connect(commands_->hotCold(), &QPushButton::clicked, this, [this] {
-        // Its title-bar close only hides it, keeping its counts; so it is not discarded here.
-        hotCold_.get().exec();
-    });
+    connect(commands_, &CommandPanel::resetRequested, this, &frmPick3ZozevidAru::sbFillFilterLists);
+    connect(commands_, &CommandPanel::windowRequested, this, &frmPick3ZozevidAru::openWindow);
     connect(digits_, &DigitPanel::modeSelected, this, &frmPick3ZozevidAru::optPositionDigit_Click);
-
-    connect(digits_->digitsWheel(), &CheckList::itemTickChanged, this,
-            [this](int row, bool ticked) { digitTickChanged(ListId::DigitsWheel, row, ticked); });
-    for (const ListId id : kPositionLists) {
-        connect(list(id), &CheckList::itemTickChanged, this,
-                [this, id](int row, bool ticked) { digitTickChanged(id, row, ticked); });
-    }
-    connect(digits_->mustHave(), &CheckList::itemTickChanged, this,
+    connect(digits_, &DigitPanel::digitTicked, this, &frmPick3ZozevidAru::digitTickChanged);
+    connect(digits_, &DigitPanel::mustHaveTicked, this,
             [this](int row, bool ticked) { mustHave_.setTicked(row, ticked); });
+}
+
+frmHotCold* frmPick3ZozevidAru::makeHotCold() {
+    auto* window = new frmHotCold(digitMode(), this);
+    connect(window, &frmHotCold::patternTicked, this, &frmPick3ZozevidAru::mirrorHotColdTick);
+    return window;
+}
+
+frmPick3FilterStraightPairs* frmPick3ZozevidAru::makeStraightPairs() {
+    auto* window = new frmPick3FilterStraightPairs(pairs_, this);
+    connect(window, &PairDialog::pairsChanged, this, &frmPick3ZozevidAru::setPairs);
+    return window;
+}
+
+frmPick3FilterBoxedPairs* frmPick3ZozevidAru::makeBoxedPairs() {
+    auto* window = new frmPick3FilterBoxedPairs(pairs_, this);
+    connect(window, &PairDialog::pairsChanged, this, &frmPick3ZozevidAru::setPairs);
+    return window;
+}
+
+frmOutputBox* frmPick3ZozevidAru::makeOutputBox() {
+    auto* window = new frmOutputBox(commands_->outputOrder(), this);
+    connect(window, &frmOutputBox::orderChanged, commands_, &CommandPanel::setOutputOrder);
+    return window;
+}
+
+frmWheelHelp* frmPick3ZozevidAru::makeHelp() {
+    return new frmWheelHelp(this);
 }
 
 DigitMode frmPick3ZozevidAru::digitMode() const {
@@ -172,54 +143,27 @@ DigitMode frmPick3ZozevidAru::digitMode() const {
 }
 
 CheckList* frmPick3ZozevidAru::list(ListId id) const {
-    switch (id) {
-    case ListId::DigitsWheel:
-        return digits_->digitsWheel();
-    case ListId::DigitsWheelPos1_0:
-        return digits_->positionList(0);
-    case ListId::DigitsWheelPos1_1:
-        return digits_->positionList(1);
-    case ListId::DigitsWheelPos1_2:
-        return digits_->positionList(2);
-    default:
-        return filters_->list(id);
-    }
-}
-
-int frmPick3ZozevidAru::iConsecMode() const {
-    return filters_->iConsecMode();
+    CheckList* digitList = digits_->list(id);
+    return digitList != nullptr ? digitList : filters_->list(id);
 }
 
 void frmPick3ZozevidAru::sbFillFilterLists() {
     mustHave_.clear();
     showMustHave();
     filters_->selectConsec(0);
-    pairs_ = PairSets{};
-    showPairCounts();
+    setPairs(PairSets{});
     for (const ListEntry& entry : catalogue()) {
-        QStringList items;
-        for (const std::string_view item : entry.items) {
-            items << QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size()));
-        }
-        list(entry.id)->setItems(items);
+        list(entry.id)->setItems(itemsOf(entry));
     }
 }
 
-void frmPick3ZozevidAru::showPairCounts() {
+void frmPick3ZozevidAru::setPairs(const PairSets& pairs) {
+    pairs_ = pairs;
     commands_->showPairCounts(pairs_);
 }
 
 void frmPick3ZozevidAru::showMustHave() {
-    CheckList* view = digits_->mustHave();
-    const QSignalBlocker quiet(view); // mirroring the model, not a user's tick
-    QStringList texts;
-    for (const MustHaveItem& item : mustHave_.items()) {
-        texts << QString::number(item.digit);
-    }
-    view->setItems(texts);
-    for (int row = 0; row < view->count(); ++row) {
-        view->setTicked(row, mustHave_.items()[static_cast<std::size_t>(row)].ticked);
-    }
+    digits_->showMustHave(mustHave_.items());
 }
 
 void frmPick3ZozevidAru::digitTickChanged(ListId id, int row, bool ticked) {
@@ -241,20 +185,16 @@ void frmPick3ZozevidAru::optPositionDigit_Click(DigitMode mode) {
             list(id)->setTicked(row, false);
         }
     }
-    // 2. The count lists of the mode being left, then the mode-specific lists.
-    const bool any = mode == DigitMode::AnyPosition;
-    const std::array<ListId, 3> leaving =
-        any ? std::array{ListId::HighLowStraight, ListId::OddEvenStraight, ListId::InOutStraight}
-            : std::array{ListId::OddEven, ListId::HighLow, ListId::InOut};
-    for (const ListId id : leaving) {
-        list(id)->setAllTicked(false);
-    }
-    for (const ListId id : kModeLists) {
-        list(id)->setAllTicked(false);
+    // 2. Every list shown in one mode only. Those of the new mode were hidden
+    // until now and hold no tick, so this unticks the lists of the mode being
+    // left and the mode-specific lists of both modes.
+    for (const ListEntry& entry : catalogue()) {
+        if (entry.modeOnly()) {
+            list(entry.id)->setAllTicked(false);
+        }
     }
     // 3, 4. No pair chosen in either dialog.
-    pairs_ = PairSets{};
-    showPairCounts();
+    setPairs(PairSets{});
     // 5.
     mustHave_.clear();
     showMustHave();
@@ -264,6 +204,7 @@ void frmPick3ZozevidAru::optPositionDigit_Click(DigitMode mode) {
     commands_->showMode(mode);
     // 7. Saved hot/cold settings belong to the mode being left.
     frmHotCold& hotCold = hotCold_.get();
+    hotCold.setMainDigitMode(mode);
     if (hotCold.settingsSaved()) {
         list(ListId::HCBox)->setAllTicked(false);
         list(ListId::HCStraight)->setAllTicked(false);
@@ -281,15 +222,12 @@ void frmPick3ZozevidAru::mirrorHotColdTick(ListId store, int row, bool ticked) {
 MainInput frmPick3ZozevidAru::readInput() {
     MainInput input;
     input.mode = digitMode();
-    for (const ListEntry& entry : catalogue()) {
-        input.ticks[entry.id] = list(entry.id)->ticks();
+    for (const ListId id :
+         {ListId::DigitsWheel, kPositionLists[0], kPositionLists[1], kPositionLists[2]}) {
+        input.ticks[id] = list(id)->ticks();
     }
+    filters_->readInto(input);
     input.mustHave = mustHave_.items();
-    input.excludeSingles = filters_->excludeSingles()->isChecked();
-    input.excludeDoubles = filters_->excludeDoubles()->isChecked();
-    input.excludeTriples = filters_->excludeTriples()->isChecked();
-    input.iConsecMode = filters_->iConsecMode();
-    input.chk0And9 = filters_->zeroAndNine()->isChecked();
     input.pairs = pairs_;
     input.order = commands_->outputOrder();
     // Read only when a hot/cold pattern is ticked; creates the window again if it was closed.
@@ -305,7 +243,7 @@ void frmPick3ZozevidAru::showResult(const CommandResult& result) {
         commands_->setCountCaption(*result.caption);
     }
     if (result.refusal) {
-        showMessage(this, sAppTitle(), forDisplay(*result.refusal));
+        showMessage(this, sAppTitle(), fromEngine(*result.refusal));
     }
 }
 
@@ -317,12 +255,25 @@ void frmPick3ZozevidAru::cmdFilterMore_Click() {
     showResult(filterMore(commands_->resultsText(), readInput()));
 }
 
-void frmPick3ZozevidAru::openModal(QDialog& window) {
-    const QPointer<QDialog> guard(&window);
-    window.exec();
-    // However it was closed, the next opening starts afresh.
-    if (!guard.isNull() && !window.isVisible()) {
-        window.deleteLater();
+// Each window is modal; however it is closed, it asks its holder to discard it,
+// but for the hot/cold window, which hides and keeps its count until its "&Close".
+void frmPick3ZozevidAru::openWindow(ChildWindow window) {
+    switch (window) {
+    case ChildWindow::HotCold:
+        hotCold_.get().exec();
+        break;
+    case ChildWindow::BoxedPairs:
+        boxedPairs_.get().exec();
+        break;
+    case ChildWindow::StraightPairs:
+        straightPairs_.get().exec();
+        break;
+    case ChildWindow::OutputBox:
+        outputBox_.get().exec();
+        break;
+    case ChildWindow::Help:
+        help_.get().exec();
+        break;
     }
 }
 

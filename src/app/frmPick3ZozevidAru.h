@@ -2,8 +2,7 @@
 // The main window: digit choice, filter lists, the number commands and the
 // results, and the buttons that open every other window.
 
-#include "app/CheckList.h"
-#include "app/WindowHolder.h"
+#include "app/CommandPanel.h"
 #include "app/frmOutputBox.h"
 #include "app/frmWheelHelp.h"
 #include "engine/Commands.h"
@@ -11,13 +10,14 @@
 #include "hotcold/frmHotCold.h"
 #include "pairs/frmPick3FilterBoxedPairs.h"
 #include "pairs/frmPick3FilterStraightPairs.h"
+#include "widgets/WindowHolder.h"
 
 #include <QWidget>
 
 namespace pick3 {
 
 class BannerFrame;
-class CommandPanel;
+class CheckList;
 class ContextMenus;
 class DigitPanel;
 class FilterPanel;
@@ -30,17 +30,6 @@ class frmPick3ZozevidAru : public QWidget {
     explicit frmPick3ZozevidAru(QWidget* parent = nullptr);
     ~frmPick3ZozevidAru() override;
 
-    // Read from optPositionDigit(0) every time; never cached.
-    DigitMode digitMode() const;
-    // Every catalogue list of the window, the digit lists included.
-    CheckList* list(ListId id) const;
-    int iConsecMode() const;
-    const PairSets& pairSets() const { return pairs_; }
-    // The hot/cold window; created afresh (hidden) when its "&Close" discarded it.
-    frmHotCold& hotCold() { return hotCold_.get(); }
-
-    // Refills every list and returns the filter state to its defaults ("Reset filters").
-    void sbFillFilterLists();
     // What the controls hold now, as the number commands read it.
     MainInput readInput();
 
@@ -49,19 +38,29 @@ class frmPick3ZozevidAru : public QWidget {
 
   private:
     void buildLayout();
-    void connectControls();
+    void connectPanels();
     void fitToScreen();
+    DigitMode digitMode() const;
+    CheckList* list(ListId id) const;
 
+    // Refills every list and returns the filter state to its defaults ("Reset filters").
+    void sbFillFilterLists();
     void cmdProduce_Click();
     void cmdFilterMore_Click();
     void optPositionDigit_Click(DigitMode mode);
     void digitTickChanged(ListId id, int row, bool ticked);
     void showMustHave();
-    void showPairCounts();
-    void openModal(QDialog& window);
-
+    void setPairs(const PairSets& pairs);
+    void openWindow(ChildWindow window);
     void showResult(const CommandResult& result);
     void mirrorHotColdTick(ListId store, int row, bool ticked);
+
+    // Each child window, created on first use and connected to this window.
+    frmHotCold* makeHotCold();
+    frmPick3FilterStraightPairs* makeStraightPairs();
+    frmPick3FilterBoxedPairs* makeBoxedPairs();
+    frmOutputBox* makeOutputBox();
+    frmWheelHelp* makeHelp();
 
     BannerFrame* banner_ = nullptr;
     DigitPanel* digits_ = nullptr;
@@ -72,11 +71,12 @@ class frmPick3ZozevidAru : public QWidget {
     MustHaveList mustHave_;
     PairSets pairs_;
 
-    WindowHolder<frmHotCold> hotCold_;
-    WindowHolder<frmPick3FilterStraightPairs> straightPairs_;
-    WindowHolder<frmPick3FilterBoxedPairs> boxedPairs_;
-    WindowHolder<frmOutputBox> outputBox_;
-    WindowHolder<frmWheelHelp> help_;
+    WindowHolder<frmHotCold> hotCold_{this, &frmPick3ZozevidAru::makeHotCold};
+    WindowHolder<frmPick3FilterStraightPairs> straightPairs_{
+        this, &frmPick3ZozevidAru::makeStraightPairs};
+    WindowHolder<frmPick3FilterBoxedPairs> boxedPairs_{this, &frmPick3ZozevidAru::makeBoxedPairs};
+    WindowHolder<frmOutputBox> outputBox_{this, &frmPick3ZozevidAru::makeOutputBox};
+    WindowHolder<frmWheelHelp> help_{this, &frmPick3ZozevidAru::makeHelp};
 };
 
 } // namespace pick3

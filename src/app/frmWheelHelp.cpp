@@ -1,20 +1,19 @@
 #include "app/frmWheelHelp.h"
 
-#include "app/AppInfo.h"
-#include "app/mdlGradient.h"
+#include "widgets/AppInfo.h"
+#include "widgets/BannerFrame.h"
+#include "widgets/Look.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 namespace pick3 {
 
 namespace {
 
 QLabel* makeTextLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
+    QLabel* label = makeLabel(name, text, parent);
     label->setTextFormat(Qt::PlainText); // "$$$" and the addresses are shown as they are
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -25,25 +24,18 @@ QLabel* makeTextLabel(const QString& name, const QString& text, QWidget* parent)
 
 frmWheelHelp::frmWheelHelp(QWidget* parent) : DiscardableDialog(parent) {
     setObjectName(QStringLiteral("frmWheelHelp"));
-    setModal(true);
     setWindowTitle(QStringLiteral("Pick3 Tallymoor ") + sVersion() +
                    QStringLiteral("  from Quorvel"));
 
-    auto* close = makeCloseButton(this);
-    // The same square as in the windows with a banner.
-    const int side =
-        std::max(44, close->fontMetrics().horizontalAdvance(QStringLiteral("Close")) + 18);
-    close->setFixedSize(side, side);
+    auto* close = makeCloseButton(this); // the same square as in the windows with a banner
     auto* help =
         makeTextLabel(QStringLiteral("lblhelp"),
                       QStringLiteral("Click the button to open the helpfile,\n"
                                      "please make sure you are connected to the internet."),
                       this);
-    auto* surf = new QPushButton(QStringLiteral("Surf to the Helpfile"), this);
-    surf->setObjectName(QStringLiteral("cmdHelp"));
-    surf->setAccessibleName(surf->text());
-    surf->setToolTip(QStringLiteral("Opens the help document in the web browser"));
-    surf->setAccessibleDescription(surf->toolTip());
+    auto* surf = named(new QPushButton(QStringLiteral("Surf to the Helpfile"), this),
+                       QStringLiteral("cmdHelp"));
+    describe(surf, surf->text(), QStringLiteral("Opens the help document in the web browser"));
     surf->setDefault(true);
     auto* donation = makeTextLabel(
         QStringLiteral("lblDonation"),
@@ -72,6 +64,5 @@ frmWheelHelp::frmWheelHelp(QWidget* parent) : DiscardableDialog(parent) {
     connect(close, &QPushButton::clicked, this, &frmWheelHelp::reject);
     setTabOrder(surf, close);
 }
-
 
 } // namespace pick3

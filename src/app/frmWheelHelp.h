@@ -1,7 +1,7 @@
 #pragma once
 // The help window: points to the help document on the maker's web site and asks for a donation.
 
-#include "app/DiscardableDialog.h"
+#include "widgets/DiscardableDialog.h"
 
 namespace pick3 {
 

@@ -1,7 +1,7 @@
 #include "app/mdlMain.h"
 
-#include "app/AppInfo.h"
 #include "app/frmPick3ZozevidAru.h"
+#include "widgets/AppInfo.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,37 +1,30 @@
 #pragma once
 // The hot/cold counter: a pasted draw history is counted per position and in
 // any position, the digits are ranked, numbers can be made from picked digits,
-// and the hot/cold patterns chosen here are mirrored into the main window.
+// and the hot/cold patterns chosen here are reported to the main window, which
+// keeps them in its own store lists.
 
 #include "engine/Catalogue.h"
-#include "engine/Digits.h"
 #include "engine/HotCold.h"
-#include "engine/NumberProfile.h"
-
-#include <QDialog>
-#include <functional>
-#include <memory>
-
-class QListWidget;
+#include "widgets/DiscardableDialog.h"
 
 namespace pick3 {
 
-class CheckList;
+class BannerFrame;
+class DrawEntryPanel;
+class HitListsPanel;
+class HotColdFilterPanel;
+class NumberMakingPanel;
 
-class frmHotCold : public QDialog {
+class frmHotCold : public DiscardableDialog {
     Q_OBJECT
   public:
-    // What this window reaches in the main window.
-    struct MainWindowLink {
-        std::function<DigitMode()> digitMode;
-        // Sets the tick of `row` in the main window's store list (lstHCBox or lstHCStraight).
-        std::function<void(ListId store, int row, bool ticked)> mirrorTick;
-    };
+    // Runs the load: initial, de-activated state, for a main window in `mainMode`.
+    // Created hidden. Esc and the title-bar close only hide it; "&Close" discards it.
+    explicit frmHotCold(DigitMode mainMode, QWidget* parent = nullptr);
 
-    // Runs the load: initial, de-activated state. Created hidden.
-    explicit frmHotCold(MainWindowLink link, QWidget* parent = nullptr);
-    ~frmHotCold() override;
-
+    // The main window's digit mode, which a count's activation follows.
+    void setMainDigitMode(DigitMode mode) { mainMode_ = mode; }
     // chkSettingsSaved: ticked while the settings of a count are in force.
     bool settingsSaved() const;
     // Enables the pattern list of `mode` and disables the other.
@@ -42,35 +35,25 @@ class frmHotCold : public QDialog {
     HotDigits hotDigits() const;
 
   Q_SIGNALS:
-    // "&Close" has cleared everything: the owner discards this window.
-    void discardRequested();
+    // A pattern's tick, to be mirrored into the main window's store list of the same name.
+    void patternTicked(pick3::ListId store, int row, bool ticked);
+    // The ranking changed (a count, or a count that stopped early): other hot digits.
+    void rankingChanged();
 
   private:
-    struct Ui;
-
-    void buildUi();
-    void connectControls();
-    void sbFillHCPatternLists();
+    void buildLayout(BannerFrame* banner);
     void cmdGo_Click();
     void sbResetCountView();
     void sbEnableCountView();
-    void setCountViewEnabled(bool enabled);
-    void sbShowHitLists();
-    void sbFillHitLists(const RankedHits& ranked);
     void activateSettings();
     void cmdCreateNumbers_Click();
     void cmdClose_Click();
-    void setStatus(const QString& text, const QColor& colour);
-    void mirror(ListId store, int row, bool ticked) const;
-    DigitMode mainDigitMode() const;
-    std::array<std::vector<std::string>, 4> selectedHitTexts() const;
 
-    std::unique_ptr<Ui> ui_;
-    MainWindowLink link_;
-    // The creation choices, kept until "&Close"; whether a count's settings
-    // are in force is chkSettingsSaved itself.
-    StraightBox straightBox_ = StraightBox::Straight;
-    NumberKinds kinds_;
+    DrawEntryPanel* entry_;
+    HitListsPanel* hitLists_;
+    NumberMakingPanel* making_;
+    HotColdFilterPanel* filter_;
+    DigitMode mainMode_;
 };
 
 } // namespace pick3

@@ -1,5 +1,7 @@
 #include "pairs/PairGrid.h"
 
+#include "widgets/Look.h"
+
 #include <QStyle>
 #include <algorithm>
 
@@ -91,16 +93,12 @@ QSize PairGrid::minimumSizeHint() const {
 PairGrid* makePairList(QWidget* parent, const PairListInfo& info, const PairSet& set) {
     auto* list = new PairGrid(parent);
     list->setObjectName(info.name);
-    list->setToolTip(info.tooltip);
-    list->setAccessibleName(info.heading);
-    list->setAccessibleDescription(info.tooltip);
-    QPalette pal = list->palette();
-    pal.setColor(QPalette::Base, listColour(info.colour));
-    list->setPalette(pal);
+    describe(list, info.heading, info.tooltip);
+    setBaseColour(list, listColour(info.colour));
 
     QStringList items;
     for (const std::string& text : info.texts) {
-        items.append(QString::fromStdString(text));
+        items.append(fromEngine(text));
     }
     list->setItems(items);
     const Ticks ticks = ticksForPairSet(info.texts, set);

@@ -3,8 +3,8 @@
 // digit and the column its second, so 00..09 form the first row and, in the
 // boxed list, 11 starts its row in the column of the 1.
 
-#include "app/CheckList.h"
 #include "engine/Pairs.h"
+#include "widgets/CheckList.h"
 
 #include <QStyledItemDelegate>
 #include <string>

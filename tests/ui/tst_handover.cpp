@@ -22,8 +22,9 @@ class HandOverTest : public MainWindowFixture {
     // list of the mode and leaves the given way. Returns what the counter showed
     // on opening: its draws, its status and its ticked patterns.
     QStringList inCounter(int pattern = -1, Leave leave = Leave::TitleBar) {
-        const char* patterns =
-            w->digitMode() == DigitMode::Positional ? "lstHCStraight" : "lstHCBox";
+        const char* patterns = w->findChild<QRadioButton*>("optPositionDigit(1)")->isChecked()
+                                   ? "lstHCStraight"
+                                   : "lstHCBox";
         QStringList shown;
         const bool ran = inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
             auto* draws = counter->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"));
@@ -75,7 +76,7 @@ class HandOverTest : public MainWindowFixture {
         QFETCH(Leave, leave);
         QFETCH(QString, created);
         QFETCH(QStringList, filteredMore);
-        const QPointer<frmHotCold> counter(&w->hotCold());
+        const QPointer<frmHotCold> counter(w->findChild<frmHotCold*>());
         doSteps(w, positional ? QStringList{"optPositionDigit(1)", "lstDigitsWheelPos1(0):45",
                                             "lstDigitsWheelPos1(1):5", "lstDigitsWheelPos1(2):46"}
                               : QStringList{"lstDigitsWheel:4567"});
@@ -106,9 +107,10 @@ class HandOverTest : public MainWindowFixture {
         QCOMPARE(inCounter(0, Leave::Escape), QStringList({"", "HotCold-filter de-activated"}));
         doSteps(w, {"optPositionDigit(1)"});
         QCOMPARE(listNamed(w, QStringLiteral("lstHCBox"))->tickedCount(), 0);
-        const auto* box = listNamed(&w->hotCold(), QStringLiteral("lstHCBox"));
-        QVERIFY(box->tickedCount() == 0 && !box->isEnabled() && w->hotCold().settingsSaved());
-        QVERIFY(listNamed(&w->hotCold(), QStringLiteral("lstHCStraight"))->isEnabled());
+        const auto* hotCold = w->findChild<frmHotCold*>();
+        const auto* box = listNamed(hotCold, QStringLiteral("lstHCBox"));
+        QVERIFY(box->tickedCount() == 0 && !box->isEnabled() && hotCold->settingsSaved());
+        QVERIFY(listNamed(hotCold, QStringLiteral("lstHCStraight"))->isEnabled());
         QCOMPARE(inCounter(), QStringList({kDraws, "HotCold-filter de-activated"}));
         doSteps(w, {"lstDigitsWheelPos1(0):5", "lstDigitsWheelPos1(1):56",
                     "lstDigitsWheelPos1(2):7", "cmdProduce"});

@@ -2,9 +2,9 @@
 // document and the download page handed to the desktop, and nothing shown when
 // the desktop cannot open them.
 
-#include "app/AppInfo.h"
 #include "helpers/MainWindowDriver.h"
 #include "helpers/UrlCatcher.h"
+#include "widgets/AppInfo.h"
 
 #include <QApplication>
 #include <QDesktopServices>

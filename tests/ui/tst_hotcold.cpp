@@ -59,12 +59,12 @@ class HotColdWindowTest : public QObject {
   private Q_SLOTS:
     void init() {
         store_.clear();
-        hc_ = std::make_unique<frmHotCold>(
-            frmHotCold::MainWindowLink{[] { return DigitMode::AnyPosition; },
-                                       [this](ListId list, int row, bool ticked) {
-                                           store_[{list, row}] = ticked;
-                                           ++mirrorCalls_;
-                                       }});
+        hc_ = std::make_unique<frmHotCold>(DigitMode::AnyPosition);
+        connect(hc_.get(), &frmHotCold::patternTicked, this,
+                [this](ListId list, int row, bool ticked) {
+                    store_[{list, row}] = ticked;
+                    ++mirrorCalls_;
+                });
         hc_->show();
         QVERIFY(QTest::qWaitForWindowExposed(hc_.get()));
     }

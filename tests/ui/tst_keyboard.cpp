@@ -2,10 +2,10 @@
 // current list item, the menu key and Shift+F10 open a list's context menu, Space
 // and Enter on the picture open the download page, Tab follows the layout.
 
-#include "app/AppInfo.h"
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
 #include "helpers/UrlCatcher.h"
+#include "widgets/AppInfo.h"
 
 #include <QApplication>
 #include <QMenu>

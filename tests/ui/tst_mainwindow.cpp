@@ -146,6 +146,13 @@ class MainWindowTest : public MainWindowFixture {
         QVERIFY(!filterMoreEnabled()); // three characters are not enough
         QTest::keyClick(ctl("txtResults"), Qt::Key_Space);
         QVERIFY(filterMoreEnabled());
+        // A line break stands for CR LF: two characters.
+        for (const auto& [before, after] : {std::pair{"12", ""}, {"1", "2"}}) {
+            typeResults(w, QString::fromLatin1(before));
+            QTest::keyClick(ctl("txtResults"), Qt::Key_Return);
+            QTest::keyClicks(ctl("txtResults"), QString::fromLatin1(after));
+            QVERIFY2(filterMoreEnabled(), before);
+        }
 
         typeResults(w, QStringLiteral("321, 112, 555"));
         doSteps(w, {"cmdFilterMore"});
@@ -189,7 +196,8 @@ class MainWindowTest : public MainWindowFixture {
             lst(name)->setTicked(1, false);
         }
         verifyLists(true);
-        QVERIFY(ctl<QCheckBox>("chkExcludeDoubles")->isChecked() && w->iConsecMode() == 2);
+        QVERIFY(ctl<QCheckBox>("chkExcludeDoubles")->isChecked() &&
+                ctl<QRadioButton>("optConsec(2)")->isChecked());
 
         // Back again: the positional lists are unticked in this direction too.
         for (const char* name : {"lstDigitsWheelPos1(0)", "lstLMHDigits", "lstWidthXX_",
@@ -220,7 +228,7 @@ class MainWindowTest : public MainWindowFixture {
         const QString created = resultsText(w);
         doSteps(w, {"cmdResetFilters"});
         verifyLists(false);
-        QVERIFY(ctl<QRadioButton>("optConsec(0)")->isChecked() && w->iConsecMode() == 0);
+        QVERIFY(ctl<QRadioButton>("optConsec(0)")->isChecked() && w->readInput().iConsecMode == 0);
         QVERIFY(ctl<QCheckBox>("chkExcludeSingles")->isChecked()); // check boxes stay
         QCOMPARE(resultsText(w), created);
     }

@@ -119,10 +119,13 @@ class RobustnessTest : public QObject {
         digits.removeDuplicates();
         need(itemTexts(main<CheckList>("lstMustHaveDigit")) == digits,
              "must-include " + digits.join(""));
-        need(checked(QString("optConsec(%1)").arg(w->iConsecMode())), "consecutive option wrong");
-        need(main("cmdFilterMore")->isEnabled() == (results().size() > 3), "Filter more enabling");
+        need(checked(QString("optConsec(%1)").arg(w->readInput().iConsecMode)),
+             "consecutive option");
+        // More than three characters, a line break counted as its CR LF.
+        need(main("cmdFilterMore")->isEnabled() == (results().size() + results().count('\n') > 3),
+             "Filter more enabling");
         // The pair buttons show the pair sets' counts; the other mode's sets are empty.
-        const PairSets& p = w->pairSets();
+        const PairSets p = w->readInput().pairs;
         const QString captions = main<QPushButton>("cmdFilterOutBoxedPairs")->text() + '|' +
                                  main<QPushButton>("cmdFilterPairsStraight")->text();
         const char* shown = "Pairs - BOXED : %zu|Pairs - STRAIGHT ; LP: %zu  RP: %zu  SP: %zu";
@@ -219,7 +222,7 @@ class RobustnessTest : public QObject {
         } else if (what < 77) {
             edit(main<QPlainTextEdit>("txtResults"));
         } else if (what < 86) {
-            list = chance(90) ? anyUsable<CheckList>(w) : w->list(ListId::DigitsWheelPos1_0);
+            list = chance(90) ? anyUsable<CheckList>(w) : main<CheckList>("lstDigitsWheelPos1(0)");
             note("right-click " + list->objectName());
             rightClick(list);
             auto* menu = w->findChild<QMenu*>("mnuAction");

@@ -3,9 +3,9 @@
 // Main(), find controls by objectName, click tick boxes and buttons, read lists.
 // It brings the headers that every window test needs.
 
-#include "app/CheckList.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "helpers/ModalHelper.h"
+#include "widgets/CheckList.h"
 
 #include <QCheckBox>
 #include <QLabel>

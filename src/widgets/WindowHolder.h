@@ -1,7 +1,7 @@
 #pragma once
 // One instance per window class: created on first use (its constructor is the
-// load handler), forgotten by its "&Close", and created afresh, in its initial
-// state, by the next use.
+// load handler), discarded when it asks to be (DiscardableDialog), and created
+// afresh, in its initial state, by the next use.
 
 #include <QObject>
 #include <QPointer>
@@ -11,29 +11,30 @@ namespace pick3 {
 
 template <typename Window> class WindowHolder {
   public:
-    using Factory = std::function<Window*()>;
-    explicit WindowHolder(Factory factory) : factory_(std::move(factory)) {}
+    // `make` is the owner's member function that creates and connects the window.
+    template <typename Owner>
+    WindowHolder(Owner* owner, Window* (Owner::*make)())
+        : make_([owner, make] { return (owner->*make)(); }) {}
     ~WindowHolder() { QObject::disconnect(discardConnection_); }
     WindowHolder(const WindowHolder&) = delete;
     WindowHolder& operator=(const WindowHolder&) = delete;
 
-    // The live instance, created now if there is none. Its discardRequested()
-    // signal discards it.
+    // The live instance, created now if there is none.
     Window& get() {
         if (window_.isNull()) {
-            Window* window = factory_();
+            Window* window = make_();
             discardConnection_ =
                 QObject::connect(window, &Window::discardRequested, window, [this] { discard(); });
             window_ = window;
         }
         return *window_;
     }
-    bool exists() const { return !window_.isNull(); }
-    Window* ifExists() const { return window_.data(); }
+    // The live instance, or null: for readers that must not create the window.
+    Window* existing() const { return window_.data(); }
 
-    // Discards the instance: the next get() creates a new one. The old one is
-    // deleted once control is back in the event loop, so a window may discard
-    // itself from its own handler.
+  private:
+    // The next get() creates a new instance. The old one is deleted once control
+    // is back in the event loop, so a window may discard itself from its own handler.
     void discard() {
         if (!window_.isNull()) {
             window_->hide();
@@ -42,8 +43,7 @@ template <typename Window> class WindowHolder {
         }
     }
 
-  private:
-    Factory factory_;
+    std::function<Window*()> make_;
     QPointer<Window> window_;
     QMetaObject::Connection discardConnection_;
 };

@@ -20,8 +20,6 @@ class CheckList : public QListWidget {
 
     void setItems(const QStringList& texts); // replaces every item, nothing ticked
     void addItemText(const QString& text);   // appends one unticked item
-    // Inserts an unticked item before the first item whose text sorts after it.
-    void insertSorted(const QString& text);
 
     bool isTicked(int row) const;
     void setTicked(int row, bool ticked); // emits itemTickChanged, even when unchanged
@@ -54,11 +52,5 @@ class CheckList : public QListWidget {
     bool settingByCode_ = false;
     int visibleRows_ = 0;
 };
-
-// The background colours of the program: light blue for boxed lists and those
-// of both modes, light orange for straight lists, light yellow for the
-// must-include list and the results box.
-QColor listColour(ListColour colour);
-inline const QColor kLightYellow{0xFF, 0xFF, 0x80};
 
 } // namespace pick3

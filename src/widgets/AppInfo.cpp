@@ -1,4 +1,4 @@
-#include "app/AppInfo.h"
+#include "widgets/AppInfo.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>

@@ -1,4 +1,6 @@
-#include "app/CheckList.h"
+#include "widgets/CheckList.h"
+
+#include "widgets/Look.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -8,10 +10,6 @@
 
 namespace pick3 {
 
-QColor listColour(ListColour colour) {
-    return colour == ListColour::LightBlue ? QColor(0xC0, 0xC0, 0xFF) : QColor(0xFF, 0xC0, 0x80);
-}
-
 CheckList::CheckList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
@@ -20,15 +18,10 @@ CheckList::CheckList(QWidget* parent) : QListWidget(parent) {
 }
 
 CheckList::CheckList(const ListEntry& entry, QWidget* parent) : CheckList(parent) {
-    setObjectName(QString::fromUtf8(entry.controlName));
-    if (!entry.tooltip.empty()) {
-        setToolTip(QString::fromUtf8(entry.tooltip));
-        setAccessibleDescription(toolTip());
-    }
-    setAccessibleName(entry.heading.empty() ? objectName() : QString::fromUtf8(entry.heading));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Base, listColour(entry.colour));
-    setPalette(pal);
+    setObjectName(fromEngine(entry.controlName));
+    describe(this, entry.heading.empty() ? objectName() : fromEngine(entry.heading),
+             fromEngine(entry.tooltip));
+    setBaseColour(this, listColour(entry.colour));
     setAutoFillBackground(true);
 }
 
@@ -86,15 +79,6 @@ QListWidgetItem* makeItem(const QString& text) {
 void CheckList::addItemText(const QString& text) {
     const QSignalBlocker block(this);
     addItem(makeItem(text));
-}
-
-void CheckList::insertSorted(const QString& text) {
-    int at = 0;
-    while (at < count() && item(at)->text() <= text) {
-        ++at;
-    }
-    const QSignalBlocker block(this);
-    insertItem(at, makeItem(text));
 }
 
 bool CheckList::isTicked(int row) const {
