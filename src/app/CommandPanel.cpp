@@ -39,6 +39,10 @@ CommandPanel::CommandPanel(QWidget* parent)
                                 QStringLiteral("Output for Boxed combo's"))),
       help_(makeWindowButton(ChildWindow::Help, QStringLiteral("cmdHelp"),
                              QStringLiteral("Wheel-help"), QString())),
+      backTest_(makeWindowButton(
+          ChildWindow::BackTest, QStringLiteral("cmdBackTest"), QStringLiteral("Back-test"),
+          QStringLiteral("How the filters set now would have done on the draws counted in "
+                         "\"HotCold\", and which digits are due"))),
       sixWay_(makeCodeField(QStringLiteral("txtOutputBox6Way"), QStringLiteral("LMH"),
                             QStringLiteral("Order of boxed singles"))),
       llh_(makeCodeField(QStringLiteral("txtOutputBoxLLH"), QStringLiteral("LLH"),
@@ -46,6 +50,7 @@ CommandPanel::CommandPanel(QWidget* parent)
       lhh_(makeCodeField(QStringLiteral("txtOutputBoxLHH"), QStringLiteral("LHH"),
                          QStringLiteral("Order of doubles with the higher digit doubled"))),
       numbersCreated_(makeLabel(QStringLiteral("lblNumbersCreated"), QString(), this)),
+      liveCount_(makeLabel(QStringLiteral("lblLiveCount"), QString(), this)),
       results_(makeResults()), picture_(new Picture1(this)) {
     setObjectName(QStringLiteral("commandPanel"));
     connect(produce_, &QPushButton::clicked, this, &CommandPanel::produceRequested);
@@ -62,16 +67,23 @@ void CommandPanel::layOut() {
     for (QLineEdit* field : {sixWay_, llh_, lhh_}) {
         codes->addWidget(field);
     }
+    // The live count stands right under "Create numbers", whose result it foretells.
+    describe(liveCount_, QStringLiteral("Live count"),
+             QStringLiteral("How many numbers \"Create numbers\" would create with the settings "
+                            "as they stand, and the share of all 1000 possible draws they cover"));
+    liveCount_->setWordWrap(true);
     auto* buttons = new QGridLayout;
     buttons->addWidget(produce_, 0, 0);
     buttons->addWidget(filterMore_, 0, 1);
-    buttons->addWidget(resetFilters_, 1, 0);
-    buttons->addWidget(hotCold_, 1, 1);
-    buttons->addWidget(boxedPairs_, 2, 0, 1, 2);
-    buttons->addWidget(straightPairs_, 2, 0, 1, 2);
-    buttons->addWidget(outputBox_, 3, 0);
-    buttons->addLayout(codes, 3, 1);
-    buttons->addWidget(help_, 4, 0);
+    buttons->addWidget(liveCount_, 1, 0, 1, 2);
+    buttons->addWidget(resetFilters_, 2, 0);
+    buttons->addWidget(hotCold_, 2, 1);
+    buttons->addWidget(boxedPairs_, 3, 0, 1, 2);
+    buttons->addWidget(straightPairs_, 3, 0, 1, 2);
+    buttons->addWidget(outputBox_, 4, 0);
+    buttons->addLayout(codes, 4, 1);
+    buttons->addWidget(help_, 5, 0);
+    buttons->addWidget(backTest_, 5, 1);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -102,9 +114,9 @@ QPlainTextEdit* CommandPanel::makeResults() {
 
 // Tab goes row by row through the button grid, then the results and the picture.
 void CommandPanel::setTabOrderOfPanel() {
-    const std::array<QWidget*, 13> order{
+    const std::array<QWidget*, 14> order{
         produce_, filterMore_, resetFilters_, hotCold_, boxedPairs_, straightPairs_, outputBox_,
-        sixWay_,  llh_,        lhh_,          help_,    results_,    picture_};
+        sixWay_,  llh_,        lhh_,          help_,    backTest_,   results_,       picture_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -167,6 +179,12 @@ void CommandPanel::setOutputOrder(const OutputOrder& order) {
 void CommandPanel::showPairCounts(const PairSets& pairs) {
     boxedPairs_->setText(fromEngine(boxedPairsCaption(pairs)));
     straightPairs_->setText(fromEngine(straightPairsCaption(pairs)));
+}
+
+void CommandPanel::showLiveCount(const std::string& line, bool refused) {
+    liveCount_->setText(fromEngine(line));
+    setTextColour(liveCount_,
+                  refused ? QColor(0xA0, 0x00, 0x00) : palette().color(QPalette::WindowText));
 }
 
 void CommandPanel::showMode(DigitMode mode) {

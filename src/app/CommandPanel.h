@@ -18,7 +18,7 @@ class QPushButton;
 namespace pick3 {
 
 // The windows the main window opens.
-enum class ChildWindow { HotCold, BoxedPairs, StraightPairs, OutputBox, Help };
+enum class ChildWindow { HotCold, BoxedPairs, StraightPairs, OutputBox, Help, BackTest };
 
 class CommandPanel : public QWidget {
     Q_OBJECT
@@ -35,6 +35,8 @@ class CommandPanel : public QWidget {
     void setOutputOrder(const OutputOrder& order);
 
     void showPairCounts(const PairSets& pairs);
+    // lblLiveCount: what "Create numbers" would create now, or why it would refuse.
+    void showLiveCount(const std::string& line, bool refused);
     // The pair button of `mode` is shown, the order window only offered for boxed numbers.
     void showMode(DigitMode mode);
 
@@ -62,10 +64,12 @@ class CommandPanel : public QWidget {
     QPushButton* outputBox_;
     QPushButton* hotCold_;
     QPushButton* help_;
+    QPushButton* backTest_;
     QLineEdit* sixWay_;
     QLineEdit* llh_;
     QLineEdit* lhh_;
     QLabel* numbersCreated_;
+    QLabel* liveCount_;
     QPlainTextEdit* results_;
     QWidget* picture_;
 };

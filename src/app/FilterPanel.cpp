@@ -20,23 +20,6 @@ namespace {
 constexpr int kShortRows = 8; // the pattern lists of the two-letter families
 constexpr int kLongRows = 10; // digits, sums, widths and the three-letter patterns
 
-struct Caption {
-    const char* name;
-    const char* caption;
-    const char* tooltip;
-};
-const std::array<Caption, 3> kStructures{{
-    {"chkExcludeSingles", "Exclude singles", "Exclude singles"},
-    {"chkExcludeDoubles", "Exclude doubles", "Exclude doubles"},
-    {"chkExcludeTriples", "Exclude trips", "Exclude triples"},
-}};
-const std::array<Caption, 4> kConsecutives{{
-    {"optConsec(0)", "Doesn't matter", "No filtering on numbers with consecutive digits"},
-    {"optConsec(1)", "Must have", "Numbers created must have consecutive digits"},
-    {"optConsec(2)", "Exclude", "Exclude any numbers with consecutive digits"},
-    {"optConsec(3)", "Must have 2", "Numbers created must have consecutive digits"},
-}};
-
 } // namespace
 
 FilterPanel::FilterPanel(QWidget* parent) : QWidget(parent) {
@@ -95,11 +78,10 @@ QLayout* FilterPanel::makeSecondRow() {
 // Consecutives, the structure check boxes and the hint on the context menus.
 QLayout* FilterPanel::makeThirdRow() {
     auto* structures = new QVBoxLayout;
-    for (std::size_t i = 0; i < kStructures.size(); ++i) {
-        const Caption& c = kStructures[i];
-        excluded_[i] =
-            named(new QCheckBox(QString::fromUtf8(c.caption), this), QString::fromUtf8(c.name));
-        describe(excluded_[i], QString(), QString::fromUtf8(c.tooltip));
+    for (std::size_t i = 0; i < kStructureBoxes.size(); ++i) {
+        const ControlText& c = kStructureBoxes[i];
+        excluded_[i] = named(new QCheckBox(fromEngine(c.caption), this), fromEngine(c.controlName));
+        describe(excluded_[i], QString(), fromEngine(c.tooltip));
         connect(excluded_[i], &QCheckBox::toggled, this, &FilterPanel::settingsChanged);
         structures->addWidget(excluded_[i]);
     }
@@ -181,10 +163,10 @@ QWidget* FilterPanel::makeConsecutives() {
     consecGroup_ = new QButtonGroup(frame);
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < 4; ++i) {
-        const Caption& c = kConsecutives[static_cast<std::size_t>(i)];
+        const ControlText& c = kConsecOptions[static_cast<std::size_t>(i)];
         auto* option =
-            named(new QRadioButton(QString::fromUtf8(c.caption), frame), QString::fromUtf8(c.name));
-        describe(option, QString(), QString::fromUtf8(c.tooltip));
+            named(new QRadioButton(fromEngine(c.caption), frame), fromEngine(c.controlName));
+        describe(option, QString(), fromEngine(c.tooltip));
         consecGroup_->addButton(option, i);
         grid->addWidget(option, i / 2, i % 2);
     }

@@ -3,6 +3,7 @@
 #include "app/ContextMenus.h"
 #include "app/DigitPanel.h"
 #include "app/FilterPanel.h"
+#include "engine/LiveCount.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/CheckList.h"
@@ -32,6 +33,7 @@ frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
     buildLayout();
     connectPanels();
+    const LiveCountHold hold(*this);
 
     // The load, in its order. The pair buttons start at zero counts, the
     // straight one hidden (the window starts in Any position).
@@ -106,13 +108,17 @@ void frmPick3ZozevidAru::connectPanels() {
     connect(commands_, &CommandPanel::windowRequested, this, &frmPick3ZozevidAru::openWindow);
     connect(digits_, &DigitPanel::modeSelected, this, &frmPick3ZozevidAru::optPositionDigit_Click);
     connect(digits_, &DigitPanel::digitTicked, this, &frmPick3ZozevidAru::digitTickChanged);
-    connect(digits_, &DigitPanel::mustHaveTicked, this,
-            [this](int row, bool ticked) { mustHave_.setTicked(row, ticked); });
+    connect(digits_, &DigitPanel::mustHaveTicked, this, [this](int row, bool ticked) {
+        mustHave_.setTicked(row, ticked);
+        updateLiveCount();
+    });
+    connect(filters_, &FilterPanel::settingsChanged, this, &frmPick3ZozevidAru::updateLiveCount);
 }
 
 frmHotCold* frmPick3ZozevidAru::makeHotCold() {
     auto* window = new frmHotCold(digitMode(), this);
     connect(window, &frmHotCold::patternTicked, this, &frmPick3ZozevidAru::mirrorHotColdTick);
+    connect(window, &frmHotCold::rankingChanged, this, &frmPick3ZozevidAru::updateLiveCount);
     return window;
 }
 
@@ -138,6 +144,13 @@ frmWheelHelp* frmPick3ZozevidAru::makeHelp() {
     return new frmWheelHelp(this);
 }
 
+// The draws of the counter's last count; a closed counter has none, and is not loaded for it.
+frmBackTest* frmPick3ZozevidAru::makeBackTest() {
+    const frmHotCold* counter = hotCold_.existing();
+    return new frmBackTest(readInput(false), counter ? counter->countedDraws() : DrawList(),
+                           counter ? counter->countedOrder() : SortOrder::HitsDescDigitsAsc, this);
+}
+
 DigitMode frmPick3ZozevidAru::digitMode() const {
     return digits_->mode();
 }
@@ -148,6 +161,7 @@ CheckList* frmPick3ZozevidAru::list(ListId id) const {
 }
 
 void frmPick3ZozevidAru::sbFillFilterLists() {
+    const LiveCountHold hold(*this);
     mustHave_.clear();
     showMustHave();
     filters_->selectConsec(0);
@@ -160,6 +174,7 @@ void frmPick3ZozevidAru::sbFillFilterLists() {
 void frmPick3ZozevidAru::setPairs(const PairSets& pairs) {
     pairs_ = pairs;
     commands_->showPairCounts(pairs_);
+    updateLiveCount();
 }
 
 void frmPick3ZozevidAru::showMustHave() {
@@ -175,9 +190,11 @@ void frmPick3ZozevidAru::digitTickChanged(ListId id, int row, bool ticked) {
     }
     mustHave_.followDigitTick(list(id)->itemText(row).toInt(), ticked, stillChosen);
     showMustHave();
+    updateLiveCount();
 }
 
 void frmPick3ZozevidAru::optPositionDigit_Click(DigitMode mode) {
+    const LiveCountHold hold(*this);
     // 1. No digit stays ticked; each untick runs the must-include rule.
     for (int row = 0; row < 10; ++row) {
         list(ListId::DigitsWheel)->setTicked(row, false);
@@ -219,7 +236,7 @@ void frmPick3ZozevidAru::mirrorHotColdTick(ListId store, int row, bool ticked) {
     }
 }
 
-MainInput frmPick3ZozevidAru::readInput() {
+MainInput frmPick3ZozevidAru::readInput(bool mayLoadCounter) {
     MainInput input;
     input.mode = digitMode();
     for (const ListId id :
@@ -231,8 +248,23 @@ MainInput frmPick3ZozevidAru::readInput() {
     input.pairs = pairs_;
     input.order = commands_->outputOrder();
     // Read only when a hot/cold pattern is ticked; creates the window again if it was closed.
-    input.readHotDigits = [this] { return hotCold_.get().hotDigits(); };
+    if (mayLoadCounter) {
+        input.readHotDigits = [this] { return hotCold_.get().hotDigits(); };
+    } else {
+        input.readHotDigits = [this] {
+            const frmHotCold* counter = hotCold_.existing();
+            return counter != nullptr ? counter->hotDigits() : HotDigits();
+        };
+    }
     return input;
+}
+
+void frmPick3ZozevidAru::updateLiveCount() {
+    if (liveHold_ > 0) {
+        return;
+    }
+    const LiveCount count = liveCount(readInput(false));
+    commands_->showLiveCount(liveCountText(count), count.refusal.has_value());
 }
 
 void frmPick3ZozevidAru::showResult(const CommandResult& result) {
@@ -273,6 +305,9 @@ void frmPick3ZozevidAru::openWindow(ChildWindow window) {
         break;
     case ChildWindow::Help:
         help_.get().exec();
+        break;
+    case ChildWindow::BackTest:
+        backTest_.get().exec();
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include "app/CommandPanel.h"
 #include "app/frmOutputBox.h"
 #include "app/frmWheelHelp.h"
+#include "backtest/frmBackTest.h"
 #include "engine/Commands.h"
 #include "engine/MustHaveList.h"
 #include "hotcold/frmHotCold.h"
@@ -30,8 +31,10 @@ class frmPick3ZozevidAru : public QWidget {
     explicit frmPick3ZozevidAru(QWidget* parent = nullptr);
     ~frmPick3ZozevidAru() override;
 
-    // What the controls hold now, as the number commands read it.
-    MainInput readInput();
+    // What the controls hold now, as the number commands read it. Their hot
+    // digits load the hot/cold counter afresh where it was closed; with
+    // `mayLoadCounter` false a closed counter gives no hot digit and stays closed.
+    MainInput readInput(bool mayLoadCounter = true);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,6 +57,22 @@ class frmPick3ZozevidAru : public QWidget {
     void openWindow(ChildWindow window);
     void showResult(const CommandResult& result);
     void mirrorHotColdTick(ListId store, int row, bool ticked);
+    // lblLiveCount follows every change of what "Create numbers" reads.
+    void updateLiveCount();
+    // Holds the live count back while one action changes many ticks; it follows once at the end.
+    struct LiveCountHold {
+        explicit LiveCountHold(frmPick3ZozevidAru& window) : window_(window) {
+            ++window_.liveHold_;
+        }
+        ~LiveCountHold() {
+            if (--window_.liveHold_ == 0) {
+                window_.updateLiveCount();
+            }
+        }
+        LiveCountHold(const LiveCountHold&) = delete;
+        LiveCountHold& operator=(const LiveCountHold&) = delete;
+        frmPick3ZozevidAru& window_;
+    };
 
     // Each child window, created on first use and connected to this window.
     frmHotCold* makeHotCold();
@@ -61,6 +80,7 @@ class frmPick3ZozevidAru : public QWidget {
     frmPick3FilterBoxedPairs* makeBoxedPairs();
     frmOutputBox* makeOutputBox();
     frmWheelHelp* makeHelp();
+    frmBackTest* makeBackTest();
 
     BannerFrame* banner_ = nullptr;
     DigitPanel* digits_ = nullptr;
@@ -70,6 +90,7 @@ class frmPick3ZozevidAru : public QWidget {
 
     MustHaveList mustHave_;
     PairSets pairs_;
+    int liveHold_ = 0;
 
     WindowHolder<frmHotCold> hotCold_{this, &frmPick3ZozevidAru::makeHotCold};
     WindowHolder<frmPick3FilterStraightPairs> straightPairs_{
@@ -77,6 +98,7 @@ class frmPick3ZozevidAru : public QWidget {
     WindowHolder<frmPick3FilterBoxedPairs> boxedPairs_{this, &frmPick3ZozevidAru::makeBoxedPairs};
     WindowHolder<frmOutputBox> outputBox_{this, &frmPick3ZozevidAru::makeOutputBox};
     WindowHolder<frmWheelHelp> help_{this, &frmPick3ZozevidAru::makeHelp};
+    WindowHolder<frmBackTest> backTest_{this, &frmPick3ZozevidAru::makeBackTest};
 };
 
 } // namespace pick3

@@ -5,6 +5,7 @@
 
 #include "engine/Digits.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -101,6 +102,26 @@ const ListEntry& listEntry(ListId id);
 // The list a family reads in a mode: the straight list in positional mode for
 // the mode-dependent families. Throws std::invalid_argument for an unknown family.
 ListId familyList(Family family, DigitMode mode);
+
+// The caption and tooltip of an option or a check box.
+struct ControlText {
+    std::string_view controlName;
+    std::string_view caption;
+    std::string_view tooltip;
+};
+// optConsec(0) to (3): the consecutive-digits options; the index is iConsecMode.
+inline constexpr std::array<ControlText, 4> kConsecOptions{{
+    {"optConsec(0)", "Doesn't matter", "No filtering on numbers with consecutive digits"},
+    {"optConsec(1)", "Must have", "Numbers created must have consecutive digits"},
+    {"optConsec(2)", "Exclude", "Exclude any numbers with consecutive digits"},
+    {"optConsec(3)", "Must have 2", "Numbers created must have consecutive digits"},
+}};
+// The check boxes that drop singles, doubles and triples, in Structure order.
+inline constexpr std::array<ControlText, 3> kStructureBoxes{{
+    {"chkExcludeSingles", "Exclude singles", "Exclude singles"},
+    {"chkExcludeDoubles", "Exclude doubles", "Exclude doubles"},
+    {"chkExcludeTriples", "Exclude trips", "Exclude triples"},
+}};
 
 // Texts shared by several controls.
 inline constexpr std::string_view kCommonTooltip =

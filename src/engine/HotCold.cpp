@@ -30,17 +30,37 @@ bool isCountable(std::string_view utf8) {
     return characterCount(utf8) >= kMinCountTextLength;
 }
 
+DrawList parseDraws(std::string_view text) {
+    DrawList draws;
+    draws.reserve(text.size() / 4);
+    forEachTriple(text, [&draws](int d1, int d2, int d3) {
+        draws.push_back(static_cast<std::uint16_t>(numberIndex(d1, d2, d3)));
+    });
+    return draws;
+}
+
+void addDraw(HitCount& count, int draw) {
+    ++count.drawCount;
+    const std::array<int, 3> digits = digitsOf(draw);
+    for (std::size_t p = 0; p < 3; ++p) {
+        const auto d = static_cast<std::size_t>(digits[p]);
+        ++count.positions[p][d].hits;
+        ++count.box[d].hits;
+    }
+}
+
+HitCount countDraws(const DrawList& draws) {
+    HitCount count;
+    for (const std::uint16_t draw : draws) {
+        addDraw(count, draw);
+    }
+    return count;
+}
+
 HitCount countDraws(std::string_view text) {
     HitCount count;
-    forEachTriple(text, [&count](int d1, int d2, int d3) {
-        ++count.drawCount;
-        const std::array<int, 3> digits{d1, d2, d3};
-        for (std::size_t p = 0; p < 3; ++p) {
-            const auto d = static_cast<std::size_t>(digits[p]);
-            ++count.positions[p][d].hits;
-            ++count.box[d].hits;
-        }
-    });
+    forEachTriple(text,
+                  [&count](int d1, int d2, int d3) { addDraw(count, numberIndex(d1, d2, d3)); });
     return count;
 }
 
@@ -89,6 +109,18 @@ RankedHits rankHits(const HitCount& count, SortOrder order) {
     }
     sortTable(ranked.box);
     return ranked;
+}
+
+HotDigits hotDigitsOf(const RankedHits& ranked) {
+    const auto digits = [](const HitTable& table) {
+        std::vector<int> ranking;
+        for (const HitRow& row : table) {
+            ranking.push_back(row.digit);
+        }
+        return ranking;
+    };
+    return {{digits(ranked.positions[0]), digits(ranked.positions[1]), digits(ranked.positions[2])},
+            digits(ranked.box)};
 }
 
 std::string hitListItem(const HitRow& row) {

@@ -46,11 +46,19 @@ std::size_t characterCount(std::string_view utf8);
 // True when "Count" runs on `utf8`: it holds at least three characters.
 bool isCountable(std::string_view utf8);
 
-// Cuts `text` into draws (every digit character in order, taken three at a
-// time; other characters are skipped; one or two digits left at the end are
-// dropped) and counts them: each draw adds one hit per position and three box
-// hits (one per digit, so 112 gives digit 1 two box hits).
+// The draws of a history, in the order of its text, each as its number's index (097 is 97).
+using DrawList = std::vector<std::uint16_t>;
+
+// Cuts `text` into draws: every digit character in order, taken three at a
+// time; other characters are skipped; one or two digits left at the end are dropped.
+DrawList parseDraws(std::string_view text);
+
+// Counts draws: each draw adds one hit per position and three box hits (one
+// per digit, so 112 gives digit 1 two box hits).
+HitCount countDraws(const DrawList& draws);
 HitCount countDraws(std::string_view text);
+// Adds one draw to a count.
+void addDraw(HitCount& count, int draw);
 
 // Which digit wins a tie of hits: optSortOrder(0) "Hits desc + digits asc" or
 // optSortOrder(1) "Hits desc + digits desc".
@@ -68,6 +76,9 @@ struct RankedHits {
     HitTable box;
 };
 RankedHits rankHits(const HitCount& count, SortOrder order);
+
+// The hot digits of a ranking: the best-ranked digits of each table.
+HotDigits hotDigitsOf(const RankedHits& ranked);
 
 // The text of one hit list item: "7   (12 hits)", "4   (1 hits)".
 std::string hitListItem(const HitRow& row);

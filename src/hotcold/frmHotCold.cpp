@@ -112,11 +112,14 @@ void frmHotCold::cmdGo_Click() {
     making_->clearOutput();
     sbResetCountView();
     const std::string text = entry_->draws();
+    counted_.clear();
     if (!isCountable(text)) {
         Q_EMIT rankingChanged(); // the lists were emptied: no digit is hot now
         return;                  // too short to hold a draw: nothing counted, nothing said
     }
-    hitLists_->fill(rankHits(countDraws(text), entry_->sortOrder()));
+    counted_ = parseDraws(text);
+    countedOrder_ = entry_->sortOrder();
+    hitLists_->fill(rankHits(countDraws(counted_), countedOrder_));
     sbEnableCountView();
     activateSettings();
     Q_EMIT rankingChanged();

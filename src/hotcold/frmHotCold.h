@@ -33,6 +33,10 @@ class frmHotCold : public DiscardableDialog {
     void sbClearP3HCSettings();
     // The digits of items 0 to 4 of lstPos1, lstPos2, lstPos3 and lstBox.
     HotDigits hotDigits() const;
+    // The draws of the last count, in the order of the text, and its sort order;
+    // no draws before a count or after one that stopped early.
+    const DrawList& countedDraws() const { return counted_; }
+    SortOrder countedOrder() const { return countedOrder_; }
 
   Q_SIGNALS:
     // A pattern's tick, to be mirrored into the main window's store list of the same name.
@@ -54,6 +58,8 @@ class frmHotCold : public DiscardableDialog {
     NumberMakingPanel* making_;
     HotColdFilterPanel* filter_;
     DigitMode mainMode_;
+    DrawList counted_;
+    SortOrder countedOrder_ = SortOrder::HitsDescDigitsAsc;
 };
 
 } // namespace pick3

@@ -1,0 +1,141 @@
+// The back-test of the settings on a draw history, the skip counts and the
+// live count: short histories worked out by hand.
+
+#include "engine/BackTest.h"
+#include "engine/LiveCount.h"
+#include "engine/SkipCounts.h"
+
+#include "Support.h"
+
+namespace pick3 {
+namespace {
+
+using namespace test;
+
+const std::vector<int> kAll{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+DrawList draws(std::string_view text) {
+    return parseDraws(text);
+}
+
+// The strip as "+" for a hit and the name of the condition for a miss.
+std::string strip(const BackTestReport& r) {
+    std::string out;
+    for (const DrawVerdict& v : r.strip) {
+        out += (out.empty() ? "" : " | ") +
+               (v.hit() ? std::string("+") : r.costs[static_cast<std::size_t>(v.thrownOutBy)].name);
+    }
+    return out;
+}
+
+TEST(BackTest, HitsAndTheFirstConditionOfEachMiss) {
+    // Must include 1, no sum 6: 147 is a hit, 105 has the sum, 789 no 1.
+    const Change settings = [](MainInput& in) {
+        in.mustHave = {{1, true}, {7, false}};
+        in.ticks[ListId::SumDigits] = tickRows(ListId::SumDigits, {6});
+    };
+    for (const MainInput& in :
+         {with(chosen({kAll}), settings), with(chosen({kAll, kAll, kAll}), settings)}) {
+        SCOPED_TRACE(in.mode == DigitMode::Positional ? "positional" : "any position");
+        const Result<BackTestReport> r = backTest(in, draws("147, 105, 789"), {});
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(strip(*r), "+ | Sumdigits 6 | Must include: 1");
+        EXPECT_EQ(r->hits, 1U);
+        EXPECT_EQ(r->costs.size(), 2U);
+        EXPECT_EQ(r->costs[0].numbersThrownOut, 28);  // the numbers with the sum 6
+        EXPECT_EQ(r->costs[1].numbersThrownOut, 729); // 9 * 9 * 9 without a 1
+        EXPECT_EQ(r->coveredDraws, liveCount(in).coveredDraws);
+        EXPECT_EQ(r->longestWithoutHit, 2U); // 789 and 105, newest first
+        EXPECT_EQ(r->sinceLastHit, 0U);      // 147 is the newest draw
+    }
+    // A boxed combination is hit in any order; the straight test wants 123 as it is.
+    EXPECT_EQ(strip(*backTest(chosen({{1, 2, 3, 4}}), draws("321"), {})), "+");
+    EXPECT_EQ(strip(*backTest(chosen({{1}, {2}, {3}}), draws("321"), {})), "Pos. 1 digits: 1");
+    EXPECT_EQ(backTest(chosen({{1, 2, 3}}), draws("123"), {}).refusal(), kMsgFourDigits);
+}
+
+// "All hot" with each draw ranked on the draws before it: 999 comes after five
+// draws of 1 to 5, so 9 is cold then, though the whole history ranks it first.
+TEST(BackTest, HotColdJudgesEachDrawByTheDrawsBeforeIt) {
+    MainInput in = with(chosen({kAll}), tick(ListId::HCBox, {0}));
+    const std::string oldestFirst = "111 222 333 444 555 999 999 999";
+    in.readHotDigits = [&] {
+        return hotDigitsOf(rankHits(countDraws(oldestFirst), SortOrder::HitsDescDigitsAsc));
+    };
+    EXPECT_FALSE(planCreation(in)->created.test(999)); // all hot by the whole history
+    const BackTestOptions newestLast{NewestEnd::Last};
+    const Result<BackTestReport> r = backTest(in, draws(oldestFirst), newestLast);
+    const std::string allHot = "Hot/cold All hot";
+    EXPECT_EQ(strip(*r), allHot + " | " + allHot + " | " + allHot + " | " + allHot +
+                             " | + | + | + | " + allHot);
+    // Newest first: the same draws written the other way round mirror the strip.
+    std::string newestFirst(oldestFirst.rbegin(), oldestFirst.rend());
+    const Result<BackTestReport> mirrored = backTest(in, draws(newestFirst), {});
+    std::vector<DrawVerdict> back(mirrored->strip.rbegin(), mirrored->strip.rend());
+    for (std::size_t i = 0; i < back.size(); ++i) {
+        EXPECT_EQ(back[i].draw, r->strip[i].draw);
+        EXPECT_EQ(back[i].thrownOutBy, r->strip[i].thrownOutBy);
+    }
+    for (const BackTestReport* report : {&*r, &*mirrored}) {
+        EXPECT_EQ(report->hits, 3U);
+        EXPECT_EQ(report->longestWithoutHit, 4U);
+        EXPECT_EQ(report->sinceLastHit, 1U);
+        EXPECT_EQ(report->costs[0].drawsThrownOut, 5U);
+    }
+    // The newest two alone, still ranked on everything before them.
+    EXPECT_EQ(strip(*backTest(in, draws(oldestFirst), {NewestEnd::Last, 2})), "+ | " + allHot);
+    // An empty history: nothing tested, nothing hit.
+    const Result<BackTestReport> none = backTest(in, {}, {});
+    EXPECT_TRUE(none->strip.empty() && none->hits == 0 && !none->sinceLastHit);
+    EXPECT_EQ(backTestSummary(*none)[5].second, "no hit among the tested draws");
+}
+
+TEST(SkipCounts, AShortHistoryByHand) {
+    // Oldest first: 123, 456, 173, 999.
+    const std::vector<SkipRow> rows = skipCounts(draws("999 173 456 123"), NewestEnd::First);
+    ASSERT_EQ(rows.size(), 40U + 10U + 28U);
+    const auto row = [&](SkipSubject s, int value) {
+        const auto it = std::find_if(rows.begin(), rows.end(), [&](const SkipRow& r) {
+            return r.subject == s && r.value == value;
+        });
+        return *it;
+    };
+    // Hits, current, longest and average skip.
+    const auto shown = [](const SkipRow& r) {
+        return std::to_string(r.hits) + " " + std::to_string(r.current) + " " +
+               std::to_string(r.longest) + " " +
+               (r.average ? std::to_string(*r.average).substr(0, 3) : "-");
+    };
+    EXPECT_EQ(shown(row(SkipSubject::Position1, 1)), "2 1 1 1.0");
+    EXPECT_EQ(shown(row(SkipSubject::Position1, 9)), "1 0 3 -"); // three draws before it
+    EXPECT_EQ(shown(row(SkipSubject::Position1, 0)), "0 4 4 -");
+    EXPECT_EQ(shown(row(SkipSubject::Position3, 3)), "2 1 1 1.0");
+    EXPECT_EQ(shown(row(SkipSubject::AnyPosition, 9)), "1 0 3 -"); // 999 is one draw
+    EXPECT_EQ(shown(row(SkipSubject::AnyPosition, 3)), "2 1 1 1.0");
+    EXPECT_EQ(shown(row(SkipSubject::RootSum, 6)), "2 2 2 0.0"); // 123 and 456
+    EXPECT_EQ(shown(row(SkipSubject::Sum, 27)), "1 0 3 -");
+    EXPECT_DOUBLE_EQ(*row(SkipSubject::RootSum, 6).due(), 3.0);
+    EXPECT_FALSE(row(SkipSubject::Sum, 27).due().has_value());
+    EXPECT_EQ(shown(skipCounts({}, NewestEnd::Last)[0]), "0 0 0 -");
+}
+
+TEST(LiveCount, NumbersAndTheDrawsTheyCover) {
+    MainInput noStructure = chosen({{1, 2, 3, 4}});
+    noStructure.excludeSingles = noStructure.excludeDoubles = noStructure.excludeTriples = true;
+    const std::vector<std::pair<MainInput, std::string>> rows{
+        // 4 singles cover 6 draws each, 12 doubles 3, 4 triples 1.
+        {chosen({{1, 2, 3, 4}}), "Would create 20 numbers: 64 of the 1000 possible draws (6.4%)"},
+        {chosen({{1}, {2}, {3}}), "Would create 1 number: 1 of the 1000 possible draws (0.1%)"},
+        {with(chosen({{1, 2, 3, 4}}), mustHave({{9, true}})),
+         "Would create 0 numbers: 0 of the 1000 possible draws (0.0%)"},
+        {noStructure, "You have excluded singles, doubles and triples. There are no numbers to "
+                      "create..."},
+    };
+    for (const auto& [in, text] : rows) {
+        EXPECT_EQ(liveCountText(liveCount(in)), text);
+        EXPECT_EQ(liveCount(in).numbers, createNumbers(in).count);
+    }
+}
+
+} // namespace
+} // namespace pick3
