@@ -2,11 +2,15 @@
 // 1,000 straight candidates with every filter family set, and "Filter more"
 // over a full results box and over a pasted megabyte.
 
+#include "engine/BackTest.h"
 #include "engine/Commands.h"
+#include "engine/LiveCount.h"
+#include "engine/SkipCounts.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -156,6 +160,60 @@ void BM_FilterMoreMegabyte(benchmark::State& state) {
     filterMoreOver(state, 1 << 20);
 }
 BENCHMARK(BM_FilterMoreMegabyte)->Unit(benchmark::kMillisecond);
+
+// The live count after one tick, in the largest case: the whole reading of the
+// settings and the count, as the main window runs it at every change.
+void BM_LiveCountLargest(benchmark::State& state) {
+    MainInput in = largestCreate(0);
+    int numbers = 0;
+    for (auto _ : state) {
+        in.ticks[ListId::SumDigits][13].flip(); // the tick that changed
+        const LiveCount count = liveCount(in);
+        numbers = count.numbers;
+        benchmark::DoNotOptimize(count);
+    }
+    state.counters["numbers"] = numbers;
+}
+BENCHMARK(BM_LiveCountLargest)->Unit(benchmark::kMicrosecond);
+
+DrawList randomDraws(std::size_t count) {
+    std::mt19937 random(5);
+    DrawList draws(count);
+    for (std::uint16_t& draw : draws) {
+        draw = static_cast<std::uint16_t>(random() % 1000);
+    }
+    return draws;
+}
+
+// Every family set and a hot/cold pattern ticked, so that every draw is ranked
+// on the draws before it: 10,922 draws (a full 32,767-character history) and 100,000.
+void backTestOver(benchmark::State& state, std::size_t draws) {
+    const MainInput in = largestCreate(0);
+    const DrawList history = randomDraws(draws);
+    std::size_t hits = 0;
+    for (auto _ : state) {
+        const Result<BackTestReport> report = backTest(in, history, {});
+        hits = report->hits;
+        benchmark::DoNotOptimize(report);
+    }
+    state.counters["hits"] = static_cast<double>(hits);
+}
+void BM_BackTest10922(benchmark::State& state) {
+    backTestOver(state, 10922);
+}
+BENCHMARK(BM_BackTest10922)->Unit(benchmark::kMillisecond);
+void BM_BackTest100000(benchmark::State& state) {
+    backTestOver(state, 100000);
+}
+BENCHMARK(BM_BackTest100000)->Unit(benchmark::kMillisecond);
+
+void BM_SkipCounts100000(benchmark::State& state) {
+    const DrawList history = randomDraws(100000);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(skipCounts(history, NewestEnd::First));
+    }
+}
+BENCHMARK(BM_SkipCounts100000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace pick3

@@ -3,6 +3,7 @@
 
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
+#include "backtest/frmBackTest.h"
 #include "widgets/CheckList.h"
 
 #include <QApplication>
@@ -41,9 +42,7 @@ void tick(const frmPick3ZozevidAru& window, const char* list, const char* item) 
 // of the family (the straight hot/cold pattern none at all, as nothing was
 // counted), so that most candidates are compared with most families. Some 540
 // numbers survive: with every digit allowed, each item fits some numbers.
-void BM_CreateNumbersClick(benchmark::State& state) {
-    const auto app = ensureApplication();
-    frmPick3ZozevidAru window;
+void setLargest(frmPick3ZozevidAru& window) {
     window.findChild<QRadioButton*>(QStringLiteral("optPositionDigit(1)"))->click();
     for (const char* name :
          {"lstDigitsWheelPos1(0)", "lstDigitsWheelPos1(1)", "lstDigitsWheelPos1(2)"}) {
@@ -63,6 +62,12 @@ void BM_CreateNumbersClick(benchmark::State& state) {
     tick(window, "lstHighLowStraight", "HHH");
     tick(window, "lstInOutStraight", "III");
     tick(window, "lstHCStraight", "HHH");
+}
+
+void BM_CreateNumbersClick(benchmark::State& state) {
+    const auto app = ensureApplication();
+    frmPick3ZozevidAru window;
+    setLargest(window);
     auto* produce = window.findChild<QPushButton*>(QStringLiteral("cmdProduce"));
     auto* count = window.findChild<QLabel*>(QStringLiteral("lblNumbersCreated"));
     for (auto _ : state) {
@@ -74,6 +79,41 @@ void BM_CreateNumbersClick(benchmark::State& state) {
     state.SetLabel(count->text().toStdString());
 }
 BENCHMARK(BM_CreateNumbersClick)->Unit(benchmark::kMillisecond);
+
+// One tick in the largest setting, up to the live count's new line: the list's
+// signal, the reading of every control and the count.
+void BM_LiveCountTick(benchmark::State& state) {
+    const auto app = ensureApplication();
+    frmPick3ZozevidAru window;
+    setLargest(window);
+    CheckList* sums = window.findChild<CheckList*>(QStringLiteral("lstSumDigits"));
+    auto* line = window.findChild<QLabel*>(QStringLiteral("lblLiveCount"));
+    bool ticked = false;
+    for (auto _ : state) {
+        ticked = !ticked;
+        sums->setTicked(13, ticked);
+    }
+    state.SetLabel(line->text().toStdString());
+}
+BENCHMARK(BM_LiveCountTick)->Unit(benchmark::kMicrosecond);
+
+// The back-test window opened on 100,000 draws with every family set: the
+// back-test, the skip counts and every table filled.
+void BM_BackTestWindow100000(benchmark::State& state) {
+    const auto app = ensureApplication();
+    frmPick3ZozevidAru window;
+    setLargest(window);
+    DrawList draws(100000);
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        draws[i] = static_cast<std::uint16_t>(i * 7919 % 1000);
+    }
+    const MainInput input = window.readInput(false);
+    for (auto _ : state) {
+        frmBackTest backTest(input, draws, SortOrder::HitsDescDigitsAsc);
+        benchmark::DoNotOptimize(&backTest);
+    }
+}
+BENCHMARK(BM_BackTestWindow100000)->Unit(benchmark::kMillisecond);
 
 // Main(): the load (every list filled, the hidden hot/cold window) and show().
 void BM_StartUp(benchmark::State& state) {

@@ -117,23 +117,23 @@ std::string writtenForm(int d1, int d2, int d3, const MainInput& in) {
 
 // One line per enabled section, even an empty one; CR LF between, none at the end.
 std::string createdText(const MainInput& in, const NumberSet& created) {
-    std::array<SectionText, 3> sections;
-    for (int n = 0; n < kNumberCount; ++n) {
-        if (created.test(static_cast<std::size_t>(n))) {
-            // Ascending numbers are the order of the builders' loops in both modes.
-            const auto [d1, d2, d3] = digitsOf(n);
-            sections[static_cast<std::size_t>(structureOf(d1, d2, d3))].add(
-                writtenForm(d1, d2, d3, in));
-        }
-    }
     std::string text;
+    text.reserve(created.count() * 5);
     bool first = true;
     const std::array<bool, 3> excluded = excludedStructures(in);
     for (std::size_t s = 0; s < 3; ++s) {
-        if (!excluded[s]) {
-            text.append(first ? "" : kLineBreak).append(sections[s].text());
-            first = false;
+        if (excluded[s]) {
+            continue;
         }
+        const NumberSet section = created & numbersOfStructure(static_cast<Structure>(s));
+        SectionText line;
+        // Ascending numbers are the order of the builders' loops in both modes.
+        for (std::size_t n = section._Find_first(); n < section.size(); n = section._Find_next(n)) {
+            const auto [d1, d2, d3] = digitsOf(static_cast<int>(n));
+            line.add(writtenForm(d1, d2, d3, in));
+        }
+        text.append(first ? "" : kLineBreak).append(line.text());
+        first = false;
     }
     return text;
 }

@@ -30,21 +30,37 @@ void addHotCold(std::vector<Condition>& out, const FilterSettings& s) {
     if (set.empty()) {
         return; // the counter is consulted only while a pattern of this mode is ticked
     }
-    std::array<int, kNumberCount> rows{};
-    for (int n = 0; n < kNumberCount; ++n) {
-        rows[static_cast<std::size_t>(n)] = hotColdRow(n, s.mode, s.hot);
+    // Each position judges its own digit, so the numbers hot at a position are
+    // those holding one of the digits hot there; a label is one combination of
+    // hot and cold positions.
+    std::array<NumberSet, 3> hotAt;
+    for (int d = 0; d <= 9; ++d) {
+        const std::array<bool, 3> hot = hotPositions(d, d, d, s.mode, s.hot);
+        for (int p = 0; p < 3; ++p) {
+            if (hot[static_cast<std::size_t>(p)]) {
+                hotAt[static_cast<std::size_t>(p)] |= numbersWithDigitAt(p, d);
+            }
+        }
+    }
+    std::array<NumberSet, 32> byRow;
+    for (unsigned bits = 0; bits < 8; ++bits) {
+        const std::array<bool, 3> h{(bits & 4U) != 0, (bits & 2U) != 0, (bits & 1U) != 0};
+        NumberSet numbers;
+        numbers.set();
+        for (std::size_t p = 0; p < 3; ++p) {
+            numbers &= h[p] ? hotAt[p] : ~hotAt[p];
+        }
+        byRow[static_cast<std::size_t>(hotColdRowOf(h, s.mode))] |= numbers;
     }
     const Family family =
         s.mode == DigitMode::Positional ? Family::HotColdStraight : Family::HotColdBox;
     for (int row = 0; row < 32; ++row) {
-        if (!set.holdsRow(row)) {
-            continue;
+        if (set.holdsRow(row)) {
+            out.push_back({.kind = Kind::HotCold,
+                           .family = family,
+                           .row = row,
+                           .thrownOut = byRow[static_cast<std::size_t>(row)]});
         }
-        Condition c{.kind = Kind::HotCold, .family = family, .row = row};
-        for (int n = 0; n < kNumberCount; ++n) {
-            c.thrownOut.set(static_cast<std::size_t>(n), rows[static_cast<std::size_t>(n)] == row);
-        }
-        out.push_back(c);
     }
 }
 
@@ -74,6 +90,7 @@ const ExclusionSet& FilterSettings::hotColdSet() const {
 
 std::vector<Condition> filterConditions(const FilterSettings& s, bool mustIncludeApplies) {
     std::vector<Condition> out;
+    out.reserve(32);
     if (s.mode == DigitMode::Positional) {
         addPairs(out, PairKind::Left, s.pairs.left);
         addPairs(out, PairKind::Right, s.pairs.right);

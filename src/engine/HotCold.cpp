@@ -39,14 +39,19 @@ DrawList parseDraws(std::string_view text) {
     return draws;
 }
 
-void addDraw(HitCount& count, int draw) {
+void addDraw(HitCount& count, int d1, int d2, int d3) {
     ++count.drawCount;
-    const std::array<int, 3> digits = digitsOf(draw);
+    const std::array<int, 3> digits{d1, d2, d3};
     for (std::size_t p = 0; p < 3; ++p) {
         const auto d = static_cast<std::size_t>(digits[p]);
         ++count.positions[p][d].hits;
         ++count.box[d].hits;
     }
+}
+
+void addDraw(HitCount& count, int draw) {
+    const auto [d1, d2, d3] = digitsOf(draw);
+    addDraw(count, d1, d2, d3);
 }
 
 HitCount countDraws(const DrawList& draws) {
@@ -59,8 +64,7 @@ HitCount countDraws(const DrawList& draws) {
 
 HitCount countDraws(std::string_view text) {
     HitCount count;
-    forEachTriple(text,
-                  [&count](int d1, int d2, int d3) { addDraw(count, numberIndex(d1, d2, d3)); });
+    forEachTriple(text, [&count](int d1, int d2, int d3) { addDraw(count, d1, d2, d3); });
     return count;
 }
 

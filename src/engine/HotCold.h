@@ -57,8 +57,9 @@ DrawList parseDraws(std::string_view text);
 // per digit, so 112 gives digit 1 two box hits).
 HitCount countDraws(const DrawList& draws);
 HitCount countDraws(std::string_view text);
-// Adds one draw to a count.
+// Adds one draw, by its index or by its digits, to a count.
 void addDraw(HitCount& count, int draw);
+void addDraw(HitCount& count, int d1, int d2, int d3);
 
 // Which digit wins a tie of hits: optSortOrder(0) "Hits desc + digits asc" or
 // optSortOrder(1) "Hits desc + digits desc".

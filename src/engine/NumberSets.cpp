@@ -157,23 +157,27 @@ const NumberSet& numbersWithRow(DigitMode mode, Family family, int row) {
     return rows[checkedIndex(row, rows.size(), "row")];
 }
 
-int hotColdRow(int index, DigitMode mode, const HotDigits& hot) {
+int hotColdRowOf(const std::array<bool, 3>& h, DigitMode mode) {
     // The label of each of the eight hot/cold combinations, looked up once.
     static const auto kRows = [] {
         std::array<std::array<int, 8>, 2> rows{};
         for (const DigitMode m : kModes) {
             const ListId list = m == DigitMode::Positional ? ListId::HCStraight : ListId::HCBox;
             for (std::size_t bits = 0; bits < 8; ++bits) {
-                const std::array<bool, 3> h{(bits & 4U) != 0, (bits & 2U) != 0, (bits & 1U) != 0};
-                rows[modeIndex(m)][bits] = rowOfLabel(list, hotColdLabelOf(h, m));
+                const std::array<bool, 3> combination{(bits & 4U) != 0, (bits & 2U) != 0,
+                                                      (bits & 1U) != 0};
+                rows[modeIndex(m)][bits] = rowOfLabel(list, hotColdLabelOf(combination, m));
             }
         }
         return rows;
     }();
-    const auto [d1, d2, d3] = digitsOf(index);
-    const std::array<bool, 3> h = hotPositions(d1, d2, d3, mode, hot);
     const std::size_t bits = (h[0] ? 4U : 0U) | (h[1] ? 2U : 0U) | (h[2] ? 1U : 0U);
     return kRows[modeIndex(mode)][bits];
+}
+
+int hotColdRow(int index, DigitMode mode, const HotDigits& hot) {
+    const auto [d1, d2, d3] = digitsOf(index);
+    return hotColdRowOf(hotPositions(d1, d2, d3, mode, hot), mode);
 }
 
 NumberSet numbersWithPair(PairKind kind, std::string_view pair) {

@@ -19,8 +19,10 @@ using NumberSet = std::bitset<kNumberCount>;
 // judged in `mode`, is item `row` of the list the family reads in that mode.
 const NumberSet& numbersWithRow(DigitMode mode, Family family, int row);
 
-// The row of the hot/cold label of number `index` in the hot/cold list of
-// `mode` (lstHCStraight, lstHCBox) under the given hot digits.
+// The row of a hot/cold label in the hot/cold list of `mode` (lstHCStraight,
+// lstHCBox): of a number's three hot-or-cold digits, and of number `index`
+// under the given hot digits.
+int hotColdRowOf(const std::array<bool, 3>& hotPositions, DigitMode mode);
 int hotColdRow(int index, DigitMode mode, const HotDigits& hot);
 
 enum class PairKind { Left, Right, Split, Boxed };
