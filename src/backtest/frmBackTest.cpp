@@ -5,6 +5,7 @@
 #include "widgets/BannerFrame.h"
 #include "widgets/Look.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFormLayout>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -47,6 +49,11 @@ QTableWidget* makeTable(const QString& name, const QString& heading, const QStri
     table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     table->setSortingEnabled(true);
     describe(table, heading, tooltip);
+    table->horizontalHeader()->setAccessibleName(heading + QStringLiteral(": columns"));
+    table->verticalHeader()->setAccessibleName(heading + QStringLiteral(": rows"));
+    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>()) {
+        corner->setAccessibleName(heading + QStringLiteral(": select all"));
+    }
     return table;
 }
 
@@ -89,6 +96,7 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     tabs_->addTab(makeResultsTab(), QStringLiteral("&How the filters did"));
     tabs_->addTab(makeSkipTab(), QStringLiteral("&Skip counts"));
     describe(tabs_, QStringLiteral("Back-test"));
+    describe(tabs_->tabBar(), QStringLiteral("Back-test pages"));
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(10, 8, 10, 10);
     column->addWidget(lblDraws_);
@@ -105,7 +113,10 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
         tabs_->hide();
         column->setStretchFactor(lblDraws_, 1);
         lblDraws_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        banner->closeButton()->setFocus(); // the one control there is
+        // The keyboard starts at what to do (read out by a screen reader), not on Close.
+        lblDraws_->setFocusPolicy(Qt::StrongFocus);
+        describe(lblDraws_, QStringLiteral("No draws"));
+        lblDraws_->setFocus();
         return;
     }
     lblDraws_->setText(

@@ -50,7 +50,7 @@ class AccessibilityTest : public MainWindowFixture {
     void everyControlIsNamed_data() {
         QTest::addColumn<QString>("button"); // empty for the main window itself
         for (const char* button : {"", "cmdHotCold", "cmdOutputBox", "cmdFilterOutBoxedPairs",
-                                   "cmdFilterPairsStraight", "cmdHelp"}) {
+                                   "cmdFilterPairsStraight", "cmdHelp", "cmdBackTest"}) {
             QTest::newRow(*button != 0 ? button : "main") << button;
         }
     }
@@ -60,6 +60,8 @@ class AccessibilityTest : public MainWindowFixture {
         if (!button.isEmpty()) {
             doSteps(w, button == "cmdFilterPairsStraight" ? QStringList{"optPositionDigit(1)"}
                                                           : QStringList());
+            // The back-test with draws, so that all its controls are there.
+            QVERIFY(button != "cmdBackTest" || countInHotCold(w, QStringLiteral("123 456 789")));
             QVERIFY(
                 inModal(w, button, [&](QWidget* modal) { faults = accessibilityFaults(modal); }));
         }

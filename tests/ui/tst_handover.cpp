@@ -124,6 +124,7 @@ class HandOverTest : public MainWindowFixture {
         // A pattern left in the store: the counter is loaded afresh with nothing
         // counted, so every number is all cold.
         listNamed(w, QStringLiteral("lstHCBox"))->setTicked(1, true); // "All cold"
+        QVERIFY(w->findChild<frmHotCold*>() == nullptr); // the live count loads nothing
         doSteps(w, {"cmdProduce"});
         QCOMPARE(numbersIn(resultsText(w)), QStringList{});
         const auto* counter = w->findChild<frmHotCold*>();

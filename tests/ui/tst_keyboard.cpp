@@ -37,6 +37,7 @@ class KeyboardTest : public MainWindowFixture {
         row("boxed pairs", "cmdFilterOutBoxedPairs", "lstAvailablePairs");
         row("straight pairs", "cmdFilterPairsStraight", "lstLeftPairs");
         row("help", "cmdHelp", "cmdHelp");
+        row("back-test, no draws", "cmdBackTest", "lblDraws");
         // Last: once the program has ended, no modal window runs its own event loop.
         row("main window", "", "optPositionDigit(0)");
     }

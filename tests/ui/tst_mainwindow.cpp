@@ -5,6 +5,8 @@
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
 
+#include <QApplication>
+
 using namespace pick3;
 using namespace pick3::test;
 
@@ -175,6 +177,30 @@ class MainWindowTest : public MainWindowFixture {
         ctl<QPlainTextEdit>("txtResults")->setPlainText(QStringLiteral("321, ").repeated(200000));
         doSteps(w, {"lstRoot-", "cmdFilterMore"});
         QCOMPARE(caption(), QStringLiteral("Newly filtered numbers (200000)"));
+    }
+
+    // The line under "Create numbers" says what it would create, at every change,
+    // or why it would refuse, with no message box.
+    void liveCountFollowsEveryChange() {
+        const auto line = [this] { return ctl<QLabel>("lblLiveCount")->text(); };
+        QCOMPARE(line(),
+                 QStringLiteral("Please select at least 4 digits from the list 'Use Digits'."));
+        doSteps(w, {"lstDigitsWheel:1234"});
+        QCOMPARE(line(),
+                 QStringLiteral("Would create 20 numbers: 64 of the 1000 possible draws (6.4%)"));
+        doSteps(w, {"lstMustHaveDigit:123", "chkExcludeTriples", "lstSumDigits:9"});
+        QCOMPARE(line(),
+                 QStringLiteral("Would create 7 numbers: 27 of the 1000 possible draws (2.7%)"));
+        doSteps(w, {"cmdProduce"});
+        QCOMPARE(caption(), QStringLiteral("Numbers created: 7"));
+        doSteps(w, {"chkExcludeSingles", "chkExcludeDoubles"});
+        QCOMPARE(line(), QStringLiteral("You have excluded singles, doubles and triples. There are "
+                                        "no numbers to create..."));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+        doSteps(w, {"optPositionDigit(1)", "chkExcludeSingles", "lstDigitsWheelPos1(0):1",
+                    "lstDigitsWheelPos1(1):2", "lstDigitsWheelPos1(2):3"});
+        QCOMPARE(line(),
+                 QStringLiteral("Would create 1 number: 1 of the 1000 possible draws (0.1%)"));
     }
 
     void modeSwitch() {

@@ -110,9 +110,12 @@ class PairDialogsTest : public MainWindowFixture {
             clickPair(dialog, "lstSplitPairs", "00");
             clickPair(dialog, "lstRightPairs", "21");
             captions << caption("cmdFilterPairsStraight");
+            // The live count follows each tick.
+            captions << w->findChild<QLabel*>(QStringLiteral("lblLiveCount"))->text().left(24);
         });
         QCOMPARE(captions, QStringList({"Pairs - STRAIGHT ; LP: 1  RP: 0  SP: 0",
-                                        "Pairs - STRAIGHT ; LP: 1  RP: 1  SP: 1"}));
+                                        "Pairs - STRAIGHT ; LP: 1  RP: 1  SP: 1",
+                                        "Would create 19 numbers:"}));
 
         // Left 12 is digits 1 and 2, right 21 digits 2 and 3, split 00 digits 1 and 3.
         doSteps(w, {"cmdProduce"});

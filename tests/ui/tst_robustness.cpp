@@ -3,12 +3,15 @@
 // after each action, the rules that must always hold. The seed is printed first:
 // PICK3_SEED=<seed> replays a run.
 
+#include "app/ContextMenus.h"
 #include "app/frmPick3ZozevidAru.h"
+#include "engine/LiveCount.h"
 #include "engine/Measures.h"
 #include "helpers/MainWindowDriver.h"
 #include "helpers/ModalHelper.h"
 #include "helpers/UrlCatcher.h"
 #include "pairs/PairGrid.h"
+#include "widgets/Look.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -24,14 +27,15 @@ using namespace pick3::test;
 
 namespace {
 
-// The controls of Any position, and of Positional: shown, and maybe ticked, only there.
-const QStringList kModeOnly[] = {
-    QString("lstOddEven lstHighLow lstInOut lstOCS lstLMH cmdFilterOutBoxedPairs").split(' '),
-    QString("lstOddEvenStraight lstHighLowStraight lstInOutStraight lstOCSStraight lstLMHStraight "
-            "lstLMHDigits lstWidthXX_ lstWidth_XX lstWidthX_X cmdFilterPairsStraight")
-        .split(' ')};
-// Lists without a context menu; a disabled list offers none either.
-const QRegularExpression kNoMenu("OddEven|HighLow|InOut|MustHave");
+// A right-click offers a menu on a list that has a branch, while it is enabled.
+bool offersMenu(const CheckList* list) {
+    for (const ListEntry& entry : catalogue()) {
+        if (fromEngine(entry.controlName) == list->objectName()) {
+            return list->isEnabled() && ContextMenus::hasBranch(entry.id);
+        }
+    }
+    return false; // the must-include list
+}
 
 } // namespace
 
@@ -42,6 +46,7 @@ class RobustnessTest : public QObject {
     QRandomGenerator rng;
     QStringList log;       // the last actions, for a failure's report
     bool answered = false; // a message box was answered during the action
+    QString answer;        // the text of that message box
     QString problem;       // the first rule broken
     QTimer answerer;
 
@@ -104,12 +109,21 @@ class RobustnessTest : public QObject {
         need(!QApplication::activeModalWidget() && !QApplication::activePopupWidget(), "left open");
         const bool positional = checked("optPositionDigit(1)");
         need(checked("optPositionDigit(0)") != positional, "not exactly one digit mode");
-        for (const QString& name : kModeOnly[0] + kModeOnly[1]) {
-            const bool shown = kModeOnly[positional].contains(name);
-            auto* list = main<CheckList>(name);
-            need(main(name)->isVisible() == shown && (shown || !list || !list->tickedCount()),
-                 name + " in the wrong mode");
+        const DigitMode mode = positional ? DigitMode::Positional : DigitMode::AnyPosition;
+        for (const ListEntry& entry : catalogue()) {
+            const auto* list = main<CheckList>(fromEngine(entry.controlName));
+            const bool shown = entry.shownInMode(mode);
+            need(entry.shownIn == ShownIn::Never ||
+                     (list->isVisible() == shown && (shown || !list->tickedCount())),
+                 list->objectName() + " in the wrong mode");
         }
+        need(main("cmdFilterOutBoxedPairs")->isVisible() != positional &&
+                 main("cmdFilterPairsStraight")->isVisible() == positional,
+             "pair buttons in the wrong mode");
+        // The live count says what "Create numbers" would do now.
+        const QString live = main<QLabel>("lblLiveCount")->text();
+        need(live == fromEngine(liveCountText(liveCount(w->readInput(false)))),
+             "live count " + live);
         QStringList digits;
         for (CheckList* list : w->findChildren<CheckList*>(QRegularExpression("^lstDigitsWheel"))) {
             digits += tickedTexts(list);
@@ -178,6 +192,17 @@ class RobustnessTest : public QObject {
              QString("kept %1 of %2 passing, caption ").arg(kept).arg(passing) + caption);
     }
 
+    // "Create numbers" created what the live count said it would, or refused with its words.
+    void checkCreated(const QString& live) {
+        const QString caption = main<QLabel>("lblNumbersCreated")->text();
+        if (answered) {
+            return need(QString(answer).replace('\n', ' ') == live, "refused with " + answer);
+        }
+        const QString numbers = live.section(' ', 2, 2);
+        need(caption == (numbers == "0" ? "" : "Numbers created: " + numbers),
+             "created " + caption + " where the live count said " + live);
+    }
+
     // A few actions inside a modal window, then "&Close", Esc or the title-bar close.
     void operate(QWidget* dialog) {
         for (int steps = pick(7); steps > 0; --steps) {
@@ -215,9 +240,12 @@ class RobustnessTest : public QObject {
             note(what < 55 ? "cmdProduce" : what < 65 ? "cmdFilterMore" : "cmdResetFilters");
             const QString before = results();
             const bool enabled = main(log.last())->isEnabled();
+            const QString live = main<QLabel>("lblLiveCount")->text();
             click(main(log.last()));
             if (enabled && log.last() == "cmdFilterMore") {
                 checkFilterMore(before);
+            } else if (log.last() == "cmdProduce") {
+                checkCreated(live);
             }
         } else if (what < 77) {
             edit(main<QPlainTextEdit>("txtResults"));
@@ -226,7 +254,7 @@ class RobustnessTest : public QObject {
             note("right-click " + list->objectName());
             rightClick(list);
             auto* menu = w->findChild<QMenu*>("mnuAction");
-            const bool offered = list->isEnabled() && !list->objectName().contains(kNoMenu);
+            const bool offered = offersMenu(list);
             need(menu->isVisible() == offered, "context menu on " + list->objectName());
             menu->hide();
             for (QAction* branch : menu->actions()) {
@@ -237,8 +265,9 @@ class RobustnessTest : public QObject {
                 }
             }
         } else if (QWidget* button = main(QString("cmdFilterOutBoxedPairs cmdFilterPairsStraight "
-                                                  "cmdOutputBox cmdHotCold cmdHelp Picture1")
-                                              .split(' ')[pick(6)]);
+                                                  "cmdOutputBox cmdHotCold cmdHelp cmdBackTest "
+                                                  "Picture1")
+                                              .split(' ')[pick(7)]);
                    button->isVisible() && button->isEnabled()) {
             note(button->objectName());
             ModalHelper helper;
@@ -266,6 +295,7 @@ class RobustnessTest : public QObject {
         connect(&answerer, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 answered = true;
+                answer = box->text();
                 box->accept();
             }
         });

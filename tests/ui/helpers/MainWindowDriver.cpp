@@ -138,4 +138,12 @@ bool inModal(const QWidget* window, const QString& button,
     return helper.ran();
 }
 
+bool countInHotCold(const QWidget* window, const QString& draws) {
+    return inModal(window, QStringLiteral("cmdHotCold"), [&draws](QWidget* counter) {
+        counter->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"))->setPlainText(draws);
+        clickButton(counter, QStringLiteral("cmdGo"));
+        QTest::keyClick(counter, Qt::Key_Escape);
+    });
+}
+
 } // namespace pick3::test

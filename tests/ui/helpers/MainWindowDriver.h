@@ -57,6 +57,10 @@ void typeResults(const QWidget* window, const QString& text);
 // The three-digit numbers of a text, in the order written.
 QStringList numbersIn(const QString& text);
 
+// Pastes `draws` into the hot/cold counter, counts them and leaves it by Esc, so
+// that the count stays in force.
+bool countInHotCold(const QWidget* window, const QString& draws);
+
 // Clicks `button` of `window`, lets `operate` work in the modal window that
 // opens, and closes that window if `operate` left it open. False when none opened.
 bool inModal(const QWidget* window, const QString& button,
