@@ -12,12 +12,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 #include <cstdio>
 
 namespace pick3 {
@@ -86,12 +88,24 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     setObjectName(QStringLiteral("frmBackTest"));
     setWindowTitle(QStringLiteral("Back-test of the filter settings"));
     setSizeGripEnabled(true);
+    // A worker thread must not read the counter's lists: the hot digits are read here, once.
+    const HotDigits hot = settings_.readHotDigits ? settings_.readHotDigits() : HotDigits();
+    settings_.readHotDigits = [hot] { return hot; };
     BannerFrame* banner = BannerFrame::around(this, QStringLiteral("Back-test"));
     connect(banner->closeButton(), &QPushButton::clicked, this, &frmBackTest::reject);
     QWidget* area = banner->content();
     lblDraws_ = makeLabel(QStringLiteral("lblDraws"), QString(), area);
     lblDraws_->setWordWrap(true);
-    QWidget* choices = makeChoices(area);
+    choices_ = makeChoices(area);
+    busy_ = named(new QProgressBar(area), QStringLiteral("prgBackTest"));
+    busy_->setRange(0, 0); // busy, for as long as it takes
+    busy_->setFormat(QStringLiteral("Testing %1 draws...").arg(draws_.size()));
+    busy_->setTextVisible(true);
+    busy_->hide();
+    connect(&running_, &QFutureWatcher<Run>::finished, this, [this] {
+        setBusy(false);
+        showRun(running_.result());
+    });
     tabs_ = named(new QTabWidget(area), QStringLiteral("tabBackTest"));
     tabs_->addTab(makeResultsTab(), QStringLiteral("&How the filters did"));
     tabs_->addTab(makeSkipTab(), QStringLiteral("&Skip counts"));
@@ -100,7 +114,8 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(10, 8, 10, 10);
     column->addWidget(lblDraws_);
-    column->addWidget(choices);
+    column->addWidget(choices_);
+    column->addWidget(busy_);
     column->addWidget(tabs_, 1);
     setTabOrder(banner->closeButton(), newest_->button(0));
     resize(920, 720);
@@ -109,7 +124,7 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
         lblDraws_->setText(QStringLiteral("There are no draws to test yet. Paste your draw history "
                                           "in \"HotCold\" and press \"Count\"; then open the "
                                           "back-test again."));
-        choices->hide();
+        choices_->hide();
         tabs_->hide();
         column->setStretchFactor(lblDraws_, 1);
         lblDraws_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -223,13 +238,35 @@ BackTestOptions frmBackTest::options() const {
             static_cast<std::size_t>(lastDraws_->currentData().toInt()), order_};
 }
 
+frmBackTest::Run frmBackTest::test(const MainInput& settings, const DrawList& draws,
+                                   BackTestOptions options) {
+    return {backTest(settings, draws, options), skipCounts(draws, options.newest)};
+}
+
 void frmBackTest::refresh() {
-    const Result<BackTestReport> report = backTest(settings_, draws_, options());
-    report_ = report.ok() ? *report : BackTestReport{};
-    showSummary(report);
+    // Up to this many draws a test takes well under a quarter of a second.
+    constexpr std::size_t kInstantDraws = 50000;
+    if (draws_.size() <= kInstantDraws) {
+        showRun(test(settings_, draws_, options()));
+        return;
+    }
+    // A longer one runs on a worker thread, the window showing that it works.
+    setBusy(true);
+    running_.setFuture(QtConcurrent::run(&frmBackTest::test, settings_, draws_, options()));
+}
+
+void frmBackTest::setBusy(bool busy) {
+    busy_->setVisible(busy);
+    choices_->setEnabled(!busy);
+    tabs_->setEnabled(!busy);
+}
+
+void frmBackTest::showRun(const Run& run) {
+    report_ = run.report.ok() ? *run.report : BackTestReport{};
+    showSummary(run.report);
     showStrip();
     showCosts();
-    showSkipCounts();
+    showSkipCounts(run.skips);
 }
 
 void frmBackTest::showSummary(const Result<BackTestReport>& report) {
@@ -290,8 +327,7 @@ void frmBackTest::showCosts() {
     costs_->resizeColumnsToContents();
 }
 
-void frmBackTest::showSkipCounts() {
-    const std::vector<SkipRow> rows = skipCounts(draws_, options().newest);
+void frmBackTest::showSkipCounts(const std::vector<SkipRow>& rows) {
     skips_->setSortingEnabled(false);
     skips_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < skips_->rowCount(); ++r) {

@@ -8,11 +8,13 @@
 #include "engine/SkipCounts.h"
 #include "widgets/DiscardableDialog.h"
 
+#include <QFutureWatcher>
 #include <array>
 
 class QButtonGroup;
 class QComboBox;
 class QLabel;
+class QProgressBar;
 class QTableWidget;
 class QTabWidget;
 
@@ -28,15 +30,24 @@ class frmBackTest : public DiscardableDialog {
     frmBackTest(MainInput settings, DrawList draws, SortOrder order, QWidget* parent = nullptr);
 
   private:
+    // One run over the history: the back-test and the skip counts.
+    struct Run {
+        Result<BackTestReport> report = Result<BackTestReport>::refused("");
+        std::vector<SkipRow> skips;
+    };
+    static Run test(const MainInput& settings, const DrawList& draws, BackTestOptions options);
+
     QWidget* makeChoices(QWidget* parent);
     QWidget* makeResultsTab();
     QWidget* makeSkipTab();
     BackTestOptions options() const;
     void refresh();
+    void showRun(const Run& run);
+    void setBusy(bool busy);
     void showSummary(const Result<BackTestReport>& report);
     void showCosts();
     void showStrip();
-    void showSkipCounts();
+    void showSkipCounts(const std::vector<SkipRow>& rows);
     void showPointed(int cell);
 
     MainInput settings_;
@@ -44,6 +55,9 @@ class frmBackTest : public DiscardableDialog {
     SortOrder order_;
     BackTestReport report_;
     QLabel* lblDraws_ = nullptr;
+    QWidget* choices_ = nullptr;
+    QProgressBar* busy_ = nullptr;
+    QFutureWatcher<Run> running_;
     QButtonGroup* newest_ = nullptr;
     QComboBox* lastDraws_ = nullptr;
     QTabWidget* tabs_ = nullptr;

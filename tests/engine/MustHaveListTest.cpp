@@ -44,12 +44,7 @@ TEST(MustHaveList, FollowsTheDigitLists) {
     for (const auto& [steps, expected] : cases) {
         EXPECT_EQ(run(steps), expected) << steps;
     }
-    MustHaveList list;
-    list.add(3);
-    EXPECT_TRUE(list.contains(3));
-    list.clear();
-    EXPECT_TRUE(!list.contains(3) && list.items().empty());
-    EXPECT_THROW(list.add(10), std::invalid_argument);
+    EXPECT_THROW(MustHaveList().add(10), std::invalid_argument);
 }
 
 } // namespace

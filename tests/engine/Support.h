@@ -34,6 +34,12 @@ template <typename Texts> std::string joined(const Texts& texts) {
     return out;
 }
 
+// `text` with every `from` replaced by `to`.
+inline std::string replaced(std::string text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+    return text;
+}
+
 // The ticks of a catalogue list with the given rows ticked, or every row.
 inline Ticks tickRows(ListId list, const std::vector<int>& rows) {
     Ticks ticks(listEntry(list).items.size(), false);
@@ -54,6 +60,17 @@ inline MainInput with(MainInput in, const Change& change) {
 }
 inline Change tick(ListId list, const std::vector<int>& rows) {
     return [list, rows](MainInput& in) { in.ticks[list] = tickRows(list, rows); };
+}
+// Ticks the items of `list` with these texts.
+inline Change tickItems(ListId list, const std::vector<std::string_view>& items) {
+    return [list, items](MainInput& in) {
+        const auto all = listEntry(list).items;
+        std::vector<int> rows;
+        for (const std::string_view item : items) {
+            rows.push_back(static_cast<int>(std::find(all.begin(), all.end(), item) - all.begin()));
+        }
+        in.ticks[list] = tickRows(list, rows);
+    };
 }
 inline Change mustHave(const std::vector<MustHaveItem>& items) {
     return [items](MainInput& in) { in.mustHave = items; };

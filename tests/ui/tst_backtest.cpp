@@ -26,20 +26,16 @@ class BackTestTest : public MainWindowFixture {
     }
 
   private Q_SLOTS:
-    void withoutDrawsItSaysHowToGetSome() {
-        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
-            QCOMPARE(window->windowTitle(), QStringLiteral("Back-test of the filter settings"));
+    void testsTheCountedDrawsWithTheSettings() {
+        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) { // no draws yet
             QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblDraws"))
                         ->text()
                         .contains("Paste your draw history in \"HotCold\" and press \"Count\""));
-            QVERIFY(!window->findChild<QWidget*>(QStringLiteral("tabBackTest"))->isVisible());
         }));
-    }
-
-    void testsTheCountedDrawsWithTheSettings() {
         doSteps(w, {"lstDigitsWheel:1234"});
         QVERIFY(countInHotCold(w, kDraws));
         QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Back-test of the filter settings"));
             QCOMPARE(summary(window, 0), QStringLiteral("40 (all)"));
             QCOMPARE(summary(window, 1), QStringLiteral("32 (80.0%)"));
             QCOMPARE(summary(window, 5), QStringLiteral("1")); // the newest, 456, missed
@@ -62,6 +58,16 @@ class BackTestTest : public MainWindowFixture {
             last->setCurrentIndex(last->findText(QStringLiteral("the newest 30 draws")));
             QCOMPARE(summary(window, 0), QStringLiteral("30 (the newest of 40)"));
             QCOMPARE(strip->cellCount(), 30);
+        }));
+    }
+
+    // A long history is tested on a worker thread; the result comes in all the same.
+    void aLongHistoryInTheBackground() {
+        doSteps(w, {"lstDigitsWheel:1234"});
+        QVERIFY(countInHotCold(w, QStringLiteral("123 ").repeated(150000)));
+        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
+            QTRY_COMPARE(summary(window, 0), QStringLiteral("150000 (all)"));
+            QVERIFY(!window->findChild<QWidget*>(QStringLiteral("prgBackTest"))->isVisible());
         }));
     }
 

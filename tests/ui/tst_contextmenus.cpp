@@ -1,5 +1,6 @@
-// The context menus of the main window's lists: one branch per right-clicked
-// list, none where a list has no branch or cannot be clicked, and the commands.
+// The context menus of the main window's lists: one branch per list, opened
+// by a right-click, the menu key or Shift+F10; none where a list has no branch
+// or cannot be reached; nothing ticked on the way; and the commands.
 
 #include "helpers/MainWindowDriver.h"
 
@@ -13,9 +14,15 @@ class ContextMenusTest : public MainWindowFixture {
     Q_OBJECT
 
     QMenu* root() const { return w->findChild<QMenu*>(QStringLiteral("mnuAction")); }
-    // Right-clicks the list; returns the branch offered: its caption, then its commands'.
-    QStringList offeredOn(const QString& list) const {
-        rightClick(lst(list));
+    // Right-clicks the list, or presses `keys` on it; returns the branch offered:
+    // its caption, then its commands'.
+    QStringList offeredOn(const QString& list, const QString& keys = QString()) const {
+        if (keys.isEmpty()) {
+            rightClick(lst(list));
+        } else {
+            lst(list)->setFocus();
+            QTest::keySequence(lst(list), QKeySequence(keys));
+        }
         QStringList shown;
         for (QAction* entry : root()->actions()) {
             if (root()->isVisible() && entry->isVisible()) {
@@ -39,9 +46,10 @@ class ContextMenusTest : public MainWindowFixture {
         QTest::addColumn<bool>("positional");
         QTest::addColumn<QString>("list");
         QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<QString>("keys"); // empty: a right-click
         const auto row = [](const char* name, bool positional, const char* list,
-                            const QStringList& offered) {
-            QTest::newRow(name) << positional << QString::fromLatin1(list) << offered;
+                            const QStringList& offered, const char* keys = "") {
+            QTest::newRow(name) << positional << QString::fromLatin1(list) << offered << keys;
         };
         row("root", false, "lstRoot", {"Root", "Select all", "De-select all"});
         row("sums", false, "lstSumDigits",
@@ -53,14 +61,20 @@ class ContextMenusTest : public MainWindowFixture {
         row("disabled", false, "lstDigitsWheelPos1(0)", {});
         row("hidden", false, "lstWidthXX_", {});
         row("disabled, positional", true, "lstDigitsWheel", {});
+        row("menu key", false, "lstRoot", {"Root", "Select all", "De-select all"}, "Menu");
+        row("Shift+F10", false, "lstDigitsWheel", {"Digits", "Select all", "De-select"},
+            "Shift+F10");
+        row("menu key, no branch", false, "lstOddEven", {}, "Menu");
     }
     void rightClickOffersThatListsBranch() {
         QFETCH(bool, positional);
         QFETCH(QString, list);
         QFETCH(QStringList, offered);
+        QFETCH(QString, keys);
         QCOMPARE(root()->actions().size(), 18);
         doSteps(w, positional ? QStringList{"optPositionDigit(1)"} : QStringList{});
-        QCOMPARE(offeredOn(list), offered);
+        QCOMPARE(offeredOn(list, keys), offered);
+        QCOMPARE(lst(list)->tickedCount(), 0);
         clickTick(lst(list), 3); // a left click opens nothing
         QVERIFY(!root()->isVisible());
     }

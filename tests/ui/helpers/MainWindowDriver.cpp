@@ -1,14 +1,14 @@
 #include "helpers/MainWindowDriver.h"
 
 #include "app/mdlMain.h"
-#include "helpers/ModalHelper.h"
 
-#include <QPlainTextEdit>
-#include <QPointer>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionViewItem>
-#include <QTest>
+#include <QTimer>
 
 namespace pick3::test {
 
@@ -29,10 +29,6 @@ void MainWindowFixture::init() {
 
 void MainWindowFixture::cleanup() {
     unloadMainWindow();
-}
-
-CheckList* MainWindowFixture::lst(const QString& name) const {
-    return listNamed(w, name);
 }
 
 CheckList* listNamed(const QWidget* window, const QString& name) {
@@ -124,6 +120,48 @@ QStringList numbersIn(const QString& text) {
     return numbers;
 }
 
+namespace {
+
+// Operating a modal window: arm a handler before the click that opens it; it
+// runs once the window is the active modal widget, and must close it.
+class ModalHelper {
+  public:
+    ModalHelper() = default;
+    ModalHelper(const ModalHelper&) = delete;
+    ModalHelper& operator=(const ModalHelper&) = delete;
+    // A handler that has not run yet cannot take a modal window of a later step.
+    ~ModalHelper() { *armed_ = false; }
+    void expect(std::function<void(QWidget*)> handler);
+    bool ran() const { return *ran_; } // check it after the opening click
+
+  private:
+    std::shared_ptr<bool> ran_ = std::make_shared<bool>(false);
+    std::shared_ptr<bool> armed_ = std::make_shared<bool>(false);
+};
+
+// Polls until a modal widget is shown: a modal window may need a moment to show.
+void waitForModal(std::function<void(QWidget*)> handler, std::shared_ptr<bool> ran,
+                  std::shared_ptr<bool> armed, int triesLeft) {
+    QTimer::singleShot(10, [handler = std::move(handler), ran, armed, triesLeft]() mutable {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (*armed && modal != nullptr && modal->isVisible()) {
+            *ran = true;
+            *armed = false;
+            handler(modal);
+        } else if (*armed && triesLeft > 0) {
+            waitForModal(std::move(handler), ran, armed, triesLeft - 1);
+        }
+    });
+}
+void ModalHelper::expect(std::function<void(QWidget*)> handler) {
+    *ran_ = false;
+    *armed_ = false; // a handler armed before and not run yet is replaced
+    armed_ = std::make_shared<bool>(true);
+    waitForModal(std::move(handler), ran_, armed_, 500);
+}
+
+} // namespace
+
 bool inModal(const QWidget* window, const QString& button,
              const std::function<void(QWidget*)>& operate) {
     ModalHelper helper;
@@ -138,12 +176,32 @@ bool inModal(const QWidget* window, const QString& button,
     return helper.ran();
 }
 
+MessageSeen messageAfterClicking(const QWidget* window, const QString& button) {
+    MessageSeen seen;
+    inModal(window, button, [&seen](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            seen = {box->windowTitle(), box->text()};
+        }
+    });
+    return seen;
+}
+
 bool countInHotCold(const QWidget* window, const QString& draws) {
     return inModal(window, QStringLiteral("cmdHotCold"), [&draws](QWidget* counter) {
         counter->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"))->setPlainText(draws);
         clickButton(counter, QStringLiteral("cmdGo"));
         QTest::keyClick(counter, Qt::Key_Escape);
     });
+}
+
+UrlCatcher::UrlCatcher() {
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openUrl");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+}
+
+UrlCatcher::~UrlCatcher() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
 } // namespace pick3::test

@@ -1,10 +1,10 @@
 #pragma once
-// Driving the main window from a UI test as a user would: start it through
-// Main(), find controls by objectName, click tick boxes and buttons, read lists.
+// Driving the windows from a UI test as a user would: the main window started
+// through Main(), controls found by objectName, tick boxes and buttons clicked,
+// lists read, modal windows and message boxes operated, web addresses caught.
 // It brings the headers that every window test needs.
 
 #include "app/frmPick3ZozevidAru.h"
-#include "helpers/ModalHelper.h"
 #include "widgets/CheckList.h"
 
 #include <QCheckBox>
@@ -12,18 +12,25 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
-#include <QStringList>
 #include <QTest>
+#include <QUrl>
 #include <functional>
+#include <memory>
 
 namespace pick3::test {
+
+// A list of `window` by objectName; null when there is none.
+CheckList* listNamed(const QWidget* window, const QString& name);
 
 // A test of the main window: every test function starts with a fresh one, shown.
 class MainWindowFixture : public QObject {
     Q_OBJECT
   protected:
     frmPick3ZozevidAru* w = nullptr;
-    CheckList* lst(const QString& name) const;
+    CheckList* lst(const QString& name) const { return listNamed(w, name); }
+    template <typename T = QWidget> T* ctl(const char* name) const {
+        return w->findChild<T*>(QLatin1String(name));
+    }
 
   private Q_SLOTS:
     void init();
@@ -34,8 +41,6 @@ class MainWindowFixture : public QObject {
 QWidget* startMainWindow();
 // Deletes the main window (and with it every window it owns), if there is one.
 void unloadMainWindow();
-// A list of `window` by objectName; null when there is none.
-CheckList* listNamed(const QWidget* window, const QString& name);
 
 // Clicks the tick box of `row` with the left mouse button, scrolling it into view first.
 void clickTick(CheckList* list, int row);
@@ -57,13 +62,36 @@ void typeResults(const QWidget* window, const QString& text);
 // The three-digit numbers of a text, in the order written.
 QStringList numbersIn(const QString& text);
 
-// Pastes `draws` into the hot/cold counter, counts them and leaves it by Esc, so
-// that the count stays in force.
-bool countInHotCold(const QWidget* window, const QString& draws);
-
 // Clicks `button` of `window`, lets `operate` work in the modal window that
 // opens, and closes that window if `operate` left it open. False when none opened.
 bool inModal(const QWidget* window, const QString& button,
              const std::function<void(QWidget*)>& operate);
+// Clicks `button` and answers the message box it shows: its title and text, or
+// empty texts when none was shown.
+struct MessageSeen {
+    QString title;
+    QString text;
+};
+MessageSeen messageAfterClicking(const QWidget* window, const QString& button);
+
+// Pastes `draws` into the hot/cold counter, counts them and leaves it by Esc, so
+// that the count stays in force.
+bool countInHotCold(const QWidget* window, const QString& draws);
+
+// While a catcher lives, QDesktopServices::openUrl gives http and https
+// addresses to it instead of the browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    UrlCatcher();
+    ~UrlCatcher() override;
+    const QList<QUrl>& urls() const { return urls_; }
+
+  public Q_SLOTS:
+    void openUrl(const QUrl& url) { urls_.append(url); }
+
+  private:
+    QList<QUrl> urls_;
+};
 
 } // namespace pick3::test

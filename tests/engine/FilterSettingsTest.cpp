@@ -1,17 +1,19 @@
-// The catalogue's rules: every label a number can get is one item of its
-// family's list, the lists each mode shows and reads, colours and refusals.
+// The filter settings: the catalogue's rules (every label a number can get is
+// one item of its family's list; the lists each mode shows and reads; colours,
+// headings and refusals) and the reading of ticks into exclusion sets.
 
 #include "engine/Catalogue.h"
+#include "engine/NumberSets.h"
+#include "engine/Selection.h"
 
 #include "Support.h"
-#include "engine/NumberSets.h"
 
 #include <set>
 
 namespace pick3 {
 namespace {
 
-using test::joined;
+using namespace test;
 
 // Across all 1,000 numbers, the labels of each family in each mode are exactly
 // the items of the list it reads then, each item once; only a triple's digit
@@ -33,20 +35,11 @@ TEST(Catalogue, EveryItemIsALabelSomeNumberGets) {
             EXPECT_EQ(unique.size(), entry.items.size());
         }
     }
-    // The hot/cold lists: each of the eight hot/cold combinations of a number.
-    for (const DigitMode mode : {DigitMode::AnyPosition, DigitMode::Positional}) {
-        std::set<int> rows;
-        for (int hotDigits = 0; hotDigits < 8; ++hotDigits) { // hot digits among 1, 2, 3
-            std::vector<int> hot;
-            for (int d = 1; d <= 3; ++d) {
-                if ((hotDigits >> (d - 1) & 1) != 0) {
-                    hot.push_back(d);
-                }
-            }
-            rows.insert(hotColdRow(123, mode, HotDigits({hot, hot, hot}, hot)));
-        }
-        EXPECT_EQ(rows.size(), mode == DigitMode::Positional ? 8U : 4U);
-        EXPECT_EQ(*rows.begin(), 0);
+    // Every hot/cold label, of each combination of hot and cold digits, is an item.
+    for (unsigned bits = 0; bits < 8; ++bits) {
+        const std::array<bool, 3> hot{(bits & 4U) != 0, (bits & 2U) != 0, (bits & 1U) != 0};
+        EXPECT_TRUE(hotColdRowOf(hot, DigitMode::Positional) >= 0 &&
+                    hotColdRowOf(hot, DigitMode::AnyPosition) >= 0);
     }
 }
 
@@ -110,6 +103,41 @@ TEST(Catalogue, HeadingsRefusalsModesAndColours) {
     EXPECT_THROW(listEntry(static_cast<ListId>(kListCount)), std::invalid_argument);
     EXPECT_THROW(familyList(static_cast<Family>(kFamilyCount), DigitMode::Positional),
                  std::invalid_argument);
+}
+
+// Values or texts in list order; a list refuses only when every row is ticked.
+TEST(Selection, TickedItemsInListOrder) {
+    using enum ListId;
+    const std::vector<std::tuple<ListId, std::vector<int>, std::vector<int>, std::string>> rows{
+        {SumDigits, {27, 0, 10, 9}, {0, 9, 10, 27}, ""},
+        {Root, {0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8}, ""},
+        {Width_XX, {5}, {5}, ""},
+        {OddEven, {3, 0}, {}, "All even|Mostly odd"},
+        {InOut, {0, 2, 3}, {}, "ALL IN|MOSTLY IN|MOSTLY OUT"}, // upper-cased
+        {InOutStraight, {1, 7}, {}, "IIO|OOO"},
+        {LMHDigits, {11, 0}, {}, "LMH|HHL"},
+    };
+    for (const auto& [list, ticked, values, texts] : rows) {
+        SCOPED_TRACE(listEntry(list).controlName);
+        const std::optional<ExclusionSet> set = readExclusionSet(list, tickRows(list, ticked));
+        ASSERT_TRUE(set.has_value());
+        EXPECT_EQ(set->values(), values);
+        EXPECT_EQ(joined(set->texts()), texts);
+        EXPECT_FALSE(readExclusionSet(list, tickAll(list)).has_value());
+    }
+}
+
+TEST(Selection, HotColdReaderNeverRefuses) {
+    const HotColdSets all =
+        sbPick3HCFilterSettings(tickAll(ListId::HCBox), tickAll(ListId::HCStraight));
+    EXPECT_EQ(joined(all.box.texts()), "ALL HOT|ALL COLD|MOSTLY HOT|MOSTLY COLD");
+    EXPECT_EQ(all.straight.count(), 8);
+    const HotColdSets some = sbPick3HCFilterSettings({}, tickRows(ListId::HCStraight, {0, 5}));
+    EXPECT_TRUE(some.box.empty());
+    EXPECT_EQ(joined(some.straight.texts()), "HHH|CHC");
+    EXPECT_TRUE(some.straight.contains("CHC"));
+    EXPECT_FALSE(all.box.contains("Mostly hot")) << "compared case-sensitively";
+    EXPECT_THROW(sbPick3HCFilterSettings(Ticks(8, true), {}), std::invalid_argument);
 }
 
 } // namespace
