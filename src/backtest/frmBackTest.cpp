@@ -196,6 +196,13 @@ QWidget* frmBackTest::makeResultsTab() {
              QStringLiteral("One cell per tested draw in the order of the history: green a hit, "
                             "grey a miss. Point at a cell or select it with the arrow keys."));
     details_ = makeLabel(QStringLiteral("lblDrawDetails"), QString(), tab);
+    // What the colours of the strip mean, in those colours.
+    QLabel* legend = makeLabel(
+        QStringLiteral("lblStripLegend"),
+        QStringLiteral("<span style=\"color:#20a030\">&#9632;</span> a hit: \"Create numbers\" "
+                       "would have created the draw &nbsp; <span style=\"color:#a0a0a0\">&#9632;"
+                       "</span> a miss"),
+        tab);
     connect(strip_, &DrawStrip::cellPointed, this, &frmBackTest::showPointed);
     costs_ =
         makeTable(QStringLiteral("tblConditionCosts"), QStringLiteral("What each setting costs"),
@@ -210,6 +217,7 @@ QWidget* frmBackTest::makeResultsTab() {
     column->addLayout(form);
     column->addWidget(makeHeading(QStringLiteral("lblStrip"), QStringLiteral("Draw by draw"), tab));
     column->addWidget(strip_, 1);
+    column->addWidget(legend);
     column->addWidget(details_);
     column->addWidget(
         makeHeading(QStringLiteral("lblCosts"), QStringLiteral("What each setting costs"), tab));
@@ -228,7 +236,15 @@ QWidget* frmBackTest::makeSkipTab() {
          QStringLiteral("Current skip"), QStringLiteral("Longest skip"),
          QStringLiteral("Average skip"), QStringLiteral("Due")},
         tab);
+    QLabel* meaning = makeLabel(
+        QStringLiteral("lblSkipMeaning"),
+        QStringLiteral("A skip is a run of draws without it. Current skip: the draws since it last "
+                       "came. Due: (current + 1) / (average + 1); above 1 it is overdue, and the "
+                       "warmer the colour, the more so."),
+        tab);
+    meaning->setWordWrap(true);
     auto* column = new QVBoxLayout(tab);
+    column->addWidget(meaning);
     column->addWidget(skips_);
     return tab;
 }

@@ -14,9 +14,7 @@ using namespace test;
 
 const std::vector<int> kAll{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
-DrawList draws(std::string_view text) {
-    return parseDraws(text);
-}
+constexpr auto draws = parseDraws;
 
 // The strip as "+" for a hit and the name of the condition for a miss.
 std::string strip(const BackTestReport& r) {

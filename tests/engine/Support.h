@@ -8,15 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <functional>
-#include <random>
 #include <sstream>
-#include <stdexcept>
-#include <string>
-#include <string_view>
 #include <tuple>
-#include <vector>
 
 namespace pick3::test {
 

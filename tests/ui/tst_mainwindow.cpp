@@ -54,9 +54,6 @@ class MainWindowTest : public MainWindowFixture {
                  QStringLiteral("\n\nhttps://www.quorvel.example/\npick3@quorvel.example\n\n"
                                 "https://home.quorvel.example/\nquorvel@home.quorvel.example"));
         QVERIFY(filterMoreEnabled() && caption().isEmpty()); // the contact block is long enough
-        QCOMPARE(ctl<QAbstractButton>("cmdFilterOutBoxedPairs")->text() + "|" +
-                     ctl<QAbstractButton>("cmdFilterPairsStraight")->text(),
-                 QStringLiteral("Pairs - BOXED : 0|Pairs - STRAIGHT ; LP: 0  RP: 0  SP: 0"));
         QVERIFY(ctl<QRadioButton>("optPositionDigit(0)")->isChecked());
         verifyLists(false);
         QCOMPARE(ctl("txtResults")->palette().color(QPalette::Base), QColor(0xFFFF80u));
