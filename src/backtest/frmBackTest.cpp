@@ -121,17 +121,7 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     resize(920, 720);
 
     if (draws_.empty()) {
-        lblDraws_->setText(QStringLiteral("There are no draws to test yet. Paste your draw history "
-                                          "in \"HotCold\" and press \"Count\"; then open the "
-                                          "back-test again."));
-        choices_->hide();
-        tabs_->hide();
-        column->setStretchFactor(lblDraws_, 1);
-        lblDraws_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // The keyboard starts at what to do (read out by a screen reader), not on Close.
-        lblDraws_->setFocusPolicy(Qt::StrongFocus);
-        describe(lblDraws_, QStringLiteral("No draws"));
-        lblDraws_->setFocus();
+        showNoDraws();
         return;
     }
     lblDraws_->setText(
@@ -140,6 +130,21 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
             .arg(draws_.size()));
     refresh();
     newest_->button(0)->setFocus(); // the keyboard starts at the choices, not on Close
+}
+
+// Nothing to test yet: the window says how to get some draws.
+void frmBackTest::showNoDraws() {
+    lblDraws_->setText(QStringLiteral("There are no draws to test yet. Paste your draw history "
+                                      "in \"HotCold\" and press \"Count\"; then open the "
+                                      "back-test again."));
+    choices_->hide();
+    tabs_->hide();
+    static_cast<QBoxLayout*>(lblDraws_->parentWidget()->layout())->setStretchFactor(lblDraws_, 1);
+    lblDraws_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The keyboard starts at what to do (read out by a screen reader), not on Close.
+    lblDraws_->setFocusPolicy(Qt::StrongFocus);
+    describe(lblDraws_, QStringLiteral("No draws"));
+    lblDraws_->setFocus();
 }
 
 QWidget* frmBackTest::makeChoices(QWidget* parent) {

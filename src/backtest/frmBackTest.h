@@ -37,6 +37,7 @@ class frmBackTest : public DiscardableDialog {
     };
     static Run test(const MainInput& settings, const DrawList& draws, BackTestOptions options);
 
+    void showNoDraws();
     QWidget* makeChoices(QWidget* parent);
     QWidget* makeResultsTab();
     QWidget* makeSkipTab();

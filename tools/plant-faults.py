@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""Plants faults, one at a time, in a scratch copy of the tree and runs the
+suite: every fault should make at least one test fail. A fault whose code has
+since changed is reported as NOT PLANTED; rewrite it for the new code.
+
+Usage: tools/plant-faults.py [SCRATCH_DIR] [fault name ...]
+The scratch copy (default /tmp/pick3-faults) is built once with the ci preset;
+each fault then costs one incremental build and one ctest run."""
+
+import os
+import re
+import subprocess
+import sys
+
+# (what the fault does, file, text replaced, replacement)
+FAULTS = [
+ ("wrong label", "src/engine/Labels.cpp", '"Mostly even", "All even"', '"Mostly Even", "All even"'),
+ ("reader off by one: refuses one tick early", "src/engine/Selection.cpp",
+  "if (static_cast<std::size_t>(set.count()) == entry.items.size())",
+  "if (static_cast<std::size_t>(set.count()) + 1 == entry.items.size())"),
+ ("swapped reader order", "src/engine/Commands.cpp",
+  "    Family::Root,    Family::DigitSort, Family::OCS,",
+  "    Family::DigitSort,    Family::Root, Family::OCS,"),
+ ("lost must-include rule", "src/engine/FilterTest.cpp", "    if (mustIncludeApplies) {", "    if (false && mustIncludeApplies) {"),
+ ("mirror to the wrong row", "src/app/frmPick3ZozevidAru.cpp",
+  "        list(store)->setTicked(row, ticked);", "        list(store)->setTicked(row == 0 ? 1 : row, ticked);"),
+ ("caption count", "src/engine/Pairs.cpp", '"  SP: " + count(pairs.split)', '"  SP: " + count(pairs.right)'),
+ ("back-test peeks at the draw it judges", "src/engine/BackTest.cpp",
+  "        if (t >= firstTested) {", "        if (walk.hotColdInUse) {\n            addDraw(count, draw);\n        }\n        if (t >= firstTested) {"),
+ ("boxed single covers five draws", "src/engine/NumberSets.cpp", "        return 6;", "        return 5;"),
+ ("Filter more counts a line break as one", "src/engine/Commands.h",
+  "    return characters + lineBreaks > 3;", "    return characters > 3 + 0 * lineBreaks;"),
+ ("output order LHM writes LMH", "src/engine/OutputOrder.cpp",
+  "written.push_back(numeral(c == 'L' ? a1 : c == 'M' ? a2 : a3));",
+  "written.push_back(numeral(c == 'L' ? a1 : c == 'M' ? a2 : a3)); if (code == \"LHM\") return numberText(a1, a2, a3);"),
+ ("mode switch keeps digit-sort ticks", "src/app/frmPick3ZozevidAru.cpp",
+  "        if (entry.modeOnly()) {", "        if (entry.modeOnly() && entry.id != ListId::LMHDigits) {"),
+ ("skip count off by one", "src/engine/SkipCounts.cpp", "hits == 0 ? draws : draws - 1 - last", "hits == 0 ? draws : draws - last"),
+ ("hot/cold Close leaves the patterns", "src/hotcold/frmHotCold.cpp",
+  "void frmHotCold::cmdClose_Click() {\n    sbClearP3HCSettings();", "void frmHotCold::cmdClose_Click() {"),
+ ("pair dialog not discarded", "src/widgets/DiscardableDialog.h",
+  "        if (discard_ == Discard::OnEveryClose) {", "        if (false && discard_ == Discard::OnEveryClose) {"),
+ ("positional Filter more writes boxed order", "src/engine/Commands.cpp",
+  "    if (in.mode == DigitMode::Positional || fnIsTriple(d1, d2, d3)) {", "    if (fnIsTriple(d1, d2, d3)) {"),
+ ("context menu on the wrong list", "src/app/ContextMenus.cpp",
+  '"De-select", ListId::Width_XX}', '"De-select", ListId::WidthX_X}'),
+ ("live count loads the closed counter", "src/app/frmPick3ZozevidAru.cpp",
+  "    const LiveCount count = liveCount(readInput(false));", "    const LiveCount count = liveCount(readInput(true));"),
+ ("miss blamed on the last condition", "src/engine/BackTest.cpp",
+  "                first[static_cast<std::size_t>(n)] = static_cast<int>(i);\n                break;",
+  "                first[static_cast<std::size_t>(n)] = static_cast<int>(i);"),
+ ("consecutive must-have-2 keeps runs of three", "src/engine/NumberSets.cpp",
+  "return p.iConsec3 == 3 || p.iConsec2 != 2;", "return p.iConsec2 != 2;"),
+ ("hot digits: six per list", "src/engine/NumberProfile.h", "kHotDigitsPerList = 5;", "kHotDigitsPerList = 6;"),
+ ("live count not updated on a pair tick", "src/app/frmPick3ZozevidAru.cpp",
+  "    commands_->showPairCounts(pairs_);\n    updateLiveCount();", "    commands_->showPairCounts(pairs_);"),
+ ("back-test strip not turned to history order", "src/engine/BackTest.cpp",
+  "        std::reverse(report.strip.begin(), report.strip.end());", "        (void)0;"),
+]
+FAULTS += [
+ ("refusal leaves the old results", "src/app/frmPick3ZozevidAru.cpp",
+  "    if (result.text) {\n        commands_->setResultsText(*result.text);",
+  "    if (result.text && !result.refusal) {\n        commands_->setResultsText(*result.text);"),
+ ("message box titled with the window", "src/app/frmPick3ZozevidAru.cpp",
+  "        showMessage(this, sAppTitle(), fromEngine(*result.refusal));",
+  "        showMessage(this, windowTitle(), fromEngine(*result.refusal));"),
+ ("output box reports no codes", "src/app/frmOutputBox.cpp", "    Q_EMIT orderChanged(codes_);", "    (void)codes_;"),
+ ("count ignores the sort option", "src/hotcold/DrawEntryPanel.cpp",
+  "    return optSortOrder_[0]->isChecked() ? SortOrder::HitsDescDigitsAsc\n                                         : SortOrder::HitsDescDigitsDesc;",
+  "    return SortOrder::HitsDescDigitsAsc;"),
+ ("pair ticks not written back", "src/pairs/PairDialog.cpp", "        readPairs(pairs_);\n", ""),
+ ("back-test ignores the newest end", "src/backtest/frmBackTest.cpp",
+  "    return {newest_->checkedId() == 1 ? NewestEnd::Last : NewestEnd::First,",
+  "    return {NewestEnd::First,"),
+ ("back-test ignores the number of draws", "src/backtest/frmBackTest.cpp",
+  "            static_cast<std::size_t>(lastDraws_->currentData().toInt()), order_};", "            0, order_};"),
+ ("hot/cold window starts on Close", "src/hotcold/frmHotCold.cpp", "    entry_->focusEntry();\n", ""),
+ ("Tab stays in the results box", "src/app/CommandPanel.cpp", "    results->setTabChangesFocus(true);", "    results->setTabChangesFocus(false);"),
+ ("banner painted white to blue", "src/widgets/BannerFrame.cpp",
+  "    sbGradientTopToBottom(painter, title_->geometry(), kBannerBlue, kBannerWhite);",
+  "    sbGradientTopToBottom(painter, title_->geometry(), kBannerWhite, kBannerBlue);"),
+ ("skip table sorts by text", "src/backtest/frmBackTest.cpp",
+  "        return data(Qt::UserRole).toDouble() < other.data(Qt::UserRole).toDouble();",
+  "        return text() < other.text();"),
+ ("Reset filters keeps the consecutive option", "src/app/frmPick3ZozevidAru.cpp", "    filters_->selectConsec(0);\n", ""),
+ ("hot/cold title-bar close discards", "src/hotcold/frmHotCold.cpp", "Discard::OnCloseButtonOnly", "Discard::OnEveryClose"),
+ ("long back-test never shows its result", "src/backtest/frmBackTest.cpp", "        showRun(running_.result());", "        (void)running_;"),
+ ("strip cell names the wrong draw", "src/backtest/frmBackTest.cpp",
+  "report_.strip[static_cast<std::size_t>(cell)]));", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)]));"),
+]
+
+
+def sh(cmd, cwd, timeout=1800):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    return subprocess.run(cmd, shell=True, cwd=cwd, env=env, capture_output=True, text=True,
+                          timeout=timeout)
+
+
+def main():
+    args = sys.argv[1:]
+    scratch = args.pop(0) if args and os.sep in args[0] else "/tmp/pick3-faults"
+    tree = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    os.makedirs(scratch, exist_ok=True)
+    sh(f"git ls-files | tar cf - -T - | (cd {scratch} && tar xf -)", tree)
+    if sh("cmake --preset ci >/dev/null && cmake --build build/ci -j2", scratch).returncode:
+        sys.exit("the scratch copy does not build")
+    missed = 0
+    for name, path, old, new in FAULTS:
+        if args and name not in args:
+            continue
+        full = os.path.join(scratch, path)
+        text = open(full).read()
+        if old not in text:
+            print(f"NOT PLANTED  {name}", flush=True)
+            continue
+        open(full, "w").write(text.replace(old, new, 1))
+        try:
+            if sh("cmake --build build/ci -j2", scratch).returncode:
+                print(f"BUILD FAILS  {name}", flush=True)
+                continue
+            run = sh("cd build/ci && ctest -j2 --timeout 300", scratch)
+            failed = sorted(set(re.findall(r"Test +#\d+: (\S+) .*(?:Failed|Exception|Timeout)",
+                                           run.stdout)))
+            missed += 0 if run.returncode else 1
+            print(("CAUGHT       " if run.returncode else "MISSED       ") + name +
+                  ("  by " + ", ".join(failed) if failed else ""), flush=True)
+        finally:
+            open(full, "w").write(text)
+    sys.exit(1 if missed else 0)
+
+
+if __name__ == "__main__":
+    main()
