@@ -56,6 +56,11 @@ FAULTS = [
   "    commands_->showPairCounts(pairs_);\n    updateLiveCount();", "    commands_->showPairCounts(pairs_);"),
  ("back-test strip not turned to history order", "src/engine/BackTest.cpp",
   "        std::reverse(report.strip.begin(), report.strip.end());", "        (void)0;"),
+ ("winners per number upside down", "src/engine/BackTest.cpp",
+  "shares.winnersPerNumber = shares.winners / shares.numbers;",
+  "shares.winnersPerNumber = shares.numbers / shares.winners;"),
+ ("a digit never drawn ranks least due", "src/engine/SkipCounts.cpp",
+  "return std::numeric_limits<double>::infinity();", "return -std::numeric_limits<double>::infinity();"),
 ]
 FAULTS += [
  ("refusal leaves the old results", "src/app/frmPick3ZozevidAru.cpp",

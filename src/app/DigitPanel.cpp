@@ -16,8 +16,6 @@ namespace pick3 {
 namespace {
 
 constexpr int kDigitRows = 10;
-constexpr std::array<ListId, 3> kPositionLists{ListId::DigitsWheelPos1_0, ListId::DigitsWheelPos1_1,
-                                               ListId::DigitsWheelPos1_2};
 
 } // namespace
 

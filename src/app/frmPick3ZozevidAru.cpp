@@ -21,13 +21,6 @@
 
 namespace pick3 {
 
-namespace {
-
-constexpr std::array<ListId, 3> kPositionLists{ListId::DigitsWheelPos1_0, ListId::DigitsWheelPos1_1,
-                                               ListId::DigitsWheelPos1_2};
-
-} // namespace
-
 frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPick3ZozevidAru"));
     setAttribute(Qt::WA_DeleteOnClose);

@@ -66,17 +66,16 @@ QString share(std::size_t part, std::size_t whole) {
 }
 
 // Plain where a condition throws out winners no more often than numbers,
-// redder the more often it does (twice as often: full red).
-QColor costColour(double winners, double numbers) {
-    const double t = numbers <= 0.0 ? (winners > 0.0 ? 1.0 : 0.0)
-                                    : std::clamp(winners / numbers - 1.0, 0.0, 1.0);
+// redder the more often it does (twice as often, or winners and no number: full red).
+QColor costColour(const CostShares& shares) {
+    const double t = shares.winnersPerNumber ? std::clamp(*shares.winnersPerNumber - 1.0, 0.0, 1.0)
+                                             : (shares.winners > 0.0 ? 1.0 : 0.0);
     return QColor(255, static_cast<int>(255 - 110 * t), static_cast<int>(255 - 110 * t));
 }
 
 // White for a digit on time, through orange to red for one three times overdue.
 QColor heat(const SkipRow& row) {
-    const double due = row.hits == 0 ? 3.0 : row.due().value_or(0.0);
-    const double t = std::clamp((due - 1.0) / 2.0, 0.0, 1.0);
+    const double t = std::clamp((row.dueRank() - 1.0) / 2.0, 0.0, 1.0);
     return QColor(255, static_cast<int>(255 - 150 * t), static_cast<int>(255 - 230 * t));
 }
 
@@ -325,22 +324,18 @@ void frmBackTest::showCosts() {
     costs_->setRowCount(static_cast<int>(report_.costs.size()));
     for (int row = 0; row < costs_->rowCount(); ++row) {
         const ConditionCost& c = report_.costs[static_cast<std::size_t>(row)];
-        const double winners = report_.tested == 0 ? 0.0
-                                                   : static_cast<double>(c.drawsThrownOut) /
-                                                         static_cast<double>(report_.tested);
-        const double numbers = c.numbersThrownOut / static_cast<double>(kNumberCount);
-        // Above 1: this condition throws out winners more often than numbers.
-        const double ratio = numbers > 0.0 ? winners / numbers : 0.0;
+        const CostShares shares = costShares(report_, c);
+        const auto& perNumber = shares.winnersPerNumber;
         const std::array<QTableWidgetItem*, 4> items{
             new SortedByValue(fromEngine(c.name), row),
-            new SortedByValue(share(c.drawsThrownOut, report_.tested), winners),
+            new SortedByValue(share(c.drawsThrownOut, report_.tested), shares.winners),
             new SortedByValue(share(static_cast<std::size_t>(c.numbersThrownOut), kNumberCount),
-                              numbers),
-            new SortedByValue(numbers > 0.0 ? QString::number(ratio, 'f', 2) : QStringLiteral("-"),
-                              ratio)};
+                              shares.numbers),
+            new SortedByValue(perNumber ? QString::number(*perNumber, 'f', 2) : QStringLiteral("-"),
+                              perNumber.value_or(0.0))};
         items[0]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         for (int column = 0; column < 4; ++column) {
-            items[static_cast<std::size_t>(column)]->setBackground(costColour(winners, numbers));
+            items[static_cast<std::size_t>(column)]->setBackground(costColour(shares));
             costs_->setItem(row, column, items[static_cast<std::size_t>(column)]);
         }
     }
@@ -354,7 +349,6 @@ void frmBackTest::showSkipCounts(const std::vector<SkipRow>& rows) {
     for (int r = 0; r < skips_->rowCount(); ++r) {
         const SkipRow& row = rows[static_cast<std::size_t>(r)];
         const std::optional<double> due = row.due();
-        const double dueKey = row.hits == 0 ? 1e9 : due.value_or(-1.0);
         const QString average =
             row.average ? QString::number(*row.average, 'f', 1) : QStringLiteral("-");
         const QString dueText = row.hits == 0 ? QStringLiteral("never drawn")
@@ -367,7 +361,7 @@ void frmBackTest::showSkipCounts(const std::vector<SkipRow>& rows) {
             new SortedByValue(QString::number(row.current), static_cast<double>(row.current)),
             new SortedByValue(QString::number(row.longest), static_cast<double>(row.longest)),
             new SortedByValue(average, row.average.value_or(-1.0)),
-            new SortedByValue(dueText, dueKey)};
+            new SortedByValue(dueText, row.dueRank())};
         items[0]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         items[3]->setBackground(heat(row));
         items[6]->setBackground(heat(row));

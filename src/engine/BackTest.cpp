@@ -12,15 +12,11 @@ namespace {
 
 using Kind = Condition::Kind;
 
-constexpr std::array<ListId, 3> kPositionLists{ListId::DigitsWheelPos1_0, ListId::DigitsWheelPos1_1,
-                                               ListId::DigitsWheelPos1_2};
-
-std::string joinedDigits(const Ticks& ticks) {
+// "1, 2, 7".
+std::string joinedDigits(const std::vector<int>& digits) {
     std::string text;
-    for (std::size_t d = 0; d < ticks.size(); ++d) {
-        if (ticks[d]) {
-            text += (text.empty() ? "" : ", ") + std::to_string(d);
-        }
+    for (const int d : digits) {
+        text += (text.empty() ? "" : ", ") + std::to_string(d);
     }
     return text;
 }
@@ -64,16 +60,16 @@ std::string itemName(const Condition& c, DigitMode mode) {
            item;
 }
 
-std::string conditionName(const Condition& c, const MainInput& in) {
+std::string conditionName(const Condition& c, const MainInput& in, const Creation& plan) {
     switch (c.kind) {
     case Kind::DigitChoice:
         if (c.position < 0) {
-            return "Use Digits: " + joinedDigits(in.ticks[ListId::DigitsWheel]);
+            return "Use Digits: " + joinedDigits(tickedDigits(in, ListId::DigitsWheel));
         }
         return std::string(
                    listEntry(kPositionLists[static_cast<std::size_t>(c.position)]).heading) +
                " digits: " +
-               joinedDigits(in.ticks[kPositionLists[static_cast<std::size_t>(c.position)]]);
+               joinedDigits(tickedDigits(in, kPositionLists[static_cast<std::size_t>(c.position)]));
     case Kind::Structure:
         return std::string(kStructureBoxes[static_cast<std::size_t>(c.structure)].caption);
     case Kind::Pairs:
@@ -81,15 +77,8 @@ std::string conditionName(const Condition& c, const MainInput& in) {
     case Kind::Consecutive:
         return "Consecutives: " +
                std::string(kConsecOptions[static_cast<std::size_t>(in.iConsecMode)].caption);
-    case Kind::MustInclude: {
-        std::string digits;
-        for (const MustHaveItem& item : in.mustHave) {
-            if (item.ticked) {
-                digits += (digits.empty() ? "" : ", ") + std::to_string(item.digit);
-            }
-        }
-        return "Must include: " + digits;
-    }
+    case Kind::MustInclude:
+        return "Must include: " + joinedDigits(plan.settings.mustInclude);
     case Kind::HotCold:
     case Kind::Item:
         return itemName(c, in.mode);
@@ -230,8 +219,8 @@ Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
         options.lastDraws == 0 ? history.size() : std::min(options.lastDraws, history.size());
     report.coveredDraws = coveredDraws(plan->created, input.mode);
     for (const Condition& c : conditions) {
-        report.costs.push_back(
-            {conditionName(c, input), 0, coveredDraws(c.thrownOut & plan->space, input.mode)});
+        report.costs.push_back({conditionName(c, input, *plan), 0,
+                                coveredDraws(c.thrownOut & plan->space, input.mode)});
     }
     const Walk walk = prepareWalk(conditions);
     walkHistory(input, history, options, walk, report);
@@ -242,6 +231,19 @@ Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
         std::reverse(report.strip.begin(), report.strip.end());
     }
     return report;
+}
+
+CostShares costShares(const BackTestReport& report, const ConditionCost& cost) {
+    CostShares shares;
+    if (report.tested > 0) {
+        shares.winners =
+            static_cast<double>(cost.drawsThrownOut) / static_cast<double>(report.tested);
+    }
+    shares.numbers = cost.numbersThrownOut / static_cast<double>(kNumberCount);
+    if (shares.numbers > 0.0) {
+        shares.winnersPerNumber = shares.winners / shares.numbers;
+    }
+    return shares;
 }
 
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& r) {
@@ -257,9 +259,8 @@ std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestR
                                   ? " (all)"
                                   : " (the newest of " + std::to_string(r.historyDraws) + ")")},
         {"Hits", std::to_string(r.hits) + rate},
-        {"Chance alone", fixed(chance, 1) + " hits: the settings play " +
-                             std::to_string(r.coveredDraws) + " of the 1000 possible draws (" +
-                             percentOfDraws(r.coveredDraws) + ")"},
+        {"Chance alone",
+         fixed(chance, 1) + " hits: the settings play " + shareOfDraws(r.coveredDraws)},
         {"Against chance",
          chance > 0 ? fixed(static_cast<double>(r.hits) / chance, 2) + " times" : std::string("-")},
         {"Longest run without a hit", std::to_string(r.longestWithoutHit) + " draws"},

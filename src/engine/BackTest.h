@@ -57,6 +57,16 @@ struct BackTestReport {
 Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
                                 const BackTestOptions& options);
 
+// What a condition throws out as shares: of the tested draws (winners) and of
+// all 1,000 numbers, and winners per number; above 1 it throws out winners more
+// often than numbers. None where it throws out no number now.
+struct CostShares {
+    double winners = 0.0;
+    double numbers = 0.0;
+    std::optional<double> winnersPerNumber;
+};
+CostShares costShares(const BackTestReport& report, const ConditionCost& cost);
+
 // The summary as caption and value: draws tested, hits, chance alone, the
 // ratio, the longest run without a hit and the draws since the last one.
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& report);

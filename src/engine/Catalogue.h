@@ -42,6 +42,9 @@ enum class ListId : int {
     HCStraight, // the last list
 };
 inline constexpr std::size_t kListCount = static_cast<std::size_t>(ListId::HCStraight) + 1;
+// The three position lists of positional mode, positions 1 to 3.
+inline constexpr std::array<ListId, 3> kPositionLists{
+    ListId::DigitsWheelPos1_0, ListId::DigitsWheelPos1_1, ListId::DigitsWheelPos1_2};
 
 // The exclusion families: fifteen read by the filter readers, two hot/cold.
 enum class Family : int {

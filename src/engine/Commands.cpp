@@ -21,22 +21,6 @@ constexpr std::array<Family, 15> kFilterMoreOrder{
     Family::Width,    Family::WidthLM,   Family::WidthMH,   Family::WidthX_X, Family::WidthXX_,
     Family::Width_XX, Family::SumDigits, Family::OddEven,   Family::HighLow,  Family::InOut};
 
-constexpr std::array<ListId, 3> kPositionLists{ListId::DigitsWheelPos1_0, ListId::DigitsWheelPos1_1,
-                                               ListId::DigitsWheelPos1_2};
-
-// Values of the ticked rows of a digit list ("0" to "9", so the row is the digit).
-std::vector<int> tickedDigits(const MainInput& input, ListId list) {
-    const Ticks& ticks = input.ticks[list];
-    checkTicks(listEntry(list), ticks);
-    std::vector<int> digits;
-    for (std::size_t row = 0; row < ticks.size(); ++row) {
-        if (ticks[row]) {
-            digits.push_back(static_cast<int>(row));
-        }
-    }
-    return digits;
-}
-
 // The numbers whose digit at `position` is one of `digits`.
 NumberSet withDigitsAt(int position, const std::vector<int>& digits) {
     NumberSet set;
@@ -139,6 +123,18 @@ std::string createdText(const MainInput& in, const NumberSet& created) {
 }
 
 } // namespace
+
+std::vector<int> tickedDigits(const MainInput& input, ListId list) {
+    const Ticks& ticks = input.ticks[list];
+    checkTicks(listEntry(list), ticks);
+    std::vector<int> digits;
+    for (std::size_t row = 0; row < ticks.size(); ++row) {
+        if (ticks[row]) {
+            digits.push_back(static_cast<int>(row));
+        }
+    }
+    return digits;
+}
 
 Result<FilterSettings> readFilterSettings(const MainInput& input, ReaderOrder order) {
     FilterSettings out;

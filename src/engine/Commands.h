@@ -43,6 +43,9 @@ struct CommandResult {
     int count = 0;
 };
 
+// The ticked digits of a digit list, ascending ("0" to "9": the row is the digit).
+std::vector<int> tickedDigits(const MainInput& input, ListId list);
+
 // Reads the fifteen filter lists in the reader order of the command, refusing
 // the first list with every item ticked, and both hot/cold lists. The hot
 // digits and the must-include digits are left to the command.

@@ -26,10 +26,10 @@ LiveCount liveCount(const MainInput& input) {
             coveredDraws(plan->created, input.mode)};
 }
 
-std::string percentOfDraws(double draws) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%.1f%%", draws / kNumberCount * 100.0);
-    return text;
+std::string shareOfDraws(int draws) {
+    char percent[16];
+    std::snprintf(percent, sizeof percent, "%.1f%%", draws * 100.0 / kNumberCount);
+    return std::to_string(draws) + " of the 1000 possible draws (" + percent + ")";
 }
 
 std::string liveCountText(const LiveCount& count) {
@@ -41,8 +41,7 @@ std::string liveCountText(const LiveCount& count) {
         return line;
     }
     return "Would create " + std::to_string(count.numbers) +
-           (count.numbers == 1 ? " number: " : " numbers: ") + std::to_string(count.coveredDraws) +
-           " of the 1000 possible draws (" + percentOfDraws(count.coveredDraws) + ")";
+           (count.numbers == 1 ? " number: " : " numbers: ") + shareOfDraws(count.coveredDraws);
 }
 
 } // namespace pick3

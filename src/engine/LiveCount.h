@@ -28,7 +28,7 @@ LiveCount liveCount(const MainInput& input);
 // refusal on one line.
 std::string liveCountText(const LiveCount& count);
 
-// A share of the 1,000 possible draws as a percentage with one decimal: "7.6%".
-std::string percentOfDraws(double draws);
+// Draws of the 1,000 possible with their share: "76 of the 1000 possible draws (7.6%)".
+std::string shareOfDraws(int draws);
 
 } // namespace pick3

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace pick3 {
 
@@ -42,6 +43,13 @@ std::optional<double> SkipRow::due() const {
         return std::nullopt;
     }
     return (static_cast<double>(current) + 1.0) / (*average + 1.0);
+}
+
+double SkipRow::dueRank() const {
+    if (hits == 0) {
+        return std::numeric_limits<double>::infinity();
+    }
+    return due().value_or(-1.0);
 }
 
 std::vector<SkipRow> skipCounts(const DrawList& history, NewestEnd newest) {

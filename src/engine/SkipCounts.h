@@ -26,6 +26,9 @@ struct SkipRow {
     // above 1 it is due. None without an average; one that never came is the
     // most overdue of all.
     std::optional<double> due() const;
+    // How due it is, for ranking and colouring: due(); one that never came above
+    // every other, one without an average below every other.
+    double dueRank() const;
 };
 
 // Rows in the order: positions 1 to 3 and any position, digits 0 to 9 each;

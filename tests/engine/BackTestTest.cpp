@@ -42,6 +42,8 @@ TEST(BackTest, HitsAndTheFirstConditionOfEachMiss) {
         EXPECT_EQ(r->costs.size(), 2U);
         EXPECT_EQ(r->costs[0].numbersThrownOut, 28);  // the numbers with the sum 6
         EXPECT_EQ(r->costs[1].numbersThrownOut, 729); // 9 * 9 * 9 without a 1
+        // The sum 6 throws out a third of the winners and 2.8% of the numbers.
+        EXPECT_DOUBLE_EQ(*costShares(*r, r->costs[0]).winnersPerNumber, 1.0 / 3 / 0.028);
         EXPECT_EQ(r->coveredDraws, liveCount(in).coveredDraws);
         EXPECT_EQ(r->longestWithoutHit, 2U); // 789 and 105, newest first
         EXPECT_EQ(r->sinceLastHit, 0U);      // 147 is the newest draw
