@@ -43,7 +43,6 @@ TEST(NumberProfile, MeasuresLabelsAndPairsInBothModes) {
         {"305", "8 8 8 5 3 2 3 2 5 S 0000", "MLM OCO IOI OEO LLH MLH 30 05 35 03 05 35", "LMM OOC MOSTLY IN|Mostly odd|Mostly low"},
         {"871", "16 7 6 7 6 1 1 7 6 S 2020", "HHL CSS OIO EOO HHL HML 87 71 81 17 18 78", "LHH CSS MOSTLY OUT|Mostly odd|Mostly high"},
         {"710", "8 8 8 7 1 6 6 7 1 S 2020", "HLL SSC IOO OOE HLL HML 71 10 70 01 07 17", "LLH CSS MOSTLY OUT|Mostly odd|Mostly low"},
-
     };
     // clang-format on
     for (const auto& [n, measures, positional, any] : rows) {
@@ -64,8 +63,9 @@ TEST(NumberProfile, MeasuresLabelsAndPairsInBothModes) {
         EXPECT_EQ(test::joined(std::vector<std::string>{p.sLMH, p.sOCS, p.sInOut, p.sOddEven,
                                                         p.sHighLow, p.sLMHDigits, p.sPairXX_,
                                                         p.sPair_XX, p.sPairX_X, p.sBoxedPairs[0],
-                                                        p.sBoxedPairs[1], p.sBoxedPairs[2]}),
-                  test::replaced(positional, ' ', '|'));
+                                                        p.sBoxedPairs[1], p.sBoxedPairs[2]},
+                               " "),
+                  positional);
         const NumberProfile q = profileOf(n, kAny);
         EXPECT_EQ(q.sLMH + " " + q.sOCS + " " + q.sInOut + "|" + q.sOddEven + "|" + q.sHighLow,
                   any);

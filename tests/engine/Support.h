@@ -19,19 +19,13 @@ inline std::array<int, 3> digitsOf(std::string_view n) {
     return {n[0] - '0', n[1] - '0', n[2] - '0'};
 }
 
-// Texts joined with "|", as the tables write them.
-template <typename Texts> std::string joined(const Texts& texts) {
+// Texts joined with "|", or another separator, as the tables write them.
+template <typename Texts> std::string joined(const Texts& texts, std::string_view between = "|") {
     std::string out;
     for (const auto& text : texts) {
-        out += (out.empty() ? "" : "|") + std::string(text);
+        out += (out.empty() ? "" : std::string(between)) + std::string(text);
     }
     return out;
-}
-
-// `text` with every `from` replaced by `to`.
-inline std::string replaced(std::string text, char from, char to) {
-    std::replace(text.begin(), text.end(), from, to);
-    return text;
 }
 
 // The ticks of a catalogue list with the given rows ticked, or every row.
@@ -75,10 +69,8 @@ inline Change mustHave(const std::vector<MustHaveItem>& items) {
 inline MainInput chosen(const std::vector<std::vector<int>>& lists) {
     MainInput in;
     in.mode = lists.size() == 1 ? DigitMode::AnyPosition : DigitMode::Positional;
-    const std::array<ListId, 4> ids{ListId::DigitsWheel, ListId::DigitsWheelPos1_0,
-                                    ListId::DigitsWheelPos1_1, ListId::DigitsWheelPos1_2};
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        const ListId id = ids[lists.size() == 1 ? 0 : i + 1];
+        const ListId id = lists.size() == 1 ? ListId::DigitsWheel : kPositionLists[i];
         in.ticks[id] = tickRows(id, lists[i]);
     }
     for (int d = 0; d <= 9; ++d) {

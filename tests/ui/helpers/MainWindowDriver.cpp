@@ -81,18 +81,10 @@ void doSteps(const QWidget* window, const QStringList& steps) {
     }
 }
 
-QStringList itemTexts(const CheckList* list) {
+QStringList itemTexts(const CheckList* list, bool tickedOnly) {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row) {
-        texts << list->itemText(row);
-    }
-    return texts;
-}
-
-QStringList tickedTexts(const CheckList* list) {
-    QStringList texts;
-    for (int row = 0; row < list->count(); ++row) {
-        if (list->isTicked(row)) {
+        if (!tickedOnly || list->isTicked(row)) {
             texts << list->itemText(row);
         }
     }
@@ -122,58 +114,40 @@ QStringList numbersIn(const QString& text) {
 
 namespace {
 
-// Operating a modal window: arm a handler before the click that opens it; it
-// runs once the window is the active modal widget, and must close it.
-class ModalHelper {
-  public:
-    ModalHelper() = default;
-    ModalHelper(const ModalHelper&) = delete;
-    ModalHelper& operator=(const ModalHelper&) = delete;
-    // A handler that has not run yet cannot take a modal window of a later step.
-    ~ModalHelper() { *armed_ = false; }
-    void expect(std::function<void(QWidget*)> handler);
-    bool ran() const { return *ran_; } // check it after the opening click
-
-  private:
-    std::shared_ptr<bool> ran_ = std::make_shared<bool>(false);
-    std::shared_ptr<bool> armed_ = std::make_shared<bool>(false);
-};
-
-// Polls until a modal widget is shown: a modal window may need a moment to show.
-void waitForModal(std::function<void(QWidget*)> handler, std::shared_ptr<bool> ran,
-                  std::shared_ptr<bool> armed, int triesLeft) {
-    QTimer::singleShot(10, [handler = std::move(handler), ran, armed, triesLeft]() mutable {
+// Polls until a modal window shows (it may need a moment), then hands it to
+// `handler`; a handler disarmed before that never runs.
+void whenModal(const std::function<void(QWidget*)>& handler, std::shared_ptr<bool> armed,
+               int triesLeft) {
+    QTimer::singleShot(10, [handler, armed, triesLeft] {
         QWidget* modal = QApplication::activeModalWidget();
         if (*armed && modal != nullptr && modal->isVisible()) {
-            *ran = true;
             *armed = false;
             handler(modal);
         } else if (*armed && triesLeft > 0) {
-            waitForModal(std::move(handler), ran, armed, triesLeft - 1);
+            whenModal(handler, armed, triesLeft - 1);
         }
     });
-}
-void ModalHelper::expect(std::function<void(QWidget*)> handler) {
-    *ran_ = false;
-    *armed_ = false; // a handler armed before and not run yet is replaced
-    armed_ = std::make_shared<bool>(true);
-    waitForModal(std::move(handler), ran_, armed_, 500);
 }
 
 } // namespace
 
 bool inModal(const QWidget* window, const QString& button,
              const std::function<void(QWidget*)>& operate) {
-    ModalHelper helper;
-    helper.expect([&operate](QWidget* modal) {
-        const QPointer<QWidget> guard(modal);
-        operate(modal); // a failed check in here returns early; the window still closes
-        if (guard && guard->isVisible()) {
-            guard->close();
-        }
-    });
+    bool ran = false;
+    const auto armed = std::make_shared<bool>(true);
+    whenModal(
+        [&](QWidget* modal) {
+            ran = true;
+            const QPointer<QWidget> guard(modal);
+            operate(modal); // a failed check in here returns early; the window still closes
+            if (guard && guard->isVisible()) {
+                guard->close();
+            }
+        },
+        armed, 500);
     clickButton(window, button);
-    return helper.ran();
+    *armed = false; // a window of a later step is not this handler's
+    return ran;
 }
 
 MessageSeen messageAfterClicking(const QWidget* window, const QString& button) {

@@ -52,9 +52,11 @@ void clickButton(const QWidget* window, const QString& name);
 // tick boxes of the items 3, 5 and 7, "list+" and "list-" tick or untick every row.
 void doSteps(const QWidget* window, const QStringList& steps);
 
-// The item texts of `list`, and of its ticked items.
-QStringList itemTexts(const CheckList* list);
-QStringList tickedTexts(const CheckList* list);
+// The item texts of `list`, or of its ticked items.
+QStringList itemTexts(const CheckList* list, bool tickedOnly = false);
+inline QStringList tickedTexts(const CheckList* list) {
+    return itemTexts(list, true);
+}
 
 // The main window's results box; typing replaces the whole text.
 QString resultsText(const QWidget* window);
