@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test, headless: first a normal build, then an
 # AddressSanitizer + UndefinedBehaviorSanitizer build. Warnings are errors in both.
+# Then the engine's readers are fuzzed with libFuzzer for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh test
@@ -13,6 +14,8 @@ for preset in ci sanitize; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+echo "=== fuzz run ==="
+tools/fuzz.sh "${PICK3_FUZZ_SECONDS:-20}"
 if [ -x tools/check-install.sh ]; then
   tools/check-install.sh build/ci
 fi

@@ -9,7 +9,7 @@ if [ "${1:-build}" = run ]; then
   packages+=(xvfb xauth)
 fi
 if [ "${1:-build}" = test ]; then
-  packages+=(desktop-file-utils appstream dpkg-dev file)
+  packages+=(desktop-file-utils appstream dpkg-dev file clang-14 libclang-rt-14-dev poppler-utils)
 fi
 
 missing=()

@@ -1,0 +1,56 @@
+#pragma once
+// Every file the program reads or writes passes through here: the desktop's file
+// dialogs (or, in the tests, a file name handed in), a file dropped on a window,
+// reading with a size limit, and saving that never leaves a half-written file.
+// What the bytes mean is the engine's business.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class QMimeData;
+class QWidget;
+
+namespace pick3 {
+
+// What the file dialogs ask: open or save, the dialog's caption, the name
+// proposed, and the filter ("Filter sets (*.p3set);;All files (*)").
+struct FileQuestion {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    QString caption;
+    QString proposedName;
+    QString filter;
+};
+// Answers a question with a path, or an empty string for Cancel.
+using FileChooser = std::function<QString(const FileQuestion&)>;
+
+// The path the user picked, or empty when they cancelled.
+QString chooseFile(QWidget* parent, const FileQuestion& question);
+// Replaces the desktop's dialogs (tests hand a file name in); an empty
+// chooser brings the dialogs back.
+void setFileChooser(FileChooser chooser);
+
+// The first local file of a drag or a drop, or empty when it carries none.
+QString droppedFile(const QMimeData* mime);
+
+struct FileBytes {
+    QByteArray bytes;
+    // Empty when the file was read; otherwise a sentence for the user that
+    // names the file and what went wrong.
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+// The whole file, or why not: it cannot be opened, it is a folder, or it is
+// larger than `maxBytes` (nothing is read then).
+FileBytes readFileBytes(const QString& path, qint64 maxBytes);
+
+// Writes `bytes` to `path` through QSaveFile: the old file stays whole until the
+// new one is complete. Empty on success, otherwise a sentence for the user
+// naming the file and the reason.
+QString saveFileBytes(const QString& path, const QByteArray& bytes);
+
+// "numbers.txt": the file's name without its folder, for labels and messages.
+QString fileNameOf(const QString& path);
+
+} // namespace pick3
