@@ -1,9 +1,11 @@
 #include "engine/BackTest.h"
 
+#include "engine/Chance.h"
 #include "engine/LiveCount.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 
 namespace pick3 {
@@ -204,6 +206,48 @@ std::string fixed(double value, int decimals) {
     return text;
 }
 
+// 1234.5 as "1,234.50".
+std::string amount(double value) {
+    const double cents = std::round(std::abs(value) * 100.0);
+    const std::string whole = grouped(static_cast<std::size_t>(cents / 100.0));
+    const std::string part = fixed(std::fmod(cents, 100.0) / 100.0, 2).substr(1);
+    return (value < 0.0 && cents > 0.0 ? "-" : "") + whole + part;
+}
+
+// The numbers played each draw, by the draws each covers.
+void countPlayed(const NumberSet& created, BackTestReport& report) {
+    for (int n = 0; n < kNumberCount; ++n) {
+        if (created.test(static_cast<std::size_t>(n))) {
+            const int covers = report.mode == DigitMode::Positional ? 1 : arrangements(n);
+            ++report.numbersPlayed;
+            report.sixWayPlayed += covers == 6 ? 1 : 0;
+            report.threeWayPlayed += covers == 3 ? 1 : 0;
+        }
+    }
+}
+
+// How often random numbers of the same share hit as often as these (or as
+// rarely, below chance), in words.
+std::string luckText(const BackTestReport& r) {
+    if (r.tested == 0) {
+        return "no draw tested";
+    }
+    if (r.coveredDraws == 0) {
+        return "the settings play no number";
+    }
+    const double share = r.coveredDraws / static_cast<double>(kNumberCount);
+    const bool well = static_cast<double>(r.hits) >= static_cast<double>(r.tested) * share;
+    const double chance = well ? binomialUpperTail(r.tested, r.hits, share)
+                               : binomialLowerTail(r.tested, r.hits, share);
+    const std::string verdict =
+        chance >= 0.05 ? (well ? "no sign that the filters help" : "no sign that the filters hurt")
+        : chance >= 0.01 ? "a little unusual"
+                         : "unusual";
+    return std::string("random numbers of the same share do this ") + (well ? "well " : "badly ") +
+           chanceInWords(chance) + ": " + verdict +
+           (well || chance >= 0.05 ? "" : ", the filters seem to throw out winners");
+}
+
 } // namespace
 
 Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
@@ -218,6 +262,9 @@ Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
     report.tested =
         options.lastDraws == 0 ? history.size() : std::min(options.lastDraws, history.size());
     report.coveredDraws = coveredDraws(plan->created, input.mode);
+    report.mode = input.mode;
+    report.newest = options.newest;
+    countPlayed(plan->created, report);
     for (const Condition& c : conditions) {
         report.costs.push_back({conditionName(c, input, *plan), 0,
                                 coveredDraws(c.thrownOut & plan->space, input.mode)});
@@ -243,7 +290,72 @@ CostShares costShares(const BackTestReport& report, const ConditionCost& cost) {
     if (shares.numbers > 0.0) {
         shares.winnersPerNumber = shares.winners / shares.numbers;
     }
+    shares.expected = static_cast<double>(report.tested) * shares.numbers;
+    // Two-sided: the smaller tail through the winners thrown out, doubled.
+    shares.chance = binomialTwoSided(report.tested, cost.drawsThrownOut, shares.numbers);
+    if (shares.chance < 0.05) {
+        shares.unusual = static_cast<double>(cost.drawsThrownOut) > shares.expected ? 1 : -1;
+    }
     return shares;
+}
+
+std::string unusualByLuckText(const BackTestReport& report) {
+    const std::size_t conditions = report.costs.size();
+    std::size_t unusual = 0;
+    for (const ConditionCost& c : report.costs) {
+        unusual += costShares(report, c).unusual != 0 ? 1 : 0;
+    }
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "%.2g", 0.05 * static_cast<double>(conditions));
+    return "Among " + counted(conditions, "condition") + ", about " + expected +
+           " would look this unusual by luck alone; " + std::to_string(unusual) +
+           (unusual == 1 ? " does." : " do.");
+}
+
+Money moneyOf(const BackTestReport& r, const Prizes& prizes) {
+    Money money;
+    money.played = static_cast<double>(r.tested) * r.numbersPlayed * prizes.stake;
+    for (const DrawVerdict& v : r.strip) {
+        if (!v.hit()) {
+            continue;
+        }
+        const int covers = r.mode == DigitMode::Positional ? 1 : arrangements(v.draw);
+        money.won += prizes.stake * (covers == 6   ? prizes.boxSixWay
+                                     : covers == 3 ? prizes.boxThreeWay
+                                                   : prizes.straight);
+    }
+    if (money.played > 0.0) {
+        money.returned = money.won / money.played;
+    }
+    // A number wins in as many of the 1,000 draws as it covers.
+    const int triples = r.numbersPlayed - r.sixWayPlayed - r.threeWayPlayed;
+    if (r.numbersPlayed > 0) {
+        money.gameReturn =
+            (6.0 * r.sixWayPlayed * prizes.boxSixWay + 3.0 * r.threeWayPlayed * prizes.boxThreeWay +
+             static_cast<double>(triples) * prizes.straight) /
+            kNumberCount / r.numbersPlayed;
+    }
+    return money;
+}
+
+std::vector<std::pair<std::string, std::string>> moneySummary(const Money& money) {
+    return {
+        {"What it would have cost", "played " + amount(money.played) + ", won " +
+                                        amount(money.won) + ", net " + amount(money.net())},
+        {"Return per 1.00 played", money.returned
+                                       ? fixed(*money.returned, 2) + "; the game pays back " +
+                                             fixed(money.gameReturn, 2) + " on average"
+                                       : std::string("nothing played")},
+    };
+}
+
+std::string newestCellText(const BackTestReport& r) {
+    if (r.strip.empty()) {
+        return "";
+    }
+    const bool first = r.newest == NewestEnd::First;
+    return "Draw " + std::to_string((first ? r.strip.front() : r.strip.back()).index + 1) +
+           (first ? " (the first cell)" : " (the last cell)") + " is the newest";
 }
 
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& r) {
@@ -253,6 +365,7 @@ std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestR
             ? ""
             : " (" + fixed(100.0 * static_cast<double>(r.hits) / static_cast<double>(r.tested), 1) +
                   "%)";
+    const Range wilson = wilsonRange(r.hits, r.tested);
     return {
         {"Draws tested", std::to_string(r.tested) +
                              (r.tested == r.historyDraws
@@ -263,9 +376,14 @@ std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestR
          fixed(chance, 1) + " hits: the settings play " + shareOfDraws(r.coveredDraws)},
         {"Against chance",
          chance > 0 ? fixed(static_cast<double>(r.hits) / chance, 2) + " times" : std::string("-")},
-        {"Longest run without a hit", std::to_string(r.longestWithoutHit) + " draws"},
+        {"Longest run without a hit", counted(r.longestWithoutHit, "draw")},
         {"Draws since the last hit", r.sinceLastHit ? std::to_string(*r.sinceLastHit)
                                                     : std::string("no hit among the tested draws")},
+        {"Could this be luck?", luckText(r)},
+        {"Hit rate, 95% range",
+         r.tested == 0 ? std::string("-")
+                       : fixed(100.0 * wilson.low, 1) + "% to " + fixed(100.0 * wilson.high, 1) +
+                             "% (chance alone: " + fixed(r.coveredDraws / 10.0, 1) + "%)"},
     };
 }
 

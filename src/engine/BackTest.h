@@ -48,6 +48,14 @@ struct BackTestReport {
     std::optional<std::size_t> sinceLastHit; // none without a hit among the tested draws
     std::vector<ConditionCost> costs;        // in the order the command applies the conditions
     std::vector<DrawVerdict> strip;          // the tested draws, in the history's order
+    DigitMode mode = DigitMode::AnyPosition;
+    // The numbers played each draw, as the settings create them now, by how
+    // many draws each covers: 6 (a boxed single), 3 (a boxed double), 1 (a
+    // triple, or any straight number).
+    int numbersPlayed = 0;
+    int sixWayPlayed = 0;
+    int threeWayPlayed = 0;
+    NewestEnd newest = NewestEnd::First;
 };
 
 // A hit is a draw that "Create numbers" would have created: the draw itself,
@@ -60,15 +68,47 @@ Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
 // What a condition throws out as shares: of the tested draws (winners) and of
 // all 1,000 numbers, and winners per number; above 1 it throws out winners more
 // often than numbers. None where it throws out no number now.
+// Against luck: the winners its share of numbers throws out on average, and
+// the chance that it throws out as many more or fewer by luck alone; where that
+// chance is under 5%, `unusual` is +1 (more winners than its share) or -1.
 struct CostShares {
     double winners = 0.0;
     double numbers = 0.0;
     std::optional<double> winnersPerNumber;
+    double expected = 0.0;
+    double chance = 1.0;
+    int unusual = 0;
 };
 CostShares costShares(const BackTestReport& report, const ConditionCost& cost);
+// "Among 12 conditions, about 0.6 would look this unusual by luck alone; 2 do."
+std::string unusualByLuckText(const BackTestReport& report);
+
+// What playing the settings would have cost: a stake per number and the
+// prizes per 1.00 played. Positional: each number straight; any position:
+// each combination boxed, a triple straight.
+struct Prizes {
+    double stake = 1.0;
+    double straight = 500.0;
+    double boxSixWay = 80.0;
+    double boxThreeWay = 160.0;
+};
+struct Money {
+    double played = 0.0;
+    double won = 0.0;
+    double net() const { return won - played; }
+    std::optional<double> returned; // per 1.00 played; none where nothing was played
+    double gameReturn = 0.0;        // what the game pays back per 1.00 on these numbers, on average
+};
+Money moneyOf(const BackTestReport& report, const Prizes& prizes);
+// Caption and value: what was played, won and lost, and the return against the game's.
+std::vector<std::pair<std::string, std::string>> moneySummary(const Money& money);
+// Which cell of the strip is the newest draw: "Draw 1 (the first cell) is the newest".
+std::string newestCellText(const BackTestReport& report);
 
 // The summary as caption and value: draws tested, hits, chance alone, the
-// ratio, the longest run without a hit and the draws since the last one.
+// ratio, the longest run without a hit and the draws since the last one; then
+// how often random numbers of the same share do as well (or as badly), and the
+// 95% range of the hit rate.
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& report);
 // What a strip cell says: "Draw 5, 123: hit" or "Draw 5, 456: miss, thrown out by Sumdigits 15".
 std::string verdictText(const BackTestReport& report, const DrawVerdict& verdict);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
+#include <cmath>
 
 namespace pick3 {
 
@@ -36,20 +36,44 @@ struct Tally {
     }
 };
 
-} // namespace
-
-std::optional<double> SkipRow::due() const {
-    if (!average) {
-        return std::nullopt;
+// The share of the 1,000 numbers whose root sum (or sum) is each value.
+template <std::size_t N> std::array<double, N> oddsOf(int (*measure)(int, int, int)) {
+    std::array<double, N> odds{};
+    for (int n = 0; n < kNumberCount; ++n) {
+        const auto [d1, d2, d3] = digitsOf(n);
+        odds[static_cast<std::size_t>(measure(d1, d2, d3))] += 1.0 / kNumberCount;
     }
-    return (static_cast<double>(current) + 1.0) / (*average + 1.0);
+    return odds;
 }
 
-double SkipRow::dueRank() const {
-    if (hits == 0) {
-        return std::numeric_limits<double>::infinity();
+} // namespace
+
+double SkipRow::expectedSkip() const {
+    return (1.0 - odds) / odds;
+}
+
+double SkipRow::chanceOfSkip() const {
+    return std::pow(1.0 - odds, static_cast<double>(current));
+}
+
+double SkipRow::due() const {
+    return (static_cast<double>(current) + 1.0) / (expectedSkip() + 1.0);
+}
+
+bool isOfKind(SkipSubject subject, SkipKind kind) {
+    switch (kind) {
+    case SkipKind::All:
+        return true;
+    case SkipKind::DigitsByPosition:
+        return subject <= SkipSubject::Position3;
+    case SkipKind::DigitsAnywhere:
+        return subject == SkipSubject::AnyPosition;
+    case SkipKind::RootSums:
+        return subject == SkipSubject::RootSum;
+    case SkipKind::Sums:
+        return subject == SkipSubject::Sum;
     }
-    return due().value_or(-1.0);
+    return false;
 }
 
 std::vector<SkipRow> skipCounts(const DrawList& history, NewestEnd newest) {
@@ -74,18 +98,24 @@ std::vector<SkipRow> skipCounts(const DrawList& history, NewestEnd newest) {
         roots[static_cast<std::size_t>(rootSum(d1, d2, d3))].came(t);
         sums[static_cast<std::size_t>(sumDigits(d1, d2, d3))].came(t);
     }
+    static const std::array<double, 10> rootOdds = oddsOf<10>(rootSum);
+    static const std::array<double, 28> sumOdds = oddsOf<28>(sumDigits);
     std::vector<SkipRow> rows;
+    const auto add = [&](const Tally& tally, SkipSubject subject, std::size_t value, double odds) {
+        rows.push_back(tally.row(subject, static_cast<int>(value), size));
+        rows.back().odds = odds;
+    };
     for (std::size_t s = 0; s < 4; ++s) {
         for (std::size_t d = 0; d < 10; ++d) {
-            rows.push_back(
-                digits[s][d].row(static_cast<SkipSubject>(s), static_cast<int>(d), size));
+            // A digit anywhere: all but the 9 * 9 * 9 numbers without it.
+            add(digits[s][d], static_cast<SkipSubject>(s), d, s < 3 ? 0.1 : 0.271);
         }
     }
     for (std::size_t r = 0; r < roots.size(); ++r) {
-        rows.push_back(roots[r].row(SkipSubject::RootSum, static_cast<int>(r), size));
+        add(roots[r], SkipSubject::RootSum, r, rootOdds[r]);
     }
     for (std::size_t s = 0; s < sums.size(); ++s) {
-        rows.push_back(sums[s].row(SkipSubject::Sum, static_cast<int>(s), size));
+        add(sums[s], SkipSubject::Sum, s, sumOdds[s]);
     }
     return rows;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Skip counts of a draw history: for each digit in each position and in any
 // position, each root sum and each sum, how many draws it has been away (its
-// current skip), its longest and its average skip, so that the "due" ones
-// stand out.
+// current skip), its longest and its average skip, and against the game's own
+// odds: how long it stays away on average and how rare a skip this long is.
 
 #include "engine/BackTest.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,14 +22,14 @@ struct SkipRow {
     std::size_t current = 0;       // draws since it last came; all of them when it never did
     std::size_t longest = 0;       // the most draws in a row without it, the current run included
     std::optional<double> average; // the mean of the skips between two of its draws
-    // How overdue it is: the draws from its last coming to the next draw, over
-    // those between two of its draws on average ((current + 1) / (average + 1));
-    // above 1 it is due. None without an average; one that never came is the
-    // most overdue of all.
-    std::optional<double> due() const;
-    // How due it is, for ranking and colouring: due(); one that never came above
-    // every other, one without an average below every other.
-    double dueRank() const;
+    double odds = 0.1;             // the chance that a draw brings it, from the 1,000 numbers
+    // The draws it stays away on average by those odds: (1 - p) / p.
+    double expectedSkip() const;
+    // The chance of a skip at least as long as the current one: (1 - p)^current.
+    double chanceOfSkip() const;
+    // How overdue it is by the odds: (current + 1) / (expected skip + 1); above 1
+    // it has been away longer than it stays away on average.
+    double due() const;
 };
 
 // Rows in the order: positions 1 to 3 and any position, digits 0 to 9 each;
@@ -37,5 +38,11 @@ std::vector<SkipRow> skipCounts(const DrawList& history, NewestEnd newest);
 
 // "Pos 1", "Any position", "Root sum", "Sum".
 std::string skipSubjectName(SkipSubject subject);
+
+// The kinds the table can be narrowed to, and whether a subject is of one.
+enum class SkipKind { All, DigitsByPosition, DigitsAnywhere, RootSums, Sums };
+inline constexpr std::array<const char*, 5> kSkipKindNames{"All", "Digits by position",
+                                                           "Digits anywhere", "Root sums", "Sums"};
+bool isOfKind(SkipSubject subject, SkipKind kind);
 
 } // namespace pick3

@@ -90,6 +90,83 @@ TEST(BackTest, HotColdJudgesEachDrawByTheDrawsBeforeIt) {
     EXPECT_EQ(backTestSummary(*none)[5].second, "no hit among the tested draws");
 }
 
+// Digits 1 to 4 boxed: 4 singles, 12 doubles and 4 triples, 20 numbers a draw.
+// 123 wins six-way, 112 three-way, 444 straight; 567 misses.
+TEST(BackTest, WhatPlayingWouldHaveCost) {
+    struct Row {
+        const char* name;
+        MainInput in;
+        const char* history;
+        Prizes prizes;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"boxed",
+         chosen({{1, 2, 3, 4}}),
+         "123 112 444 567",
+         {},
+         "played 80.00, won 740.00, net 660.00 | 9.25; the game pays back 0.48 on average"},
+        {"boxed, 2.00 a number",
+         chosen({{1, 2, 3, 4}}),
+         "567 123",
+         {2.0, 500, 90, 100},
+         "played 80.00, won 180.00, net 100.00 | 2.25; the game pays back 0.39 on average"},
+        // 112, 114, 122, 124: the straight 112 and 124 win, 211 does not.
+        {"straight",
+         chosen({{1}, {1, 2}, {2, 4}}),
+         "112 124 211",
+         {},
+         "played 12.00, won 1,000.00, net 988.00 | 83.33; the game pays back 0.50 on average"},
+        {"nothing tested",
+         chosen({{1}, {1, 2}, {2, 4}}),
+         "",
+         {},
+         "played 0.00, won 0.00, net 0.00 | nothing played"},
+    };
+    for (const Row& r : rows) {
+        const auto lines = moneySummary(moneyOf(*backTest(r.in, draws(r.history), {}), r.prizes));
+        EXPECT_EQ(lines[0].second + " | " + lines[1].second, r.shown) << r.name;
+    }
+    // The digit choice throws out 1 of 4 winners where its share, 93.6%, throws out 3.7.
+    const BackTestReport report = *backTest(chosen({{1, 2, 3, 4}}), draws("123 112 444 567"), {});
+    const CostShares digits = costShares(report, report.costs[0]);
+    EXPECT_NEAR(digits.expected, 3.744, 1e-9);
+    EXPECT_EQ(digits.unusual, -1);
+    EXPECT_EQ(unusualByLuckText(report),
+              "Among 1 condition, about 0.05 would look this unusual by luck alone; 1 does.");
+    EXPECT_EQ(newestCellText(report), "Draw 1 (the first cell) is the newest");
+}
+
+TEST(BackTest, CouldThisBeLuck) {
+    const auto misses = [](int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) {
+            text += "567 ";
+        }
+        return text;
+    };
+    const std::string well = "random numbers of the same share do this well ";
+    const std::string badly = "random numbers of the same share do this badly ";
+    const std::vector<std::tuple<MainInput, std::string, std::string, std::string>> rows{
+        // One number of the 1,000, hit once in two draws: 1 - 0.999^2.
+        {chosen({{1}, {2}, {3}}), "123 456", well + "1 time in 500: unusual",
+         "9.5% to 90.5% (chance alone: 0.1%)"},
+        // 6.4% played, no hit: 0.936^40, then 0.936^100.
+        {chosen({{1, 2, 3, 4}}), misses(40),
+         badly + "7 times in 100: no sign that the filters hurt",
+         "0.0% to 8.8% (chance alone: 6.4%)"},
+        {chosen({{1, 2, 3, 4}}), misses(100),
+         badly + "1 time in 750: unusual, the filters seem to throw out winners",
+         "0.0% to 3.7% (chance alone: 6.4%)"},
+        {chosen({{1, 2, 3, 4}}), "", "no draw tested", "-"},
+    };
+    for (const auto& [in, history, luck, range] : rows) {
+        const auto lines = backTestSummary(*backTest(in, draws(history), {}));
+        EXPECT_EQ(lines[6].second, luck);
+        EXPECT_EQ(lines[7].second, range);
+    }
+}
+
 TEST(SkipCounts, AShortHistoryByHand) {
     // Oldest first: 123, 456, 173, 999.
     const std::vector<SkipRow> rows = skipCounts(draws("999 173 456 123"), NewestEnd::First);
@@ -114,8 +191,22 @@ TEST(SkipCounts, AShortHistoryByHand) {
     EXPECT_EQ(shown(row(SkipSubject::AnyPosition, 3)), "2 1 1 1.0");
     EXPECT_EQ(shown(row(SkipSubject::RootSum, 6)), "2 2 2 0.0"); // 123 and 456
     EXPECT_EQ(shown(row(SkipSubject::Sum, 27)), "1 0 3 -");
-    EXPECT_DOUBLE_EQ(*row(SkipSubject::RootSum, 6).due(), 3.0);
-    EXPECT_FALSE(row(SkipSubject::Sum, 27).due().has_value());
+    // From the odds: a digit in a position 1 in 10, anywhere 271 in 1,000, the root
+    // sum 6 111 numbers of 1,000, the sum 27 one, the sum 13 75.
+    const std::vector<std::tuple<SkipRow, double, double, double>> odds{
+        {row(SkipSubject::Position1, 0), 9.0, 0.6561, 0.5}, // four draws away
+        {row(SkipSubject::AnyPosition, 3), 729.0 / 271, 0.729, 2 * 0.271},
+        {row(SkipSubject::RootSum, 6), 889.0 / 111, 0.889 * 0.889, 3 * 0.111},
+        {row(SkipSubject::Sum, 27), 999.0, 1.0, 0.001},
+        {row(SkipSubject::Sum, 13), 925.0 / 75, 0.925 * 0.925 * 0.925 * 0.925, 5 * 0.075},
+    };
+    for (const auto& [r, expected, chance, due] : odds) {
+        EXPECT_NEAR(r.expectedSkip(), expected, 1e-9) << shown(r);
+        EXPECT_NEAR(r.chanceOfSkip(), chance, 1e-9) << shown(r);
+        EXPECT_NEAR(r.due(), due, 1e-9) << shown(r);
+    }
+    EXPECT_TRUE(isOfKind(SkipSubject::Position3, SkipKind::DigitsByPosition) &&
+                !isOfKind(SkipSubject::AnyPosition, SkipKind::DigitsByPosition));
     EXPECT_EQ(shown(skipCounts({}, NewestEnd::Last)[0]), "0 0 0 -");
 }
 
