@@ -1,6 +1,7 @@
 #include "backtest/frmBackTest.h"
 
 #include "backtest/DrawStrip.h"
+#include "engine/Chance.h"
 #include "engine/LiveCount.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/Look.h"
@@ -8,6 +9,7 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -46,7 +48,9 @@ QTableWidget* makeTable(const QString& name, const QString& heading, const QStri
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false); // Tab leaves the table
     table->verticalHeader()->hide();
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The names in full; what is left goes to the last column.
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
     // Until the user picks a column: the rows in their own order.
     table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     table->setSortingEnabled(true);
@@ -65,18 +69,22 @@ QString share(std::size_t part, std::size_t whole) {
     return QStringLiteral("%1 of %2 (%3%)").arg(part).arg(whole).arg(percent, 0, 'f', 1);
 }
 
-// Plain where a condition throws out winners no more often than numbers,
-// redder the more often it does (twice as often, or winners and no number: full red).
-QColor costColour(const CostShares& shares) {
-    const double t = shares.winnersPerNumber ? std::clamp(*shares.winnersPerNumber - 1.0, 0.0, 1.0)
-                                             : (shares.winners > 0.0 ? 1.0 : 0.0);
-    return QColor(255, static_cast<int>(255 - 110 * t), static_cast<int>(255 - 110 * t));
+// Red where a condition throws out more winners than its share of numbers
+// would by luck, green where fewer; only where luck alone rarely does that.
+const QColor kMoreWinners{255, 145, 145};
+const QColor kFewerWinners{170, 230, 170};
+
+// White for a skip that half of all skips reach, through orange to red for
+// one that 1 skip in 100 reaches.
+QColor heat(const SkipRow& row) {
+    const double chance = std::max(row.chanceOfSkip(), 1e-300);
+    const double t = std::clamp(std::log(0.5 / chance) / std::log(50.0), 0.0, 1.0);
+    return QColor(255, static_cast<int>(255 - 150 * t), static_cast<int>(255 - 230 * t));
 }
 
-// White for a digit on time, through orange to red for one three times overdue.
-QColor heat(const SkipRow& row) {
-    const double t = std::clamp((row.dueRank() - 1.0) / 2.0, 0.0, 1.0);
-    return QColor(255, static_cast<int>(255 - 150 * t), static_cast<int>(255 - 230 * t));
+QString captionText(const std::string& caption) {
+    const QString text = fromEngine(caption);
+    return text.endsWith(QLatin1Char('?')) ? text : text + QLatin1Char(':');
 }
 
 } // namespace
@@ -98,12 +106,14 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     choices_ = makeChoices(area);
     busy_ = named(new QProgressBar(area), QStringLiteral("prgBackTest"));
     busy_->setRange(0, 0); // busy, for as long as it takes
-    busy_->setFormat(QStringLiteral("Testing %1 draws...").arg(draws_.size()));
+    busy_->setFormat(
+        QStringLiteral("Testing %1...").arg(fromEngine(counted(draws_.size(), "draw"))));
     busy_->setTextVisible(true);
     busy_->hide();
     connect(&running_, &QFutureWatcher<Run>::finished, this, [this] {
         setBusy(false);
         showRun(running_.result());
+        restoreFocus();
     });
     tabs_ = named(new QTabWidget(area), QStringLiteral("tabBackTest"));
     tabs_->addTab(makeResultsTab(), QStringLiteral("&How the filters did"));
@@ -117,18 +127,26 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     column->addWidget(busy_);
     column->addWidget(tabs_, 1);
     setTabOrder(banner->closeButton(), newest_->button(0));
-    resize(920, 720);
+    resize(1000, 740);
 
     if (draws_.empty()) {
         showNoDraws();
         return;
     }
-    lblDraws_->setText(
-        QStringLiteral("%1 draws from the last count in \"HotCold\", tested with the "
-                       "filter settings of the main window as they stand.")
-            .arg(draws_.size()));
+    lblDraws_->setText(QStringLiteral("%1 from the last count in \"HotCold\", tested with the "
+                                      "filter settings of the main window as they stand.")
+                           .arg(fromEngine(counted(draws_.size(), "draw"))));
+    focusAfterRun_ = newest_->button(0); // the keyboard starts at the choices, not on Close
     refresh();
-    newest_->button(0)->setFocus(); // the keyboard starts at the choices, not on Close
+}
+
+// The choices are disabled while a long test runs, so the focus they had (or
+// are to get) is given to them when it is done.
+void frmBackTest::restoreFocus() {
+    if (focusAfterRun_ && focusAfterRun_->isEnabled()) {
+        focusAfterRun_->setFocus();
+        focusAfterRun_ = nullptr;
+    }
 }
 
 // Nothing to test yet: the window says how to get some draws.
@@ -166,7 +184,8 @@ QWidget* frmBackTest::makeChoices(QWidget* parent) {
     row->addSpacing(24);
     QLabel* label = makeLabel(QStringLiteral("lblLastDraws"), QStringLiteral("&Test:"), choices);
     lastDraws_ = named(new QComboBox(choices), QStringLiteral("cboLastDraws"));
-    lastDraws_->addItem(QStringLiteral("all %1 draws").arg(draws_.size()), 0);
+    lastDraws_->addItem(QStringLiteral("all %1").arg(fromEngine(counted(draws_.size(), "draw"))),
+                        0);
     for (const int last : {30, 100, 365, 1000, 3650}) {
         if (static_cast<std::size_t>(last) < draws_.size()) {
             lastDraws_->addItem(QStringLiteral("the newest %1 draws").arg(last), last);
@@ -187,68 +206,133 @@ QWidget* frmBackTest::makeResultsTab() {
     auto* tab = new QWidget;
     refusal_ = makeHeading(QStringLiteral("lblRefusal"), QString(), tab);
     refusal_->setWordWrap(true);
+    refusal_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextColour(refusal_, QColor(0xA0, 0x00, 0x00));
+    results_ = new QWidget(tab);
     auto* form = new QFormLayout;
+    form->setVerticalSpacing(2);
     for (std::size_t i = 0; i < summary_.size(); ++i) {
-        summary_[i] = makeLabel(QStringLiteral("lblSummary(%1)").arg(i), QString(), tab);
+        summary_[i] = makeLabel(QStringLiteral("lblSummary(%1)").arg(i), QString(), results_);
         summary_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        captions_[i] = makeLabel(QStringLiteral("lblSummaryCaption(%1)").arg(i), QString(), tab);
+        summary_[i]->setWordWrap(true);
+        captions_[i] =
+            makeLabel(QStringLiteral("lblSummaryCaption(%1)").arg(i), QString(), results_);
         form->addRow(captions_[i], summary_[i]);
     }
-    strip_ = new DrawStrip(tab);
+    strip_ = new DrawStrip(results_);
     describe(strip_, QStringLiteral("Draw by draw"),
              QStringLiteral("One cell per tested draw in the order of the history: green a hit, "
                             "grey a miss. Point at a cell or select it with the arrow keys."));
-    details_ = makeLabel(QStringLiteral("lblDrawDetails"), QString(), tab);
-    // What the colours of the strip mean, in those colours.
-    QLabel* legend = makeLabel(
-        QStringLiteral("lblStripLegend"),
-        QStringLiteral("<span style=\"color:#20a030\">&#9632;</span> a hit: \"Create numbers\" "
-                       "would have created the draw &nbsp; <span style=\"color:#a0a0a0\">&#9632;"
-                       "</span> a miss"),
-        tab);
+    details_ = makeLabel(QStringLiteral("lblDrawDetails"), QString(), results_);
+    // What the colours of the strip mean, in those colours, and where the newest draw is.
+    legend_ = makeLabel(QStringLiteral("lblStripLegend"), QString(), results_);
     connect(strip_, &DrawStrip::cellPointed, this, &frmBackTest::showPointed);
-    costs_ =
-        makeTable(QStringLiteral("tblConditionCosts"), QStringLiteral("What each setting costs"),
-                  QStringLiteral("Each condition alone: how many of the tested draws it throws "
-                                 "out, and how many of all 1000 numbers. The redder a row, "
-                                 "the more often it throws out winners than numbers."),
-                  {QStringLiteral("Condition"), QStringLiteral("Winners thrown out"),
-                   QStringLiteral("Numbers thrown out"), QStringLiteral("Winners per number")},
-                  tab);
-    auto* column = new QVBoxLayout(tab);
-    column->addWidget(refusal_);
+    costs_ = makeTable(
+        QStringLiteral("tblConditionCosts"), QStringLiteral("What each setting costs"),
+        QStringLiteral("Each condition alone: how many of the tested draws it throws out, how "
+                       "many of all 1000 numbers, how many winners that share of numbers throws "
+                       "out by luck alone, and how rarely luck alone is this far off. A red row "
+                       "throws out winners more often than luck would, a green one less often; "
+                       "only rows that luck alone gives less than 5 times in 100 are coloured."),
+        {QStringLiteral("Condition"), QStringLiteral("Winners thrown out"),
+         QStringLiteral("Numbers thrown out"), QStringLiteral("Winners per number"),
+         QStringLiteral("By luck alone"), QStringLiteral("Chance by luck")},
+        results_);
+    costsLuck_ = makeLabel(QStringLiteral("lblCostsLuck"), QString(), results_);
+    costsLuck_->setWordWrap(true);
+    auto* column = new QVBoxLayout(results_);
+    column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(form);
-    column->addWidget(makeHeading(QStringLiteral("lblStrip"), QStringLiteral("Draw by draw"), tab));
-    column->addWidget(strip_, 1);
-    column->addWidget(legend);
-    column->addWidget(details_);
+    column->addWidget(makePrizes(results_));
     column->addWidget(
-        makeHeading(QStringLiteral("lblCosts"), QStringLiteral("What each setting costs"), tab));
+        makeHeading(QStringLiteral("lblStrip"), QStringLiteral("Draw by draw"), results_));
+    column->addWidget(strip_, 1);
+    column->addWidget(legend_);
+    column->addWidget(details_);
+    column->addWidget(makeHeading(QStringLiteral("lblCosts"),
+                                  QStringLiteral("What each setting costs"), results_));
     column->addWidget(costs_, 2);
+    column->addWidget(costsLuck_);
+    auto* page = new QVBoxLayout(tab);
+    page->addWidget(refusal_);
+    page->addWidget(results_, 1);
     return tab;
+}
+
+// The stake and the prizes that the money lines of the summary are worked with.
+QWidget* frmBackTest::makePrizes(QWidget* parent) {
+    auto* prizes = new QWidget(parent);
+    auto* row = new QHBoxLayout(prizes);
+    row->setContentsMargins(0, 0, 0, 0);
+    struct Field {
+        const char* name;
+        const char* caption;
+        const char* spoken;
+        double value;
+    };
+    const Prizes design;
+    const std::array<Field, 4> fields{
+        Field{"spnStake", "Sta&ke per number:", "Stake per number", design.stake},
+        Field{"spnStraightPrize", "Prize per 1.00: straight &prize:", "Straight prize",
+              design.straight},
+        Field{"spnBoxSixWayPrize", "box six-&way:", "Box six-way prize", design.boxSixWay},
+        Field{"spnBoxThreeWayPrize", "box th&ree-way:", "Box three-way prize", design.boxThreeWay},
+    };
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        QLabel* label = makeLabel(QString(fields[i].name).replace(0, 3, QStringLiteral("lbl")),
+                                  QString::fromUtf8(fields[i].caption), prizes);
+        auto* spin = named(new QDoubleSpinBox(prizes), QString::fromUtf8(fields[i].name));
+        spin->setRange(0.0, 1000000.0);
+        spin->setDecimals(2);
+        spin->setValue(fields[i].value);
+        describe(spin, QString::fromUtf8(fields[i].spoken),
+                 QStringLiteral("What playing the settings would have cost: every created "
+                                "number played straight in positional mode, every "
+                                "combination boxed in any position (a triple straight)"));
+        label->setBuddy(spin);
+        connect(spin, &QDoubleSpinBox::valueChanged, this, &frmBackTest::showMoney);
+        row->addWidget(label);
+        row->addWidget(spin);
+        prizes_[i] = spin;
+    }
+    row->addStretch(1);
+    return prizes;
 }
 
 QWidget* frmBackTest::makeSkipTab() {
     auto* tab = new QWidget;
-    skips_ = makeTable(
-        QStringLiteral("tblSkipCounts"), QStringLiteral("Skip counts"),
-        QStringLiteral(
-            "Skip: the draws in a row without it. Current skip: since it last came. Due: "
-            "(current + 1) / (average + 1); the warmer the colour, the more overdue."),
-        {QStringLiteral("Counted"), QStringLiteral("Value"), QStringLiteral("Times drawn"),
-         QStringLiteral("Current skip"), QStringLiteral("Longest skip"),
-         QStringLiteral("Average skip"), QStringLiteral("Due")},
-        tab);
-    QLabel* meaning = makeLabel(
-        QStringLiteral("lblSkipMeaning"),
-        QStringLiteral("A skip is a run of draws without it. Current skip: the draws since it last "
-                       "came. Due: (current + 1) / (average + 1); above 1 it is overdue, and the "
-                       "warmer the colour, the more so."),
-        tab);
+    const QString meaningText = QStringLiteral(
+        "A skip is a run of draws without it. Current skip: the draws since it last came. "
+        "Expected skip: the draws it stays away on average by the game's own odds. Due: "
+        "(current + 1) / (expected skip + 1); above 1 it has been away longer than that. The "
+        "rarer a skip this long, the warmer the colour; the next draw does not know it.");
+    skips_ = makeTable(QStringLiteral("tblSkipCounts"), QStringLiteral("Skip counts"), meaningText,
+                       {QStringLiteral("Counted"), QStringLiteral("Value"),
+                        QStringLiteral("Times drawn"), QStringLiteral("Current skip"),
+                        QStringLiteral("Longest skip"), QStringLiteral("Average skip"),
+                        QStringLiteral("Expected skip"),
+                        QStringLiteral("Chance of a skip this long"), QStringLiteral("Due")},
+                       tab);
+    QLabel* meaning = makeLabel(QStringLiteral("lblSkipMeaning"), meaningText, tab);
     meaning->setWordWrap(true);
+    skipHistory_ = makeLabel(QStringLiteral("lblSkipHistory"), QString(), tab);
+    skipHistory_->setWordWrap(true);
+    QLabel* label = makeLabel(QStringLiteral("lblSkipKind"), QStringLiteral("Sh&ow:"), tab);
+    skipKind_ = named(new QComboBox(tab), QStringLiteral("cboSkipKind"));
+    for (const char* kind : kSkipKindNames) {
+        skipKind_->addItem(QString::fromUtf8(kind));
+    }
+    describe(skipKind_, QStringLiteral("Show"),
+             QStringLiteral("All skip counts, or those of one kind only"));
+    label->setBuddy(skipKind_);
+    connect(skipKind_, &QComboBox::currentIndexChanged, this, &frmBackTest::showSkipCounts);
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(label);
+    kindRow->addWidget(skipKind_);
+    kindRow->addWidget(skipHistory_, 1);
     auto* column = new QVBoxLayout(tab);
     column->addWidget(meaning);
+    column->addLayout(kindRow);
     column->addWidget(skips_);
     return tab;
 }
@@ -268,9 +352,14 @@ void frmBackTest::refresh() {
     constexpr std::size_t kInstantDraws = 50000;
     if (draws_.size() <= kInstantDraws) {
         showRun(test(settings_, draws_, options()));
+        restoreFocus();
         return;
     }
     // A longer one runs on a worker thread, the window showing that it works.
+    if (!focusAfterRun_) {
+        QWidget* focus = focusWidget();
+        focusAfterRun_ = focus && choices_->isAncestorOf(focus) ? focus : newest_->checkedButton();
+    }
     setBusy(true);
     running_.setFuture(QtConcurrent::run(&frmBackTest::test, settings_, draws_, options()));
 }
@@ -286,18 +375,35 @@ void frmBackTest::showRun(const Run& run) {
     showSummary(run.report);
     showStrip();
     showCosts();
-    showSkipCounts(run.skips);
+    skipRows_ = run.skips;
+    skipHistory_->setText(QStringLiteral("These counts cover the whole history, all %1, whatever "
+                                         "number of draws the back-test tests.")
+                              .arg(fromEngine(counted(draws_.size(), "draw"))));
+    showSkipCounts();
 }
 
 void frmBackTest::showSummary(const Result<BackTestReport>& report) {
+    // A refusal is all there is to say: no figures, no strip, no table.
     refusal_->setVisible(!report.ok());
+    results_->setVisible(report.ok());
     refusal_->setText(report.ok() ? QString()
                                   : QStringLiteral("\"Create numbers\" would refuse: ") +
                                         fromEngine(report.refusal()));
     const auto lines = backTestSummary(report_);
-    for (std::size_t i = 0; i < summary_.size(); ++i) {
-        captions_[i]->setText(fromEngine(lines[i].first) + QLatin1Char(':'));
-        summary_[i]->setText(report.ok() ? fromEngine(lines[i].second) : QString());
+    for (std::size_t i = 0; i < kSummaryLines; ++i) {
+        captions_[i]->setText(captionText(lines[i].first));
+        summary_[i]->setText(fromEngine(lines[i].second));
+    }
+    showMoney();
+}
+
+void frmBackTest::showMoney() {
+    const Prizes prizes{prizes_[0]->value(), prizes_[1]->value(), prizes_[2]->value(),
+                        prizes_[3]->value()};
+    const auto lines = moneySummary(moneyOf(report_, prizes));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        captions_[kSummaryLines + i]->setText(captionText(lines[i].first));
+        summary_[kSummaryLines + i]->setText(fromEngine(lines[i].second));
     }
 }
 
@@ -311,6 +417,11 @@ void frmBackTest::showStrip() {
         return fromEngine(verdictText(report_, report_.strip[static_cast<std::size_t>(cell)]));
     });
     details_->setText(QStringLiteral("Point at a draw to see how it did."));
+    legend_->setText(
+        QStringLiteral("<span style=\"color:#20a030\">&#9632;</span> a hit: \"Create numbers\" "
+                       "would have created the draw &nbsp; <span style=\"color:#a0a0a0\">&#9632;"
+                       "</span> a miss &nbsp; %1")
+            .arg(fromEngine(newestCellText(report_)).toHtmlEscaped()));
 }
 
 void frmBackTest::showPointed(int cell) {
@@ -321,21 +432,35 @@ void frmBackTest::showPointed(int cell) {
 
 void frmBackTest::showCosts() {
     costs_->setSortingEnabled(false);
+    costs_->clearSpans();
     costs_->setRowCount(static_cast<int>(report_.costs.size()));
-    for (int row = 0; row < costs_->rowCount(); ++row) {
+    costsLuck_->setText(fromEngine(unusualByLuckText(report_)));
+    costsLuck_->setVisible(!report_.costs.empty());
+    if (report_.costs.empty()) {
+        // Said in the table itself, which would otherwise stand empty.
+        costs_->setRowCount(1);
+        costs_->setItem(0, 0, new QTableWidgetItem(costsLuck_->text()));
+        costs_->setSpan(0, 0, 1, costs_->columnCount());
+    }
+    for (int row = 0; row < static_cast<int>(report_.costs.size()); ++row) {
         const ConditionCost& c = report_.costs[static_cast<std::size_t>(row)];
         const CostShares shares = costShares(report_, c);
         const auto& perNumber = shares.winnersPerNumber;
-        const std::array<QTableWidgetItem*, 4> items{
+        const std::array<QTableWidgetItem*, 6> items{
             new SortedByValue(fromEngine(c.name), row),
             new SortedByValue(share(c.drawsThrownOut, report_.tested), shares.winners),
             new SortedByValue(share(static_cast<std::size_t>(c.numbersThrownOut), kNumberCount),
                               shares.numbers),
             new SortedByValue(perNumber ? QString::number(*perNumber, 'f', 2) : QStringLiteral("-"),
-                              perNumber.value_or(0.0))};
+                              perNumber.value_or(0.0)),
+            new SortedByValue(QString::number(shares.expected, 'f', 1), shares.expected),
+            new SortedByValue(fromEngine(percentText(shares.chance)), shares.chance)};
         items[0]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        for (int column = 0; column < 4; ++column) {
-            items[static_cast<std::size_t>(column)]->setBackground(costColour(shares));
+        for (int column = 0; column < 6; ++column) {
+            if (shares.unusual != 0) {
+                items[static_cast<std::size_t>(column)]->setBackground(
+                    shares.unusual > 0 ? kMoreWinners : kFewerWinners);
+            }
             costs_->setItem(row, column, items[static_cast<std::size_t>(column)]);
         }
     }
@@ -343,29 +468,32 @@ void frmBackTest::showCosts() {
     costs_->resizeColumnsToContents();
 }
 
-void frmBackTest::showSkipCounts(const std::vector<SkipRow>& rows) {
+void frmBackTest::showSkipCounts() {
+    const auto kind = static_cast<SkipKind>(skipKind_->currentIndex());
+    std::vector<SkipRow> rows;
+    std::copy_if(skipRows_.begin(), skipRows_.end(), std::back_inserter(rows),
+                 [kind](const SkipRow& row) { return isOfKind(row.subject, kind); });
     skips_->setSortingEnabled(false);
     skips_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < skips_->rowCount(); ++r) {
         const SkipRow& row = rows[static_cast<std::size_t>(r)];
-        const std::optional<double> due = row.due();
         const QString average =
             row.average ? QString::number(*row.average, 'f', 1) : QStringLiteral("-");
-        const QString dueText = row.hits == 0 ? QStringLiteral("never drawn")
-                                : due         ? QString::number(*due, 'f', 2)
-                                              : QStringLiteral("-");
-        const std::array<QTableWidgetItem*, 7> items{
+        const std::array<QTableWidgetItem*, 9> items{
             new SortedByValue(fromEngine(skipSubjectName(row.subject)), r),
             new SortedByValue(QString::number(row.value), row.value),
             new SortedByValue(QString::number(row.hits), static_cast<double>(row.hits)),
             new SortedByValue(QString::number(row.current), static_cast<double>(row.current)),
             new SortedByValue(QString::number(row.longest), static_cast<double>(row.longest)),
             new SortedByValue(average, row.average.value_or(-1.0)),
-            new SortedByValue(dueText, row.dueRank())};
+            new SortedByValue(QString::number(row.expectedSkip(), 'f', 1), row.expectedSkip()),
+            new SortedByValue(fromEngine(percentText(row.chanceOfSkip())), row.chanceOfSkip()),
+            new SortedByValue(QString::number(row.due(), 'f', 2), row.due())};
         items[0]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        items[3]->setBackground(heat(row));
-        items[6]->setBackground(heat(row));
-        for (int column = 0; column < 7; ++column) {
+        for (const std::size_t heated : {3U, 7U, 8U}) {
+            items[heated]->setBackground(heat(row));
+        }
+        for (int column = 0; column < 9; ++column) {
             skips_->setItem(r, column, items[static_cast<std::size_t>(column)]);
         }
     }

@@ -9,10 +9,12 @@
 #include "widgets/DiscardableDialog.h"
 
 #include <QFutureWatcher>
+#include <QPointer>
 #include <array>
 
 class QButtonGroup;
 class QComboBox;
+class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
 class QTableWidget;
@@ -41,15 +43,18 @@ class frmBackTest : public DiscardableDialog {
     QWidget* makeChoices(QWidget* parent);
     QWidget* makeResultsTab();
     QWidget* makeSkipTab();
+    QWidget* makePrizes(QWidget* parent);
     BackTestOptions options() const;
     void refresh();
     void showRun(const Run& run);
     void setBusy(bool busy);
     void showSummary(const Result<BackTestReport>& report);
     void showCosts();
+    void showMoney();
     void showStrip();
-    void showSkipCounts(const std::vector<SkipRow>& rows);
+    void showSkipCounts();
     void showPointed(int cell);
+    void restoreFocus();
 
     MainInput settings_;
     DrawList draws_;
@@ -62,12 +67,22 @@ class frmBackTest : public DiscardableDialog {
     QButtonGroup* newest_ = nullptr;
     QComboBox* lastDraws_ = nullptr;
     QTabWidget* tabs_ = nullptr;
+    QPointer<QWidget> focusAfterRun_; // where the keyboard goes when a long test is done
     QLabel* refusal_ = nullptr;
-    std::array<QLabel*, 6> captions_{};
-    std::array<QLabel*, 6> summary_{};
+    QWidget* results_ = nullptr; // all but the refusal
+    // The summary, the luck and the range of the hit rate, then the money.
+    static constexpr std::size_t kSummaryLines = 8;
+    std::array<QLabel*, kSummaryLines + 2> captions_{};
+    std::array<QLabel*, kSummaryLines + 2> summary_{};
+    std::array<QDoubleSpinBox*, 4> prizes_{}; // the stake, straight, box six-way, box three-way
     DrawStrip* strip_ = nullptr;
+    QLabel* legend_ = nullptr;
     QLabel* details_ = nullptr;
     QTableWidget* costs_ = nullptr;
+    QLabel* costsLuck_ = nullptr;
+    std::vector<SkipRow> skipRows_;
+    QComboBox* skipKind_ = nullptr;
+    QLabel* skipHistory_ = nullptr;
     QTableWidget* skips_ = nullptr;
 };
 

@@ -301,6 +301,9 @@ CostShares costShares(const BackTestReport& report, const ConditionCost& cost) {
 
 std::string unusualByLuckText(const BackTestReport& report) {
     const std::size_t conditions = report.costs.size();
+    if (conditions == 0) {
+        return "No filter is set: every number is played";
+    }
     std::size_t unusual = 0;
     for (const ConditionCost& c : report.costs) {
         unusual += costShares(report, c).unusual != 0 ? 1 : 0;
@@ -355,7 +358,7 @@ std::string newestCellText(const BackTestReport& r) {
     }
     const bool first = r.newest == NewestEnd::First;
     return "Draw " + std::to_string((first ? r.strip.front() : r.strip.back()).index + 1) +
-           (first ? " (the first cell)" : " (the last cell)") + " is the newest";
+           " is the newest";
 }
 
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& r) {

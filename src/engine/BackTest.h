@@ -80,7 +80,8 @@ struct CostShares {
     int unusual = 0;
 };
 CostShares costShares(const BackTestReport& report, const ConditionCost& cost);
-// "Among 12 conditions, about 0.6 would look this unusual by luck alone; 2 do."
+// "Among 12 conditions, about 0.6 would look this unusual by luck alone; 2 do.";
+// without a condition, that every number is played.
 std::string unusualByLuckText(const BackTestReport& report);
 
 // What playing the settings would have cost: a stake per number and the
@@ -102,7 +103,7 @@ struct Money {
 Money moneyOf(const BackTestReport& report, const Prizes& prizes);
 // Caption and value: what was played, won and lost, and the return against the game's.
 std::vector<std::pair<std::string, std::string>> moneySummary(const Money& money);
-// Which cell of the strip is the newest draw: "Draw 1 (the first cell) is the newest".
+// Which draw of the strip is the newest: "Draw 1 is the newest".
 std::string newestCellText(const BackTestReport& report);
 
 // The summary as caption and value: draws tested, hits, chance alone, the
