@@ -134,7 +134,7 @@ TEST(BackTest, WhatPlayingWouldHaveCost) {
     EXPECT_EQ(digits.unusual, -1);
     EXPECT_EQ(unusualByLuckText(report),
               "Among 1 condition, about 0.05 would look this unusual by luck alone; 1 does.");
-    EXPECT_EQ(newestCellText(report), "Draw 1 (the first cell) is the newest");
+    EXPECT_EQ(newestCellText(report), "Draw 1 is the newest");
 }
 
 TEST(BackTest, CouldThisBeLuck) {

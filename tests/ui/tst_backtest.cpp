@@ -1,11 +1,13 @@
 // The back-test window through the main window: no draws yet, then the draws
 // of a count tested with the settings, the newest end and the number of draws
-// chosen, the strip from the keyboard, and the sortable skip counts.
+// chosen, luck and money, the cost rows coloured by significance, the strip
+// from the keyboard, and the skip counts narrowed and sorted.
 
 #include "backtest/DrawStrip.h"
 #include "helpers/MainWindowDriver.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -24,6 +26,9 @@ class BackTestTest : public MainWindowFixture {
     static QString summary(const QWidget* window, int line) {
         return window->findChild<QLabel*>(QStringLiteral("lblSummary(%1)").arg(line))->text();
     }
+    static QTableWidget* table(const QWidget* window, const char* name) {
+        return window->findChild<QTableWidget*>(QString::fromLatin1(name));
+    }
 
   private Q_SLOTS:
     void testsTheCountedDrawsWithTheSettings() {
@@ -32,16 +37,31 @@ class BackTestTest : public MainWindowFixture {
                         ->text()
                         .contains("Paste your draw history in \"HotCold\" and press \"Count\""));
         }));
-        doSteps(w, {"lstDigitsWheel:1234"});
+        // The sum 6 throws out 123 and 321, far more than its share; the sum 27 none.
+        doSteps(w, {"lstDigitsWheel:1234", "lstSumDigits:6"});
+        listNamed(w, QStringLiteral("lstSumDigits"))->setTicked(27, true);
         QVERIFY(countInHotCold(w, kDraws));
         QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
             QCOMPARE(window->windowTitle(), QStringLiteral("Back-test of the filter settings"));
             QCOMPARE(summary(window, 0), QStringLiteral("40 (all)"));
-            QCOMPARE(summary(window, 1), QStringLiteral("32 (80.0%)"));
-            QCOMPARE(summary(window, 5), QStringLiteral("1")); // the newest, 456, missed
-            auto* costs = window->findChild<QTableWidget*>(QStringLiteral("tblConditionCosts"));
+            QCOMPARE(summary(window, 1), QStringLiteral("16 (40.0%)"));
+            QCOMPARE(summary(window, 5), QStringLiteral("3")); // 456, 123, 321 missed
+            QVERIFY(summary(window, 6).endsWith(QStringLiteral(": unusual")));
+            // 17 numbers a draw (no 123, 114, 222); 444 and 111 win 500 each, eight times.
+            QCOMPARE(summary(window, 8),
+                     QStringLiteral("played 680.00, won 8,000.00, net 7,320.00"));
+            window->findChild<QDoubleSpinBox*>(QStringLiteral("spnStraightPrize"))->setValue(250);
+            QCOMPARE(summary(window, 8),
+                     QStringLiteral("played 680.00, won 4,000.00, net 3,320.00"));
+            // Green: fewer winners than the share; red: more; the sum 27: plain.
+            QTableWidget* costs = table(window, "tblConditionCosts");
             QCOMPARE(costs->item(0, 0)->text() + " | " + costs->item(0, 1)->text(),
                      QStringLiteral("Use Digits: 1, 2, 3, 4 | 8 of 40 (20.0%)"));
+            QCOMPARE(costs->item(0, 5)->background().color(), QColor(170, 230, 170));
+            QCOMPARE(costs->item(1, 0)->text(), QStringLiteral("Sumdigits 6"));
+            QCOMPARE(costs->item(1, 3)->background().color(), QColor(255, 145, 145));
+            QCOMPARE(costs->item(2, 5)->text(), QStringLiteral("100%"));
+            QCOMPARE(costs->item(2, 5)->background().style(), Qt::NoBrush);
 
             // The strip from the keyboard: the first cell is the newest draw.
             auto* strip = window->findChild<DrawStrip*>();
@@ -50,6 +70,9 @@ class BackTestTest : public MainWindowFixture {
             QTest::keyClick(strip, Qt::Key_Right);
             QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblDrawDetails"))->text(),
                      QStringLiteral("Draw 1, 456: miss, thrown out by Use Digits: 1, 2, 3, 4"));
+            QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblStripLegend"))
+                        ->text()
+                        .endsWith(QStringLiteral("Draw 1 is the newest")));
 
             // The newest draw last: now 111, a hit. Then the newest 30 alone.
             clickButton(window, QStringLiteral("optNewest(1)"));
@@ -61,28 +84,53 @@ class BackTestTest : public MainWindowFixture {
         }));
     }
 
-    // A long history is tested on a worker thread; the result comes in all the same.
+    // A long history is tested on a worker thread; the result comes in all the
+    // same, and the keyboard at the choices.
     void aLongHistoryInTheBackground() {
         doSteps(w, {"lstDigitsWheel:1234"});
         QVERIFY(countInHotCold(w, QStringLiteral("123 ").repeated(150000)));
         QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
             QTRY_COMPARE(summary(window, 0), QStringLiteral("150000 (all)"));
             QVERIFY(!window->findChild<QWidget*>(QStringLiteral("prgBackTest"))->isVisible());
+            QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("optNewest(0)"));
         }));
     }
 
-    void skipCountsSortByAnyColumn() {
+    // A refusal is the one thing said; no filter set: the cost table says so.
+    void refusedSettingsAndNoFilter() {
+        QVERIFY(countInHotCold(w, QStringLiteral("123")));
+        doSteps(w, {"lstDigitsWheel:123"});
+        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
+            QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblRefusal"))->isVisible());
+            QVERIFY(!window->findChild<DrawStrip*>()->isVisible());
+            QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("cboLastDraws"))->itemText(0),
+                     QStringLiteral("all 1 draw"));
+        }));
+        doSteps(w, {"lstDigitsWheel+"});
+        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
+            QCOMPARE(table(window, "tblConditionCosts")->item(0, 0)->text(),
+                     QStringLiteral("No filter is set: every number is played"));
+        }));
+    }
+
+    void skipCountsNarrowedAndSorted() {
         QVERIFY(countInHotCold(w, kDraws));
         QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
             window->findChild<QTabWidget*>()->setCurrentIndex(1);
-            auto* skips = window->findChild<QTableWidget*>(QStringLiteral("tblSkipCounts"));
+            QTableWidget* skips = table(window, "tblSkipCounts");
             QCOMPARE(skips->rowCount(), 78);
-            // A click on "Due", twice: the most overdue first, 0 never drawn.
+            auto* kind = window->findChild<QComboBox*>(QStringLiteral("cboSkipKind"));
+            kind->setCurrentIndex(kind->findText(QStringLiteral("Root sums")));
+            QCOMPARE(skips->rowCount(), 10);
+            kind->setCurrentIndex(0);
+            // A click on "Due", twice: the most overdue first, by number, not by text:
+            // a digit never drawn anywhere, (40 + 1) * 0.271.
             QHeaderView* header = skips->horizontalHeader();
-            const QPoint due(header->sectionViewportPosition(6) + 5, header->height() / 2);
+            const QPoint due(header->sectionViewportPosition(8) + 5, header->height() / 2);
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, due);
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, due);
-            QCOMPARE(skips->item(0, 6)->text(), QStringLiteral("never drawn"));
+            QCOMPARE(skips->item(0, 0)->text() + " " + skips->item(0, 8)->text(),
+                     QStringLiteral("Any position 11.11"));
         }));
     }
 };
