@@ -92,6 +92,18 @@ FAULTS += [
  ("long back-test never shows its result", "src/backtest/frmBackTest.cpp", "        showRun(running_.result());", "        (void)running_;"),
  ("strip cell names the wrong draw", "src/backtest/frmBackTest.cpp",
   "report_.strip[static_cast<std::size_t>(cell)]));", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)]));"),
+ ("upper tail summed towards the mean", "src/engine/Chance.cpp",
+  "        return probability(logTailFrom(n, k, p, +1));", "        return probability(logTailFrom(n, k, p, -1));"),
+ ("every cost row coloured, luck or not", "src/engine/BackTest.cpp",
+  "    if (shares.chance < 0.05) {", "    if (shares.chance <= 1.0) {"),
+ ("a boxed double paid as six-way", "src/engine/BackTest.cpp",
+  ": covers == 3 ? prizes.boxThreeWay", ": covers == 3 ? prizes.boxSixWay"),
+ ("due over the expected skip without the one", "src/engine/SkipCounts.cpp",
+  "/ (expectedSkip() + 1.0);", "/ expectedSkip();"),
+ ("focus left on Close after a long test", "src/backtest/frmBackTest.cpp",
+  "        showRun(running_.result());\n        restoreFocus();", "        showRun(running_.result());"),
+ ("prize fields change nothing", "src/backtest/frmBackTest.cpp",
+  "        connect(spin, &QDoubleSpinBox::valueChanged, this, &frmBackTest::showMoney);\n", ""),
 ]
 
 

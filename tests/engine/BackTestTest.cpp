@@ -1,7 +1,9 @@
 // The back-test of the settings on a draw history, the skip counts and the
-// live count: short histories worked out by hand.
+// live count: short histories worked out by hand; exact chances worked out with
+// exact fractions, and the extremes a million draws reach.
 
 #include "engine/BackTest.h"
+#include "engine/Chance.h"
 #include "engine/LiveCount.h"
 #include "engine/SkipCounts.h"
 
@@ -90,80 +92,56 @@ TEST(BackTest, HotColdJudgesEachDrawByTheDrawsBeforeIt) {
     EXPECT_EQ(backTestSummary(*none)[5].second, "no hit among the tested draws");
 }
 
-// Digits 1 to 4 boxed: 4 singles, 12 doubles and 4 triples, 20 numbers a draw.
-// 123 wins six-way, 112 three-way, 444 straight; 567 misses.
+// Digits 1 to 4 boxed: 4 singles, 12 doubles and 4 triples, 20 numbers a draw;
+// 123 wins six-way, 112 three-way, 444 straight, 567 nothing. Straight: 112,
+// 114, 122 and 124, of which 112 and 124 win.
 TEST(BackTest, WhatPlayingWouldHaveCost) {
-    struct Row {
-        const char* name;
-        MainInput in;
-        const char* history;
-        Prizes prizes;
-        const char* shown;
-    };
-    const Row rows[] = {
-        {"boxed",
-         chosen({{1, 2, 3, 4}}),
+    const std::string boxedGame = "; the game pays back 0.48 on average";
+    const std::vector<std::tuple<MainInput, const char*, Prizes, std::string>> rows{
+        {chosen({{1, 2, 3, 4}}),
          "123 112 444 567",
          {},
-         "played 80.00, won 740.00, net 660.00 | 9.25; the game pays back 0.48 on average"},
-        {"boxed, 2.00 a number",
-         chosen({{1, 2, 3, 4}}),
+         "played 80.00, won 740.00, net 660.00 | 9.25" + boxedGame},
+        {chosen({{1, 2, 3, 4}}),
          "567 123",
-         {2.0, 500, 90, 100},
+         {2.0, 500, 90, 100}, // 2.00 a number, other prizes
          "played 80.00, won 180.00, net 100.00 | 2.25; the game pays back 0.39 on average"},
-        // 112, 114, 122, 124: the straight 112 and 124 win, 211 does not.
-        {"straight",
-         chosen({{1}, {1, 2}, {2, 4}}),
+        {chosen({{1}, {1, 2}, {2, 4}}),
          "112 124 211",
          {},
          "played 12.00, won 1,000.00, net 988.00 | 83.33; the game pays back 0.50 on average"},
-        {"nothing tested",
-         chosen({{1}, {1, 2}, {2, 4}}),
-         "",
-         {},
-         "played 0.00, won 0.00, net 0.00 | nothing played"},
     };
-    for (const Row& r : rows) {
-        const auto lines = moneySummary(moneyOf(*backTest(r.in, draws(r.history), {}), r.prizes));
-        EXPECT_EQ(lines[0].second + " | " + lines[1].second, r.shown) << r.name;
+    for (const auto& [in, history, prizes, shown] : rows) {
+        const auto lines = moneySummary(moneyOf(*backTest(in, draws(history), {}), prizes));
+        EXPECT_EQ(lines[0].second + " | " + lines[1].second, shown);
     }
     // The digit choice throws out 1 of 4 winners where its share, 93.6%, throws out 3.7.
     const BackTestReport report = *backTest(chosen({{1, 2, 3, 4}}), draws("123 112 444 567"), {});
-    const CostShares digits = costShares(report, report.costs[0]);
-    EXPECT_NEAR(digits.expected, 3.744, 1e-9);
-    EXPECT_EQ(digits.unusual, -1);
+    EXPECT_EQ(costShares(report, report.costs[0]).unusual, -1);
     EXPECT_EQ(unusualByLuckText(report),
               "Among 1 condition, about 0.05 would look this unusual by luck alone; 1 does.");
     EXPECT_EQ(newestCellText(report), "Draw 1 is the newest");
 }
 
 TEST(BackTest, CouldThisBeLuck) {
-    const auto misses = [](int times) {
-        std::string text;
-        for (int i = 0; i < times; ++i) {
-            text += "567 ";
-        }
-        return text;
-    };
     const std::string well = "random numbers of the same share do this well ";
     const std::string badly = "random numbers of the same share do this badly ";
-    const std::vector<std::tuple<MainInput, std::string, std::string, std::string>> rows{
+    const std::vector<std::tuple<MainInput, DrawList, std::string, std::string>> rows{
         // One number of the 1,000, hit once in two draws: 1 - 0.999^2.
-        {chosen({{1}, {2}, {3}}), "123 456", well + "1 time in 500: unusual",
+        {chosen({{1}, {2}, {3}}), draws("123 456"), well + "1 time in 500: unusual",
          "9.5% to 90.5% (chance alone: 0.1%)"},
         // 6.4% played, no hit: 0.936^40, then 0.936^100.
-        {chosen({{1, 2, 3, 4}}), misses(40),
+        {chosen({{1, 2, 3, 4}}), DrawList(40, 567),
          badly + "7 times in 100: no sign that the filters hurt",
          "0.0% to 8.8% (chance alone: 6.4%)"},
-        {chosen({{1, 2, 3, 4}}), misses(100),
+        {chosen({{1, 2, 3, 4}}), DrawList(100, 567),
          badly + "1 time in 750: unusual, the filters seem to throw out winners",
          "0.0% to 3.7% (chance alone: 6.4%)"},
-        {chosen({{1, 2, 3, 4}}), "", "no draw tested", "-"},
+        {chosen({{1, 2, 3, 4}}), {}, "no draw tested", "-"},
     };
     for (const auto& [in, history, luck, range] : rows) {
-        const auto lines = backTestSummary(*backTest(in, draws(history), {}));
-        EXPECT_EQ(lines[6].second, luck);
-        EXPECT_EQ(lines[7].second, range);
+        const auto lines = backTestSummary(*backTest(in, history, {}));
+        EXPECT_EQ(lines[6].second + " | " + lines[7].second, luck + " | " + range);
     }
 }
 
@@ -225,6 +203,45 @@ TEST(LiveCount, NumbersAndTheDrawsTheyCover) {
     for (const auto& [in, text] : rows) {
         EXPECT_EQ(liveCountText(liveCount(in)), text);
         EXPECT_EQ(liveCount(in).numbers, createNumbers(in).count);
+    }
+}
+
+TEST(Chance, BinomialTailsAndWilsonRange) {
+    const std::tuple<const char*, std::size_t, std::size_t, double, double, double> tails[] = {
+        {"30 draws at 0.1, at least 6", 30, 6, 0.1, 0.0731901084, 0.9741732113},
+        {"30 draws at 0.1, at most 3", 30, 3, 0.1, 0.5886487604, 0.6474391718},
+        {"no hit", 30, 0, 0.1, 1.0, 0.0423911583},
+        {"all hits", 30, 30, 0.1, 1e-30, 1.0},
+        {"share 0", 30, 1, 0.0, 0.0, 1.0},
+        {"share 1", 30, 29, 1.0, 1.0, 0.0},
+        {"no draw", 0, 0, 0.1, 1.0, 1.0},
+        {"a million at a half", 1000000, 500000, 0.5, 0.5003989422, 0.5003989422},
+        {"a million, every one hit", 1000000, 1000000, 0.9993, 7.716330828651e-305, 1.0},
+        {"a million, none hit", 1000000, 0, 0.001, 1.0, 0.0}, // e^-1000.5: below a double
+    };
+    for (const auto& [name, n, k, p, upper, lower] : tails) {
+        EXPECT_NEAR(binomialUpperTail(n, k, p), upper, upper * 1e-8) << name; // relative
+        EXPECT_NEAR(binomialLowerTail(n, k, p), lower, 1e-8) << name;
+    }
+    EXPECT_NEAR(binomialTwoSided(30, 0, 0.1), 2 * 0.0423911583, 1e-9);
+    EXPECT_EQ(binomialTwoSided(30, 3, 0.1), 1.0); // just at the mean
+    const std::tuple<std::size_t, std::size_t, double, double> ranges[] = {
+        {6, 30, 0.0950510718, 0.3730569641}, {0, 10, 0.0, 0.2775327999}, {0, 0, 0.0, 1.0}};
+    for (const auto& [hits, n, low, high] : ranges) {
+        EXPECT_NEAR(wilsonRange(hits, n).low, low, 1e-9) << hits << " of " << n;
+        EXPECT_NEAR(wilsonRange(hits, n).high, high, 1e-9) << hits << " of " << n;
+    }
+}
+
+TEST(Chance, InWords) {
+    const std::pair<double, const char*> rows[] = {
+        {0.38, "38 times in 100"},     {0.0005, "1 time in 2,000"},
+        {0.015, "2 times in 100"},     {0.0149, "1 time in 67"},
+        {1.0, "every time"},           {0.0, "never"},
+        {0.00007, "1 time in 14,000"}, {1e-12, "less than 1 time in 1,000,000,000"},
+    };
+    for (const auto& [chance, words] : rows) {
+        EXPECT_EQ(chanceInWords(chance), words) << chance;
     }
 }
 
