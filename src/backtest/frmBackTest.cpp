@@ -14,6 +14,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -289,6 +290,8 @@ QWidget* frmBackTest::makePrizes(QWidget* parent) {
                  QStringLiteral("What playing the settings would have cost: every created "
                                 "number played straight in positional mode, every "
                                 "combination boxed in any position (a triple straight)"));
+        // The field's own line edit is what a screen reader lands on.
+        spin->findChild<QLineEdit*>()->setAccessibleName(QString::fromUtf8(fields[i].spoken));
         label->setBuddy(spin);
         connect(spin, &QDoubleSpinBox::valueChanged, this, &frmBackTest::showMoney);
         row->addWidget(label);

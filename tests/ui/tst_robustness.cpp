@@ -10,7 +10,9 @@
 #include "pairs/PairGrid.h"
 #include "widgets/Look.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -159,8 +161,16 @@ class RobustnessTest : public QObject {
             auto* draws = anyUsable<QPlainTextEdit>(dialog);
             auto* list = anyUsable<QListWidget>(dialog); // tick lists and the hit lists
             auto* button = anyUsable<QAbstractButton>(dialog);
+            auto* field = anyUsable<QAbstractSpinBox>(dialog); // the stake and the prizes
+            auto* choice = anyUsable<QComboBox>(dialog);
             if (draws != nullptr && chance(25)) {
                 edit(draws);
+            } else if (field != nullptr && chance(20)) {
+                note("  " + field->objectName());
+                field->stepBy(pick(2001) - 1000);
+            } else if (choice != nullptr && chance(20)) {
+                note("  " + choice->objectName());
+                choice->setCurrentIndex(pick(choice->count()));
             } else if (list != nullptr && chance(50)) {
                 tick(list);
             } else if (button != nullptr && button->objectName() != "cmdClose") {
