@@ -310,11 +310,12 @@ QWidget* frmBackTest::makeSkipTab() {
         "(current + 1) / (expected skip + 1); above 1 it has been away longer than that. The "
         "rarer a skip this long, the warmer the colour; the next draw does not know it.");
     skips_ = makeTable(QStringLiteral("tblSkipCounts"), QStringLiteral("Skip counts"), meaningText,
+                       // Two-line headings, so that every column fits beside the others.
                        {QStringLiteral("Counted"), QStringLiteral("Value"),
-                        QStringLiteral("Times drawn"), QStringLiteral("Current skip"),
-                        QStringLiteral("Longest skip"), QStringLiteral("Average skip"),
-                        QStringLiteral("Expected skip"),
-                        QStringLiteral("Chance of a skip this long"), QStringLiteral("Due")},
+                        QStringLiteral("Times\ndrawn"), QStringLiteral("Current\nskip"),
+                        QStringLiteral("Longest\nskip"), QStringLiteral("Average\nskip"),
+                        QStringLiteral("Expected\nskip"),
+                        QStringLiteral("Chance of a\nskip this long"), QStringLiteral("Due")},
                        tab);
     QLabel* meaning = makeLabel(QStringLiteral("lblSkipMeaning"), meaningText, tab);
     meaning->setWordWrap(true);
