@@ -35,7 +35,7 @@ constexpr std::int32_t kAmbiguous = 1 << 30;
 constexpr std::int32_t kNoDay = std::numeric_limits<std::int32_t>::min();
 
 bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
+    return line.find_first_not_of(" \t\r\n\f\v") == std::string_view::npos;
 }
 
 std::string_view trimmed(std::string_view line) {
@@ -124,10 +124,8 @@ std::int64_t jumps(const std::vector<DatedDraw>& draws, DateOrder order) {
     std::int64_t sum = 0;
     std::optional<DayNumber> previous;
     for (const DatedDraw& d : draws) {
-        if ((d.day & kAmbiguous) == 0 || d.day < 0) {
-            continue;
-        }
-        const std::optional<DayNumber> day = unpack(d.day, order);
+        const bool open = d.day >= 0 && (d.day & kAmbiguous) != 0;
+        const std::optional<DayNumber> day = open ? unpack(d.day, order) : d.day;
         if (!day) {
             sum += 1000;
             continue;

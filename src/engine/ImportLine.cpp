@@ -352,8 +352,8 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
         }
         if (t.length == 3) {
             // Not a piece of a longer number, a price or a date-like run: 1,500 or 12.500
-            const bool joinedBefore = i > 0 && tokens_[i - 1].number && !t.spaced &&
-                                      t.gap != Gap::Space && t.gap != Gap::Field &&
+            const bool joinedBefore = i > 0 && tokens_[i - 1].number && !tokens_[i - 1].used &&
+                                      !t.spaced && t.gap != Gap::Space && t.gap != Gap::Field &&
                                       t.gap != Gap::None;
             const bool joinedAfter =
                 i + 1 < n && tokens_[i + 1].number && !tokens_[i + 1].spaced &&

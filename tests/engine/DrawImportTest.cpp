@@ -84,5 +84,128 @@ TEST(DrawImport, EverySampleLayoutGivesItsDrawsAndProblems) {
     }
 }
 
+// The draws of a text as "2026-12-06/Evening/635 ...", newest first.
+std::string drawsOf(std::string_view text, const ImportChoices& choices = {}) {
+    return described(recognized(text, choices))["draws"];
+}
+
+TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
+    const std::vector<std::tuple<std::string, std::string, std::string>> rows{
+        {"digits in fields after split date fields, game name and bonus",
+         "Pick 3 Day,8,9,2026,1,2,1,4,\nPick 3 Evening,8,9,2026,3,2,7,,\n",
+         "2026-08-09/Evening/327 2026-08-09/Midday/121"},
+        {"two draws on a row, each after its word",
+         "12/06/2026 Midday 123 Evening 456\r\n12/05/2026 Mid 7 8 9 Eve 0-1-2\r\n",
+         "2026-12-06/Evening/456 2026-12-06/Midday/123 2026-12-05/Evening/012 "
+         "2026-12-05/Midday/789"},
+        {"a column per draw time named by the header",
+         "Draw Date\tMidday\tEvening\n12/06/2026\t1 2 3\t456\n",
+         "2026-12-06/Evening/456 2026-12-06/Midday/123"},
+        {"four draw times kept apart in their order of the day",
+         "date;draw;n1;n2;n3\n2026-12-06;Night;1;1;1\n2026-12-06;morning;2;2;2\n"
+         "2026-12-06;EVENING;3;3;3\n2026-12-06;Day;4;4;4\n",
+         "2026-12-06/Night/111 2026-12-06/Evening/333 2026-12-06/Midday/444 "
+         "2026-12-06/Morning/222"},
+        {"sums, bonus and Fireball digits, prizes and Pick 4 draws are no draws",
+         "12/06/2026,635,14,0731,Fireball 4,$500,1-2-3-4,\"1,500\"\n"
+         "12/05/2026 Evening 9 8 7 6 Sum 24\n12/04/2026 Evening 4-5-6 Bonus 7 $100\n",
+         "2026-12-06//635 2026-12-04/Evening/456"},
+        {"month names, dots, weekdays and two-digit years",
+         "Sun, Dec 6, 2026 Evening 1-1-1\n5 December 2026 Evening 222\nDec-04-2026 Eve 333\n"
+         "03.12.2026 Evening 444\nWed 02/12/26 Evening 555\n2026-Dec-01 Evening 666\n",
+         "2026-12-06/Evening/111 2026-12-05/Evening/222 2026-12-04/Evening/333 "
+         "2026-12-03/Evening/444 2026-12-02/Evening/555 2026-12-01/Evening/666"},
+        {"quoted fields with doubled quotes, a title and a header",
+         "Pick 3 history\n\"Date\",\"Game\",\"Result\"\n\"Dec 6, 2026\",\"Pick \"\"3\"\" "
+         "Evening\",\"6,3,5\"\n",
+         "2026-12-06/Evening/635"},
+        {"a date on a line of its own for the draws below it",
+         "Saturday, December 5, 2026\nMidday: 1-2-3\nEvening: 4-5-6\n",
+         "2026-12-05/Evening/456 2026-12-05/Midday/123"},
+        {"draws on a row without names, told apart by their place", "12/06/2026,123,456\n",
+         "2026-12-06/Draw 2/456 2026-12-06/Draw 1/123"},
+        {"an ambiguous file read the way its dates run day by day",
+         "05/04/2026 111\n04/04/2026 222\n03/04/2026 333\n",
+         "2026-04-05//111 2026-04-04//222 2026-04-03//333"},
+    };
+    for (const auto& [name, text, draws] : rows) {
+        EXPECT_EQ(drawsOf(text), draws) << name;
+    }
+}
+
+TEST(DrawImport, TheUsersChoicesOverruleTheGuess) {
+    const std::string ambiguous = "05/04/2026 111\n04/04/2026 222\n";
+    EXPECT_TRUE(recognized(ambiguous).layout.dateOrderGuessed);
+    EXPECT_EQ(recognized(ambiguous).layout.dateOrder, DateOrder::DayMonthYear);
+    ImportChoices monthFirst;
+    monthFirst.dateOrder = DateOrder::MonthDayYear;
+    EXPECT_EQ(drawsOf(ambiguous, monthFirst), "2026-05-04//111 2026-04-04//222");
+    EXPECT_FALSE(recognized("13/04/2026 111\n").layout.dateOrderGuessed);
+
+    const std::string twoDates = "12/06/2026,12/01/2026,Evening,123,456\n";
+    ImportChoices columns;
+    columns.dateColumn = 1;
+    columns.drawColumn = 4;
+    columns.timeColumn = -1;
+    EXPECT_EQ(drawsOf(twoDates, columns), "2026-12-01//456");
+    const ImportLayout guessed = recognized(twoDates).layout;
+    EXPECT_EQ(std::tuple(guessed.dateColumn, guessed.timeColumn, guessed.drawColumn,
+                         guessed.rowPerDate, guessed.separator),
+              std::tuple(0, 2, -1, true, ','));
+}
+
+TEST(DrawImport, EncodingsBecomeUtf8AndOtherBytesAreRefused) {
+    const std::vector<std::pair<std::string, std::string>> rows{
+        {std::string("\xFE\xFF\0D\0\xE9\0\n", 8), "D\xC3\xA9\n"},         // UTF-16 BE
+        {std::string("\xFF\xFE\x3D\xD8\x00\xDE", 6), "\xF0\x9F\x98\x80"}, // LE, a pair
+        {std::string("D\0a\0y\0", 6), "Day"},                             // LE, no mark
+        {"\xEF\xBB\xBFR\xC3\xA9sultat", "R\xC3\xA9sultat"},               // UTF-8, mark
+        {"R\xE9sultat\r\n", "R\xC3\xA9sultat\r\n"},                       // Latin-1
+    };
+    for (const auto& [bytes, text] : rows) {
+        const Result<std::string> decoded = decodeText(bytes);
+        ASSERT_TRUE(decoded.ok()) << text;
+        EXPECT_EQ(*decoded, text);
+    }
+    EXPECT_FALSE(decodeText(std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)).ok());
+    EXPECT_FALSE(decodeText("\x01\x02\x03 12/06/2026 123").ok());
+}
+
+TEST(DrawImport, ProblemsAreReportedWithTheirLines) {
+    // Mondays to Saturdays: the Sundays are no missing dates; the 2nd is.
+    std::string text = "Date,Numbers\n";
+    for (int day = 14; day >= 1; --day) {
+        if (day != 2 && day != 6 && day != 13) { // the 6th and the 13th are Sundays
+            text += "12/" + std::to_string(day) + "/2026,123\n";
+        }
+    }
+    text += "12/01/2026,123\n\n12/31/2026\n02/30/2026,456\n12/01/2026,1234\nno digits here\n";
+    const ImportResult r = recognized(text);
+    std::string unread;
+    for (const UnreadLine& u : r.unread) {
+        unread += std::to_string(u.line) + " " + u.reason + ": " + u.text + "|";
+    }
+    EXPECT_EQ(unread, "15 no draw of three digits: 12/31/2026|16 no such date: 02/30/2026,456|"
+                      "17 no draw of three digits: 12/01/2026,1234|"
+                      "18 no draw of three digits: no digits here|");
+    EXPECT_EQ(described(r)["missing"], "2026-12-02");
+    EXPECT_EQ(r.weekdaysWithoutDraws, std::vector<int>{6});
+    EXPECT_EQ(described(r)["duplicates"], "2026-12-01//123");
+    EXPECT_EQ(r.duplicates.at(0).repeatLine, 13);
+
+    // A line of 10 MB: read in linear time, kept as a short snippet.
+    const ImportResult longLine = recognized(std::string(10'000'000, '7') + "\n12/06/2026 123");
+    EXPECT_EQ(longLine.draws.size(), 1U);
+    EXPECT_LE(longLine.unread.at(0).text.size(), 110U);
+
+    EXPECT_EQ(recognizeDraws(" \r\n\n").refusal(),
+              "The text is empty: there are no draws to read.");
+    EXPECT_FALSE(recognizeDraws("Date Numbers\n12/06/2026 1234\n").ok());
+    int calls = 0;
+    const auto stop = [&](double) { return ++calls < 2; };
+    const Result<ImportResult> cancelled =
+        recognizeDraws(std::string(3'000'000, '\n') + "12/06/2026 123", {}, stop);
+    EXPECT_EQ(cancelled.refusal(), "Reading the draws was cancelled.");
+}
 } // namespace
 } // namespace pick3
