@@ -207,5 +207,104 @@ TEST(DrawImport, ProblemsAreReportedWithTheirLines) {
         recognizeDraws(std::string(3'000'000, '\n') + "12/06/2026 123", {}, stop);
     EXPECT_EQ(cancelled.refusal(), "Reading the draws was cancelled.");
 }
+
+TEST(DrawImport, CalendarDays) {
+    for (const auto& [date, day, text] : {std::tuple{CalendarDate{1970, 1, 1}, 0, "Thu 1970-01-01"},
+                                          {CalendarDate{2026, 12, 5}, 20792, "Sat 2026-12-05"},
+                                          {CalendarDate{2024, 2, 29}, 19782, "Thu 2024-02-29"},
+                                          {CalendarDate{1900, 3, 1}, -25508, "Thu 1900-03-01"}}) {
+        EXPECT_EQ(dayNumberOf(date), day) << text;
+        EXPECT_EQ(calendarDateOf(day), date) << text;
+        EXPECT_EQ(weekdayText(day) + " " + isoDateText(day), text);
+    }
+    EXPECT_FALSE(dayNumberOf({2026, 2, 29}));
+    EXPECT_FALSE(dayNumberOf({1900, 2, 29}));
+    EXPECT_FALSE(dayNumberOf({2026, 13, 1}));
+}
+
+TEST(DrawImport, SummaryLine) {
+    const ImportResult twoDays =
+        recognized("12/06/2026 Evening 123\n12/06/2026 Midday 456\n12/04/2026 Evening 789\n"
+                   "12/04/2026 Evening 789\n12/04/2026 Midday 1\n12/04/2026 Night 100\n"
+                   "12/04/2026 Night 101\n");
+    const ImportResult oneDraw = recognized("12/06/2026 Evening 123\n");
+    EXPECT_EQ(importSummary(twoDays),
+              "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 1 line not read; 1 row twice; "
+              "1 conflict"); // the 5th is a Saturday, and no Saturday is drawn
+    EXPECT_EQ(importSummary(oneDraw), "1 draw on 1 date, 2026-12-06");
+    ImportResult many = twoDays;
+    many.unreadCount = 2;
+    many.missingDates = {0, 1};
+    many.duplicates.push_back(many.duplicates[0]);
+    many.conflicts.push_back(many.conflicts[0]);
+    EXPECT_EQ(importSummary(many),
+              "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 2 lines not read; "
+              "2 dates missing; 2 rows twice; 2 conflicts");
+}
+
+TEST(DrawImport, WhatGoesIntoTheDrawBox) {
+    const ImportResult r =
+        recognized("2026-12-06 Evening 097\n2026-12-06 Midday 123\n2026-12-05 Evening 400\n"
+                   "2026-12-05 Midday 401\n2026-12-05 Midday 402\n2026-12-04 Evening 555\n");
+    const auto box = [&](const KeepChoices& keep) {
+        std::string text = drawBoxText(keptDraws(r, keep));
+        std::replace(text.begin(), text.end(), '\r', ' ');
+        std::replace(text.begin(), text.end(), '\n', '|');
+        return text;
+    };
+    const DayNumber dec5 = *dayNumberOf({2026, 12, 5});
+    using Keep = std::function<void(KeepChoices&)>;
+    const std::vector<std::pair<std::string, Keep>> rows{
+        {"097 |123 |400 |555 |", [](KeepChoices&) {}},
+        {"555 |400 |123 |097 |", [](KeepChoices& k) { k.newestFirst = false; }},
+        {"097 |400 |555 |",
+         [](KeepChoices& k) {
+             k.drawTimes = {false, true};
+         }},
+        {"400 |555 |", [&](KeepChoices& k) { k.to = dec5; }},
+        {"097 |123 |400 |", [&](KeepChoices& k) { k.from = dec5; }},
+        {"400 |123 |097 |",
+         [](KeepChoices& k) {
+             k.lastDraws = 3;
+             k.newestFirst = false;
+         }},
+        {"097 |123 |400 |402 |555 |", [](KeepChoices& k) { k.conflictPicks = {402}; }},
+        {"400 |",
+         [&](KeepChoices& k) {
+             k.drawTimes = {false, true};
+             k.from = k.to = dec5;
+             k.conflictPicks = {402};
+         }},
+    };
+    for (const auto& [text, change] : rows) {
+        KeepChoices keep;
+        change(keep);
+        EXPECT_EQ(box(keep), text);
+    }
+    KeepChoices oneTick;
+    oneTick.drawTimes = {true};
+    EXPECT_THROW(keptDraws(r, oneTick), std::invalid_argument);
+    EXPECT_EQ(drawLabel(r, r.draws[0]), "Sun 2026-12-06 Evening");
+    EXPECT_EQ(drawLabel(recognized("2026-12-06 097"), {*dayNumberOf({2026, 12, 6}), 0, 97, 1}),
+              "Sun 2026-12-06");
+}
+
+TEST(DrawImport, WarningForADatedTextInTheDrawBox) {
+    const std::vector<std::pair<std::string, bool>> rows{
+        {"11/08/2025 Midday 9-4-3 16", true},
+        {"Date,Numbers\n123\n", true},
+        {"123\n2026-12-06\n", true},
+        {"489 Eve", true},
+        {"06.12.2026", true},
+        {"123 456 12/2026", true},
+        {"097 123-458 772/310", false},
+        {"123\n456", false},
+        {"4-8-9, 1 2 3; 007", false},
+        {std::string(1'000'000, '5') + "\n12/06/2026", false}, // only the start is looked at
+    };
+    for (const auto& [text, warned] : rows) {
+        EXPECT_EQ(datedTextWarning(text).has_value(), warned) << text.substr(0, 40);
+    }
+}
 } // namespace
 } // namespace pick3
