@@ -93,6 +93,15 @@ FAULTS += [
  ("strip cell names the wrong draw", "src/backtest/frmBackTest.cpp",
   "report_.strip[static_cast<std::size_t>(cell)]));", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)]));"),
 ]
+FAULTS += [
+ ("four digits in one field read as a draw", "src/engine/ImportLine.cpp",
+  "if ((run == Gap::Field && length >= 3) || length == 3) {", "if (length >= 3) {"),
+ ("ambiguous dates always read month first", "src/engine/DrawRecognition.cpp",
+  "        } else if (jumps(result_.draws, DateOrder::DayMonthYear) <", "        } else if (false && jumps(result_.draws, DateOrder::DayMonthYear) <"),
+ ("a weekday never drawn is reported missing", "src/engine/DrawRecognition.cpp",
+  "            weekdayDrawn[static_cast<std::size_t>(weekdayOf(day))]) {\n            result_.missingDates",
+  "            true) {\n            result_.missingDates"),
+]
 
 
 def sh(cmd, cwd, timeout=1800):

@@ -452,7 +452,7 @@ char guessSeparator(const std::vector<std::string_view>& lines) {
         std::size_t holding = 0;
         for (const std::string_view line : lines) {
             bool inQuotes = false;
-            for (const char c : line) {
+            for (const char c : line.substr(0, std::min(line.size(), kLookedAt))) {
                 if (c == '"') {
                     inQuotes = !inQuotes;
                 } else if (c == separator && !inQuotes) {
