@@ -188,7 +188,8 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
     ImportLayout& layout = look.layout;
     layout.separator = separator;
     layout.hasHeader = !look.header.empty();
-    if (layout.hasHeader) {
+    // Free text lines its words up by spaces, not under a header's names.
+    if (layout.hasHeader && separator != ' ') {
         layout.columns = splitFields(look.header, separator);
         applyHeader(layout.columns, look.rules);
     }

@@ -471,7 +471,7 @@ char guessSeparator(const std::vector<std::string_view>& lines) {
 void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
     static constexpr std::array<std::string_view, 14> kIgnored{
         "sum",    "sums",   "total",   "bonus",   "fireball",   "wild",  "prize",
-        "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "ball"};
+        "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "odds"};
     rules.ignored.assign(names.size(), false);
     rules.headerTime.assign(names.size(), -1);
     LineReader reader;

@@ -102,7 +102,7 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "Draw Date\tMidday\tEvening\n12/06/2026\t1 2 3\t456\n",
          "2026-12-06/Evening/456 2026-12-06/Midday/123"},
         {"four draw times kept apart in their order of the day",
-         "date;draw;n1;n2;n3\n2026-12-06;Night;1;1;1\n2026-12-06;morning;2;2;2\n"
+         "date;draw;Ball 1;Ball 2;Ball 3\n2026-12-06;Night;1;1;1\n2026-12-06;morning;2;2;2\n"
          "2026-12-06;EVENING;3;3;3\n2026-12-06;Day;4;4;4\n",
          "2026-12-06/Night/111 2026-12-06/Evening/333 2026-12-06/Midday/444 "
          "2026-12-06/Morning/222"},
@@ -119,8 +119,9 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "Pick 3 history\n\"Date\",\"Game\",\"Result\"\n\"Dec 6, 2026\",\"Pick \"\"3\"\" "
          "Evening\",\"6,3,5\"\n",
          "2026-12-06/Evening/635"},
-        {"a date on a line of its own for the draws below it",
-         "Saturday, December 5, 2026\nMidday: 1-2-3\nEvening: 4-5-6\n",
+        {"a date on a line of its own for the draws below it, under a header",
+         "Pick 3 results\nDate   Draw   Numbers   Sum\nSaturday, December 5, 2026\n"
+         "  Midday   1 - 2 - 3   6\nEvening: 4-5-6\n",
          "2026-12-05/Evening/456 2026-12-05/Midday/123"},
         {"draws on a row without names, told apart by their place", "12/06/2026,123,456\n",
          "2026-12-06/Draw 2/456 2026-12-06/Draw 1/123"},
