@@ -95,7 +95,8 @@ FAULTS += [
 ]
 FAULTS += [
  ("four digits in one field read as a draw", "src/engine/ImportLine.cpp",
-  "if ((run == Gap::Field && length >= 3) || length == 3) {", "if (length >= 3) {"),
+  "const std::size_t draws = run != Gap::Field ? (length == 3 ? 1 : 0)",
+  "const std::size_t draws = run != Gap::Field ? (length >= 3 ? 1 : 0)"),
  ("ambiguous dates always read month first", "src/engine/DrawRecognition.cpp",
   "        } else if (jumps(result_.draws, DateOrder::DayMonthYear) <", "        } else if (false && jumps(result_.draws, DateOrder::DayMonthYear) <"),
  ("a weekday never drawn is reported missing", "src/engine/DrawRecognition.cpp",

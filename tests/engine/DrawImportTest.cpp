@@ -123,6 +123,12 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "Pick 3 results\nDate   Draw   Numbers   Sum\nSaturday, December 5, 2026\n"
          "  Midday   1 - 2 - 3   6\nEvening: 4-5-6\n",
          "2026-12-05/Evening/456 2026-12-05/Midday/123"},
+        {"digits cut at commas, after a word or a game's name",
+         "12/06/2026 Evening 1,2,3\nPick 3,12/05/2026,Evening,4,5,6,7\n",
+         "2026-12-06/Evening/123 2026-12-05/Evening/456"},
+        {"a digit per field and a draw time per column",
+         "Date,Mid 1,Mid 2,Mid 3,Eve 1,Eve 2,Eve 3\n12/06/2026,1,2,3,4,5,6\n",
+         "2026-12-06/Evening/456 2026-12-06/Midday/123"},
         {"draws on a row without names, told apart by their place", "12/06/2026,123,456\n",
          "2026-12-06/Draw 2/456 2026-12-06/Draw 1/123"},
         {"an ambiguous file read the way its dates run day by day",
