@@ -284,7 +284,9 @@ void Reading::flushHeading() {
 
 bool Reading::readLines() {
     const auto lineCount = static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n'));
-    result_.draws.reserve((lineCount + 1) * static_cast<std::size_t>(look_.drawsPerLine));
+    // A line with a draw holds a dozen bytes at least: blank lines reserve nothing.
+    const std::size_t rows = std::min(lineCount + 1, text_.size() / 12 + 1);
+    result_.draws.reserve(rows * static_cast<std::size_t>(look_.drawsPerLine));
     LineReader reader;
     LineWalk walk(text_);
     std::string_view line;

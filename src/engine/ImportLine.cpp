@@ -445,7 +445,6 @@ void LineReader::nameTimes(const ColumnRules& rules, LineReading& out) const {
         if (key >= 0 && (rules.timeColumn || rules.headerTime.size() <= draw.field ||
                          rules.headerTime[draw.field] < 0)) {
             out.timeField = tokens_[wordAt].field;
-            draw.timeFromLine = true;
         }
         named = named || key >= 0;
         draw.timeKey = static_cast<std::uint8_t>(key >= 0 ? key : kUnnamed);
