@@ -339,9 +339,23 @@ bool Reading::readLines() {
             addUnread(number, kNoDate, line);
             continue;
         }
+        // Where the text has one draw a row, a second number of three digits on a
+        // row is a prize or the like, unless a draw-time word of its own names it.
+        std::uint32_t times = 0;
         for (int d = 0; d < r.drawCount; ++d) {
             const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
-            result_.draws.push_back({*code, draw.timeKey, draw.number, number});
+            std::uint8_t time = draw.timeKey;
+            if (!look_.layout.rowPerDate && time >= kPositional) {
+                if (d > 0) {
+                    break;
+                }
+                time = kUnnamed;
+            }
+            if (!look_.layout.rowPerDate && (times & 1U << time) != 0) {
+                continue;
+            }
+            times |= 1U << time;
+            result_.draws.push_back({*code, time, draw.number, number});
         }
     }
     flushHeading();

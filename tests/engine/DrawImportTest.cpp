@@ -108,7 +108,7 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "2026-12-06/Morning/222"},
         {"sums, bonus and Fireball digits, prizes and Pick 4 draws are no draws",
          "12/06/2026,635,14,0731,Fireball 4,$500,1-2-3-4,\"1,500\"\n"
-         "12/05/2026 Evening 9 8 7 6 Sum 24\n12/04/2026 Evening 4-5-6 Bonus 7 $100\n",
+         "12/05/2026 Evening 9 8 7 6 Sum 24\n12/04/2026 Evening 4-5-6 Bonus 7 $100 top prize 500\n",
          "2026-12-06//635 2026-12-04/Evening/456"},
         {"month names, dots, weekdays and two-digit years",
          "Sun, Dec 6, 2026 Evening 1-1-1\n5 December 2026 Evening 222\nDec-04-2026 Eve 333\n"
