@@ -258,6 +258,7 @@ class Reading {
     std::int64_t dayFirstSeen_ = 0;   // dates whose first part is over 12
     std::int64_t monthFirstSeen_ = 0; // dates whose second part is over 12
     std::vector<std::int32_t> noSuchDate_;
+    int headingTime_ = -1; // the draw time a line of its own named for the rows below it
     // A line with a date and no draw: the date of the draws on the lines below it.
     struct Heading {
         std::int32_t code = 0;
@@ -300,15 +301,24 @@ bool Reading::readLines() {
             }
         }
         const std::int32_t number = walk.number();
-        if (isBlank(line) || (!look_.header.empty() && trimmed(line) == look_.header)) {
+        if (isBlank(line)) {
             continue;
         }
         reader.tokenize(line, look_.rules.separator);
         const LineReading r = reader.read(look_.rules);
+        if (r.drawCount == 0 && r.date.style == DateStyle::None && reader.headingTime() >= 0) {
+            headingTime_ = reader.headingTime(); // "Pick 3 Evening" above its draws
+            continue;
+        }
+        if ((!look_.header.empty() && trimmed(line) == look_.header) ||
+            (r.drawCount == 0 && r.date.style == DateStyle::None && reader.onlyExtras())) {
+            continue; // the header again, or a line such as "Fireball: 4"
+        }
         if (number < look_.firstDataLine && r.date.style == DateStyle::None) {
             continue; // a title above the history
         }
         std::optional<std::int32_t> code;
+        bool underHeading = false;
         if (r.date.style != DateStyle::None) {
             code = encode(r.date);
             if (!code) {
@@ -335,6 +345,7 @@ bool Reading::readLines() {
         } else if (heading_.active) {
             code = heading_.code;
             heading_.used = true;
+            underHeading = true;
         } else {
             addUnread(number, kNoDate, line);
             continue;
@@ -344,7 +355,10 @@ bool Reading::readLines() {
         std::uint32_t times = 0;
         for (int d = 0; d < r.drawCount; ++d) {
             const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
-            std::uint8_t time = draw.timeKey;
+            // Below a date on a line of its own, a draw-time line names the draws.
+            std::uint8_t time = draw.timeKey == kUnnamed && underHeading && headingTime_ >= 0
+                                    ? static_cast<std::uint8_t>(headingTime_)
+                                    : draw.timeKey;
             if (!look_.layout.rowPerDate && time >= kPositional) {
                 if (d > 0) {
                     break;

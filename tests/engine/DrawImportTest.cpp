@@ -129,6 +129,10 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
         {"a digit per field and a draw time per column",
          "Date,Mid 1,Mid 2,Mid 3,Eve 1,Eve 2,Eve 3\n12/06/2026,1,2,3,4,5,6\n",
          "2026-12-06/Evening/456 2026-12-06/Midday/123"},
+        {"draw-time and date lines above the draws, a Fireball line below",
+         "Pick 3 Evening\nSat, Dec 5, 2026\n2 5 3\nFireball: 4\nPick 3 Midday\nSat, Dec 5, "
+         "2026\n2 0 3\n",
+         "2026-12-05/Evening/253 2026-12-05/Midday/203"},
         {"draws on a row without names, told apart by their place", "12/06/2026,123,456\n",
          "2026-12-06/Draw 2/456 2026-12-06/Draw 1/123"},
         {"an ambiguous file read the way its dates run day by day",
