@@ -150,6 +150,7 @@ struct FirstLook {
     std::int32_t firstDataLine = 0; // the lines before it are a title or a header
     std::string_view header;
     int drawsPerLine = 1;
+    std::vector<int> drawFields; // where the draws of a row stand, left to right
 };
 
 FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
@@ -204,7 +205,15 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
         if (r.drawCount == 0) {
             continue;
         }
-        ++perLine[static_cast<std::size_t>(r.drawCount)];
+        // Draws with one draw time on one row count once: the rest are prizes.
+        std::uint32_t named = 0;
+        int distinct = 0;
+        for (int d = 0; d < r.drawCount; ++d) {
+            const int key = r.draws[static_cast<std::size_t>(d)].timeKey;
+            distinct += key < kUnnamed && (named & 1U << key) != 0 ? 0 : 1;
+            named |= 1U << key;
+        }
+        ++perLine[static_cast<std::size_t>(distinct)];
         const auto count = [](auto& counts, int at) {
             if (at >= 0 && at < kMaxColumns) {
                 ++counts[static_cast<std::size_t>(at)];
@@ -213,11 +222,28 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
         count(dateAt, r.date.field);
         count(timeAt, r.timeField);
         count(drawAt, r.draws[0].field);
+        for (int d = 0; d < r.drawCount && r.drawCount > 1; ++d) {
+            const int field = r.draws[static_cast<std::size_t>(d)].field;
+            if (std::find(look.drawFields.begin(), look.drawFields.end(), field) ==
+                look.drawFields.end()) {
+                look.drawFields.push_back(field);
+            }
+        }
     }
     for (int f = static_cast<int>(layout.columns.size()); f < std::min(fields, kMaxColumns); ++f) {
         layout.columns.push_back("Field " + std::to_string(f + 1));
     }
+    // Rows of several draws: a third of the rows or more hold more than one (the
+    // newest row may wait for its later draws).
+    int rows = 0;
+    int severalRows = 0;
+    for (std::size_t k = 1; k < perLine.size(); ++k) {
+        rows += perLine[k];
+        severalRows += k > 1 ? perLine[k] : 0;
+    }
+    perLine[1] = severalRows * 3 >= rows ? 0 : perLine[1];
     look.drawsPerLine = std::max(1, mostCommon(perLine, 1));
+    std::sort(look.drawFields.begin(), look.drawFields.end());
     layout.rowPerDate = look.drawsPerLine > 1 && !choices.drawColumn;
     layout.dateColumn = choices.dateColumn.value_or(mostCommon(dateAt, -1));
     layout.timeColumn = choices.timeColumn.value_or(mostCommon(timeAt, -1));
@@ -350,8 +376,9 @@ bool Reading::readLines() {
             addUnread(number, kNoDate, line);
             continue;
         }
-        // Where the text has one draw a row, a second number of three digits on a
-        // row is a prize or the like, unless a draw-time word of its own names it.
+        // A row holds each draw time once: a second number of three digits with
+        // the same draw time is a prize or the like. Where rows hold one draw, an
+        // unnamed second number is one too.
         std::uint32_t times = 0;
         for (int d = 0; d < r.drawCount; ++d) {
             const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
@@ -359,13 +386,21 @@ bool Reading::readLines() {
             std::uint8_t time = draw.timeKey == kUnnamed && underHeading && headingTime_ >= 0
                                     ? static_cast<std::uint8_t>(headingTime_)
                                     : draw.timeKey;
-            if (!look_.layout.rowPerDate && time >= kPositional) {
+            if (look_.layout.rowPerDate && (time == kUnnamed || time >= kPositional)) {
+                // Unnamed draws of a row are told apart by their column, so that a
+                // row missing its first draw names the second one rightly.
+                const auto& fields = look_.drawFields;
+                const auto at = std::find(fields.begin(), fields.end(), draw.field);
+                const auto place = at == fields.end() ? d : static_cast<int>(at - fields.begin());
+                time =
+                    static_cast<std::uint8_t>(kPositional + std::min(place, kMaxDrawsPerLine - 1));
+            } else if (!look_.layout.rowPerDate && time >= kPositional) {
                 if (d > 0) {
                     break;
                 }
                 time = kUnnamed;
             }
-            if (!look_.layout.rowPerDate && (times & 1U << time) != 0) {
+            if ((times & 1U << time) != 0) {
                 continue;
             }
             times |= 1U << time;

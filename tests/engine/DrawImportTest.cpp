@@ -162,7 +162,7 @@ TEST(DrawImport, TheUsersChoicesOverruleTheGuess) {
     const ImportLayout guessed = recognized(twoDates).layout;
     EXPECT_EQ(std::tuple(guessed.dateColumn, guessed.timeColumn, guessed.drawColumn,
                          guessed.rowPerDate, guessed.separator),
-              std::tuple(0, 2, -1, true, ','));
+              std::tuple(0, 2, 3, false, ','));
 }
 
 TEST(DrawImport, EncodingsBecomeUtf8AndOtherBytesAreRefused) {
