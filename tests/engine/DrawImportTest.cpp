@@ -133,8 +133,9 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "Pick 3 Evening\nSat, Dec 5, 2026\n2 5 3\nFireball: 4\nPick 3 Midday\nSat, Dec 5, "
          "2026\n2 0 3\n",
          "2026-12-05/Evening/253 2026-12-05/Midday/203"},
-        {"draws on a row without names, told apart by their place", "12/06/2026,123,456\n",
-         "2026-12-06/Draw 2/456 2026-12-06/Draw 1/123"},
+        {"draws on a row without names, told apart by their column",
+         "12/06/2026,,456\n12/05/2026,123,456\n",
+         "2026-12-06/Draw 2/456 2026-12-05/Draw 2/456 2026-12-05/Draw 1/123"},
         {"an ambiguous file read the way its dates run day by day",
          "05/04/2026 111\n04/04/2026 222\n03/04/2026 333\n",
          "2026-04-05//111 2026-04-04//222 2026-04-03//333"},
