@@ -244,7 +244,7 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
     perLine[1] = severalRows * 3 >= rows ? 0 : perLine[1];
     look.drawsPerLine = std::max(1, mostCommon(perLine, 1));
     std::sort(look.drawFields.begin(), look.drawFields.end());
-    layout.rowPerDate = look.drawsPerLine > 1 && !choices.drawColumn;
+    layout.rowPerDate = look.drawsPerLine > 1 && choices.drawColumn.value_or(-1) < 0;
     layout.dateColumn = choices.dateColumn.value_or(mostCommon(dateAt, -1));
     layout.timeColumn = choices.timeColumn.value_or(mostCommon(timeAt, -1));
     layout.drawColumn =
