@@ -10,6 +10,7 @@
 
 #include <QFutureWatcher>
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QComboBox;
@@ -28,6 +29,11 @@ class frmBackTest : public DiscardableDialog {
     // `settings` as the main window's controls hold them; `draws` and `order`
     // from the counter's last count (no draws: the window says how to get some).
     frmBackTest(MainInput settings, DrawList draws, SortOrder order, QWidget* parent = nullptr);
+    // Names each draw of the strip by its place in the history text (its date
+    // and draw time, for an imported history).
+    void setDrawLabels(std::function<std::string(std::size_t index)> labelOf) {
+        labelOf_ = std::move(labelOf);
+    }
 
   private:
     // One run over the history: the back-test and the skip counts.
@@ -69,6 +75,7 @@ class frmBackTest : public DiscardableDialog {
     QLabel* details_ = nullptr;
     QTableWidget* costs_ = nullptr;
     QTableWidget* skips_ = nullptr;
+    std::function<std::string(std::size_t)> labelOf_;
 };
 
 } // namespace pick3
