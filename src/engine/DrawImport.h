@@ -36,6 +36,8 @@ CalendarDate calendarDateOf(DayNumber day);
 std::string isoDateText(DayNumber day);
 // "Sat"
 std::string weekdayText(DayNumber day);
+// 0 = Monday ... 6 = Sunday
+int weekdayOf(DayNumber day);
 
 // ---- Text -----------------------------------------------------------------
 
@@ -54,16 +56,16 @@ std::string dateOrderText(DateOrder order);
 // One recognised draw. Compact, so that a 50 MB history fits in memory.
 struct DatedDraw {
     DayNumber day = 0;
-    std::uint8_t time = 0;     // index into ImportResult::drawTimes
-    std::uint16_t number = 0;  // 0 to 999: 097 is 97
-    std::int32_t line = 0;     // the line of the text it came from, from 1
+    std::uint8_t time = 0;    // index into ImportResult::drawTimes
+    std::uint16_t number = 0; // 0 to 999: 097 is 97
+    std::int32_t line = 0;    // the line of the text it came from, from 1
     bool operator==(const DatedDraw&) const = default;
 };
 
 struct UnreadLine {
-    std::int32_t line = 0;  // from 1
-    std::string reason;     // "no draw of three digits", "no date", ...
-    std::string text;       // the line itself, cut to a sensible length
+    std::int32_t line = 0; // from 1
+    std::string reason;    // "no draw of three digits", "no date", ...
+    std::string text;      // the line itself, cut to a sensible length
 };
 
 // The same date, draw time and number given twice: kept once.
@@ -83,15 +85,15 @@ struct Conflict {
 
 // How the text was read; every guess here can be corrected by ImportChoices.
 struct ImportLayout {
-    char separator = ',';              // ',', ';', '\t' or ' ' (free text)
+    char separator = ','; // ',', ';', '\t' or ' ' (free text)
     bool hasHeader = false;
-    std::vector<std::string> columns;  // header names, or "Field 1", "Field 2", ...
-    int dateColumn = -1;               // -1: found inside free text or in split fields
-    int timeColumn = -1;               // -1: none, or inside free text
-    int drawColumn = -1;               // -1: several columns (one per draw time) or free text
+    std::vector<std::string> columns; // header names, or "Field 1", "Field 2", ...
+    int dateColumn = -1;              // -1: found inside free text or in split fields
+    int timeColumn = -1;              // -1: none, or inside free text
+    int drawColumn = -1;              // -1: several columns (one per draw time) or free text
     DateOrder dateOrder = DateOrder::MonthDayYear;
-    bool dateOrderGuessed = false;     // the dates allowed more than one reading
-    bool rowPerDate = false;           // several draws (draw times) on one row
+    bool dateOrderGuessed = false; // the dates allowed more than one reading
+    bool rowPerDate = false;       // several draws (draw times) on one row
 };
 
 struct ImportResult {
@@ -102,7 +104,8 @@ struct ImportResult {
     // Newest first: by date, then by draw time, the later draw first.
     // Duplicates are here once; conflicts are not here.
     std::vector<DatedDraw> draws;
-    std::vector<UnreadLine> unread;
+    std::vector<UnreadLine> unread; // the first of them, by line; see unreadCount
+    std::size_t unreadCount = 0;    // every line not read
     std::vector<DuplicateRow> duplicates;
     std::vector<Conflict> conflicts;
     // Dates between the first and the last with no draw, on weekdays the game

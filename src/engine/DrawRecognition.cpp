@@ -1,0 +1,561 @@
+// Recognising a dated draw history: a first look at the opening lines decides
+// the separator, the header and the columns; one pass then reads every line
+// into compact draws; the dates that allow two readings are settled for the
+// whole text at once; last come the order, the repeats, the conflicts and the
+// missing dates.
+
+#include "engine/DrawImport.h"
+#include "engine/ImportLine.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace pick3 {
+using namespace importing;
+namespace {
+
+constexpr std::string_view kMsgCancelled = "Reading the draws was cancelled.";
+constexpr std::string_view kMsgEmpty = "The text is empty: there are no draws to read.";
+constexpr std::string_view kMsgNoDraws =
+    "No draw found: not one line holds a date and the three digits drawn.";
+constexpr std::string_view kNoDraw = "no draw of three digits";
+constexpr std::string_view kNoDate = "no date";
+constexpr std::string_view kNoSuchDate = "no such date";
+
+constexpr std::size_t kSnippet = 100;          // bytes of an unread line kept
+constexpr std::size_t kMaxUnreadKept = 10'000; // unread lines kept with their text
+constexpr std::size_t kSampleLines = 200;
+constexpr std::size_t kSampleBytes = 256 * 1024;
+constexpr std::size_t kProgressStep = 1 << 20;
+constexpr int kMaxColumns = 64;
+// A date with two readings is kept packed in DatedDraw::day until the reading
+// of the whole text is settled; real day numbers never come near this bit.
+constexpr std::int32_t kAmbiguous = 1 << 30;
+constexpr std::int32_t kNoDay = std::numeric_limits<std::int32_t>::min();
+
+bool isBlank(std::string_view line) {
+    return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
+}
+
+std::string_view trimmed(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+// The start of a line, cut on a character boundary.
+std::string snippetOf(std::string_view line) {
+    line = trimmed(line);
+    if (line.size() <= kSnippet) {
+        return std::string(line);
+    }
+    std::size_t cut = kSnippet;
+    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) {
+        --cut;
+    }
+    return std::string(line.substr(0, cut)) + "...";
+}
+
+// The lines of a text, numbered from 1; CR LF, LF and lone CR all end a line.
+class LineWalk {
+  public:
+    explicit LineWalk(std::string_view text)
+        : text_(text), break_(text.find('\n') == std::string_view::npos ? '\r' : '\n') {}
+    bool next(std::string_view& line) {
+        if (pos_ > text_.size() || (pos_ == text_.size() && number_ > 0) || number_ == kLast) {
+            return false;
+        }
+        const std::size_t end = text_.find(break_, pos_);
+        const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+        line = text_.substr(pos_, stop - pos_);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        pos_ = stop + 1;
+        ++number_;
+        return true;
+    }
+    std::int32_t number() const { return number_; }
+    std::size_t offset() const { return std::min(pos_, text_.size()); }
+
+  private:
+    static constexpr std::int32_t kLast = std::numeric_limits<std::int32_t>::max();
+    std::string_view text_;
+    char break_;
+    std::size_t pos_ = 0;
+    std::int32_t number_ = 0;
+};
+
+std::optional<DayNumber> dayOf(int year, int month, int day) {
+    return dayNumberOf({year, month, day});
+}
+
+// The day a packed date stands for, read month/day or day/month.
+std::optional<DayNumber> unpack(std::int32_t code, DateOrder order) {
+    const int year = ((code >> 10) & 0x3FF) + 1900;
+    const int first = (code >> 5) & 0x1F;
+    const int second = code & 0x1F;
+    return order == DateOrder::DayMonthYear ? dayOf(year, second, first)
+                                            : dayOf(year, first, second);
+}
+
+// The day of a date as found, or its packed form while its reading is open;
+// none where no reading gives a real day.
+std::optional<std::int32_t> encode(const RawDate& date) {
+    if (!date.ambiguous) {
+        return dayOf(date.year, date.first, date.second);
+    }
+    if (date.first < 1 || date.first > 31 || date.second < 1 || date.second > 31) {
+        return std::nullopt;
+    }
+    const std::int32_t code = kAmbiguous | (date.year - 1900) << 10 | date.first << 5 | date.second;
+    if (!unpack(code, DateOrder::MonthDayYear) && !unpack(code, DateOrder::DayMonthYear)) {
+        return std::nullopt;
+    }
+    return code;
+}
+
+// How far the dates jump from row to row when read this way: a history runs
+// from day to day, so the smaller sum is the right reading.
+std::int64_t jumps(const std::vector<DatedDraw>& draws, DateOrder order) {
+    std::int64_t sum = 0;
+    std::optional<DayNumber> previous;
+    for (const DatedDraw& d : draws) {
+        if ((d.day & kAmbiguous) == 0 || d.day < 0) {
+            continue;
+        }
+        const std::optional<DayNumber> day = unpack(d.day, order);
+        if (!day) {
+            sum += 1000;
+            continue;
+        }
+        if (previous) {
+            sum += std::min(std::abs(*day - *previous), 400);
+        }
+        previous = day;
+    }
+    return sum;
+}
+
+template <std::size_t N> int mostCommon(const std::array<int, N>& counts, int none) {
+    const auto top = std::max_element(counts.begin(), counts.end());
+    return *top == 0 ? none : static_cast<int>(top - counts.begin());
+}
+
+// What a first look at the opening lines tells.
+struct FirstLook {
+    ColumnRules rules;
+    ImportLayout layout;
+    std::int32_t firstDataLine = 0; // the lines before it are a title or a header
+    std::string_view header;
+    int drawsPerLine = 1;
+};
+
+FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
+    std::vector<std::string_view> sample;
+    std::vector<std::int32_t> numbers;
+    LineWalk walk(text);
+    std::string_view line;
+    while (sample.size() < kSampleLines && walk.offset() < kSampleBytes && walk.next(line)) {
+        if (!isBlank(line)) {
+            sample.push_back(line);
+            numbers.push_back(walk.number());
+        }
+    }
+    FirstLook look;
+    look.rules.separator = guessSeparator(sample);
+    const char separator = look.rules.separator;
+    LineReader reader;
+    std::size_t first = 0;
+    for (; first < sample.size(); ++first) {
+        reader.tokenize(sample[first], separator);
+        if (reader.read(look.rules).drawCount > 0) {
+            break;
+        }
+    }
+    if (first == sample.size()) {
+        first = 0; // no draw at all: nothing is taken for a header
+    }
+    look.firstDataLine = first < numbers.size() ? numbers[first] : 0;
+    for (std::size_t k = first; k-- > 0;) {
+        reader.tokenize(sample[k], separator);
+        if (reader.read(look.rules).date.style == DateStyle::None) {
+            look.header = trimmed(sample[k]);
+            break;
+        }
+    }
+    ImportLayout& layout = look.layout;
+    layout.separator = separator;
+    layout.hasHeader = !look.header.empty();
+    if (layout.hasHeader) {
+        layout.columns = splitFields(look.header, separator);
+        applyHeader(layout.columns, look.rules);
+    }
+    // Where the date, the draw time and the draw stand on most lines.
+    std::array<int, kMaxColumns> dateAt{}, timeAt{}, drawAt{};
+    std::array<int, kMaxDrawsPerLine + 1> perLine{};
+    int fields = 0;
+    for (std::size_t k = first; k < sample.size(); ++k) {
+        reader.tokenize(sample[k], separator);
+        const LineReading r = reader.read(look.rules);
+        fields = std::max(fields, reader.fieldCount());
+        if (r.drawCount == 0) {
+            continue;
+        }
+        ++perLine[static_cast<std::size_t>(r.drawCount)];
+        const auto count = [](auto& counts, int at) {
+            if (at >= 0 && at < kMaxColumns) {
+                ++counts[static_cast<std::size_t>(at)];
+            }
+        };
+        count(dateAt, r.date.field);
+        count(timeAt, r.timeField);
+        count(drawAt, r.draws[0].field);
+    }
+    for (int f = static_cast<int>(layout.columns.size()); f < std::min(fields, kMaxColumns); ++f) {
+        layout.columns.push_back("Field " + std::to_string(f + 1));
+    }
+    look.drawsPerLine = std::max(1, mostCommon(perLine, 1));
+    layout.rowPerDate = look.drawsPerLine > 1 && !choices.drawColumn;
+    layout.dateColumn = choices.dateColumn.value_or(mostCommon(dateAt, -1));
+    layout.timeColumn = choices.timeColumn.value_or(mostCommon(timeAt, -1));
+    layout.drawColumn =
+        choices.drawColumn.value_or(layout.rowPerDate ? -1 : mostCommon(drawAt, -1));
+    // The user's corrections bind; -1 chosen for the date or the draw means "anywhere".
+    if (choices.dateColumn && *choices.dateColumn >= 0) {
+        look.rules.dateColumn = choices.dateColumn;
+    }
+    look.rules.timeColumn = choices.timeColumn;
+    if (choices.drawColumn && *choices.drawColumn >= 0) {
+        look.rules.drawColumn = choices.drawColumn;
+    }
+    return look;
+}
+
+class Reading {
+  public:
+    Reading(std::string_view text, const ImportChoices& choices, const ImportProgress& progress)
+        : text_(text), choices_(choices), progress_(progress) {}
+    Result<ImportResult> run();
+
+  private:
+    bool readLines();
+    void settleDates();
+    void nameTimes();
+    void sortAndCheck();
+    void findMissingDates();
+    void addUnread(std::int32_t line, std::string_view reason, std::string_view text);
+    void flushHeading();
+
+    std::string_view text_;
+    const ImportChoices& choices_;
+    const ImportProgress& progress_;
+    FirstLook look_;
+    ImportResult result_;
+    std::array<std::int64_t, 5> styles_{};
+    std::int64_t dayFirstSeen_ = 0;   // dates whose first part is over 12
+    std::int64_t monthFirstSeen_ = 0; // dates whose second part is over 12
+    std::vector<std::int32_t> noSuchDate_;
+    // A line with a date and no draw: the date of the draws on the lines below it.
+    struct Heading {
+        std::int32_t code = 0;
+        std::int32_t line = 0;
+        std::string text;
+        bool active = false;
+        bool used = false;
+    } heading_;
+};
+
+void Reading::addUnread(std::int32_t line, std::string_view reason, std::string_view text) {
+    ++result_.unreadCount;
+    if (result_.unread.size() < kMaxUnreadKept) {
+        result_.unread.push_back({line, std::string(reason), snippetOf(text)});
+    }
+}
+
+void Reading::flushHeading() {
+    if (heading_.active && !heading_.used) {
+        addUnread(heading_.line, kNoDraw, heading_.text);
+    }
+    heading_.active = false;
+}
+
+bool Reading::readLines() {
+    const auto lineCount = static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n'));
+    result_.draws.reserve((lineCount + 1) * static_cast<std::size_t>(look_.drawsPerLine));
+    LineReader reader;
+    LineWalk walk(text_);
+    std::string_view line;
+    std::size_t nextReport = kProgressStep;
+    while (walk.next(line)) {
+        if (walk.offset() >= nextReport) {
+            nextReport = walk.offset() + kProgressStep;
+            if (progress_ && !progress_(0.9 * static_cast<double>(walk.offset()) /
+                                        static_cast<double>(text_.size()))) {
+                return false;
+            }
+        }
+        const std::int32_t number = walk.number();
+        if (isBlank(line) || (!look_.header.empty() && trimmed(line) == look_.header)) {
+            continue;
+        }
+        reader.tokenize(line, look_.rules.separator);
+        const LineReading r = reader.read(look_.rules);
+        if (number < look_.firstDataLine && r.date.style == DateStyle::None) {
+            continue; // a title above the history
+        }
+        std::optional<std::int32_t> code;
+        if (r.date.style != DateStyle::None) {
+            code = encode(r.date);
+            if (!code) {
+                addUnread(number, kNoSuchDate, line);
+                continue;
+            }
+            ++styles_[static_cast<std::size_t>(r.date.style)];
+            if (r.date.ambiguous) {
+                dayFirstSeen_ += r.date.first > 12 ? 1 : 0;
+                monthFirstSeen_ += r.date.second > 12 ? 1 : 0;
+            }
+        }
+        if (r.drawCount == 0) {
+            if (code) {
+                flushHeading();
+                heading_ = {*code, number, snippetOf(line), true, false};
+            } else {
+                addUnread(number, kNoDraw, line);
+            }
+            continue;
+        }
+        if (code) {
+            flushHeading();
+        } else if (heading_.active) {
+            code = heading_.code;
+            heading_.used = true;
+        } else {
+            addUnread(number, kNoDate, line);
+            continue;
+        }
+        for (int d = 0; d < r.drawCount; ++d) {
+            const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
+            result_.draws.push_back({*code, draw.timeKey, draw.number, number});
+        }
+    }
+    flushHeading();
+    return true;
+}
+
+void Reading::settleDates() {
+    ImportLayout& layout = result_.layout;
+    const bool anyAmbiguous =
+        std::any_of(result_.draws.begin(), result_.draws.end(),
+                    [](const DatedDraw& d) { return d.day >= 0 && (d.day & kAmbiguous) != 0; });
+    DateOrder order = DateOrder::MonthDayYear;
+    if (choices_.dateOrder && *choices_.dateOrder != DateOrder::YearMonthDay) {
+        order = *choices_.dateOrder;
+    } else if (dayFirstSeen_ != monthFirstSeen_ && (dayFirstSeen_ == 0 || monthFirstSeen_ == 0)) {
+        order = dayFirstSeen_ > 0 ? DateOrder::DayMonthYear : DateOrder::MonthDayYear;
+    } else if (anyAmbiguous) {
+        // Nothing over 12 tells, or both readings are seen: the dates decide.
+        if (dayFirstSeen_ != monthFirstSeen_) {
+            order =
+                dayFirstSeen_ > monthFirstSeen_ ? DateOrder::DayMonthYear : DateOrder::MonthDayYear;
+        } else if (jumps(result_.draws, DateOrder::DayMonthYear) <
+                   jumps(result_.draws, DateOrder::MonthDayYear)) {
+            order = DateOrder::DayMonthYear;
+        }
+        layout.dateOrderGuessed = !choices_.dateOrder;
+    }
+    if (anyAmbiguous) {
+        layout.dateOrder = order;
+    } else if (choices_.dateOrder) {
+        layout.dateOrder = *choices_.dateOrder;
+    } else {
+        const auto most = [&](DateStyle s) { return styles_[static_cast<std::size_t>(s)]; };
+        layout.dateOrder = most(DateStyle::YearFirst) >= std::max(most(DateStyle::MonthName),
+                                                                  most(DateStyle::DayMonthName))
+                               ? DateOrder::YearMonthDay
+                           : most(DateStyle::DayMonthName) > most(DateStyle::MonthName)
+                               ? DateOrder::DayMonthYear
+                               : DateOrder::MonthDayYear;
+        if (most(DateStyle::Numbers) > most(DateStyle::YearFirst)) {
+            layout.dateOrder = DateOrder::MonthDayYear;
+        }
+    }
+    if (!anyAmbiguous) {
+        return;
+    }
+    for (DatedDraw& d : result_.draws) {
+        if (d.day >= 0 && (d.day & kAmbiguous) != 0) {
+            const std::optional<DayNumber> day = unpack(d.day, order);
+            if (!day && (noSuchDate_.empty() || noSuchDate_.back() != d.line)) {
+                noSuchDate_.push_back(d.line);
+            }
+            d.day = day.value_or(kNoDay);
+        }
+    }
+    std::erase_if(result_.draws, [](const DatedDraw& d) { return d.day == kNoDay; });
+    if (noSuchDate_.empty()) {
+        return;
+    }
+    // The text of the lines whose date does not exist when read this way.
+    LineWalk walk(text_);
+    std::string_view line;
+    std::size_t next = 0;
+    while (next < noSuchDate_.size() && walk.next(line)) {
+        if (walk.number() == noSuchDate_[next]) {
+            addUnread(walk.number(), kNoSuchDate, line);
+            ++next;
+        }
+    }
+}
+
+void Reading::nameTimes() {
+    std::array<bool, kTimeKeys> seen{};
+    for (const DatedDraw& d : result_.draws) {
+        seen[d.time] = true;
+    }
+    std::array<std::uint8_t, kTimeKeys> index{};
+    for (int key = 0; key < kTimeKeys; ++key) {
+        if (seen[static_cast<std::size_t>(key)]) {
+            index[static_cast<std::size_t>(key)] =
+                static_cast<std::uint8_t>(result_.drawTimes.size());
+            result_.drawTimes.push_back(timeKeyName(key));
+        }
+    }
+    for (DatedDraw& d : result_.draws) {
+        d.time = index[d.time];
+    }
+}
+
+void Reading::sortAndCheck() {
+    std::vector<DatedDraw>& draws = result_.draws;
+    std::sort(draws.begin(), draws.end(), [](const DatedDraw& a, const DatedDraw& b) {
+        if (a.day != b.day) {
+            return a.day > b.day;
+        }
+        if (a.time != b.time) {
+            return a.time > b.time;
+        }
+        return a.line < b.line;
+    });
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < draws.size();) {
+        std::size_t j = i + 1;
+        bool same = true;
+        while (j < draws.size() && draws[j].day == draws[i].day && draws[j].time == draws[i].time) {
+            same = same && draws[j].number == draws[i].number;
+            ++j;
+        }
+        if (same) {
+            for (std::size_t k = i + 1; k < j; ++k) {
+                result_.duplicates.push_back({draws[i], draws[k].line});
+            }
+            draws[kept++] = draws[i];
+        } else {
+            Conflict conflict{draws[i].day, draws[i].time, {}, {}};
+            for (std::size_t k = i; k < j; ++k) {
+                conflict.numbers.push_back(draws[k].number);
+                conflict.lines.push_back(draws[k].line);
+            }
+            result_.conflicts.push_back(std::move(conflict));
+        }
+        i = j;
+    }
+    draws.resize(kept);
+}
+
+void Reading::findMissingDates() {
+    DayNumber low = std::numeric_limits<DayNumber>::max();
+    DayNumber high = std::numeric_limits<DayNumber>::min();
+    const auto take = [&](DayNumber day) {
+        low = std::min(low, day);
+        high = std::max(high, day);
+    };
+    for (const DatedDraw& d : result_.draws) {
+        take(d.day);
+    }
+    for (const Conflict& c : result_.conflicts) {
+        take(c.day);
+    }
+    if (low > high) {
+        return;
+    }
+    std::vector<bool> drawn(static_cast<std::size_t>(high - low) + 1, false);
+    std::array<bool, 7> weekdayDrawn{};
+    const auto mark = [&](DayNumber day) {
+        drawn[static_cast<std::size_t>(day - low)] = true;
+        weekdayDrawn[static_cast<std::size_t>(weekdayOf(day))] = true;
+    };
+    for (const DatedDraw& d : result_.draws) {
+        mark(d.day);
+    }
+    for (const Conflict& c : result_.conflicts) {
+        mark(c.day);
+    }
+    for (DayNumber day = low; day <= high; ++day) {
+        if (!drawn[static_cast<std::size_t>(day - low)] &&
+            weekdayDrawn[static_cast<std::size_t>(weekdayOf(day))]) {
+            result_.missingDates.push_back(day);
+        }
+    }
+    // Two weeks or more tell which weekdays the game never draws on.
+    if (high - low >= 13) {
+        for (int w = 0; w < 7; ++w) {
+            if (!weekdayDrawn[static_cast<std::size_t>(w)]) {
+                result_.weekdaysWithoutDraws.push_back(w);
+            }
+        }
+    }
+}
+
+Result<ImportResult> Reading::run() {
+    if (text_.starts_with("\xEF\xBB\xBF")) {
+        text_.remove_prefix(3);
+    }
+    if (isBlank(text_)) {
+        return Result<ImportResult>::refused(kMsgEmpty);
+    }
+    look_ = firstLook(text_, choices_);
+    result_.layout = look_.layout;
+    if (!readLines()) {
+        return Result<ImportResult>::refused(kMsgCancelled);
+    }
+    settleDates();
+    nameTimes();
+    sortAndCheck();
+    if (result_.draws.empty() && result_.conflicts.empty()) {
+        return Result<ImportResult>::refused(kMsgNoDraws);
+    }
+    findMissingDates();
+    // A date line that no draw below used is reported when the next date comes.
+    std::stable_sort(result_.unread.begin(), result_.unread.end(),
+                     [](const UnreadLine& a, const UnreadLine& b) { return a.line < b.line; });
+    if (progress_ && !progress_(1.0)) {
+        return Result<ImportResult>::refused(kMsgCancelled);
+    }
+    return std::move(result_);
+}
+
+} // namespace
+
+std::string dateOrderText(DateOrder order) {
+    switch (order) {
+    case DateOrder::MonthDayYear:
+        return "month/day/year";
+    case DateOrder::DayMonthYear:
+        return "day/month/year";
+    case DateOrder::YearMonthDay:
+        break;
+    }
+    return "year-month-day";
+}
+
+Result<ImportResult> recognizeDraws(std::string_view utf8, const ImportChoices& choices,
+                                    const ImportProgress& progress) {
+    return Reading(utf8, choices, progress).run();
+}
+
+} // namespace pick3

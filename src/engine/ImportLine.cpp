@@ -1,0 +1,528 @@
+// One line of a dated history taken apart: tokens, the date, the draw times
+// and the draws.
+
+#include "engine/ImportLine.h"
+
+#include <algorithm>
+
+namespace pick3::importing {
+namespace {
+
+// A data line is short; a longer one is read only as far as this.
+constexpr std::size_t kLookedAt = 4096;
+constexpr std::size_t kMaxTokens = 512;
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 2099;
+
+bool isDigit(std::uint8_t c) {
+    return c >= '0' && c <= '9';
+}
+// Bytes of other scripts count as letters, so that "Résultats" is one word.
+bool isLetter(std::uint8_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80;
+}
+
+// Lower-case ASCII copy of a short word; empty when it is too long to be one
+// of the words looked for.
+std::string_view lowered(std::string_view word, std::array<char, 12>& buffer) {
+    if (word.size() > buffer.size()) {
+        return {};
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const char c = word[i];
+        buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return {buffer.data(), word.size()};
+}
+
+Gap gapOf(bool crossedField, int puncts, char punct, bool spaced) {
+    if (crossedField) {
+        return Gap::Field;
+    }
+    if (puncts == 0) {
+        return spaced ? Gap::Space : Gap::None;
+    }
+    if (puncts > 1) {
+        return Gap::Other;
+    }
+    switch (punct) {
+    case '/':
+        return Gap::Slash;
+    case '-':
+        return Gap::Dash;
+    case '.':
+        return Gap::Dot;
+    case ',':
+        return Gap::Comma;
+    default:
+        return Gap::Other;
+    }
+}
+
+int yearOf(const Token& t) {
+    if (t.length == 4) {
+        return t.value;
+    }
+    // Two-digit years: 70 to 99 are the 1900s, the rest this century.
+    return t.value >= 70 ? 1900 + t.value : 2000 + t.value;
+}
+
+bool isYear(const Token& t) {
+    if (!t.number || (t.length != 4 && t.length != 2)) {
+        return false;
+    }
+    const int year = yearOf(t);
+    return year >= kFirstYear && year <= kLastYear;
+}
+
+bool isDayOrMonth(const Token& t) {
+    return t.number && t.length <= 2 && t.value >= 1 && t.value <= 31;
+}
+
+bool isDateGap(Gap gap) {
+    return gap == Gap::Slash || gap == Gap::Dash || gap == Gap::Dot;
+}
+
+} // namespace
+
+std::string timeKeyName(int key) {
+    switch (key) {
+    case kMorning:
+        return "Morning";
+    case kMidday:
+        return "Midday";
+    case kEvening:
+        return "Evening";
+    case kNight:
+        return "Night";
+    case kUnnamed:
+        return "";
+    default:
+        return "Draw " + std::to_string(key - kPositional + 1);
+    }
+}
+
+int timeKeyOfWord(std::string_view word) {
+    std::array<char, 12> buffer{};
+    const std::string_view w = lowered(word, buffer);
+    if (w == "midday" || w == "mid" || w == "day" || w == "noon") {
+        return kMidday;
+    }
+    if (w == "evening" || w == "eve") {
+        return kEvening;
+    }
+    if (w == "night") {
+        return kNight;
+    }
+    if (w == "morning") {
+        return kMorning;
+    }
+    return -1;
+}
+
+int monthOfWord(std::string_view word) {
+    static constexpr std::array<std::string_view, 12> kMonths{
+        "january", "february", "march",     "april",   "may",      "june",
+        "july",    "august",   "september", "october", "november", "december"};
+    std::array<char, 12> buffer{};
+    const std::string_view w = lowered(word, buffer);
+    if (w.size() < 3) {
+        return 0;
+    }
+    for (std::size_t m = 0; m < kMonths.size(); ++m) {
+        if (kMonths[m].starts_with(w)) {
+            return static_cast<int>(m) + 1;
+        }
+    }
+    return 0;
+}
+
+void LineReader::tokenize(std::string_view line, char separator) {
+    line_ = line.substr(0, std::min(line.size(), kLookedAt));
+    tokens_.clear();
+    const bool freeText = separator == ' ';
+    const std::size_t n = line_.size();
+    int field = 0;
+    bool inQuotes = false;
+    bool crossedField = false;
+    bool spaced = false;
+    int puncts = 0;
+    char punct = 0;
+    bool afterGlue = false; // the byte before is a letter, '$', '#' or a currency sign
+    const auto emit = [&](Token t) {
+        if (freeText && spaced && !tokens_.empty()) {
+            ++field;
+        }
+        t.field = static_cast<std::uint16_t>(std::min(field, 0xFFFF));
+        t.gap = tokens_.empty() ? Gap::None : gapOf(crossedField, puncts, punct, spaced);
+        t.spaced = spaced;
+        tokens_.push_back(t);
+        crossedField = spaced = false;
+        puncts = 0;
+        punct = 0;
+    };
+    std::size_t i = 0;
+    while (i < n && tokens_.size() < kMaxTokens) {
+        const auto c = static_cast<std::uint8_t>(line_[i]);
+        if (!freeText && c == '"') {
+            if (inQuotes && i + 1 < n && line_[i + 1] == '"') {
+                i += 2; // a doubled quote is a quote character inside the field
+                ++puncts;
+                punct = '"';
+            } else {
+                inQuotes = !inQuotes;
+                ++i;
+            }
+            afterGlue = false;
+            continue;
+        }
+        if (!freeText && static_cast<char>(c) == separator && !inQuotes) {
+            ++field;
+            crossedField = true;
+            afterGlue = false;
+            ++i;
+            continue;
+        }
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
+            spaced = true;
+            afterGlue = false;
+            ++i;
+            continue;
+        }
+        if (c == 0xC2 && i + 1 < n && static_cast<std::uint8_t>(line_[i + 1]) == 0xA0) {
+            spaced = true; // a no-break space
+            afterGlue = false;
+            i += 2;
+            continue;
+        }
+        if (c == 0xE2 && i + 2 < n && static_cast<std::uint8_t>(line_[i + 1]) == 0x80 &&
+            (static_cast<std::uint8_t>(line_[i + 2]) == 0x93 ||
+             static_cast<std::uint8_t>(line_[i + 2]) == 0x94)) {
+            ++puncts; // an en or em dash
+            punct = '-';
+            afterGlue = false;
+            i += 3;
+            continue;
+        }
+        if (isDigit(c)) {
+            std::size_t j = i;
+            std::int64_t value = 0;
+            while (j < n && isDigit(static_cast<std::uint8_t>(line_[j]))) {
+                value = std::min<std::int64_t>(value * 10 + (line_[j] - '0'), 999'999'999);
+                ++j;
+            }
+            Token t;
+            t.begin = static_cast<std::uint32_t>(i);
+            t.length = static_cast<std::uint32_t>(j - i);
+            t.value = static_cast<std::int32_t>(value);
+            t.number = true;
+            t.glued = afterGlue ||
+                      (j < n && (isLetter(static_cast<std::uint8_t>(line_[j])) || line_[j] == '%'));
+            emit(t);
+            afterGlue = false;
+            i = j;
+            continue;
+        }
+        if (isLetter(c)) {
+            std::size_t j = i;
+            while (j < n && isLetter(static_cast<std::uint8_t>(line_[j]))) {
+                ++j;
+            }
+            if (!tokens_.empty() && tokens_.back().number && !spaced && puncts == 0 &&
+                !crossedField && tokens_.back().begin + tokens_.back().length == i) {
+                tokens_.back().glued = true; // "6th", "500x"
+            }
+            Token t;
+            t.begin = static_cast<std::uint32_t>(i);
+            t.length = static_cast<std::uint32_t>(j - i);
+            emit(t);
+            afterGlue = true;
+            i = j;
+            continue;
+        }
+        ++puncts;
+        punct = static_cast<char>(c);
+        afterGlue = c == '$' || c == '#';
+        ++i;
+    }
+    fieldCount_ = field + 1;
+}
+
+RawDate LineReader::findDate(const ColumnRules& rules) {
+    const std::size_t n = tokens_.size();
+    const auto aloneInField = [&](std::size_t k) {
+        return (k == 0 || tokens_[k - 1].field != tokens_[k].field) &&
+               (k + 1 == n || tokens_[k + 1].field != tokens_[k].field);
+    };
+    const auto wanted = [&](const Token& t) {
+        return !rules.dateColumn || static_cast<int>(t.field) == *rules.dateColumn;
+    };
+    const auto taken = [&](RawDate date, std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k <= to; ++k) {
+            tokens_[k].used = true;
+        }
+        date.field = tokens_[from].field;
+        return date;
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        const Token& t = tokens_[i];
+        if (t.number && wanted(t)) {
+            if (t.length == 8 && !t.glued) { // 20261206
+                const RawDate date{DateStyle::YearFirst, false, t.value / 100 % 100, t.value % 100,
+                                   t.value / 10000};
+                if (date.year >= kFirstYear && date.year <= kLastYear) {
+                    return taken(date, i, i);
+                }
+            }
+            if (i + 2 >= n) {
+                continue;
+            }
+            const Token& b = tokens_[i + 1];
+            const Token& c = tokens_[i + 2];
+            const bool joined = b.gap == c.gap && ((isDateGap(b.gap) && !b.spaced && !c.spaced) ||
+                                                   (b.gap == Gap::Field && aloneInField(i) &&
+                                                    aloneInField(i + 1) && aloneInField(i + 2)));
+            if (!joined || !b.number || !c.number || t.glued || c.glued) {
+                continue;
+            }
+            if (t.length == 4 && b.length <= 2 && c.length <= 2 && t.value >= kFirstYear &&
+                t.value <= kLastYear) {
+                return taken({DateStyle::YearFirst, false, b.value, c.value, t.value}, i, i + 2);
+            }
+            if (t.length <= 2 && b.length <= 2 && isYear(c) &&
+                (c.length == 4 || b.gap != Gap::Field)) {
+                return taken({DateStyle::Numbers, true, t.value, b.value, yearOf(c)}, i, i + 2);
+            }
+            continue;
+        }
+        const int month = t.number ? 0 : monthOfWord(text(t));
+        if (month == 0) {
+            continue;
+        }
+        const auto near = [&](std::size_t k) { return tokens_[k].gap != Gap::Other; };
+        if (i + 2 < n && wanted(t) && isDayOrMonth(tokens_[i + 1]) && isYear(tokens_[i + 2]) &&
+            near(i + 1) && near(i + 2)) {
+            return taken(
+                {DateStyle::MonthName, false, month, tokens_[i + 1].value, yearOf(tokens_[i + 2])},
+                i, i + 2);
+        }
+        if (i >= 1 && i + 1 < n && near(i) && near(i + 1) && wanted(tokens_[i - 1])) {
+            const Token& before = tokens_[i - 1];
+            const Token& after = tokens_[i + 1];
+            if (isDayOrMonth(before) && isYear(after)) {
+                return taken({DateStyle::DayMonthName, false, month, before.value, yearOf(after)},
+                             i - 1, i + 1);
+            }
+            if (before.number && before.length == 4 && isYear(before) && isDayOrMonth(after)) {
+                return taken({DateStyle::YearFirst, false, month, after.value, before.value}, i - 1,
+                             i + 1);
+            }
+        }
+    }
+    return {};
+}
+
+void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
+    const std::size_t n = tokens_.size();
+    const auto ignored = [&](const Token& t) {
+        return t.field < rules.ignored.size() && rules.ignored[t.field];
+    };
+    const auto headerTime = [&](std::size_t field) -> int {
+        return field < rules.headerTime.size() ? rules.headerTime[field] : -1;
+    };
+    const auto aloneInField = [&](std::size_t k) {
+        return (k == 0 || tokens_[k - 1].field != tokens_[k].field) &&
+               (k + 1 == n || tokens_[k + 1].field != tokens_[k].field);
+    };
+    const auto drawable = [&](const Token& t) {
+        return t.number && !t.used && !t.glued && !ignored(t);
+    };
+    const auto add = [&](int number, std::size_t first) {
+        if (out.drawCount < kMaxDrawsPerLine) {
+            LineDraw& d = out.draws[static_cast<std::size_t>(out.drawCount++)];
+            d.number = static_cast<std::uint16_t>(number);
+            d.field = tokens_[first].field;
+            d.token = static_cast<std::uint16_t>(first);
+        }
+    };
+    for (std::size_t i = 0; i < n; ++i) {
+        const Token& t = tokens_[i];
+        if (!drawable(t) || (rules.drawColumn && static_cast<int>(t.field) != *rules.drawColumn)) {
+            continue;
+        }
+        if (t.length == 3) {
+            // Not a piece of a longer number, a price or a date-like run: 1,500 or 12.500
+            const bool joinedBefore = i > 0 && tokens_[i - 1].number && !t.spaced &&
+                                      t.gap != Gap::Space && t.gap != Gap::Field &&
+                                      t.gap != Gap::None;
+            const bool joinedAfter =
+                i + 1 < n && tokens_[i + 1].number && !tokens_[i + 1].spaced &&
+                (tokens_[i + 1].gap == Gap::Dot || tokens_[i + 1].gap == Gap::Slash ||
+                 tokens_[i + 1].gap == Gap::Dash);
+            if (!joinedBefore && !joinedAfter) {
+                add(t.value, i);
+            }
+            continue;
+        }
+        if (t.length != 1) {
+            continue;
+        }
+        // A run of single digits: "6-3-5", "6 3 5", or one digit per field.
+        std::size_t j = i;
+        Gap run = Gap::None;
+        while (j + 1 < n) {
+            const Token& next = tokens_[j + 1];
+            const Gap gap = next.gap;
+            const bool fits = gap == Gap::Field
+                                  ? aloneInField(j) && aloneInField(j + 1) &&
+                                        headerTime(next.field) == headerTime(t.field)
+                                  : gap == Gap::Space || gap == Gap::Dash || gap == Gap::Comma;
+            if (!drawable(next) || next.length != 1 || !fits || (run != Gap::None && gap != run)) {
+                break;
+            }
+            run = gap;
+            ++j;
+        }
+        const std::size_t length = j - i + 1;
+        // Digits in fields of their own may be followed by a bonus digit; in one
+        // field, four digits are another game's draw.
+        if ((run == Gap::Field && length >= 3) || length == 3) {
+            add(t.value * 100 + tokens_[i + 1].value * 10 + tokens_[i + 2].value, i);
+        }
+        i = j;
+    }
+}
+
+void LineReader::nameTimes(const ColumnRules& rules, LineReading& out) const {
+    const auto timeOf = [&](std::size_t k) {
+        return tokens_[k].number ? -1 : timeKeyOfWord(text(tokens_[k]));
+    };
+    bool named = false;
+    for (int d = 0; d < out.drawCount; ++d) {
+        LineDraw& draw = out.draws[static_cast<std::size_t>(d)];
+        const std::size_t at = draw.token;
+        int key = -1;
+        std::size_t wordAt = 0;
+        if (rules.timeColumn) {
+            for (std::size_t k = 0; k < tokens_.size() && key < 0; ++k) {
+                if (static_cast<int>(tokens_[k].field) == *rules.timeColumn) {
+                    key = timeOf(k);
+                    wordAt = k;
+                }
+            }
+        } else if (draw.field < rules.headerTime.size() && rules.headerTime[draw.field] >= 0) {
+            key = rules.headerTime[draw.field];
+        } else {
+            // The nearest draw-time word before the draw, else the first after it.
+            for (std::size_t k = at; k-- > 0 && key < 0;) {
+                key = timeOf(k);
+                wordAt = k;
+            }
+            for (std::size_t k = at + 1; k < tokens_.size() && key < 0; ++k) {
+                key = timeOf(k);
+                wordAt = k;
+            }
+        }
+        if (key >= 0 && (rules.timeColumn || rules.headerTime.size() <= draw.field ||
+                         rules.headerTime[draw.field] < 0)) {
+            out.timeField = tokens_[wordAt].field;
+            draw.timeFromLine = true;
+        }
+        named = named || key >= 0;
+        draw.timeKey = static_cast<std::uint8_t>(key >= 0 ? key : kUnnamed);
+    }
+    if (!named && out.drawCount > 1) {
+        for (int d = 0; d < out.drawCount; ++d) {
+            out.draws[static_cast<std::size_t>(d)].timeKey =
+                static_cast<std::uint8_t>(kPositional + d);
+        }
+    }
+}
+
+LineReading LineReader::read(const ColumnRules& rules) {
+    LineReading out;
+    out.date = findDate(rules);
+    findDraws(rules, out);
+    nameTimes(rules, out);
+    return out;
+}
+
+char guessSeparator(const std::vector<std::string_view>& lines) {
+    for (const char separator : {'\t', ';', ',', '|'}) {
+        std::size_t holding = 0;
+        for (const std::string_view line : lines) {
+            bool inQuotes = false;
+            for (const char c : line) {
+                if (c == '"') {
+                    inQuotes = !inQuotes;
+                } else if (c == separator && !inQuotes) {
+                    ++holding;
+                    break;
+                }
+            }
+        }
+        if (!lines.empty() && holding * 10 >= lines.size() * 6) {
+            return separator;
+        }
+    }
+    return ' ';
+}
+
+void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
+    static constexpr std::array<std::string_view, 14> kIgnored{
+        "sum",    "sums",   "total",   "bonus",   "fireball",   "wild",  "prize",
+        "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "ball"};
+    rules.ignored.assign(names.size(), false);
+    rules.headerTime.assign(names.size(), -1);
+    LineReader reader;
+    for (std::size_t f = 0; f < names.size(); ++f) {
+        reader.tokenize(names[f], ' ');
+        for (const Token& t : reader.tokens()) {
+            const std::string_view word = std::string_view(names[f]).substr(t.begin, t.length);
+            std::array<char, 12> buffer{};
+            const std::string_view w = lowered(word, buffer);
+            if (t.number) {
+                // "Win 4", "Pick 5", "n4": another game, or a digit past the third
+                rules.ignored[f] = rules.ignored[f] || (t.length == 1 && t.value >= 4);
+            } else if (std::find(kIgnored.begin(), kIgnored.end(), w) != kIgnored.end()) {
+                rules.ignored[f] = true;
+            } else if (rules.headerTime[f] < 0) {
+                rules.headerTime[f] = static_cast<std::int8_t>(timeKeyOfWord(word));
+            }
+        }
+    }
+}
+
+std::vector<std::string> splitFields(std::string_view line, char separator) {
+    std::vector<std::string> fields(1);
+    bool inQuotes = false;
+    const bool freeText = separator == ' ';
+    for (std::size_t i = 0; i < line.size() && fields.size() < 256; ++i) {
+        const char c = line[i];
+        if (!freeText && c == '"') {
+            if (inQuotes && i + 1 < line.size() && line[i + 1] == '"') {
+                fields.back() += '"';
+                ++i;
+            } else {
+                inQuotes = !inQuotes;
+            }
+        } else if (freeText ? (c == ' ' || c == '\t') : (c == separator && !inQuotes)) {
+            if (!freeText || !fields.back().empty()) {
+                fields.emplace_back();
+            }
+        } else if (c != '\r') {
+            fields.back() += c;
+        }
+    }
+    for (std::string& field : fields) {
+        const auto first = field.find_first_not_of(' ');
+        const auto last = field.find_last_not_of(' ');
+        field = first == std::string::npos ? std::string() : field.substr(first, last - first + 1);
+    }
+    if (freeText && fields.size() > 1 && fields.back().empty()) {
+        fields.pop_back();
+    }
+    return fields;
+}
+
+} // namespace pick3::importing

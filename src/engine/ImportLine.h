@@ -1,0 +1,111 @@
+#pragma once
+// Reading one line of a dated history: its fields, its words and numbers, the
+// date it holds, its draw-time words and the draws in it. Shared by the
+// recognizer and the draw-box warning; not for the windows.
+
+#include "engine/DrawImport.h"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace pick3::importing {
+
+// What stands between two tokens of a line.
+enum class Gap : std::uint8_t { None, Space, Field, Slash, Dash, Dot, Comma, Other };
+
+struct Token {
+    std::uint32_t begin = 0; // byte offset in the line
+    std::uint32_t length = 0;
+    std::int32_t value = 0; // a number's value, capped
+    std::uint16_t field = 0;
+    bool number = false; // otherwise a word
+    Gap gap = Gap::None; // before this token
+    bool spaced = false; // spaces in that gap
+    bool glued = false;  // a number touching a letter, '$', '#' or '%': not a drawn digit
+    bool used = false;
+};
+
+// The draw times a day can hold, in their order within the day; the unnamed
+// one and the draws told apart only by their place on the row come after.
+enum TimeKey : std::uint8_t {
+    kMorning,
+    kMidday,
+    kEvening,
+    kNight,
+    kUnnamed,
+    kPositional, // kPositional + k: the (k+1)-th draw of a row without names
+};
+constexpr int kMaxDrawsPerLine = 8;
+constexpr int kTimeKeys = kPositional + kMaxDrawsPerLine;
+std::string timeKeyName(int key);
+// The draw time a word names ("eve", "Day", "MIDDAY"), or -1.
+int timeKeyOfWord(std::string_view word);
+// 1 to 12 for a month's name or its abbreviation ("Dec", "sept", "December"), or 0.
+int monthOfWord(std::string_view word);
+
+// How a date was written, for telling the reading that was used.
+enum class DateStyle : std::uint8_t { None, Numbers, YearFirst, MonthName, DayMonthName };
+
+struct RawDate {
+    DateStyle style = DateStyle::None;
+    bool ambiguous = false; // first and second may be month/day or day/month
+    int first = 0;          // month (or the first of two ambiguous parts)
+    int second = 0;         // day (or the second)
+    int year = 0;
+    int field = -1; // the field it starts in
+};
+
+struct LineDraw {
+    std::uint16_t number = 0;
+    std::uint8_t timeKey = kUnnamed;
+    std::uint16_t field = 0;
+    std::uint16_t token = 0;   // where it starts on the line
+    bool timeFromLine = false; // named by a word on the line, not by a column's header
+};
+
+struct LineReading {
+    RawDate date;
+    std::array<LineDraw, kMaxDrawsPerLine> draws{};
+    int drawCount = 0;
+    int timeField = -1; // the field of the draw-time word used, if any
+};
+
+// What the header and the user's choices say about the columns.
+struct ColumnRules {
+    char separator = ' ';                // ' ': free text, fields split by spaces
+    std::vector<bool> ignored;           // per field: sums, bonus, prizes, other games
+    std::vector<std::int8_t> headerTime; // per field: the draw time its header names, or -1
+    std::optional<int> dateColumn, timeColumn, drawColumn;
+};
+
+class LineReader {
+  public:
+    // Splits the line into tokens; only its first bytes are looked at.
+    void tokenize(std::string_view line, char separator);
+    const std::vector<Token>& tokens() const { return tokens_; }
+    int fieldCount() const { return fieldCount_; }
+    LineReading read(const ColumnRules& rules);
+
+  private:
+    RawDate findDate(const ColumnRules& rules);
+    void findDraws(const ColumnRules& rules, LineReading& out);
+    void nameTimes(const ColumnRules& rules, LineReading& out) const;
+    std::string_view text(const Token& t) const { return line_.substr(t.begin, t.length); }
+
+    std::string_view line_;
+    std::vector<Token> tokens_;
+    int fieldCount_ = 0;
+};
+
+// The rules a header row gives its columns: sums, bonus digits, prizes and
+// other games' columns ignored, draw times named ("Midday Daily #").
+void applyHeader(const std::vector<std::string>& names, ColumnRules& rules);
+
+// The separator of a text's fields, from some of its lines.
+char guessSeparator(const std::vector<std::string_view>& lines);
+// The fields of a line split by the separator, quotes taken off, trimmed.
+std::vector<std::string> splitFields(std::string_view line, char separator);
+
+} // namespace pick3::importing
