@@ -142,20 +142,17 @@ void DrawEntryPanel::replaceDraws(const QString& text) {
     cursor.select(QTextCursor::Document);
     cursor.insertText(text);
     cursor.endEditBlock();
+    txtDrawnNumber_->moveCursor(QTextCursor::Start); // the first draw in sight
 }
 
 void DrawEntryPanel::showWarning() {
     warningDue_ = false;
-    const std::optional<std::string> warning = datedTextWarning(draws());
+    // The warning reads the start of a text only; a pasted megabyte need not be copied.
+    constexpr qsizetype kLooksAt = 64 * 1024;
+    const std::optional<std::string> warning =
+        datedTextWarning(toEngine(txtDrawnNumber_->toPlainText().left(kLooksAt)));
     lblDatedText_->setVisible(warning.has_value());
-    if (!warning) {
-        return;
-    }
-    QString text = fromEngine(*warning);
-    if (!text.contains(QStringLiteral("Import draws..."))) {
-        text += QStringLiteral(" \"Import draws...\" reads it by date.");
-    }
-    lblDatedText_->setText(text);
+    lblDatedText_->setText(warning ? fromEngine(*warning) : QString());
 }
 
 SortOrder DrawEntryPanel::sortOrder() const {

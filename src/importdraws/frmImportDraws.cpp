@@ -144,6 +144,8 @@ frmImportDraws::frmImportDraws(std::string boxText, const QString& file, QWidget
     column->addWidget(tabs_, 1);
     column->addLayout(useRow);
     setTabOrder(banner->closeButton(), sources_->findChild<QPushButton*>());
+    // The keyboard starts at the sources, not on Close.
+    sources_->findChild<QPushButton*>()->setFocus();
 
     progressTimer_.setInterval(50);
     connect(&progressTimer_, &QTimer::timeout, this,
@@ -402,21 +404,16 @@ frmImportDraws::Reading frmImportDraws::read(const QString& path,
     Reading reading;
     if (text == nullptr) {
         FileBytes file = readFileBytes(path, kMaxFileBytes);
-        const QString name = QStringLiteral("\"%1\"").arg(fileNameOf(path));
         if (!file.ok()) {
             reading.problem = file.error;
-            return reading;
-        }
-        if (file.bytes.isEmpty()) {
-            reading.problem = QStringLiteral("%1 is empty: there are no draws in it.").arg(name);
+            reading.fileError = true;
             return reading;
         }
         Result<std::string> decoded = decodeText(
             std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
         file.bytes = QByteArray(); // the text is all that is kept
         if (!decoded.ok()) {
-            reading.problem =
-                name + QStringLiteral(" was not read: ") + fromEngine(decoded.refusal());
+            reading.problem = fromEngine(decoded.refusal());
             return reading;
         }
         text = std::make_shared<const std::string>(std::move(*decoded));
@@ -438,12 +435,10 @@ frmImportDraws::Reading frmImportDraws::read(const QString& path,
 void frmImportDraws::finish(Reading reading) {
     setBusy(false);
     if (!reading.problem.isEmpty()) {
-        if (quiet_) {
-            lblSummary_->setText(QStringLiteral("The draw box holds no dated history: ") +
-                                 reading.problem);
-        } else {
-            showMessage(this, windowTitle(), reading.problem);
-        }
+        const QString problem = reading.fileError ? reading.problem
+                                                  : QStringLiteral("No draws were read from %1. %2")
+                                                        .arg(pendingSource_, reading.problem);
+        quiet_ ? lblSummary_->setText(problem) : showMessage(this, windowTitle(), problem);
     }
     quiet_ = false;
     if (!reading.result.ok()) {
@@ -586,7 +581,12 @@ void frmImportDraws::showReading() {
 }
 
 void frmImportDraws::showDrawTimes() {
+    // A draw time unticked stays so when the text is read again.
+    QStringList unticked;
     for (QCheckBox* tick : chkDrawTime_) {
+        if (!tick->isChecked()) {
+            unticked << tick->text();
+        }
         delete tick;
     }
     chkDrawTime_.clear();
@@ -598,7 +598,7 @@ void frmImportDraws::showDrawTimes() {
         auto* tick = named(new QCheckBox(name.isEmpty() ? QStringLiteral("(no draw time)") : name,
                                          drawTimesRow_->parentWidget()),
                            QStringLiteral("chkDrawTime(%1)").arg(i));
-        tick->setChecked(true);
+        tick->setChecked(!unticked.contains(tick->text()));
         describe(tick, tick->text(), QStringLiteral("Use the draws of this draw time"));
         connect(tick, &QCheckBox::toggled, this, &frmImportDraws::refilter);
         drawTimesRow_->insertWidget(static_cast<int>(i), tick);

@@ -59,7 +59,8 @@ class frmImportDraws : public DiscardableDialog {
     struct Reading {
         std::shared_ptr<const std::string> text;
         Result<ImportResult> result = Result<ImportResult>::refused("");
-        QString problem; // empty when read, or when cancelled
+        QString problem;        // empty when read, or when cancelled
+        bool fileError = false; // the problem names the file already
         bool cancelled = false;
     };
     struct Progress;
