@@ -93,6 +93,16 @@ FAULTS += [
  ("strip cell names the wrong draw", "src/backtest/frmBackTest.cpp",
   "report_.strip[static_cast<std::size_t>(cell)]));", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)]));"),
 ]
+FAULTS += [
+ ("four digits in one field read as a draw", "src/engine/ImportLine.cpp",
+  "const std::size_t draws = run != Gap::Field ? (length == 3 ? 1 : 0)",
+  "const std::size_t draws = run != Gap::Field ? (length >= 3 ? 1 : 0)"),
+ ("ambiguous dates always read month first", "src/engine/DrawRecognition.cpp",
+  "        } else if (jumps(result_.draws, DateOrder::DayMonthYear) <", "        } else if (false && jumps(result_.draws, DateOrder::DayMonthYear) <"),
+ ("a weekday never drawn is reported missing", "src/engine/DrawRecognition.cpp",
+  "            weekdayDrawn[static_cast<std::size_t>(weekdayOf(day))]) {\n            result_.missingDates",
+  "            true) {\n            result_.missingDates"),
+]
 
 
 def sh(cmd, cwd, timeout=1800):

@@ -35,15 +35,16 @@ std::optional<DayNumber> dayNumberOf(const CalendarDate& date) {
 }
 
 CalendarDate calendarDateOf(DayNumber day) {
-    const int z = day + 719468;
-    const int era = (z >= 0 ? z : z - 146096) / 146097;
-    const int dayOfEra = z - era * 146097;
+    // 64 bits, so that no day number can overflow on the way.
+    const std::int64_t z = std::int64_t{day} + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto dayOfEra = static_cast<int>(z - era * 146097);
     const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const int mp = (5 * dayOfYear + 2) / 153;
     const int d = dayOfYear - (153 * mp + 2) / 5 + 1;
     const int m = mp < 10 ? mp + 3 : mp - 9;
-    return {yearOfEra + era * 400 + (m <= 2 ? 1 : 0), m, d};
+    return {static_cast<int>(yearOfEra + era * 400 + (m <= 2 ? 1 : 0)), m, d};
 }
 
 std::string isoDateText(DayNumber day) {

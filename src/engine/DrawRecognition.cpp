@@ -35,7 +35,7 @@ constexpr std::int32_t kAmbiguous = 1 << 30;
 constexpr std::int32_t kNoDay = std::numeric_limits<std::int32_t>::min();
 
 bool isBlank(std::string_view line) {
-    return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
+    return line.find_first_not_of(" \t\r\n\f\v") == std::string_view::npos;
 }
 
 std::string_view trimmed(std::string_view line) {
@@ -124,10 +124,8 @@ std::int64_t jumps(const std::vector<DatedDraw>& draws, DateOrder order) {
     std::int64_t sum = 0;
     std::optional<DayNumber> previous;
     for (const DatedDraw& d : draws) {
-        if ((d.day & kAmbiguous) == 0 || d.day < 0) {
-            continue;
-        }
-        const std::optional<DayNumber> day = unpack(d.day, order);
+        const bool open = d.day >= 0 && (d.day & kAmbiguous) != 0;
+        const std::optional<DayNumber> day = open ? unpack(d.day, order) : d.day;
         if (!day) {
             sum += 1000;
             continue;
@@ -190,7 +188,8 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
     ImportLayout& layout = look.layout;
     layout.separator = separator;
     layout.hasHeader = !look.header.empty();
-    if (layout.hasHeader) {
+    // Free text lines its words up by spaces, not under a header's names.
+    if (layout.hasHeader && separator != ' ') {
         layout.columns = splitFields(look.header, separator);
         applyHeader(layout.columns, look.rules);
     }
@@ -285,7 +284,9 @@ void Reading::flushHeading() {
 
 bool Reading::readLines() {
     const auto lineCount = static_cast<std::size_t>(std::count(text_.begin(), text_.end(), '\n'));
-    result_.draws.reserve((lineCount + 1) * static_cast<std::size_t>(look_.drawsPerLine));
+    // A line with a draw holds a dozen bytes at least: blank lines reserve nothing.
+    const std::size_t rows = std::min(lineCount + 1, text_.size() / 12 + 1);
+    result_.draws.reserve(rows * static_cast<std::size_t>(look_.drawsPerLine));
     LineReader reader;
     LineWalk walk(text_);
     std::string_view line;

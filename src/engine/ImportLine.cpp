@@ -149,6 +149,17 @@ void LineReader::tokenize(std::string_view line, char separator) {
     int puncts = 0;
     char punct = 0;
     bool afterGlue = false; // the byte before is a letter, '$', '#' or a currency sign
+    // "Pick 3", "Cash 3", "Daily 4": a game's name, not a drawn digit.
+    const auto followsGameName = [&] {
+        static constexpr std::array<std::string_view, 7> kGames{"pick", "cash", "daily", "play",
+                                                                "win",  "game", "lotto"};
+        if (tokens_.empty() || tokens_.back().number) {
+            return false;
+        }
+        std::array<char, 12> buffer{};
+        const std::string_view w = lowered(text(tokens_.back()), buffer);
+        return std::find(kGames.begin(), kGames.end(), w) != kGames.end();
+    };
     const auto emit = [&](Token t) {
         if (freeText && spaced && !tokens_.empty()) {
             ++field;
@@ -216,8 +227,10 @@ void LineReader::tokenize(std::string_view line, char separator) {
             t.length = static_cast<std::uint32_t>(j - i);
             t.value = static_cast<std::int32_t>(value);
             t.number = true;
-            t.glued = afterGlue ||
-                      (j < n && (isLetter(static_cast<std::uint8_t>(line_[j])) || line_[j] == '%'));
+            t.glued =
+                afterGlue ||
+                (j < n && (isLetter(static_cast<std::uint8_t>(line_[j])) || line_[j] == '%')) ||
+                (t.length <= 2 && puncts == 0 && !crossedField && followsGameName());
             emit(t);
             afterGlue = false;
             i = j;
@@ -352,8 +365,8 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
         }
         if (t.length == 3) {
             // Not a piece of a longer number, a price or a date-like run: 1,500 or 12.500
-            const bool joinedBefore = i > 0 && tokens_[i - 1].number && !t.spaced &&
-                                      t.gap != Gap::Space && t.gap != Gap::Field &&
+            const bool joinedBefore = i > 0 && tokens_[i - 1].number && !tokens_[i - 1].used &&
+                                      !t.spaced && t.gap != Gap::Space && t.gap != Gap::Field &&
                                       t.gap != Gap::None;
             const bool joinedAfter =
                 i + 1 < n && tokens_[i + 1].number && !tokens_[i + 1].spaced &&
@@ -373,8 +386,11 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
         while (j + 1 < n) {
             const Token& next = tokens_[j + 1];
             const Gap gap = next.gap;
+            // The first digit may end a field of words ("Evening 1,2,3" split at commas).
+            const bool lastInField = j + 1 == n || tokens_[j + 1].field != tokens_[j].field;
             const bool fits = gap == Gap::Field
-                                  ? aloneInField(j) && aloneInField(j + 1) &&
+                                  ? (j == i ? lastInField : aloneInField(j)) &&
+                                        aloneInField(j + 1) &&
                                         headerTime(next.field) == headerTime(t.field)
                                   : gap == Gap::Space || gap == Gap::Dash || gap == Gap::Comma;
             if (!drawable(next) || next.length != 1 || !fits || (run != Gap::None && gap != run)) {
@@ -384,10 +400,13 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
             ++j;
         }
         const std::size_t length = j - i + 1;
-        // Digits in fields of their own may be followed by a bonus digit; in one
-        // field, four digits are another game's draw.
-        if ((run == Gap::Field && length >= 3) || length == 3) {
-            add(t.value * 100 + tokens_[i + 1].value * 10 + tokens_[i + 2].value, i);
+        // Digits in fields of their own may be followed by a bonus digit, or be
+        // two draws of a row; in one field, four digits are another game's draw.
+        const std::size_t draws = run != Gap::Field ? (length == 3 ? 1 : 0)
+                                  : length % 3 == 0 ? length / 3
+                                                    : (length > 3 ? 1 : 0);
+        for (std::size_t k = i; k < i + 3 * draws; k += 3) {
+            add(tokens_[k].value * 100 + tokens_[k + 1].value * 10 + tokens_[k + 2].value, k);
         }
         i = j;
     }
@@ -426,7 +445,6 @@ void LineReader::nameTimes(const ColumnRules& rules, LineReading& out) const {
         if (key >= 0 && (rules.timeColumn || rules.headerTime.size() <= draw.field ||
                          rules.headerTime[draw.field] < 0)) {
             out.timeField = tokens_[wordAt].field;
-            draw.timeFromLine = true;
         }
         named = named || key >= 0;
         draw.timeKey = static_cast<std::uint8_t>(key >= 0 ? key : kUnnamed);
@@ -452,7 +470,7 @@ char guessSeparator(const std::vector<std::string_view>& lines) {
         std::size_t holding = 0;
         for (const std::string_view line : lines) {
             bool inQuotes = false;
-            for (const char c : line) {
+            for (const char c : line.substr(0, std::min(line.size(), kLookedAt))) {
                 if (c == '"') {
                     inQuotes = !inQuotes;
                 } else if (c == separator && !inQuotes) {
@@ -471,7 +489,7 @@ char guessSeparator(const std::vector<std::string_view>& lines) {
 void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
     static constexpr std::array<std::string_view, 14> kIgnored{
         "sum",    "sums",   "total",   "bonus",   "fireball",   "wild",  "prize",
-        "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "ball"};
+        "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "odds"};
     rules.ignored.assign(names.size(), false);
     rules.headerTime.assign(names.size(), -1);
     LineReader reader;

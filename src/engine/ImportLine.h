@@ -61,8 +61,7 @@ struct LineDraw {
     std::uint16_t number = 0;
     std::uint8_t timeKey = kUnnamed;
     std::uint16_t field = 0;
-    std::uint16_t token = 0;   // where it starts on the line
-    bool timeFromLine = false; // named by a word on the line, not by a column's header
+    std::uint16_t token = 0; // where it starts on the line
 };
 
 struct LineReading {
