@@ -537,6 +537,9 @@ void frmImportDraws::showReading() {
                     ? fromEngine(layout.columns[static_cast<std::size_t>(found)])
                     : QStringLiteral("none");
             combo->addItem(QStringLiteral("As found (%1)").arg(foundName), -1);
+            combo->addItem(combo == cboTimeColumn_ ? QStringLiteral("none: no draw times")
+                                                   : QStringLiteral("anywhere on the line"),
+                           -1);
             for (std::size_t c = 0; c < layout.columns.size(); ++c) {
                 combo->addItem(fromEngine(layout.columns[c]), static_cast<int>(c));
             }
@@ -573,7 +576,11 @@ void frmImportDraws::showReading() {
                        const DayNumber day = result->missingDates[static_cast<std::size_t>(row)];
                        return fromEngine(column == 0 ? isoDateText(day) : weekdayText(day));
                    });
-    tabs_->setTabText(1, QStringLiteral("Not r&ead (%1)").arg(r.unread.size()));
+    tabs_->setTabText(1, QStringLiteral("Not r&ead (%1)").arg(r.unreadCount));
+    tabs_->widget(1)->setToolTip(
+        r.unreadCount > r.unread.size()
+            ? QStringLiteral("The first %1 of them are listed.").arg(r.unread.size())
+            : QString());
     tabs_->setTabText(2, QStringLiteral("Co&nflicts (%1)").arg(r.conflicts.size()));
     tabs_->setTabText(3, QStringLiteral("Rows t&wice (%1)").arg(r.duplicates.size()));
     tabs_->setTabText(4, QStringLiteral("Missin&g dates (%1)").arg(r.missingDates.size()));
