@@ -281,7 +281,11 @@ QWidget* frmImportDraws::makeKeepChoices(QWidget* parent) {
     describe(cboLastDraws_, QStringLiteral("Keep"),
              QStringLiteral("All draws in the date range, or only the newest of them"));
     connect(cboLastDraws_, &QComboBox::currentIndexChanged, this, &frmImportDraws::refilter);
-    form->addRow(QStringLiteral("&Keep:"), cboLastDraws_);
+    auto* keep = new QHBoxLayout;
+    keep->addWidget(cboLastDraws_);
+    keep->addStretch(1);
+    form->addRow(QStringLiteral("&Keep:"), keep);
+    static_cast<QLabel*>(form->labelForField(keep))->setBuddy(cboLastDraws_);
 
     auto* order = new QHBoxLayout;
     newest_ = new QButtonGroup(group);
@@ -513,12 +517,15 @@ void frmImportDraws::showReading() {
                              : QStringLiteral("Choose where the draws come from: a file (or drop "
                                               "one on the draw box), the clipboard or the draw "
                                               "box."));
-    const bool guessed = any && result_->layout.dateOrderGuessed;
-    lblDateReading_->setVisible(guessed);
-    if (guessed) {
+    lblDateReading_->setVisible(any);
+    if (any) {
         lblDateReading_->setText(
-            QStringLiteral("Dates read as %1; if that is wrong, choose the date order below.")
-                .arg(fromEngine(dateOrderText(result_->layout.dateOrder))));
+            QStringLiteral("Dates read as %1%2.")
+                .arg(fromEngine(dateOrderText(result_->layout.dateOrder)),
+                     result_->layout.dateOrderGuessed
+                         ? QStringLiteral(", the reading that puts them in order; if that is "
+                                          "wrong, choose the date order")
+                         : QString()));
     }
     choices_->setEnabled(any);
     tabs_->setEnabled(any);
