@@ -690,11 +690,11 @@ void frmImportDraws::useDraws() {
     ChosenDraws chosen;
     chosen.text = fromEngine(drawBoxText(kept_));
     chosen.count = kept_.size();
+    // A copy: the preview still shows kept_ until the window is gone.
     chosen.labelOf = [result = result_, draws = std::make_shared<const std::vector<DatedDraw>>(
-                                            std::move(kept_))](std::size_t index) {
+                                            kept_)](std::size_t index) {
         return index < draws->size() ? drawLabel(*result, (*draws)[index]) : std::string();
     };
-    kept_.clear();
     Q_EMIT drawsChosen(chosen);
     closeAndDiscard();
 }
