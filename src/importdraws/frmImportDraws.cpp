@@ -461,6 +461,9 @@ void frmImportDraws::readAgain() {
 }
 
 void frmImportDraws::setBusy(bool busy) {
+    if (!busy && cmdCancel_->hasFocus()) {
+        tblDraws_->setFocus(); // the keyboard goes on to what was read
+    }
     prgImport_->setVisible(busy);
     cmdCancel_->setVisible(busy);
     busy ? progressTimer_.start() : progressTimer_.stop();
