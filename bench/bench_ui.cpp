@@ -4,16 +4,21 @@
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
 #include "backtest/frmBackTest.h"
+#include "importdraws/frmImportDraws.h"
 #include "widgets/CheckList.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 
 namespace pick3 {
 namespace {
@@ -139,6 +144,68 @@ void BM_StartUp(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+// A results page, newest first: "12/06/2026 Evening 4-8-9 sum 21", of a game
+// drawing `perDay` times a day; `extra` is written after each draw.
+std::string datedHistory(int draws, int perDay, const char* extra = "") {
+    static const char* const times[] = {"Night", "Evening", "Midday", "Morning"};
+    std::string text;
+    QDate day(2026, 12, 6);
+    for (int i = 0; i < draws; ++i) {
+        const int n = i * 7919 % 1000;
+        text += day.toString(QStringLiteral("MM/dd/yyyy")).toStdString() + " " +
+                times[i % perDay + (perDay == 2 ? 1 : 0)] + " " + std::to_string(n / 100) + "-" +
+                std::to_string(n / 10 % 10) + "-" + std::to_string(n % 10) + " sum " +
+                std::to_string(n / 100 + n / 10 % 10 + n % 10) + extra + "\n";
+        day = i % perDay == perDay - 1 ? day.addDays(-1) : day;
+    }
+    return text;
+}
+
+// The import window until its summary and preview are shown.
+void waitForPreview(const frmImportDraws& window) {
+    const auto* summary = window.findChild<QLabel*>(QStringLiteral("lblImportSummary"));
+    while (!summary->text().front().isDigit()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QCoreApplication::processEvents(); // drawn
+}
+
+// Twenty years of a twice-daily game (15,000 rows, some 600 KB) in the draw box:
+// the import window opened, the text recognised and the preview filled.
+void BM_ImportWindow15000(benchmark::State& state) {
+    const auto app = ensureApplication();
+    const std::string text = datedHistory(15000, 2);
+    for (auto _ : state) {
+        frmImportDraws window(text, QString());
+        window.show();
+        waitForPreview(window);
+    }
+}
+BENCHMARK(BM_ImportWindow15000)->Unit(benchmark::kMillisecond);
+
+// A 50 MB file read and recognised on a worker thread, the window answering meanwhile.
+void BM_ImportWindow50MB(benchmark::State& state) {
+    const auto app = ensureApplication();
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("history.txt")));
+    {
+        // 50 MB: 800 years of a game drawing four times a day, with the prizes of each draw.
+        const std::string text = datedHistory(1'180'000, 4, " prize $500");
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(text.data(), static_cast<qint64>(text.size())) != qint64(text.size())) {
+            state.SkipWithError("no temporary file");
+            return;
+        }
+        file.close();
+    }
+    for (auto _ : state) {
+        frmImportDraws window(std::string(), file.fileName());
+        window.show();
+        waitForPreview(window);
+    }
+}
+BENCHMARK(BM_ImportWindow50MB)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 } // namespace pick3

@@ -91,7 +91,7 @@ FAULTS += [
  ("hot/cold title-bar close discards", "src/hotcold/frmHotCold.cpp", "Discard::OnCloseButtonOnly", "Discard::OnEveryClose"),
  ("long back-test never shows its result", "src/backtest/frmBackTest.cpp", "        showRun(running_.result());", "        (void)running_;"),
  ("strip cell names the wrong draw", "src/backtest/frmBackTest.cpp",
-  "report_.strip[static_cast<std::size_t>(cell)]));", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)]));"),
+  "report_.strip[static_cast<std::size_t>(cell)];", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)];"),
  ("upper tail summed towards the mean", "src/engine/Chance.cpp",
   "        return probability(logTailFrom(n, k, p, +1));", "        return probability(logTailFrom(n, k, p, -1));"),
  ("every cost row coloured, luck or not", "src/engine/BackTest.cpp",
@@ -114,6 +114,15 @@ FAULTS += [
  ("a weekday never drawn is reported missing", "src/engine/DrawRecognition.cpp",
   "            weekdayDrawn[static_cast<std::size_t>(weekdayOf(day))]) {\n            result_.missingDates",
   "            true) {\n            result_.missingDates"),
+]
+
+FAULTS += [
+ ("imported draws replace the box beyond undo", "src/hotcold/DrawEntryPanel.cpp",
+  "    cursor.insertText(text);", "    txtDrawnNumber_->setPlainText(text);"),
+ ("import writes newest first whatever the choice", "src/importdraws/frmImportDraws.cpp",
+  "    keep.newestFirst = newest_->checkedId() == 0;", "    keep.newestFirst = true;"),
+ ("back-test dates an edited box", "src/hotcold/frmHotCold.cpp",
+  "    if (!importCounted_ || entry_->text() != imported_.text) {", "    if (!imported_.labelOf) {"),
 ]
 
 

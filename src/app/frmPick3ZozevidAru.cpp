@@ -137,11 +137,17 @@ frmWheelHelp* frmPick3ZozevidAru::makeHelp() {
     return new frmWheelHelp(this);
 }
 
-// The draws of the counter's last count; a closed counter has none, and is not loaded for it.
+// The draws of the counter's last count (with their dates where they were imported); a
+// closed counter has none, and is not loaded for it.
 frmBackTest* frmPick3ZozevidAru::makeBackTest() {
     const frmHotCold* counter = hotCold_.existing();
-    return new frmBackTest(readInput(false), counter ? counter->countedDraws() : DrawList(),
-                           counter ? counter->countedOrder() : SortOrder::HitsDescDigitsAsc, this);
+    auto* window =
+        new frmBackTest(readInput(false), counter ? counter->countedDraws() : DrawList(),
+                        counter ? counter->countedOrder() : SortOrder::HitsDescDigitsAsc, this);
+    if (counter != nullptr) {
+        window->setDrawLabels(counter->countedLabels());
+    }
+    return window;
 }
 
 DigitMode frmPick3ZozevidAru::digitMode() const {

@@ -418,7 +418,8 @@ void frmBackTest::showStrip() {
         hits.push_back(v.hit());
     }
     strip_->setCells(std::move(hits), [this](int cell) {
-        return fromEngine(verdictText(report_, report_.strip[static_cast<std::size_t>(cell)]));
+        const DrawVerdict& verdict = report_.strip[static_cast<std::size_t>(cell)];
+        return fromEngine(verdictText(report_, verdict, labelOf_ ? labelOf_(verdict.index) : ""));
     });
     details_->setText(QStringLiteral("Point at a draw to see how it did."));
     legend_->setText(

@@ -11,6 +11,7 @@
 #include <QFutureWatcher>
 #include <QPointer>
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QComboBox;
@@ -30,6 +31,11 @@ class frmBackTest : public DiscardableDialog {
     // `settings` as the main window's controls hold them; `draws` and `order`
     // from the counter's last count (no draws: the window says how to get some).
     frmBackTest(MainInput settings, DrawList draws, SortOrder order, QWidget* parent = nullptr);
+    // Names each draw of the strip by its place in the history text (its date
+    // and draw time, for an imported history).
+    void setDrawLabels(std::function<std::string(std::size_t index)> labelOf) {
+        labelOf_ = std::move(labelOf);
+    }
 
   private:
     // One run over the history: the back-test and the skip counts.
@@ -84,6 +90,7 @@ class frmBackTest : public DiscardableDialog {
     QComboBox* skipKind_ = nullptr;
     QLabel* skipHistory_ = nullptr;
     QTableWidget* skips_ = nullptr;
+    std::function<std::string(std::size_t)> labelOf_;
 };
 
 } // namespace pick3

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -113,5 +114,9 @@ std::string newestCellText(const BackTestReport& report);
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& report);
 // What a strip cell says: "Draw 5, 123: hit" or "Draw 5, 456: miss, thrown out by Sumdigits 15".
 std::string verdictText(const BackTestReport& report, const DrawVerdict& verdict);
+// The same, the draw named by `label` (its date and draw time) after its place:
+// "Draw 5, Sat 2026-12-05 Evening, 489: miss, thrown out by Sumdigits 21".
+std::string verdictText(const BackTestReport& report, const DrawVerdict& verdict,
+                        std::string_view label);
 
 } // namespace pick3

@@ -1,6 +1,10 @@
 #include "hotcold/DrawEntryPanel.h"
 
+#include "engine/DrawImport.h"
+#include "widgets/FileAccess.h"
 #include "widgets/Look.h"
+
+#include <QDropEvent>
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,9 +12,45 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace pick3 {
+
+namespace {
+
+// The draw box: a dropped file goes to the import window, dropped text in as before.
+class DrawBox : public QPlainTextEdit {
+  public:
+    DrawBox(QWidget* parent, std::function<void(const QString&)> fileDropped)
+        : QPlainTextEdit(parent), fileDropped_(std::move(fileDropped)) {}
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override {
+        droppedFile(event->mimeData()).isEmpty() ? QPlainTextEdit::dragEnterEvent(event)
+                                                 : event->acceptProposedAction();
+    }
+    void dragMoveEvent(QDragMoveEvent* event) override {
+        droppedFile(event->mimeData()).isEmpty() ? QPlainTextEdit::dragMoveEvent(event)
+                                                 : event->acceptProposedAction();
+    }
+    void dropEvent(QDropEvent* event) override {
+        const QString path = droppedFile(event->mimeData());
+        if (path.isEmpty()) {
+            return QPlainTextEdit::dropEvent(event);
+        }
+        event->acceptProposedAction();
+        // Opened once the drop is over, so the source of the drag is not kept waiting.
+        QTimer::singleShot(0, this, [this, path] { fileDropped_(path); });
+    }
+
+  private:
+    std::function<void(const QString&)> fileDropped_;
+};
+
+} // namespace
 
 DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("drawEntryPanel"));
@@ -22,7 +62,9 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
                                             "does not matter"),
                              this);
     hint->setWordWrap(true);
-    txtDrawnNumber_ = named(new QPlainTextEdit(this), QStringLiteral("txtDrawnNumber"));
+    txtDrawnNumber_ =
+        named(new DrawBox(this, [this](const QString& path) { Q_EMIT fileDropped(path); }),
+              QStringLiteral("txtDrawnNumber"));
     txtDrawnNumber_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDrawnNumber_->setTabChangesFocus(true);
     describe(txtDrawnNumber_, heading->text(),
@@ -35,6 +77,26 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
                             "them and activates the hot/cold filter"));
     cmdGo_ = go;
     connect(go, &QPushButton::clicked, this, &DrawEntryPanel::countRequested);
+    auto* import = named(new QPushButton(QStringLiteral("&Import draws..."), this),
+                         QStringLiteral("cmdImportDraws"));
+    describe(import, QStringLiteral("Import draws..."),
+             QStringLiteral("Reads a dated draw history (a results page, a CSV or TSV download) "
+                            "from a file, the clipboard or this box, and writes its draws here "
+                            "one per line"));
+    cmdImportDraws_ = import;
+    connect(import, &QPushButton::clicked, this, &DrawEntryPanel::importRequested);
+    // Under the box: why "Count" would mislead on a dated history.
+    lblDatedText_ = makeLabel(QStringLiteral("lblDatedText"), QString(), this);
+    lblDatedText_->setWordWrap(true);
+    setTextColour(lblDatedText_, QColor(0xA0, 0x00, 0x00));
+    lblDatedText_->hide();
+    connect(txtDrawnNumber_, &QPlainTextEdit::textChanged, this, [this] {
+        // One look per turn of the event loop, however many edits came in it.
+        if (!warningDue_) {
+            warningDue_ = true;
+            QTimer::singleShot(0, this, &DrawEntryPanel::showWarning);
+        }
+    });
 
     auto* frame = named(new QGroupBox(QStringLiteral("Sort order digits counted"), this),
                         QStringLiteral("Frame2"));
@@ -52,6 +114,7 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
 
     auto* countColumn = new QVBoxLayout;
     countColumn->addWidget(go);
+    countColumn->addWidget(import);
     countColumn->addWidget(frame);
     countColumn->addStretch(1);
     auto* entryRow = new QHBoxLayout;
@@ -62,10 +125,34 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
     column->addWidget(heading);
     column->addWidget(hint);
     column->addLayout(entryRow, 1);
+    column->addWidget(lblDatedText_);
 }
 
 std::string DrawEntryPanel::draws() const {
     return toEngine(txtDrawnNumber_->toPlainText());
+}
+
+QString DrawEntryPanel::text() const {
+    return txtDrawnNumber_->toPlainText();
+}
+
+void DrawEntryPanel::replaceDraws(const QString& text) {
+    QTextCursor cursor(txtDrawnNumber_->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    txtDrawnNumber_->moveCursor(QTextCursor::Start); // the first draw in sight
+}
+
+void DrawEntryPanel::showWarning() {
+    warningDue_ = false;
+    // The warning reads the start of a text only; a pasted megabyte need not be copied.
+    constexpr qsizetype kLooksAt = 64 * 1024;
+    const std::optional<std::string> warning =
+        datedTextWarning(toEngine(txtDrawnNumber_->toPlainText().left(kLooksAt)));
+    lblDatedText_->setVisible(warning.has_value());
+    lblDatedText_->setText(warning ? fromEngine(*warning) : QString());
 }
 
 SortOrder DrawEntryPanel::sortOrder() const {
@@ -78,7 +165,7 @@ void DrawEntryPanel::focusEntry() {
 }
 
 std::vector<QWidget*> DrawEntryPanel::tabOrder() const {
-    return {txtDrawnNumber_, cmdGo_, optSortOrder_[0], optSortOrder_[1]};
+    return {txtDrawnNumber_, cmdGo_, cmdImportDraws_, optSortOrder_[0], optSortOrder_[1]};
 }
 
 } // namespace pick3

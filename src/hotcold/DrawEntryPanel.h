@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
 
@@ -20,17 +21,28 @@ class DrawEntryPanel : public QWidget {
 
     // The history as typed or pasted, as UTF-8.
     std::string draws() const;
+    QString text() const;
+    // Replaces the whole history as one edit, which Ctrl+Z in the box undoes.
+    void replaceDraws(const QString& text);
     // optSortOrder, read when a count starts.
     SortOrder sortOrder() const;
     void focusEntry();
     std::vector<QWidget*> tabOrder() const;
 
   Q_SIGNALS:
-    void countRequested(); // cmdGo
+    void countRequested();  // cmdGo
+    void importRequested(); // cmdImportDraws
+    // A local file was dropped on the draw box.
+    void fileDropped(const QString& path);
 
   private:
+    void showWarning();
+
     QPlainTextEdit* txtDrawnNumber_;
     QWidget* cmdGo_;
+    QWidget* cmdImportDraws_;
+    QLabel* lblDatedText_;
+    bool warningDue_ = false;
     std::array<QRadioButton*, 2> optSortOrder_{};
 };
 

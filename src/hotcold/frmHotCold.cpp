@@ -31,6 +31,8 @@ frmHotCold::frmHotCold(DigitMode mainMode, QWidget* parent)
     buildLayout(banner);
 
     connect(entry_, &DrawEntryPanel::countRequested, this, &frmHotCold::cmdGo_Click);
+    connect(entry_, &DrawEntryPanel::importRequested, this, [this] { openImport(QString()); });
+    connect(entry_, &DrawEntryPanel::fileDropped, this, &frmHotCold::openImport);
     connect(making_, &NumberMakingPanel::createRequested, this,
             &frmHotCold::cmdCreateNumbers_Click);
     connect(making_, &NumberMakingPanel::choiceChanged, this,
@@ -113,11 +115,13 @@ void frmHotCold::cmdGo_Click() {
     sbResetCountView();
     const std::string text = entry_->draws();
     counted_.clear();
+    importCounted_ = false;
     if (!isCountable(text)) {
         Q_EMIT rankingChanged(); // the lists were emptied: no digit is hot now
         return;                  // too short to hold a draw: nothing counted, nothing said
     }
     counted_ = parseDraws(text);
+    importCounted_ = imported_.labelOf && entry_->text() == imported_.text;
     countedOrder_ = entry_->sortOrder();
     hitLists_->fill(rankHits(countDraws(counted_), countedOrder_));
     sbEnableCountView();
@@ -162,6 +166,33 @@ void frmHotCold::cmdClose_Click() {
     filter_->fillPatternLists();
     // Closing ends the modal loop; the owner then discards this window.
     closeAndDiscard();
+}
+
+std::function<std::string(std::size_t)> frmHotCold::countedLabels() const {
+    if (!importCounted_ || entry_->text() != imported_.text) {
+        return {};
+    }
+    return imported_.labelOf;
+}
+
+frmImportDraws* frmHotCold::makeImport() {
+    auto* window = new frmImportDraws(entry_->draws(), importFile_, this);
+    connect(window, &frmImportDraws::drawsChosen, this, &frmHotCold::useImported);
+    return window;
+}
+
+// The import window, reading the file dropped on the draw box when there is one.
+void frmHotCold::openImport(const QString& droppedPath) {
+    importFile_ = droppedPath;
+    import_.get().exec();
+}
+
+// The imported draws replace the box's text as one edit, and are counted as "Count" counts.
+void frmHotCold::useImported(const ChosenDraws& chosen) {
+    entry_->replaceDraws(chosen.text);
+    imported_ = chosen;
+    imported_.text = entry_->text(); // as the box holds it
+    cmdGo_Click();
 }
 
 } // namespace pick3

@@ -6,7 +6,9 @@
 
 #include "engine/Catalogue.h"
 #include "engine/HotCold.h"
+#include "importdraws/frmImportDraws.h"
 #include "widgets/DiscardableDialog.h"
+#include "widgets/WindowHolder.h"
 
 namespace pick3 {
 
@@ -37,6 +39,10 @@ class frmHotCold : public DiscardableDialog {
     // no draws before a count or after one that stopped early.
     const DrawList& countedDraws() const { return counted_; }
     SortOrder countedOrder() const { return countedOrder_; }
+    // The date and draw time of each counted draw, by its place in the text,
+    // while the draw box holds exactly what the import wrote and that was
+    // counted; otherwise empty.
+    std::function<std::string(std::size_t index)> countedLabels() const;
 
   Q_SIGNALS:
     // A pattern's tick, to be mirrored into the main window's store list of the same name.
@@ -52,6 +58,9 @@ class frmHotCold : public DiscardableDialog {
     void activateSettings();
     void cmdCreateNumbers_Click();
     void cmdClose_Click();
+    frmImportDraws* makeImport();
+    void openImport(const QString& droppedPath);
+    void useImported(const ChosenDraws& chosen);
 
     DrawEntryPanel* entry_;
     HitListsPanel* hitLists_;
@@ -60,6 +69,10 @@ class frmHotCold : public DiscardableDialog {
     DigitMode mainMode_;
     DrawList counted_;
     SortOrder countedOrder_ = SortOrder::HitsDescDigitsAsc;
+    ChosenDraws imported_;       // what the import last wrote into the draw box
+    bool importCounted_ = false; // and the last count was of that text
+    QString importFile_;         // read by the import window on opening
+    WindowHolder<frmImportDraws> import_{this, &frmHotCold::makeImport};
 };
 
 } // namespace pick3

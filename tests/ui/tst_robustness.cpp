@@ -8,6 +8,7 @@
 #include "engine/LiveCount.h"
 #include "helpers/MainWindowDriver.h"
 #include "pairs/PairGrid.h"
+#include "widgets/FileAccess.h"
 #include "widgets/Look.h"
 
 #include <QAbstractSpinBox>
@@ -157,7 +158,7 @@ class RobustnessTest : public QObject {
 
     // A few actions inside a modal window, then "&Close", Esc or the title-bar close.
     void operate(QWidget* dialog) {
-        for (int steps = pick(7); steps > 0; --steps) {
+        for (int steps = pick(7); steps > 0 && dialog->isVisible(); --steps) {
             auto* draws = anyUsable<QPlainTextEdit>(dialog);
             auto* list = anyUsable<QListWidget>(dialog); // tick lists and the hit lists
             auto* button = anyUsable<QAbstractButton>(dialog);
@@ -173,11 +174,19 @@ class RobustnessTest : public QObject {
                 choice->setCurrentIndex(pick(choice->count()));
             } else if (list != nullptr && chance(50)) {
                 tick(list);
+            } else if (button != nullptr && button->objectName() == "cmdImportDraws") {
+                note("  cmdImportDraws"); // reads the draw box; "Use these draws" may end it
+                need(inModal(dialog, button->objectName(), [this](QWidget* in) { operate(in); }),
+                     "no import window");
             } else if (button != nullptr && button->objectName() != "cmdClose") {
                 note("  " + button->objectName());
                 click(button);
             }
-            need(QApplication::activeModalWidget() == dialog, "the window lost its modality");
+            need(!dialog->isVisible() || QApplication::activeModalWidget() == dialog,
+                 "the window lost its modality");
+        }
+        if (!dialog->isVisible()) {
+            return; // closed by its own command
         }
         const int how = pick(3);
         note(QStringList{"  &Close", "  Esc", "  title-bar close"}[how]);
@@ -261,6 +270,7 @@ class RobustnessTest : public QObject {
             }
         });
         UrlCatcher browser;
+        setFileChooser([](const FileQuestion&) { return QString(); }); // Cancel
         w = qobject_cast<frmPick3ZozevidAru*>(startMainWindow());
         QVERIFY(w != nullptr);
         for (int step = 0; step < 3000 && problem.isEmpty(); ++step) {
