@@ -132,7 +132,7 @@ void SetFilePanel::followSettings() {
 }
 
 bool SetFilePanel::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == parent()) {
+    if (watched == window()) {
         if (event->type() == QEvent::DragEnter) {
             auto* drag = static_cast<QDragEnterEvent*>(event);
             if (!droppedFile(drag->mimeData()).isEmpty()) {

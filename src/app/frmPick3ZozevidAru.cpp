@@ -269,9 +269,13 @@ void frmPick3ZozevidAru::updateLiveCount() {
 void frmPick3ZozevidAru::applyFilterSet(const FilterSet& set) {
     const LiveCountHold hold(*this);
     digits_->selectMode(set.mode); // a switch clears what it clears; the same mode changes nothing
+    // Only the rows that change are clicked, as a user would.
     const auto tickAs = [this, &set](ListId id) {
         for (int row = 0; row < list(id)->count(); ++row) {
-            list(id)->setTicked(row, set.ticks[id][static_cast<std::size_t>(row)]);
+            if (const bool ticked = set.ticks[id][static_cast<std::size_t>(row)];
+                list(id)->isTicked(row) != ticked) {
+                list(id)->setTicked(row, ticked);
+            }
         }
     };
     // The digits first: the must-include list follows them, then takes the set's ticks.
