@@ -92,6 +92,12 @@ FAULTS += [
  ("long back-test never shows its result", "src/backtest/frmBackTest.cpp", "        showRun(running_.result());", "        (void)running_;"),
  ("strip cell names the wrong draw", "src/backtest/frmBackTest.cpp",
   "report_.strip[static_cast<std::size_t>(cell)]));", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)]));"),
+ ("a set may list an item twice", "src/engine/FilterSetFile.cpp",
+  "        if (ticks[row]) {\n            throw Refusal(", "        if (false && ticks[row]) {\n            throw Refusal("),
+ ("an opened set leaves the must-include ticks", "src/app/frmPick3ZozevidAru.cpp",
+  "        mustHave_.setTicked(static_cast<int>(row), mustHave[row].ticked);", "        (void)row;"),
+ ("the set's name never marked changed", "src/app/SetFilePanel.cpp",
+  "    const bool changed = current_() != *inForce_;", "    const bool changed = false;"),
 ]
 
 
