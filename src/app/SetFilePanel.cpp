@@ -74,8 +74,9 @@ std::vector<QWidget*> SetFilePanel::tabStops() const {
 }
 
 void SetFilePanel::openSet() {
-    const QString path = chooseFile(window(), {FileQuestion::Kind::Open, QStringLiteral("Open set"),
-                                               QFileInfo(path_).absolutePath(), kFilter});
+    const QString path = chooseFile(
+        window(), {FileQuestion::Kind::Open, QStringLiteral("Open set"),
+                   path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath(), kFilter});
     if (!path.isEmpty()) {
         openFile(path);
     }
