@@ -76,9 +76,6 @@ TEST(FilterSetFile, BadFilesAreRefusedNamingTheLine) {
          "Line 2: \"Digits\" has no item \"10\"; expected 0, 1, 2, 3, 4, 5, 6, 7, 8, 9."},
         {"item twice", setText("Root: 5, 3, 5\n"),
          "Line 2: \"Root\" lists \"5\" twice; each item goes in once."},
-        {"empty value", setText("Root: 5,,3\n"),
-         "Line 2: \"Root\" has an empty value between commas; expected values such as \"1, 2, "
-         "3\"."},
         {"setting twice", setText("Root: 5\n\nRoot: 6\n"),
          "Line 4: \"Root\" is set twice (first on line 2); expected each setting once."},
         {"unknown mode", setText("Digit mode: Boxed\n"),
@@ -93,14 +90,9 @@ TEST(FilterSetFile, BadFilesAreRefusedNamingTheLine) {
         {"boxed pair larger first", setText("Boxed pairs: 01, 10\n"),
          "Line 2: \"Boxed pairs\" has \"10\", which is no pair; expected two digits, the smaller "
          "first (such as 07)."},
-        {"straight pair of one digit", setText("Digit mode: Positional\nSplit pairs: 7\n"),
-         "Line 3: \"Split pairs\" has \"7\", which is no pair; expected two digits (such as 70)."},
         {"list of the other mode", setText("LMH by position: LLL\n"),
          "Line 2: \"LMH by position\" is not used in Any position mode; expected it empty in a "
          "set of that mode."},
-        {"straight pairs in any position", setText("Right pairs: 12\n"),
-         "Line 2: \"Right pairs\" is not used in Any position mode; expected it empty in a set "
-         "of that mode."},
         {"must include an unchosen digit", setText("Digits: 1, 2\nMust include: 2, 5\n"),
          "Line 3: \"Must include\" has 5, which is not among the chosen digits; expected only "
          "digits chosen in the digit lists."},
