@@ -124,6 +124,14 @@ FAULTS += [
  ("back-test dates an edited box", "src/hotcold/frmHotCold.cpp",
   "    if (!importCounted_ || entry_->text() != imported_.text) {", "    if (!imported_.labelOf) {"),
 ]
+FAULTS += [
+   ("a set may list an item twice", "src/engine/FilterSetFile.cpp",
+  "        if (ticks[row]) {\n            throw Refusal(", "        if (false && ticks[row]) {\n            throw Refusal("),
+ ("an opened set leaves the must-include ticks", "src/app/frmPick3ZozevidAru.cpp",
+  "        mustHave_.setTicked(static_cast<int>(row), mustHave[row].ticked);", "        (void)row;"),
+ ("the set's name never marked changed", "src/app/SetFilePanel.cpp",
+  "    const bool changed = current_() != *inForce_;", "    const bool changed = false;"),
+]
 
 
 def sh(cmd, cwd, timeout=1800):

@@ -187,6 +187,16 @@ void CommandPanel::showLiveCount(const std::string& line, bool refused) {
                   refused ? QColor(0xA0, 0x00, 0x00) : palette().color(QPalette::WindowText));
 }
 
+void CommandPanel::addCommands(QWidget* commands, const std::vector<QWidget*>& tabStops) {
+    static_cast<QVBoxLayout*>(layout())->insertWidget(1, commands);
+    QWidget* previous = backTest_;
+    for (QWidget* stop : tabStops) {
+        setTabOrder(previous, stop);
+        previous = stop;
+    }
+    setTabOrder(previous, results_);
+}
+
 void CommandPanel::showMode(DigitMode mode) {
     const bool any = mode == DigitMode::AnyPosition;
     boxedPairs_->setVisible(any);

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -39,6 +40,8 @@ class CommandPanel : public QWidget {
     void showLiveCount(const std::string& line, bool refused);
     // The pair button of `mode` is shown, the order window only offered for boxed numbers.
     void showMode(DigitMode mode);
+    // Places more commands under the buttons, their tab stops after "Back-test".
+    void addCommands(QWidget* commands, const std::vector<QWidget*>& tabStops);
 
   Q_SIGNALS:
     void produceRequested();    // cmdProduce

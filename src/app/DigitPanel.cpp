@@ -121,6 +121,10 @@ DigitMode DigitPanel::mode() const {
     return modeOptions_[0]->isChecked() ? DigitMode::AnyPosition : DigitMode::Positional;
 }
 
+void DigitPanel::selectMode(DigitMode mode) {
+    modeOptions_[mode == DigitMode::AnyPosition ? 0 : 1]->setChecked(true);
+}
+
 void DigitPanel::showMode(DigitMode mode) {
     const bool any = mode == DigitMode::AnyPosition;
     digitsWheel_->setEnabled(any);

@@ -24,6 +24,8 @@ class DigitPanel : public QWidget {
     // lstDigitsWheel and lstDigitsWheelPos1(0) to (2); null for other lists.
     CheckList* list(ListId id) const;
     DigitMode mode() const;
+    // Selects the option of `mode` as a click does: modeSelected follows when it changes.
+    void selectMode(DigitMode mode);
     // Enables the digit lists of `mode` and disables the others; nothing else.
     void showMode(DigitMode mode);
     // lstMustHaveDigit shows the must-include list's items and ticks.

@@ -214,6 +214,14 @@ void FilterPanel::readInto(MainInput& input) const {
     input.chk0And9 = zeroAndNine_->isChecked();
 }
 
+void FilterPanel::setOptions(const FilterSet& set) {
+    excluded_[0]->setChecked(set.excludeSingles);
+    excluded_[1]->setChecked(set.excludeDoubles);
+    excluded_[2]->setChecked(set.excludeTriples);
+    consecGroup_->button(set.iConsecMode)->setChecked(true);
+    zeroAndNine_->setChecked(set.chk0And9);
+}
+
 void FilterPanel::selectConsec(int index) {
     if (QAbstractButton* option = consecGroup_->button(index)) {
         option->setChecked(true);

@@ -4,6 +4,7 @@
 // the out-of-sight hot/cold store lists.
 
 #include "engine/Commands.h"
+#include "engine/FilterSetFile.h"
 
 #include <QWidget>
 #include <array>
@@ -28,6 +29,8 @@ class FilterPanel : public QWidget {
     CheckList* list(ListId id) const { return lists_[static_cast<std::size_t>(id)]; }
     // The structure boxes, the consecutive option and "0 and 9", as a command reads them.
     void readInto(MainInput& input) const;
+    // Sets the structure boxes, the consecutive option and "0 and 9" as `set` holds them.
+    void setOptions(const FilterSet& set);
 
     // iConsecMode: the index of the selected consecutive option.
     int iConsecMode() const { return iConsecMode_; }

@@ -3,6 +3,7 @@
 #include "app/ContextMenus.h"
 #include "app/DigitPanel.h"
 #include "app/FilterPanel.h"
+#include "app/SetFilePanel.h"
 #include "engine/LiveCount.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
@@ -59,6 +60,9 @@ void frmPick3ZozevidAru::buildLayout() {
     row->addWidget(digits_);
     row->addWidget(filters_);
     row->addWidget(commands_, 1);
+    setFiles_ = new SetFilePanel([this] { return filterSetOf(readInput(false)); },
+                                 [this](const FilterSet& set) { applyFilterSet(set); }, this);
+    commands_->addCommands(setFiles_, setFiles_->tabStops());
 
     // Scrolls only on a screen too small for the whole window.
     auto* scroll = named(new QScrollArea(banner_->content()), QStringLiteral("mainScroll"));
@@ -130,6 +134,7 @@ frmPick3FilterBoxedPairs* frmPick3ZozevidAru::makeBoxedPairs() {
 frmOutputBox* frmPick3ZozevidAru::makeOutputBox() {
     auto* window = new frmOutputBox(commands_->outputOrder(), this);
     connect(window, &frmOutputBox::orderChanged, commands_, &CommandPanel::setOutputOrder);
+    connect(window, &frmOutputBox::orderChanged, setFiles_, &SetFilePanel::followSettings);
     return window;
 }
 
@@ -264,6 +269,42 @@ void frmPick3ZozevidAru::updateLiveCount() {
     }
     const LiveCount count = liveCount(readInput(false));
     commands_->showLiveCount(liveCountText(count), count.refusal.has_value());
+    setFiles_->followSettings();
+}
+
+void frmPick3ZozevidAru::applyFilterSet(const FilterSet& set) {
+    const LiveCountHold hold(*this);
+    digits_->selectMode(set.mode); // a switch clears what it clears; the same mode changes nothing
+    // Only the rows that change are clicked, as a user would.
+    const auto tickAs = [this, &set](ListId id) {
+        for (int row = 0; row < list(id)->count(); ++row) {
+            if (const bool ticked = set.ticks[id][static_cast<std::size_t>(row)];
+                list(id)->isTicked(row) != ticked) {
+                list(id)->setTicked(row, ticked);
+            }
+        }
+    };
+    // The digits first: the must-include list follows them, then takes the set's ticks.
+    for (const ListId id :
+         {ListId::DigitsWheel, kPositionLists[0], kPositionLists[1], kPositionLists[2]}) {
+        tickAs(id);
+    }
+    const std::vector<MustHaveItem> mustHave = mustHaveOf(set);
+    for (std::size_t row = 0; row < mustHave.size(); ++row) {
+        mustHave_.setTicked(static_cast<int>(row), mustHave[row].ticked);
+    }
+    showMustHave();
+    for (const ListEntry& entry : catalogue()) {
+        if (entry.readIn != ReadIn::NotAFilter && entry.shownIn != ShownIn::Never) {
+            tickAs(entry.id);
+        }
+    }
+    filters_->setOptions(set);
+    setPairs(set.pairs);
+    commands_->setOutputOrder(set.order);
+    for (const ListId store : {ListId::HCBox, ListId::HCStraight}) {
+        hotCold_.get().setPatternTicks(store, set.ticks[store]); // mirrored into the store lists
+    }
 }
 
 void frmPick3ZozevidAru::showResult(const CommandResult& result) {

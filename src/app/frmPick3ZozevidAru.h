@@ -22,6 +22,8 @@ class CheckList;
 class ContextMenus;
 class DigitPanel;
 class FilterPanel;
+class SetFilePanel;
+struct FilterSet;
 
 class frmPick3ZozevidAru : public QWidget {
     Q_OBJECT
@@ -57,6 +59,8 @@ class frmPick3ZozevidAru : public QWidget {
     void openWindow(ChildWindow window);
     void showResult(const CommandResult& result);
     void mirrorHotColdTick(ListId store, int row, bool ticked);
+    // A checked filter set, put in as one action in the order a user would click it.
+    void applyFilterSet(const FilterSet& set);
     // lblLiveCount follows every change of what "Create numbers" reads.
     void updateLiveCount();
     // Holds the live count back while one action changes many ticks; it follows once at the end.
@@ -87,6 +91,7 @@ class frmPick3ZozevidAru : public QWidget {
     FilterPanel* filters_ = nullptr;
     CommandPanel* commands_ = nullptr;
     ContextMenus* menus_ = nullptr;
+    SetFilePanel* setFiles_ = nullptr;
 
     MustHaveList mustHave_;
     PairSets pairs_;

@@ -20,6 +20,7 @@ struct OutputOrder {
     std::string sixWay = "LMH";
     std::string llh = "LLH";
     std::string lhh = "LHH";
+    bool operator==(const OutputOrder&) const = default;
 };
 
 // Index of `code` among its family's codes, -1 when it is not one of them.

@@ -23,6 +23,7 @@ struct ListTicks {
 
     Ticks& operator[](ListId id) { return rows[static_cast<std::size_t>(id)]; }
     const Ticks& operator[](ListId id) const { return rows[static_cast<std::size_t>(id)]; }
+    bool operator==(const ListTicks&) const = default;
 };
 
 // An empty Ticks reads as nothing ticked; any other length than the list's item

@@ -101,6 +101,14 @@ void HotColdFilterPanel::untickPatterns() {
     }
 }
 
+void HotColdFilterPanel::setPatternTicks(ListId store, const Ticks& ticks) {
+    CheckList* list = store == ListId::HCBox ? box_ : straight_;
+    for (int row = 0; row < list->count(); ++row) {
+        list->setTicked(row, static_cast<std::size_t>(row) < ticks.size() &&
+                                 ticks[static_cast<std::size_t>(row)]);
+    }
+}
+
 void HotColdFilterPanel::showActivated(bool activated) {
     status_->setText(activated ? QStringLiteral("HotCold-filter activated")
                                : QStringLiteral("HotCold-filter de-activated"));

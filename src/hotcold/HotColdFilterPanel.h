@@ -4,6 +4,7 @@
 // "Clear Hotcold-filter".
 
 #include "engine/Catalogue.h"
+#include "engine/Selection.h"
 
 #include <QWidget>
 
@@ -24,6 +25,8 @@ class HotColdFilterPanel : public QWidget {
     void fillPatternLists();
     // Unticks every pattern here, row by row, without reporting the ticks.
     void untickPatterns();
+    // Ticks the patterns of `store`'s list as `ticks` says, reporting each as a click does.
+    void setPatternTicks(ListId store, const Ticks& ticks);
     // "HotCold-filter activated" in blue, or "HotCold-filter de-activated" in red.
     void showActivated(bool activated);
     bool settingsSaved() const;

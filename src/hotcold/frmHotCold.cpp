@@ -106,6 +106,10 @@ void frmHotCold::sbClearP3HCSettings() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void frmHotCold::setPatternTicks(ListId store, const Ticks& ticks) {
+    filter_->setPatternTicks(store, ticks);
+}
+
 HotDigits frmHotCold::hotDigits() const {
     return hitLists_->hotDigits();
 }

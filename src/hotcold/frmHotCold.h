@@ -6,6 +6,7 @@
 
 #include "engine/Catalogue.h"
 #include "engine/HotCold.h"
+#include "engine/Selection.h"
 #include "importdraws/frmImportDraws.h"
 #include "widgets/DiscardableDialog.h"
 #include "widgets/WindowHolder.h"
@@ -33,6 +34,8 @@ class frmHotCold : public DiscardableDialog {
     void enablePatternListFor(DigitMode mode);
     // Unticks every pattern in both windows and shows "HotCold-filter de-activated" in red.
     void sbClearP3HCSettings();
+    // Ticks the patterns of `store` (lstHCBox, lstHCStraight) as a click on each would.
+    void setPatternTicks(ListId store, const Ticks& ticks);
     // The digits of items 0 to 4 of lstPos1, lstPos2, lstPos3 and lstBox.
     HotDigits hotDigits() const;
     // The draws of the last count, in the order of the text, and its sort order;

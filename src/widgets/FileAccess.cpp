@@ -58,7 +58,9 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, QStringLiteral("%1 could not be opened: %2.").arg(quoted(path), file.errorString())};
+        return {
+            {},
+            QStringLiteral("%1 could not be opened: %2.").arg(quoted(path), file.errorString())};
     }
     // A size the system reports is checked first, and the read itself stops one
     // byte past the limit, so a growing file or a device cannot outrun it.
@@ -77,18 +79,29 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
                     .arg(double(maxBytes) / 1e6, 0, 'f', maxBytes % 1000000 == 0 ? 0 : 1)};
     }
     if (file.error() != QFileDevice::NoError) {
-        return {{}, QStringLiteral("%1 could not be read: %2.").arg(quoted(path), file.errorString())};
+        return {{},
+                QStringLiteral("%1 could not be read: %2.").arg(quoted(path), file.errorString())};
     }
     return {std::move(bytes), {}};
 }
 
 QString saveFileBytes(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write (a full disk) is seen here: a buffered one
+    // is flushed by commit(), which then keeps a cut-off file as if all was well.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return QStringLiteral("%1 could not be saved: %2. The file on disk is as it was.")
             .arg(quoted(path), file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            break;
+        }
+        written += n;
+    }
+    if (written != bytes.size()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return QStringLiteral("%1 could not be saved: %2. The file on disk is as it was.")

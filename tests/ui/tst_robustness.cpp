@@ -5,6 +5,7 @@
 
 #include "app/ContextMenus.h"
 #include "app/frmPick3ZozevidAru.h"
+#include "engine/FilterSetFile.h"
 #include "engine/LiveCount.h"
 #include "helpers/MainWindowDriver.h"
 #include "pairs/PairGrid.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <sys/resource.h>
 
@@ -156,6 +158,23 @@ class RobustnessTest : public QObject {
              "created " + caption + " where the live count said " + live);
     }
 
+    // Saved, reset and opened again: every setting comes back.
+    void roundTrip() {
+        note("save set, Reset filters, a mode, open set");
+        const QTemporaryDir folder;
+        setFileChooser([&folder](const FileQuestion&) { return folder.filePath("set.p3set"); });
+        const MainInput before = w->readInput(false);
+        click(main("cmdSaveSet"));
+        click(main("cmdResetFilters"));
+        clickButton(w, chance(50) ? "optPositionDigit(0)" : "optPositionDigit(1)");
+        click(main("cmdOpenSet"));
+        setFileChooser({});
+        const MainInput after = w->readInput(false);
+        need(!answered && filterSetOf(after) == filterSetOf(before) &&
+                 after.mustHave == before.mustHave,
+             "the set opened is not the set saved");
+    }
+
     // A few actions inside a modal window, then "&Close", Esc or the title-bar close.
     void operate(QWidget* dialog) {
         for (int steps = pick(7); steps > 0 && dialog->isVisible(); --steps) {
@@ -218,6 +237,8 @@ class RobustnessTest : public QObject {
             }
         } else if (what < 77) {
             edit(main<QPlainTextEdit>("txtResults"));
+        } else if (what < 79) {
+            roundTrip();
         } else if (what < 86) {
             list = chance(90) ? anyUsable<CheckList>(w) : main<CheckList>("lstDigitsWheelPos1(0)");
             note("right-click " + list->objectName());
