@@ -70,6 +70,10 @@ CostShares costShares(const BackTestReport& report, const ConditionCost& cost);
 // The summary as caption and value: draws tested, hits, chance alone, the
 // ratio, the longest run without a hit and the draws since the last one.
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& report);
+// The name of every condition the settings hold now, as the costs name them,
+// in the order the command applies them; refused as "Create numbers" refuses.
+Result<std::vector<std::string>> conditionNames(const MainInput& input);
+
 // What a strip cell says: "Draw 5, 123: hit" or "Draw 5, 456: miss, thrown out by Sumdigits 15".
 std::string verdictText(const BackTestReport& report, const DrawVerdict& verdict);
 
