@@ -88,8 +88,14 @@ QString saveFileBytes(const QString& path, const QByteArray& bytes) {
         return QStringLiteral("%1 could not be saved: %2. The file on disk is as it was.")
             .arg(quoted(path), file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    // A short write (a full disk) can hide in the buffer until commit(), which would
+    // then put a cut-off file in place of the old one: flush first and check. Qt
+    // reports a short write as an unknown error, so it gets a reason of its own.
+    const bool written = file.write(bytes) == bytes.size();
+    if (!written || !file.flush()) {
+        const QString reason = written ? QStringLiteral("only part of it could be written; the "
+                                                        "disk may be full")
+                                       : file.errorString();
         file.cancelWriting();
         return QStringLiteral("%1 could not be saved: %2. The file on disk is as it was.")
             .arg(quoted(path), reason);
