@@ -1,18 +1,15 @@
-// The numbers taken away from the main window: saved as shown and as CSV
-// through a handed-in file name, printed to a PDF read back with pdftotext; no
-// number, a full disk and a missing folder say so; and the room on a small
-// screen, where only the filter lists scroll.
+// The numbers taken away: saved as shown and as CSV (a file name handed in for
+// the dialog), printed to a PDF read back with pdftotext; no number, a full
+// disk and a missing folder say so. On a small screen only the filter lists scroll.
 
 #include "app/PlayListPrinter.h"
+#include "engine/Messages.h"
 #include "helpers/MainWindowDriver.h"
 #include "widgets/FileAccess.h"
+#include "widgets/Look.h"
 
-#include <QDate>
-#include <QLocale>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -22,31 +19,25 @@
 using namespace pick3;
 using namespace pick3::test;
 
-namespace {
-const QString kNoNumbers = QStringLiteral("The results box holds no numbers to take away.\nCreate "
-                                          "numbers first, or type or paste them into the box.");
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
-}
-} // namespace
-
 class NumbersOutTest : public MainWindowFixture {
     Q_OBJECT
     QTemporaryDir dir_;
     QString path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
-    // Saves through `name` handed in for the file dialog; the message shown, if any.
-    QString saveAs(const QString& name) {
-        setFileChooser([name](const FileQuestion& q) {
-            return q.filter.contains("(*.txt)") && q.filter.contains("(*.csv)") ? name : QString();
+    QByteArray contents(const char* name) const {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    // Saves to or prints into `name`, handed in for the dialog; the message shown, if any.
+    QString saveAs(const char* name) {
+        setFileChooser([file = path(name)](const FileQuestion& q) {
+            return q.filter.contains("(*.txt)") && q.filter.contains("(*.csv)") ? file : "";
         });
         return messageAfterClicking(w, QStringLiteral("cmdSaveNumbers")).text;
     }
-    QString printTo(const QString& pdf) {
-        setPrinterSetup([pdf](QPrinter& printer, QWidget*) {
+    QString printTo(const char* name) {
+        setPrinterSetup([file = path(name)](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
+            printer.setOutputFileName(file);
             return true;
         });
         return messageAfterClicking(w, QStringLiteral("cmdPrint")).text;
@@ -55,25 +46,16 @@ class NumbersOutTest : public MainWindowFixture {
   private Q_SLOTS:
     void savedAsShownAndAsCsv() {
         doSteps(w, {"lstDigitsWheel:1234", "cmdProduce"});
-        QCOMPARE(saveAs(path("numbers.txt")), QString());
-        QCOMPARE(contents(path("numbers.txt")),
-                 resultsText(w).replace("\n", "\r\n").toUtf8() + "\r\n");
-        QCOMPARE(saveAs(path("numbers.csv")), QString());
-        const QList<QByteArray> rows = contents(path("numbers.csv")).split('\n');
+        QVERIFY(saveAs("numbers.txt").isEmpty() && saveAs("numbers.csv").isEmpty());
+        QCOMPARE(contents("numbers.txt"), resultsText(w).replace("\n", "\r\n").toUtf8() + "\r\n");
+        const QList<QByteArray> rows = contents("numbers.csv").split('\n');
         QCOMPARE(rows.size(), 22); // the header, 20 numbers, nothing after the last break
         QCOMPARE(rows[1] + rows[20], "123,single,boxed,LMH\r444,triple,boxed,LLL\r");
     }
 
-    void nothingToTakeAway() {
-        for (const char* button : {"cmdSaveNumbers", "cmdPrint"}) {
-            setFileChooser([](const FileQuestion&) { return QStringLiteral("/dev/null"); });
-            setPrinterSetup([](QPrinter&, QWidget*) { return false; });
-            QCOMPARE(messageAfterClicking(w, QString::fromLatin1(button)).text, kNoNumbers);
-        }
-    }
-
     // A full disk (a file size limit here) and a missing folder: a message, the old file whole.
     void failuresSaySoAndKeepTheOldFile() {
+        QCOMPARE(saveAs("old.txt") + printTo("old.pdf"), fromEngine(kMsgNoNumbers).repeated(2));
         doSteps(w, {"lstDigitsWheel:0123456789", "cmdProduce"});
         QFile old(path("old.txt"));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
@@ -83,62 +65,62 @@ class NumbersOutTest : public MainWindowFixture {
         const rlimit small{100, limit.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
-        const QString full = saveAs(path("old.txt"));
+        const QString full = saveAs("old.txt");
         setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY2(full.endsWith("the disk may be full. The file on disk is as it was."),
                  qPrintable(full));
-        QCOMPARE(contents(path("old.txt")), "old");
-        QVERIFY(printTo(path("gone/list.pdf")).contains("could not start printing"));
+        QCOMPARE(contents("old.txt"), "old");
+        QVERIFY(printTo("gone/list.pdf").contains("could not start printing"));
     }
 
     void printedToPdf() {
         doSteps(w, {"optPositionDigit(1)", "lstDigitsWheelPos1(0)+", "lstDigitsWheelPos1(1)+",
                     "lstDigitsWheelPos1(2)+", "lstSumDigits:0", "cmdProduce"});
-        QCOMPARE(printTo(path("list.pdf")), QString());
+        QCOMPARE(printTo("list.pdf"), QString());
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", path("list.pdf"), "-"});
         if (!pdftotext.waitForFinished()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-        const QString date = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
-        const QString head = "Printed " + date +
-                             " Mode: Positional: straight numbers Conditions "
-                             "in force: Sumdigits 0 Count: 999 numbers: 720 singles, 270 "
-                             "doubles, 9 triples ";
-        QVERIFY2(text.startsWith("Pick3 Tallymoor: numbers to play " + head), qPrintable(text));
-        // Every number in the order of the box, footers between the pages.
+        const QString head = "Pick3 Tallymoor: numbers to play Printed " +
+                             QLocale().toString(QDate::currentDate(), QLocale::LongFormat) +
+                             " Mode: Positional: straight numbers Conditions in force: Sumdigits "
+                             "0 Count: 999 numbers: 720 singles, 270 doubles, 9 triples ";
+        QVERIFY2(text.startsWith(head), qPrintable(text));
+        // Every number in the order of the box; the footers hold no three-digit number.
         static const QRegularExpression three(QStringLiteral("\\b\\d{3}\\b"));
         QStringList printed;
-        for (auto it = three.globalMatch(text.mid(text.indexOf("triples"))); it.hasNext();) {
+        for (auto it = three.globalMatch(text.mid(head.size())); it.hasNext();) {
             printed << it.next().captured();
         }
         QCOMPARE(printed, numbersIn(resultsText(w)));
         QVERIFY(text.contains("Page 1 of 2") && text.endsWith("Page 2 of 2"));
     }
 
-    // With a title bar's room off the screen: at 1280 x 720 nothing scrolls;
-    // at 1024 x 768 the digits and every command stay in view, the filter lists scroll.
+    // With a title bar's room off the screen: at 1280 x 720 nothing scrolls; at
+    // 1024 x 768 the digits and every command stay in view, the filter lists scroll.
     void roomOnSmallScreens() {
         auto* whole = ctl<QScrollArea>("mainScroll");
         auto* filters = ctl<QScrollArea>("filterScroll");
         for (const char* mode : {"optPositionDigit(0)", "optPositionDigit(1)"}) {
-            doSteps(w, {mode});
             for (const QSize size : {QSize(1280, 690), QSize(1024, 738)}) {
+                doSteps(w, {mode});
                 w->resize(size);
                 QTRY_COMPARE(w->size(), size);
                 QApplication::processEvents();
                 const QRect seen(whole->viewport()->mapTo(w, QPoint()), whole->viewport()->size());
                 QCOMPARE(whole->horizontalScrollBar()->maximum() +
-                             whole->verticalScrollBar()->maximum(),
+                             whole->verticalScrollBar()->maximum() +
+                             filters->verticalScrollBar()->maximum(),
                          0);
-                for (QWidget* c : ctl("commandPanel")->findChildren<QWidget*>() +
-                                      QList<QWidget*>{lst("lstDigitsWheelPos1(2)")}) {
-                    const QRect at(c->mapTo(w, QPoint()), c->size());
-                    QVERIFY2(!c->isVisible() || seen.contains(at), qPrintable(c->objectName()));
+                for (QWidget* c :
+                     ctl("commandPanel")->findChildren<QWidget*>() + QList{ctl("digitPanel")}) {
+                    QVERIFY2(!c->isVisible() ||
+                                 seen.contains(QRect(c->mapTo(w, QPoint()), c->size())),
+                             qPrintable(c->objectName()));
                 }
                 QCOMPARE(filters->horizontalScrollBar()->maximum() > 0, size.width() == 1024);
-                QCOMPARE(filters->verticalScrollBar()->maximum(), 0);
             }
         }
     }
