@@ -27,26 +27,24 @@ class NumbersOutTest : public MainWindowFixture {
         QFile file(path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
     }
-    // Saves to or prints into `name`, handed in for the dialog; the message shown, if any.
-    QString saveAs(const char* name) {
+    // Saves or prints into `name`, handed in for the dialog; the message shown, if any.
+    QString takeAway(const char* button, const char* name) {
         setFileChooser([file = path(name)](const FileQuestion& q) {
             return q.filter.contains("(*.txt)") && q.filter.contains("(*.csv)") ? file : "";
         });
-        return messageAfterClicking(w, QStringLiteral("cmdSaveNumbers")).text;
-    }
-    QString printTo(const char* name) {
         setPrinterSetup([file = path(name)](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(file);
             return true;
         });
-        return messageAfterClicking(w, QStringLiteral("cmdPrint")).text;
+        return messageAfterClicking(w, QString::fromLatin1(button)).text;
     }
 
   private Q_SLOTS:
     void savedAsShownAndAsCsv() {
         doSteps(w, {"lstDigitsWheel:1234", "cmdProduce"});
-        QVERIFY(saveAs("numbers.txt").isEmpty() && saveAs("numbers.csv").isEmpty());
+        QVERIFY(takeAway("cmdSaveNumbers", "numbers.txt").isEmpty() &&
+                takeAway("cmdSaveNumbers", "numbers.csv").isEmpty());
         QCOMPARE(contents("numbers.txt"), resultsText(w).replace("\n", "\r\n").toUtf8() + "\r\n");
         const QList<QByteArray> rows = contents("numbers.csv").split('\n');
         QCOMPARE(rows.size(), 22); // the header, 20 numbers, nothing after the last break
@@ -55,7 +53,8 @@ class NumbersOutTest : public MainWindowFixture {
 
     // A full disk (a file size limit here) and a missing folder: a message, the old file whole.
     void failuresSaySoAndKeepTheOldFile() {
-        QCOMPARE(saveAs("old.txt") + printTo("old.pdf"), fromEngine(kMsgNoNumbers).repeated(2));
+        QCOMPARE(takeAway("cmdSaveNumbers", "old.txt") + takeAway("cmdPrint", "old.pdf"),
+                 fromEngine(kMsgNoNumbers).repeated(2));
         doSteps(w, {"lstDigitsWheel:0123456789", "cmdProduce"});
         QFile old(path("old.txt"));
         QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
@@ -65,18 +64,18 @@ class NumbersOutTest : public MainWindowFixture {
         const rlimit small{100, limit.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &small);
-        const QString full = saveAs("old.txt");
+        const QString full = takeAway("cmdSaveNumbers", "old.txt");
         setrlimit(RLIMIT_FSIZE, &limit);
         QVERIFY2(full.endsWith("the disk may be full. The file on disk is as it was."),
                  qPrintable(full));
         QCOMPARE(contents("old.txt"), "old");
-        QVERIFY(printTo("gone/list.pdf").contains("could not start printing"));
+        QVERIFY(takeAway("cmdPrint", "gone/list.pdf").contains("could not start printing"));
     }
 
     void printedToPdf() {
         doSteps(w, {"optPositionDigit(1)", "lstDigitsWheelPos1(0)+", "lstDigitsWheelPos1(1)+",
                     "lstDigitsWheelPos1(2)+", "lstSumDigits:0", "cmdProduce"});
-        QCOMPARE(printTo("list.pdf"), QString());
+        QCOMPARE(takeAway("cmdPrint", "list.pdf"), QString());
         QProcess pdftotext;
         pdftotext.start("pdftotext", {"-layout", path("list.pdf"), "-"});
         if (!pdftotext.waitForFinished()) {
