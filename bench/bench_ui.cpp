@@ -1,6 +1,7 @@
-// The main window's largest "Create numbers" click and the program's start-up
-// to a shown main window, both through the real window (offscreen).
+// The main window's largest "Create numbers" click, printing the largest list
+// and the program's start-up to a shown main window, through the real window (offscreen).
 
+#include "app/PlayListPrinter.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
 #include "backtest/frmBackTest.h"
@@ -11,6 +12,8 @@
 #include <QDate>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -131,6 +134,34 @@ void BM_BackTestWindow1400000(benchmark::State& state) {
     backTestWindow(state, 1400000);
 }
 BENCHMARK(BM_BackTestWindow1400000)->Unit(benchmark::kMillisecond);
+
+// The largest play list printed to a PDF file: 1,000 straight numbers (every
+// digit in all three lists, nothing ticked), the heading read from the window.
+void BM_PrintThousandToPdf(benchmark::State& state) {
+    const auto app = ensureApplication();
+    frmPick3ZozevidAru window;
+    window.findChild<QRadioButton*>(QStringLiteral("optPositionDigit(1)"))->click();
+    for (const char* name :
+         {"lstDigitsWheelPos1(0)", "lstDigitsWheelPos1(1)", "lstDigitsWheelPos1(2)"}) {
+        window.findChild<CheckList*>(QString::fromLatin1(name))->setAllTicked(true);
+    }
+    window.findChild<QPushButton*>(QStringLiteral("cmdProduce"))->click();
+    const QString text =
+        window.findChild<QPlainTextEdit*>(QStringLiteral("txtResults"))->toPlainText();
+    const QTemporaryDir dir;
+    for (auto _ : state) {
+        const PlayList list = readPlayList(text.toStdString(), DigitMode::Positional);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("list.pdf")));
+        const QString error = printPlayList(printer, QStringLiteral("7 December 2026"),
+                                            playListHeading(list, window.readInput(false)), list);
+        if (!error.isEmpty() || list.numbers.size() != 1000) {
+            state.SkipWithError("the list was not printed");
+        }
+    }
+}
+BENCHMARK(BM_PrintThousandToPdf)->Unit(benchmark::kMillisecond);
 
 // Main(): the load (every list filled, the hidden hot/cold window) and show().
 void BM_StartUp(benchmark::State& state) {

@@ -133,6 +133,17 @@ FAULTS += [
   "    const bool changed = current_() != *inForce_;", "    const bool changed = false;"),
 ]
 
+FAULTS += [
+ ("a short write replaces the old file", "src/widgets/FileAccess.cpp",
+  "    if (!written || !file.flush()) {", "    if (!written) {"),
+ ("the printed list drops its last number", "src/app/PlayListPrinter.cpp",
+  "n < std::min(count, line.firstNumber + columns)", "n < std::min(count - 1, line.firstNumber + columns)"),
+ ("the filter lists keep their width: the whole window scrolls", "src/app/frmPick3ZozevidAru.cpp",
+  "    row->addWidget(filterScroll);", "    row->addWidget(filterScroll);\n    filterScroll->setMinimumWidth(filters_->sizeHint().width());"),
+ ("a number across a line break is shown on its last line", "src/engine/PlayList.cpp",
+  "        if (held.empty()) {\n            startLine = line;\n        }", "        startLine = line;"),
+]
+
 
 def sh(cmd, cwd, timeout=1800):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <array>
@@ -43,6 +44,12 @@ CommandPanel::CommandPanel(QWidget* parent)
           ChildWindow::BackTest, QStringLiteral("cmdBackTest"), QStringLiteral("Back-test"),
           QStringLiteral("How the filters set now would have done on the draws counted in "
                          "\"HotCold\", and which digits are due"))),
+      saveNumbers_(makeButton(QStringLiteral("cmdSaveNumbers"), QStringLiteral("Save &numbers..."),
+                              QStringLiteral("Save the numbers of the results box to a file: as "
+                                             "shown, or as CSV with each number's structure"))),
+      print_(makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print..."),
+                        QStringLiteral("Print the numbers of the results box with the date, the "
+                                       "mode and the filters in force"))),
       sixWay_(makeCodeField(QStringLiteral("txtOutputBox6Way"), QStringLiteral("LMH"),
                             QStringLiteral("Order of boxed singles"))),
       llh_(makeCodeField(QStringLiteral("txtOutputBoxLLH"), QStringLiteral("LLH"),
@@ -56,6 +63,9 @@ CommandPanel::CommandPanel(QWidget* parent)
     connect(produce_, &QPushButton::clicked, this, &CommandPanel::produceRequested);
     connect(filterMore_, &QPushButton::clicked, this, &CommandPanel::filterMoreRequested);
     connect(resetFilters_, &QPushButton::clicked, this, &CommandPanel::resetRequested);
+    connect(saveNumbers_, &QPushButton::clicked, this, &CommandPanel::saveNumbersRequested);
+    connect(print_, &QPushButton::clicked, this, &CommandPanel::printRequested);
+    new QShortcut(QKeySequence::Print, this, print_, &QPushButton::click);
     layOut();
     straightPairs_->hide();
     setTabOrderOfPanel();
@@ -84,6 +94,8 @@ void CommandPanel::layOut() {
     buttons->addLayout(codes, 4, 1);
     buttons->addWidget(help_, 5, 0);
     buttons->addWidget(backTest_, 5, 1);
+    buttons->addWidget(saveNumbers_, 6, 0);
+    buttons->addWidget(print_, 6, 1);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -114,9 +126,10 @@ QPlainTextEdit* CommandPanel::makeResults() {
 
 // Tab goes row by row through the button grid, then the results and the picture.
 void CommandPanel::setTabOrderOfPanel() {
-    const std::array<QWidget*, 14> order{
-        produce_, filterMore_, resetFilters_, hotCold_, boxedPairs_, straightPairs_, outputBox_,
-        sixWay_,  llh_,        lhh_,          help_,    backTest_,   results_,       picture_};
+    const std::array<QWidget*, 16> order{produce_,     filterMore_,    resetFilters_, hotCold_,
+                                         boxedPairs_,  straightPairs_, outputBox_,    sixWay_,
+                                         llh_,         lhh_,           help_,         backTest_,
+                                         saveNumbers_, print_,         results_,      picture_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

@@ -1,8 +1,8 @@
 #pragma once
 // The commands and results of the main window: the number commands, the
 // buttons that open every other window, the results box with its count label,
-// the three boxed order codes and the picture. A button press is reported as
-// what the user asks for; the main window does it.
+// the three boxed order codes, saving and printing the numbers, and the picture. A button press is
+// reported as what the user asks for; the main window does it.
 
 #include "engine/OutputOrder.h"
 #include "engine/Pairs.h"
@@ -48,6 +48,8 @@ class CommandPanel : public QWidget {
     void filterMoreRequested(); // cmdFilterMore
     void resetRequested();      // cmdResetFilters
     void windowRequested(pick3::ChildWindow window);
+    void saveNumbersRequested(); // cmdSaveNumbers
+    void printRequested();       // cmdPrint
 
   private:
     QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip,
@@ -68,6 +70,8 @@ class CommandPanel : public QWidget {
     QPushButton* hotCold_;
     QPushButton* help_;
     QPushButton* backTest_;
+    QPushButton* saveNumbers_;
+    QPushButton* print_;
     QLineEdit* sixWay_;
     QLineEdit* llh_;
     QLineEdit* lhh_;

@@ -3,24 +3,48 @@
 #include "app/ContextMenus.h"
 #include "app/DigitPanel.h"
 #include "app/FilterPanel.h"
+#include "app/PlayListPrinter.h"
 #include "app/SetFilePanel.h"
 #include "engine/LiveCount.h"
+#include "engine/Messages.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/CheckList.h"
+#include "widgets/FileAccess.h"
 #include "widgets/Look.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace pick3 {
+
+namespace {
+
+// A frameless scroll area that asks for room for the whole of its widget (a
+// plain one asks for some 36 by 24 lines at most) and scrolls only when it gets less.
+class WholeWidgetScroll : public QScrollArea {
+  public:
+    WholeWidgetScroll() {
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);
+        setWidgetResizable(true);
+    }
+    QSize sizeHint() const override {
+        return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
 
 frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmPick3ZozevidAru"));
@@ -53,18 +77,25 @@ void frmPick3ZozevidAru::buildLayout() {
     filters_ = new FilterPanel(this);
     commands_ = new CommandPanel(this);
 
+    // On a narrow screen the filter lists scroll sideways between the digits and
+    // the commands, which stay in view.
+    auto* filterScroll = named(new WholeWidgetScroll, QStringLiteral("filterScroll"));
+    filterScroll->setWidget(filters_);
+    digits_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
+    commands_->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
+
     auto* inner = named(new QWidget, QStringLiteral("mainContent"));
     auto* row = new QHBoxLayout(inner);
     row->setContentsMargins(8, 6, 8, 8);
     row->setSpacing(12);
     row->addWidget(digits_);
-    row->addWidget(filters_);
+    row->addWidget(filterScroll);
     row->addWidget(commands_, 1);
     setFiles_ = new SetFilePanel([this] { return filterSetOf(readInput(false)); },
                                  [this](const FilterSet& set) { applyFilterSet(set); }, this);
     commands_->addCommands(setFiles_, setFiles_->tabStops());
 
-    // Scrolls only on a screen too small for the whole window.
+    // The whole window scrolls only on a screen too small even for the digits and the commands.
     auto* scroll = named(new QScrollArea(banner_->content()), QStringLiteral("mainScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     // A frame around the panels, not a stop of its own on the way through the controls.
@@ -103,6 +134,9 @@ void frmPick3ZozevidAru::connectPanels() {
             &frmPick3ZozevidAru::cmdFilterMore_Click);
     connect(commands_, &CommandPanel::resetRequested, this, &frmPick3ZozevidAru::sbFillFilterLists);
     connect(commands_, &CommandPanel::windowRequested, this, &frmPick3ZozevidAru::openWindow);
+    connect(commands_, &CommandPanel::saveNumbersRequested, this,
+            &frmPick3ZozevidAru::cmdSaveNumbers_Click);
+    connect(commands_, &CommandPanel::printRequested, this, &frmPick3ZozevidAru::cmdPrint_Click);
     connect(digits_, &DigitPanel::modeSelected, this, &frmPick3ZozevidAru::optPositionDigit_Click);
     connect(digits_, &DigitPanel::digitTicked, this, &frmPick3ZozevidAru::digitTickChanged);
     connect(digits_, &DigitPanel::mustHaveTicked, this, [this](int row, bool ticked) {
@@ -325,6 +359,55 @@ void frmPick3ZozevidAru::cmdProduce_Click() {
 
 void frmPick3ZozevidAru::cmdFilterMore_Click() {
     showResult(filterMore(commands_->resultsText(), readInput()));
+}
+
+// The numbers of the results box, read as "Filter more" reads them; none gives a message.
+std::optional<PlayList> frmPick3ZozevidAru::numbersToTakeAway() {
+    PlayList numbers = readPlayList(commands_->resultsText(), digitMode());
+    if (numbers.empty()) {
+        showMessage(this, sAppTitle(), fromEngine(kMsgNoNumbers));
+        return std::nullopt;
+    }
+    return numbers;
+}
+
+// A name ending in .csv gets one number a line with its description; any other
+// the numbers as the box shows them.
+void frmPick3ZozevidAru::cmdSaveNumbers_Click() {
+    const std::optional<PlayList> numbers = numbersToTakeAway();
+    if (!numbers) {
+        return;
+    }
+    const QString path = chooseFile(
+        this,
+        {FileQuestion::Kind::Save, QStringLiteral("Save numbers"), QStringLiteral("numbers.txt"),
+         QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)")});
+    if (path.isEmpty()) {
+        return;
+    }
+    const bool csv = path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    const std::string text = csv ? playListCsv(*numbers) : playListText(*numbers);
+    const QString error = saveFileBytes(path, QByteArray::fromStdString(text));
+    if (!error.isEmpty()) {
+        showMessage(this, sAppTitle(), error);
+    }
+}
+
+void frmPick3ZozevidAru::cmdPrint_Click() {
+    const std::optional<PlayList> numbers = numbersToTakeAway();
+    if (!numbers) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    if (!setUpPrinter(printer, this)) {
+        return;
+    }
+    const QString error =
+        printPlayList(printer, QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+                      playListHeading(*numbers, readInput(false)), *numbers);
+    if (!error.isEmpty()) {
+        showMessage(this, sAppTitle(), error);
+    }
 }
 
 // Each window is modal; however it is closed, it asks its holder to discard it,

@@ -8,12 +8,14 @@
 #include "backtest/frmBackTest.h"
 #include "engine/Commands.h"
 #include "engine/MustHaveList.h"
+#include "engine/PlayList.h"
 #include "hotcold/frmHotCold.h"
 #include "pairs/frmPick3FilterBoxedPairs.h"
 #include "pairs/frmPick3FilterStraightPairs.h"
 #include "widgets/WindowHolder.h"
 
 #include <QWidget>
+#include <optional>
 
 namespace pick3 {
 
@@ -52,6 +54,9 @@ class frmPick3ZozevidAru : public QWidget {
     void sbFillFilterLists();
     void cmdProduce_Click();
     void cmdFilterMore_Click();
+    std::optional<PlayList> numbersToTakeAway();
+    void cmdSaveNumbers_Click();
+    void cmdPrint_Click();
     void optPositionDigit_Click(DigitMode mode);
     void digitTickChanged(ListId id, int row, bool ticked);
     void showMustHave();

@@ -280,6 +280,18 @@ Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
     return report;
 }
 
+Result<std::vector<std::string>> conditionNames(const MainInput& input) {
+    const Result<Creation> plan = planCreation(input);
+    if (!plan.ok()) {
+        return Result<std::vector<std::string>>::refused(plan.refusal());
+    }
+    std::vector<std::string> names;
+    for (const Condition& c : testedConditions(*plan)) {
+        names.push_back(conditionName(c, input, *plan));
+    }
+    return names;
+}
+
 CostShares costShares(const BackTestReport& report, const ConditionCost& cost) {
     CostShares shares;
     if (report.tested > 0) {

@@ -112,6 +112,10 @@ std::string newestCellText(const BackTestReport& report);
 // how often random numbers of the same share do as well (or as badly), and the
 // 95% range of the hit rate.
 std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& report);
+// The name of every condition the settings hold now, as the costs name them,
+// in the order the command applies them; refused as "Create numbers" refuses.
+Result<std::vector<std::string>> conditionNames(const MainInput& input);
+
 // What a strip cell says: "Draw 5, 123: hit" or "Draw 5, 456: miss, thrown out by Sumdigits 15".
 std::string verdictText(const BackTestReport& report, const DrawVerdict& verdict);
 // The same, the draw named by `label` (its date and draw time) after its place:

@@ -43,4 +43,11 @@ inline constexpr std::string_view kMsgSelectKind =
     "You have not select any of the possible ways (6-ways, doubles, triples) to create numbers.";
 inline constexpr std::string_view kCreatedNumbersPrefix = "Created numbers: ";
 
+// Taking the numbers away: saving and printing them.
+inline constexpr std::string_view kMsgNoNumbers =
+    "The results box holds no numbers to take away.\r\n"
+    "Create numbers first, or type or paste them into the box.";
+inline constexpr std::string_view kRefusedSettingsPrefix =
+    "none: \"Create numbers\" would refuse the settings as they stand: ";
+
 } // namespace pick3

@@ -93,6 +93,8 @@ QString saveFileBytes(const QString& path, const QByteArray& bytes) {
         return QStringLiteral("%1 could not be saved: %2. The file on disk is as it was.")
             .arg(quoted(path), file.errorString());
     }
+    // Every byte must reach the file before commit() may replace the old one. Qt
+    // reports a write that stops short as an unknown error, so it gets a reason of its own.
     qint64 written = 0;
     while (written < bytes.size()) {
         const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
@@ -101,8 +103,11 @@ QString saveFileBytes(const QString& path, const QByteArray& bytes) {
         }
         written += n;
     }
-    if (written != bytes.size()) {
-        const QString reason = file.errorString();
+    const bool whole = written == bytes.size();
+    if (!whole || !file.flush()) {
+        const QString reason = whole ? QStringLiteral("only part of it could be written; the "
+                                                      "disk may be full")
+                                     : file.errorString();
         file.cancelWriting();
         return QStringLiteral("%1 could not be saved: %2. The file on disk is as it was.")
             .arg(quoted(path), reason);

@@ -117,7 +117,8 @@ class KeyboardTest : public MainWindowFixture {
         QTest::newRow("any position")
             << "optPositionDigit(0) lstDigitsWheel lstMustHaveDigit lstSumDigits lstInOut lstLMH "
                "lstWidthMiddleHighest optConsec(0) chkExcludeSingles cmdProduce cmdHotCold "
-               "cmdFilterOutBoxedPairs txtOutputBoxLHH cmdHelp txtResults Picture1";
+               "cmdFilterOutBoxedPairs txtOutputBoxLHH cmdHelp cmdSaveNumbers cmdPrint txtResults "
+               "Picture1";
         QTest::newRow("positional") << "optPositionDigit(1) lstDigitsWheelPos1(0) "
                                        "lstDigitsWheelPos1(2) lstMustHaveDigit lstLMHDigits "
                                        "lstWidthX_X cmdFilterPairsStraight Picture1";
