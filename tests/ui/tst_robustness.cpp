@@ -181,15 +181,11 @@ class RobustnessTest : public QObject {
             auto* draws = anyUsable<QPlainTextEdit>(dialog);
             auto* list = anyUsable<QListWidget>(dialog); // tick lists and the hit lists
             auto* button = anyUsable<QAbstractButton>(dialog);
-            auto* field = anyUsable<QAbstractSpinBox>(dialog); // the stake and the prizes
-            auto* choice = anyUsable<QComboBox>(dialog);
             if (draws != nullptr && chance(25)) {
                 edit(draws);
-            } else if (field != nullptr && chance(20)) {
-                note("  " + field->objectName());
-                field->stepBy(pick(2001) - 1000);
-            } else if (choice != nullptr && chance(20)) {
-                note("  " + choice->objectName());
+            } else if (auto* field = anyUsable<QAbstractSpinBox>(dialog); field && chance(20)) {
+                field->stepBy(pick(2001) - 1000); // the stake and the prizes
+            } else if (auto* choice = anyUsable<QComboBox>(dialog); choice && chance(20)) {
                 choice->setCurrentIndex(pick(choice->count()));
             } else if (list != nullptr && chance(50)) {
                 tick(list);
