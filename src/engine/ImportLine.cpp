@@ -306,14 +306,15 @@ RawDate LineReader::findDate(const ColumnRules& rules) {
             const bool joined = b.gap == c.gap && ((isDateGap(b.gap) && !b.spaced && !c.spaced) ||
                                                    (b.gap == Gap::Field && aloneInField(i) &&
                                                     aloneInField(i + 1) && aloneInField(i + 2)));
-            if (!joined || !b.number || !c.number || t.glued || c.glued) {
+            if (!joined || !b.number || !c.number || t.glued) {
                 continue;
             }
+            // A year first may run on into a time of day: 2026-12-06T00:00:00
             if (t.length == 4 && b.length <= 2 && c.length <= 2 && t.value >= kFirstYear &&
                 t.value <= kLastYear) {
                 return taken({DateStyle::YearFirst, false, b.value, c.value, t.value}, i, i + 2);
             }
-            if (t.length <= 2 && b.length <= 2 && isYear(c) &&
+            if (t.length <= 2 && b.length <= 2 && isYear(c) && !c.glued &&
                 (c.length == 4 || b.gap != Gap::Field)) {
                 return taken({DateStyle::Numbers, true, t.value, b.value, yearOf(c)}, i, i + 2);
             }

@@ -112,9 +112,11 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "2026-12-06//635 2026-12-04/Evening/456"},
         {"month names, dots, weekdays and two-digit years",
          "Sun, Dec 6, 2026 Evening 1-1-1\n5 December 2026 Evening 222\nDec-04-2026 Eve 333\n"
-         "03.12.2026 Evening 444\nWed 02/12/26 Evening 555\n2026-Dec-01 Evening 666\n",
+         "03.12.2026 Evening 444\nWed 02/12/26 Evening 555\n2026-Dec-01 Evening 666\n"
+         "2026-11-30T00:00:00.000 Evening 777\n",
          "2026-12-06/Evening/111 2026-12-05/Evening/222 2026-12-04/Evening/333 "
-         "2026-12-03/Evening/444 2026-12-02/Evening/555 2026-12-01/Evening/666"},
+         "2026-12-03/Evening/444 2026-12-02/Evening/555 2026-12-01/Evening/666 "
+         "2026-11-30/Evening/777"},
         {"quoted fields with doubled quotes, a title and a header",
          "Pick 3 history\n\"Date\",\"Game\",\"Result\"\n\"Dec 6, 2026\",\"Pick \"\"3\"\" "
          "Evening\",\"6,3,5\"\n",
