@@ -255,6 +255,13 @@ void LineReader::tokenize(std::string_view line, char separator) {
             if (!tokens_.empty() && tokens_.back().number && !spaced && puncts == 0 &&
                 !crossedField && tokens_.back().begin + tokens_.back().length == i) {
                 tokens_.back().glued = true; // "6th", "500x"
+                std::array<char, 12> buffer{};
+                const std::string_view suffix = lowered(line_.substr(i, j - i), buffer);
+                if (suffix == "st" || suffix == "nd" || suffix == "rd" || suffix == "th") {
+                    afterGlue = true; // "December 6th, 2026": the day alone counts
+                    i = j;
+                    continue;
+                }
             }
             Token t;
             t.begin = static_cast<std::uint32_t>(i);

@@ -111,7 +111,7 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "12/05/2026 Evening 9 8 7 6 Sum 24\n12/04/2026 Evening 4-5-6 Bonus 7 $100 top prize 500\n",
          "2026-12-06//635 2026-12-04/Evening/456"},
         {"month names, dots, weekdays and two-digit years",
-         "Sun, Dec 6, 2026 Evening 1-1-1\n5 December 2026 Evening 222\nDec-04-2026 Eve 333\n"
+         "Sun, Dec 6th, 2026 Evening 1-1-1\n5th December 2026 Evening 222\nDec-04-2026 Eve 333\n"
          "03.12.2026 Evening 444\nWed 02/12/26 Evening 555\n2026-Dec-01 Evening 666\n"
          "2026-11-30T00:00:00.000 Evening 777\n",
          "2026-12-06/Evening/111 2026-12-05/Evening/222 2026-12-04/Evening/333 "
