@@ -488,7 +488,7 @@ int LineReader::headingTime() const {
     int key = -1;
     for (const Token& t : tokens_) {
         const int time = t.number ? -1 : timeKeyOfWord(text(t));
-        if ((t.number && !t.glued) || (time >= 0 && key >= 0)) {
+        if ((t.number && !t.glued) || (time >= 0 && key >= 0 && time != key)) {
             return -1;
         }
         key = time >= 0 ? time : key;

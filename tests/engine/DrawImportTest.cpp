@@ -132,7 +132,7 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "Date,Mid 1,Mid 2,Mid 3,Eve 1,Eve 2,Eve 3\n12/06/2026,1,2,3,4,5,6\n",
          "2026-12-06/Evening/456 2026-12-06/Midday/123"},
         {"draw-time and date lines above the draws, a Fireball line below",
-         "Pick 3 Evening\nSat, Dec 5, 2026\n2 5 3\nFireball: 4\nPick 3 Midday\nSat, Dec 5, "
+         "Pick 3 Evening\nSat, Dec 5, 2026\n2 5 3\nFireball: 4\nPick 3 Mid-Day\nSat, Dec 5, "
          "2026\n2 0 3\n",
          "2026-12-05/Evening/253 2026-12-05/Midday/203"},
         {"draws on a row without names, told apart by their column",
