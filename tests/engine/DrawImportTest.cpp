@@ -240,16 +240,16 @@ TEST(DrawImport, SummaryLine) {
     const ImportResult twoDays =
         recognized("12/06/2026 Evening 123\n12/06/2026 Midday 456\n12/04/2026 Evening 789\n"
                    "12/04/2026 Evening 789\n12/04/2026 Midday 1\n12/04/2026 Night 100\n"
-                   "12/04/2026 Night 101\n");
-    const ImportResult oneDraw = recognized("12/06/2026 Evening 123\n");
+                   "12/04/2026 Night 101\n12/04/2026 Night 100\n");
+    const ImportResult oneDraw = recognized("12/06/2026 Evening 123\n12/06/2026 Evening 123");
     EXPECT_EQ(importSummary(twoDays),
-              "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 1 line not read; 1 row twice; "
+              "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 1 line not read; 2 rows twice; "
               "1 conflict"); // the 5th is a Saturday, and no Saturday is drawn
-    EXPECT_EQ(importSummary(oneDraw), "1 draw on 1 date, 2026-12-06");
+    EXPECT_EQ(described(twoDays)["conflicts"], "2026-12-04/Night/100+101");
+    EXPECT_EQ(importSummary(oneDraw), "1 draw on 1 date, 2026-12-06; 1 row twice");
     ImportResult many = twoDays;
     many.unreadCount = 2;
     many.missingDates = {0, 1};
-    many.duplicates.push_back(many.duplicates[0]);
     many.conflicts.push_back(many.conflicts[0]);
     EXPECT_EQ(importSummary(many),
               "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 2 lines not read; "
