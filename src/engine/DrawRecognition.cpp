@@ -150,6 +150,7 @@ struct FirstLook {
     std::int32_t firstDataLine = 0; // the lines before it are a title or a header
     std::string_view header;
     int drawsPerLine = 1;
+    std::vector<int> drawFields; // where the draws of a row stand, left to right
 };
 
 FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
@@ -204,7 +205,15 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
         if (r.drawCount == 0) {
             continue;
         }
-        ++perLine[static_cast<std::size_t>(r.drawCount)];
+        // Draws with one draw time on one row count once: the rest are prizes.
+        std::uint32_t named = 0;
+        int distinct = 0;
+        for (int d = 0; d < r.drawCount; ++d) {
+            const int key = r.draws[static_cast<std::size_t>(d)].timeKey;
+            distinct += key < kUnnamed && (named & 1U << key) != 0 ? 0 : 1;
+            named |= 1U << key;
+        }
+        ++perLine[static_cast<std::size_t>(distinct)];
         const auto count = [](auto& counts, int at) {
             if (at >= 0 && at < kMaxColumns) {
                 ++counts[static_cast<std::size_t>(at)];
@@ -213,12 +222,29 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
         count(dateAt, r.date.field);
         count(timeAt, r.timeField);
         count(drawAt, r.draws[0].field);
+        for (int d = 0; d < r.drawCount && r.drawCount > 1; ++d) {
+            const int field = r.draws[static_cast<std::size_t>(d)].field;
+            if (std::find(look.drawFields.begin(), look.drawFields.end(), field) ==
+                look.drawFields.end()) {
+                look.drawFields.push_back(field);
+            }
+        }
     }
     for (int f = static_cast<int>(layout.columns.size()); f < std::min(fields, kMaxColumns); ++f) {
         layout.columns.push_back("Field " + std::to_string(f + 1));
     }
+    // Rows of several draws: a third of the rows or more hold more than one (the
+    // newest row may wait for its later draws).
+    int rows = 0;
+    int severalRows = 0;
+    for (std::size_t k = 1; k < perLine.size(); ++k) {
+        rows += perLine[k];
+        severalRows += k > 1 ? perLine[k] : 0;
+    }
+    perLine[1] = severalRows * 3 >= rows ? 0 : perLine[1];
     look.drawsPerLine = std::max(1, mostCommon(perLine, 1));
-    layout.rowPerDate = look.drawsPerLine > 1 && !choices.drawColumn;
+    std::sort(look.drawFields.begin(), look.drawFields.end());
+    layout.rowPerDate = look.drawsPerLine > 1 && choices.drawColumn.value_or(-1) < 0;
     layout.dateColumn = choices.dateColumn.value_or(mostCommon(dateAt, -1));
     layout.timeColumn = choices.timeColumn.value_or(mostCommon(timeAt, -1));
     layout.drawColumn =
@@ -258,6 +284,7 @@ class Reading {
     std::int64_t dayFirstSeen_ = 0;   // dates whose first part is over 12
     std::int64_t monthFirstSeen_ = 0; // dates whose second part is over 12
     std::vector<std::int32_t> noSuchDate_;
+    int headingTime_ = -1; // the draw time a line of its own named for the rows below it
     // A line with a date and no draw: the date of the draws on the lines below it.
     struct Heading {
         std::int32_t code = 0;
@@ -300,15 +327,24 @@ bool Reading::readLines() {
             }
         }
         const std::int32_t number = walk.number();
-        if (isBlank(line) || (!look_.header.empty() && trimmed(line) == look_.header)) {
+        if (isBlank(line)) {
             continue;
         }
         reader.tokenize(line, look_.rules.separator);
         const LineReading r = reader.read(look_.rules);
+        if (r.drawCount == 0 && r.date.style == DateStyle::None && reader.headingTime() >= 0) {
+            headingTime_ = reader.headingTime(); // "Pick 3 Evening" above its draws
+            continue;
+        }
+        if ((!look_.header.empty() && trimmed(line) == look_.header) ||
+            (r.drawCount == 0 && r.date.style == DateStyle::None && reader.onlyExtras())) {
+            continue; // the header again, or a line such as "Fireball: 4"
+        }
         if (number < look_.firstDataLine && r.date.style == DateStyle::None) {
             continue; // a title above the history
         }
         std::optional<std::int32_t> code;
+        bool underHeading = false;
         if (r.date.style != DateStyle::None) {
             code = encode(r.date);
             if (!code) {
@@ -335,13 +371,40 @@ bool Reading::readLines() {
         } else if (heading_.active) {
             code = heading_.code;
             heading_.used = true;
+            underHeading = true;
         } else {
             addUnread(number, kNoDate, line);
             continue;
         }
+        // A row holds each draw time once: a second number of three digits with
+        // the same draw time is a prize or the like. Where rows hold one draw, an
+        // unnamed second number is one too.
+        std::uint32_t times = 0;
         for (int d = 0; d < r.drawCount; ++d) {
             const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
-            result_.draws.push_back({*code, draw.timeKey, draw.number, number});
+            // Below a date on a line of its own, a draw-time line names the draws.
+            std::uint8_t time = draw.timeKey == kUnnamed && underHeading && headingTime_ >= 0
+                                    ? static_cast<std::uint8_t>(headingTime_)
+                                    : draw.timeKey;
+            if (look_.layout.rowPerDate && (time == kUnnamed || time >= kPositional)) {
+                // Unnamed draws of a row are told apart by their column, so that a
+                // row missing its first draw names the second one rightly.
+                const auto& fields = look_.drawFields;
+                const auto at = std::find(fields.begin(), fields.end(), draw.field);
+                const auto place = at == fields.end() ? d : static_cast<int>(at - fields.begin());
+                time =
+                    static_cast<std::uint8_t>(kPositional + std::min(place, kMaxDrawsPerLine - 1));
+            } else if (!look_.layout.rowPerDate && time >= kPositional) {
+                if (d > 0) {
+                    break;
+                }
+                time = kUnnamed;
+            }
+            if ((times & 1U << time) != 0) {
+                continue;
+            }
+            times |= 1U << time;
+            result_.draws.push_back({*code, time, draw.number, number});
         }
     }
     flushHeading();

@@ -79,6 +79,17 @@ bool isDayOrMonth(const Token& t) {
     return t.number && t.length <= 2 && t.value >= 1 && t.value <= 31;
 }
 
+// Words of columns and lines that hold no drawn digit.
+constexpr std::array<std::string_view, 14> kExtraWords{
+    "sum",    "sums",   "total",   "bonus",   "fireball",   "wild",  "prize",
+    "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "odds"};
+
+bool isExtraWord(std::string_view word) {
+    std::array<char, 12> buffer{};
+    const std::string_view w = lowered(word, buffer);
+    return std::find(kExtraWords.begin(), kExtraWords.end(), w) != kExtraWords.end();
+}
+
 bool isDateGap(Gap gap) {
     return gap == Gap::Slash || gap == Gap::Dash || gap == Gap::Dot;
 }
@@ -465,6 +476,28 @@ LineReading LineReader::read(const ColumnRules& rules) {
     return out;
 }
 
+int LineReader::headingTime() const {
+    int key = -1;
+    for (const Token& t : tokens_) {
+        const int time = t.number ? -1 : timeKeyOfWord(text(t));
+        if ((t.number && !t.glued) || (time >= 0 && key >= 0)) {
+            return -1;
+        }
+        key = time >= 0 ? time : key;
+    }
+    return key;
+}
+
+bool LineReader::onlyExtras() const {
+    int numbers = 0;
+    bool extra = false;
+    for (const Token& t : tokens_) {
+        numbers += t.number && !t.glued ? 1 : 0;
+        extra = extra || (!t.number && isExtraWord(text(t)));
+    }
+    return extra && numbers <= 1;
+}
+
 char guessSeparator(const std::vector<std::string_view>& lines) {
     for (const char separator : {'\t', ';', ',', '|'}) {
         std::size_t holding = 0;
@@ -487,9 +520,6 @@ char guessSeparator(const std::vector<std::string_view>& lines) {
 }
 
 void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
-    static constexpr std::array<std::string_view, 14> kIgnored{
-        "sum",    "sums",   "total",   "bonus",   "fireball",   "wild",  "prize",
-        "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "odds"};
     rules.ignored.assign(names.size(), false);
     rules.headerTime.assign(names.size(), -1);
     LineReader reader;
@@ -497,12 +527,10 @@ void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
         reader.tokenize(names[f], ' ');
         for (const Token& t : reader.tokens()) {
             const std::string_view word = std::string_view(names[f]).substr(t.begin, t.length);
-            std::array<char, 12> buffer{};
-            const std::string_view w = lowered(word, buffer);
             if (t.number) {
                 // "Win 4", "Pick 5", "n4": another game, or a digit past the third
                 rules.ignored[f] = rules.ignored[f] || (t.length == 1 && t.value >= 4);
-            } else if (std::find(kIgnored.begin(), kIgnored.end(), w) != kIgnored.end()) {
+            } else if (isExtraWord(word)) {
                 rules.ignored[f] = true;
             } else if (rules.headerTime[f] < 0) {
                 rules.headerTime[f] = static_cast<std::int8_t>(timeKeyOfWord(word));

@@ -86,6 +86,11 @@ class LineReader {
     const std::vector<Token>& tokens() const { return tokens_; }
     int fieldCount() const { return fieldCount_; }
     LineReading read(const ColumnRules& rules);
+    // The draw time a line such as "Pick 3 Evening" names for the draws below
+    // it: one draw-time word and no number but a game's; otherwise -1.
+    int headingTime() const;
+    // A line that only names a bonus digit, a sum or a prize ("Fireball: 4").
+    bool onlyExtras() const;
 
   private:
     RawDate findDate(const ColumnRules& rules);

@@ -108,7 +108,7 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "2026-12-06/Morning/222"},
         {"sums, bonus and Fireball digits, prizes and Pick 4 draws are no draws",
          "12/06/2026,635,14,0731,Fireball 4,$500,1-2-3-4,\"1,500\"\n"
-         "12/05/2026 Evening 9 8 7 6 Sum 24\n12/04/2026 Evening 4-5-6 Bonus 7 $100\n",
+         "12/05/2026 Evening 9 8 7 6 Sum 24\n12/04/2026 Evening 4-5-6 Bonus 7 $100 top prize 500\n",
          "2026-12-06//635 2026-12-04/Evening/456"},
         {"month names, dots, weekdays and two-digit years",
          "Sun, Dec 6, 2026 Evening 1-1-1\n5 December 2026 Evening 222\nDec-04-2026 Eve 333\n"
@@ -129,8 +129,13 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
         {"a digit per field and a draw time per column",
          "Date,Mid 1,Mid 2,Mid 3,Eve 1,Eve 2,Eve 3\n12/06/2026,1,2,3,4,5,6\n",
          "2026-12-06/Evening/456 2026-12-06/Midday/123"},
-        {"draws on a row without names, told apart by their place", "12/06/2026,123,456\n",
-         "2026-12-06/Draw 2/456 2026-12-06/Draw 1/123"},
+        {"draw-time and date lines above the draws, a Fireball line below",
+         "Pick 3 Evening\nSat, Dec 5, 2026\n2 5 3\nFireball: 4\nPick 3 Midday\nSat, Dec 5, "
+         "2026\n2 0 3\n",
+         "2026-12-05/Evening/253 2026-12-05/Midday/203"},
+        {"draws on a row without names, told apart by their column",
+         "12/06/2026,,456\n12/05/2026,123,456\n",
+         "2026-12-06/Draw 2/456 2026-12-05/Draw 2/456 2026-12-05/Draw 1/123"},
         {"an ambiguous file read the way its dates run day by day",
          "05/04/2026 111\n04/04/2026 222\n03/04/2026 333\n",
          "2026-04-05//111 2026-04-04//222 2026-04-03//333"},
@@ -158,7 +163,7 @@ TEST(DrawImport, TheUsersChoicesOverruleTheGuess) {
     const ImportLayout guessed = recognized(twoDates).layout;
     EXPECT_EQ(std::tuple(guessed.dateColumn, guessed.timeColumn, guessed.drawColumn,
                          guessed.rowPerDate, guessed.separator),
-              std::tuple(0, 2, -1, true, ','));
+              std::tuple(0, 2, 3, false, ','));
 }
 
 TEST(DrawImport, EncodingsBecomeUtf8AndOtherBytesAreRefused) {
