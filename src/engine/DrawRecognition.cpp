@@ -519,10 +519,20 @@ void Reading::sortAndCheck() {
             }
             draws[kept++] = draws[i];
         } else {
+            // Each number once, from its first line; a number given again is a
+            // row twice, as anywhere else.
             Conflict conflict{draws[i].day, draws[i].time, {}, {}};
             for (std::size_t k = i; k < j; ++k) {
-                conflict.numbers.push_back(draws[k].number);
-                conflict.lines.push_back(draws[k].line);
+                const auto& numbers = conflict.numbers;
+                const auto at = std::find(numbers.begin(), numbers.end(), draws[k].number);
+                if (at == numbers.end()) {
+                    conflict.numbers.push_back(draws[k].number);
+                    conflict.lines.push_back(draws[k].line);
+                } else {
+                    DatedDraw first = draws[k];
+                    first.line = conflict.lines[static_cast<std::size_t>(at - numbers.begin())];
+                    result_.duplicates.push_back({first, draws[k].line});
+                }
             }
             result_.conflicts.push_back(std::move(conflict));
         }

@@ -255,6 +255,13 @@ void LineReader::tokenize(std::string_view line, char separator) {
             if (!tokens_.empty() && tokens_.back().number && !spaced && puncts == 0 &&
                 !crossedField && tokens_.back().begin + tokens_.back().length == i) {
                 tokens_.back().glued = true; // "6th", "500x"
+                std::array<char, 12> buffer{};
+                const std::string_view suffix = lowered(line_.substr(i, j - i), buffer);
+                if (suffix == "st" || suffix == "nd" || suffix == "rd" || suffix == "th") {
+                    afterGlue = true; // "December 6th, 2026": the day alone counts
+                    i = j;
+                    continue;
+                }
             }
             Token t;
             t.begin = static_cast<std::uint32_t>(i);
@@ -306,14 +313,15 @@ RawDate LineReader::findDate(const ColumnRules& rules) {
             const bool joined = b.gap == c.gap && ((isDateGap(b.gap) && !b.spaced && !c.spaced) ||
                                                    (b.gap == Gap::Field && aloneInField(i) &&
                                                     aloneInField(i + 1) && aloneInField(i + 2)));
-            if (!joined || !b.number || !c.number || t.glued || c.glued) {
+            if (!joined || !b.number || !c.number || t.glued) {
                 continue;
             }
+            // A year first may run on into a time of day: 2026-12-06T00:00:00
             if (t.length == 4 && b.length <= 2 && c.length <= 2 && t.value >= kFirstYear &&
                 t.value <= kLastYear) {
                 return taken({DateStyle::YearFirst, false, b.value, c.value, t.value}, i, i + 2);
             }
-            if (t.length <= 2 && b.length <= 2 && isYear(c) &&
+            if (t.length <= 2 && b.length <= 2 && isYear(c) && !c.glued &&
                 (c.length == 4 || b.gap != Gap::Field)) {
                 return taken({DateStyle::Numbers, true, t.value, b.value, yearOf(c)}, i, i + 2);
             }
@@ -480,7 +488,7 @@ int LineReader::headingTime() const {
     int key = -1;
     for (const Token& t : tokens_) {
         const int time = t.number ? -1 : timeKeyOfWord(text(t));
-        if ((t.number && !t.glued) || (time >= 0 && key >= 0)) {
+        if ((t.number && !t.glued) || (time >= 0 && key >= 0 && time != key)) {
             return -1;
         }
         key = time >= 0 ? time : key;

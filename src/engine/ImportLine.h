@@ -87,7 +87,7 @@ class LineReader {
     int fieldCount() const { return fieldCount_; }
     LineReading read(const ColumnRules& rules);
     // The draw time a line such as "Pick 3 Evening" names for the draws below
-    // it: one draw-time word and no number but a game's; otherwise -1.
+    // it: one draw time ("Evening", "Mid-Day") and no number but a game's; else -1.
     int headingTime() const;
     // A line that only names a bonus digit, a sum or a prize ("Fireball: 4").
     bool onlyExtras() const;

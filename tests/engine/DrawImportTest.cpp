@@ -111,10 +111,12 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "12/05/2026 Evening 9 8 7 6 Sum 24\n12/04/2026 Evening 4-5-6 Bonus 7 $100 top prize 500\n",
          "2026-12-06//635 2026-12-04/Evening/456"},
         {"month names, dots, weekdays and two-digit years",
-         "Sun, Dec 6, 2026 Evening 1-1-1\n5 December 2026 Evening 222\nDec-04-2026 Eve 333\n"
-         "03.12.2026 Evening 444\nWed 02/12/26 Evening 555\n2026-Dec-01 Evening 666\n",
+         "Sun, Dec 6th, 2026 Evening 1-1-1\n5th December 2026 Evening 222\nDec-04-2026 Eve 333\n"
+         "03.12.2026 Evening 444\nWed 02/12/26 Evening 555\n2026-Dec-01 Evening 666\n"
+         "2026-11-30T00:00:00.000 Evening 777\n",
          "2026-12-06/Evening/111 2026-12-05/Evening/222 2026-12-04/Evening/333 "
-         "2026-12-03/Evening/444 2026-12-02/Evening/555 2026-12-01/Evening/666"},
+         "2026-12-03/Evening/444 2026-12-02/Evening/555 2026-12-01/Evening/666 "
+         "2026-11-30/Evening/777"},
         {"quoted fields with doubled quotes, a title and a header",
          "Pick 3 history\n\"Date\",\"Game\",\"Result\"\n\"Dec 6, 2026\",\"Pick \"\"3\"\" "
          "Evening\",\"6,3,5\"\n",
@@ -130,7 +132,7 @@ TEST(DrawImport, LayoutsOfOneKindAreReadAlike) {
          "Date,Mid 1,Mid 2,Mid 3,Eve 1,Eve 2,Eve 3\n12/06/2026,1,2,3,4,5,6\n",
          "2026-12-06/Evening/456 2026-12-06/Midday/123"},
         {"draw-time and date lines above the draws, a Fireball line below",
-         "Pick 3 Evening\nSat, Dec 5, 2026\n2 5 3\nFireball: 4\nPick 3 Midday\nSat, Dec 5, "
+         "Pick 3 Evening\nSat, Dec 5, 2026\n2 5 3\nFireball: 4\nPick 3 Mid-Day\nSat, Dec 5, "
          "2026\n2 0 3\n",
          "2026-12-05/Evening/253 2026-12-05/Midday/203"},
         {"draws on a row without names, told apart by their column",
@@ -238,16 +240,16 @@ TEST(DrawImport, SummaryLine) {
     const ImportResult twoDays =
         recognized("12/06/2026 Evening 123\n12/06/2026 Midday 456\n12/04/2026 Evening 789\n"
                    "12/04/2026 Evening 789\n12/04/2026 Midday 1\n12/04/2026 Night 100\n"
-                   "12/04/2026 Night 101\n");
-    const ImportResult oneDraw = recognized("12/06/2026 Evening 123\n");
+                   "12/04/2026 Night 101\n12/04/2026 Night 100\n");
+    const ImportResult oneDraw = recognized("12/06/2026 Evening 123\n12/06/2026 Evening 123");
     EXPECT_EQ(importSummary(twoDays),
-              "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 1 line not read; 1 row twice; "
+              "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 1 line not read; 2 rows twice; "
               "1 conflict"); // the 5th is a Saturday, and no Saturday is drawn
-    EXPECT_EQ(importSummary(oneDraw), "1 draw on 1 date, 2026-12-06");
+    EXPECT_EQ(described(twoDays)["conflicts"], "2026-12-04/Night/100+101");
+    EXPECT_EQ(importSummary(oneDraw), "1 draw on 1 date, 2026-12-06; 1 row twice");
     ImportResult many = twoDays;
     many.unreadCount = 2;
     many.missingDates = {0, 1};
-    many.duplicates.push_back(many.duplicates[0]);
     many.conflicts.push_back(many.conflicts[0]);
     EXPECT_EQ(importSummary(many),
               "3 draws on 2 dates, 2026-12-04 to 2026-12-06; 2 lines not read; "
