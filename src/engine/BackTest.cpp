@@ -412,7 +412,8 @@ std::string verdictText(const BackTestReport& report, const DrawVerdict& v) {
            report.costs[static_cast<std::size_t>(v.thrownOutBy)].name;
 }
 
-std::string verdictText(const BackTestReport& report, const DrawVerdict& v, std::string_view label) {
+std::string verdictText(const BackTestReport& report, const DrawVerdict& v,
+                        std::string_view label) {
     std::string text = verdictText(report, v);
     if (!label.empty()) {
         text.insert(text.find(','), ", " + std::string(label));
