@@ -39,10 +39,21 @@ QStringList wrapped(const QString& text, const QFontMetrics& metrics, int width)
 
 QString printerNamed(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return QStringLiteral("The file \"%1\"")
+        return QStringLiteral("The PDF file \"%1\"")
             .arg(QDir::toNativeSeparators(printer.outputFileName()));
     }
     return QStringLiteral("The printer \"%1\"").arg(printer.printerName());
+}
+
+// Why printing could not start: a file that cannot be written, or a printer that is gone.
+QString cannotStart(const QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return printerNamed(printer) + QStringLiteral(" could not be written. Check that its "
+                                                      "folder exists and may be written to, or "
+                                                      "choose another file.");
+    }
+    return printerNamed(printer) + QStringLiteral(" could not start printing. Check that it is "
+                                                  "there and ready, or choose another one.");
 }
 
 // One line of a page: a line of the heading, or a row of the number grid.
@@ -72,9 +83,7 @@ QString printPlayList(QPrinter& printer, const QString& date, const PlayListHead
     printer.setDocName(QStringLiteral("Pick 3 numbers"));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return printerNamed(printer) +
-               QStringLiteral(" could not start printing. Check that it is there and ready, or "
-                              "choose another one.");
+        return cannotStart(printer);
     }
     QFont font(QStringLiteral("Tahoma"), 10);
     font.setStyleHint(QFont::SansSerif);

@@ -69,7 +69,7 @@ class NumbersOutTest : public MainWindowFixture {
         QVERIFY2(full.endsWith("the disk may be full. The file on disk is as it was."),
                  qPrintable(full));
         QCOMPARE(contents("old.txt"), "old");
-        QVERIFY(takeAway("cmdPrint", "gone/list.pdf").contains("could not start printing"));
+        QVERIFY(takeAway("cmdPrint", "gone/list.pdf").contains("could not be written"));
     }
 
     void printedToPdf() {
