@@ -202,7 +202,7 @@ void CommandPanel::showLiveCount(const std::string& line, bool refused) {
 
 void CommandPanel::addCommands(QWidget* commands, const std::vector<QWidget*>& tabStops) {
     static_cast<QVBoxLayout*>(layout())->insertWidget(1, commands);
-    QWidget* previous = backTest_;
+    QWidget* previous = print_;
     for (QWidget* stop : tabStops) {
         setTabOrder(previous, stop);
         previous = stop;
