@@ -74,9 +74,12 @@ std::vector<QWidget*> SetFilePanel::tabStops() const {
 }
 
 void SetFilePanel::openSet() {
-    const QString path = chooseFile(
-        window(), {FileQuestion::Kind::Open, QStringLiteral("Open set"),
-                   path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath(), kFilter});
+    const QString path =
+        chooseFile(window(), {FileQuestion::Kind::Open,
+                              QStringLiteral("Open set"),
+                              path_.isEmpty() ? QDir::homePath() : QFileInfo(path_).absolutePath(),
+                              kFilter,
+                              {}});
     if (!path.isEmpty()) {
         openFile(path);
     }
@@ -102,8 +105,8 @@ void SetFilePanel::openFile(const QString& path) {
 void SetFilePanel::saveSet() {
     const QString proposed =
         path_.isEmpty() ? QDir::home().filePath(QStringLiteral("filters.p3set")) : path_;
-    const QString path = chooseFile(
-        window(), {FileQuestion::Kind::Save, QStringLiteral("Save set"), proposed, kFilter});
+    const QString path = chooseFile(window(), {FileQuestion::Kind::Save, QStringLiteral("Save set"),
+                                               proposed, kFilter, QStringLiteral("p3set")});
     if (path.isEmpty()) {
         return;
     }

@@ -379,9 +379,11 @@ void frmPick3ZozevidAru::cmdSaveNumbers_Click() {
         return;
     }
     const QString path = chooseFile(
-        this,
-        {FileQuestion::Kind::Save, QStringLiteral("Save numbers"), QStringLiteral("numbers.txt"),
-         QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)")});
+        this, {FileQuestion::Kind::Save,
+               QStringLiteral("Save numbers"),
+               QStringLiteral("numbers.txt"),
+               QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)"),
+               {}});
     if (path.isEmpty()) {
         return;
     }

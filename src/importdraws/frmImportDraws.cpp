@@ -203,10 +203,13 @@ QWidget* frmImportDraws::makeSources(QWidget* parent) {
     connect(sources->findChild<QPushButton*>(QStringLiteral("cmdImportFile")),
             &QPushButton::clicked, this, [this] {
                 const QString path = chooseFile(
-                    this, {FileQuestion::Kind::Open, QStringLiteral("Import draws"), QString(),
+                    this, {FileQuestion::Kind::Open,
+                           QStringLiteral("Import draws"),
+                           QString(),
                            QStringLiteral("Draw histories (*.csv *.txt *.tsv);;CSV files "
                                           "(*.csv);;Text files (*.txt);;Tab-separated files "
-                                          "(*.tsv);;All files (*)")});
+                                          "(*.tsv);;All files (*)"),
+                           {}});
                 if (!path.isEmpty()) {
                     readFile(path);
                 }

@@ -31,8 +31,13 @@ QString chooseFile(QWidget* parent, const FileQuestion& question) {
         return QFileDialog::getOpenFileName(parent, question.caption, question.proposedName,
                                             question.filter);
     }
-    return QFileDialog::getSaveFileName(parent, question.caption, question.proposedName,
-                                        question.filter);
+    QFileDialog dialog(parent, question.caption, question.proposedName, question.filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(question.defaultSuffix);
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().constFirst()
+               : QString();
 }
 
 void setFileChooser(FileChooser newChooser) {

@@ -21,6 +21,9 @@ struct FileQuestion {
     QString caption;
     QString proposedName;
     QString filter;
+    // Save only: added to a name typed without one ("evening" saves as
+    // "evening.p3set"), before the dialog asks whether to replace a file.
+    QString defaultSuffix;
 };
 // Answers a question with a path, or an empty string for Cancel.
 using FileChooser = std::function<QString(const FileQuestion&)>;
