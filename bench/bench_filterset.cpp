@@ -1,6 +1,7 @@
 // A filter set opened and saved through the real window (offscreen), the live
 // count included, and the set file read and written by the engine alone.
 
+#include "BenchApplication.h"
 #include "app/SetFilePanel.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "widgets/FileAccess.h"
@@ -15,16 +16,6 @@
 
 namespace pick3 {
 namespace {
-
-std::unique_ptr<QApplication> ensureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    static int argc = 1;
-    static char name[] = "pick3_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-}
 
 // Every digit, the first item of every list of `mode`, both hot/cold patterns
 // and pairs: a set that changes nearly every control when it replaces the other.

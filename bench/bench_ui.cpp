@@ -1,6 +1,7 @@
 // The main window's largest "Create numbers" click, printing the largest list
 // and the program's start-up to a shown main window, through the real window (offscreen).
 
+#include "BenchApplication.h"
 #include "app/PlayListPrinter.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
@@ -25,16 +26,6 @@
 
 namespace pick3 {
 namespace {
-
-std::unique_ptr<QApplication> ensureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    static int argc = 1;
-    static char name[] = "pick3_bench";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-}
 
 void tick(const frmPick3ZozevidAru& window, const char* list, const char* item) {
     CheckList* l = window.findChild<CheckList*>(QString::fromLatin1(list));
