@@ -159,7 +159,8 @@ void walkHistory(const MainInput& in, const DrawList& history, const BackTestOpt
                 }
             }
             const bool hit = first == static_cast<int>(walk.conditions.size());
-            report.strip.push_back({index, draw, hit ? -1 : first});
+            report.strip.push_back(
+                {index, draw, hit ? -1 : first, report.numbersPlayed, report.coveredDraws});
         }
         if (walk.hotColdInUse) {
             addDraw(count, draw);
@@ -327,17 +328,25 @@ std::string unusualByLuckText(const BackTestReport& report) {
            (unusual == 1 ? " does." : " do.");
 }
 
+double stakeOn(const DrawVerdict& v, const Prizes& prizes) {
+    return v.played * prizes.stake;
+}
+
+double wonOn(const BackTestReport& r, const DrawVerdict& v, const Prizes& prizes) {
+    if (!v.hit()) {
+        return 0.0;
+    }
+    const int covers = r.mode == DigitMode::Positional ? 1 : arrangements(v.draw);
+    return prizes.stake * (covers == 6   ? prizes.boxSixWay
+                           : covers == 3 ? prizes.boxThreeWay
+                                         : prizes.straight);
+}
+
 Money moneyOf(const BackTestReport& r, const Prizes& prizes) {
     Money money;
-    money.played = static_cast<double>(r.tested) * r.numbersPlayed * prizes.stake;
     for (const DrawVerdict& v : r.strip) {
-        if (!v.hit()) {
-            continue;
-        }
-        const int covers = r.mode == DigitMode::Positional ? 1 : arrangements(v.draw);
-        money.won += prizes.stake * (covers == 6   ? prizes.boxSixWay
-                                     : covers == 3 ? prizes.boxThreeWay
-                                                   : prizes.straight);
+        money.played += stakeOn(v, prizes);
+        money.won += wonOn(r, v, prizes);
     }
     if (money.played > 0.0) {
         money.returned = money.won / money.played;

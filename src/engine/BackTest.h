@@ -37,7 +37,13 @@ struct DrawVerdict {
     std::size_t index = 0; // its place in the history text, from 0
     int draw = 0;          // the number drawn
     int thrownOutBy = -1;  // a miss: the first condition (into the costs) that threw it out
+    // What was played on this draw: the numbers, and the outcomes of the 1,000
+    // possible draws they cover (its share times 1,000). A hot/cold pattern
+    // plays, on each draw, what that day's count would have made.
+    int played = 0;
+    int covered = 0;
     bool hit() const { return thrownOutBy < 0; }
+    double share() const { return covered / 1000.0; }
 };
 
 struct BackTestReport {
@@ -102,6 +108,9 @@ struct Money {
     double gameReturn = 0.0;        // what the game pays back per 1.00 on these numbers, on average
 };
 Money moneyOf(const BackTestReport& report, const Prizes& prizes);
+// What one tested draw cost and paid: its numbers' stake, and the prize on a hit.
+double stakeOn(const DrawVerdict& verdict, const Prizes& prizes);
+double wonOn(const BackTestReport& report, const DrawVerdict& verdict, const Prizes& prizes);
 // Caption and value: what was played, won and lost, and the return against the game's.
 std::vector<std::pair<std::string, std::string>> moneySummary(const Money& money);
 // Which draw of the strip is the newest: "Draw 1 is the newest".
