@@ -14,9 +14,16 @@ namespace {
 
 // A number's digits sorted: two draws are the same boxed number when these agree.
 int boxKey(int number) {
-    auto d = digitsOf(number);
-    std::sort(d.begin(), d.end());
-    return d[0] * 100 + d[1] * 10 + d[2];
+    static const std::array<int, kNumberCount> keys = [] {
+        std::array<int, kNumberCount> k{};
+        for (int n = 0; n < kNumberCount; ++n) {
+            auto d = digitsOf(n);
+            std::sort(d.begin(), d.end());
+            k[static_cast<std::size_t>(n)] = d[0] * 100 + d[1] * 10 + d[2];
+        }
+        return k;
+    }();
+    return keys.at(static_cast<std::size_t>(number)); // a draw is 0 to 999
 }
 
 // How many of the 1,000 numbers are this one in some order: 6, 3 or 1.
@@ -116,9 +123,6 @@ NumberLookup lookUpNumber(int number, const DrawList& draws, NewestEnd newest) {
     r.straight.odds = 0.001;
     r.boxed.odds = orders(r.kind) / 1000.0;
     const int key = boxKey(number);
-    const std::array<std::pair<int, int>, 3> places{{{0, 1}, {1, 2}, {0, 2}}};
-    const std::array<const char*, 3> patterns{"%d%dx", "x%d%d", "%dx%d"};
-    const std::array<int, 3> digits{d1, d2, d3};
     SkipWalk straight, boxed;
     const std::size_t n = draws.size();
     for (std::size_t t = 0; t < n; ++t) {
@@ -132,21 +136,20 @@ NumberLookup lookUpNumber(int number, const DrawList& draws, NewestEnd newest) {
             boxed.came(t);
             r.boxed.hits.push_back(place);
         }
-        const auto drawn = digitsOf(draw);
-        for (std::size_t p = 0; p < 3; ++p) {
-            const auto [a, b] = places[p];
-            r.pairs[p].hits += drawn[a] == digits[a] && drawn[b] == digits[b] ? 1 : 0;
-        }
+        // The front pair 12x, the back pair x23 and the split pair 1x3.
+        r.pairs[0].hits += draw / 10 == number / 10 ? 1 : 0;
+        r.pairs[1].hits += draw % 100 == number % 100 ? 1 : 0;
+        r.pairs[2].hits += draw / 100 == d1 && draw % 10 == d3 ? 1 : 0;
     }
     straight.finish(r.straight, n);
     boxed.finish(r.boxed, n);
     std::reverse(r.straight.hits.begin(), r.straight.hits.end()); // newest first
     std::reverse(r.boxed.hits.begin(), r.boxed.hits.end());
+    const std::array<std::string, 3> patterns{std::string{numeral(d1), numeral(d2), 'x'},
+                                              std::string{'x', numeral(d2), numeral(d3)},
+                                              std::string{numeral(d1), 'x', numeral(d3)}};
     for (std::size_t p = 0; p < 3; ++p) {
-        char text[8];
-        const auto [a, b] = places[p];
-        std::snprintf(text, sizeof text, patterns[p], digits[a], digits[b]);
-        r.pairs[p].pattern = text;
+        r.pairs[p].pattern = patterns[p];
         r.pairs[p].expected = static_cast<double>(n) / 100.0;
     }
     return r;
