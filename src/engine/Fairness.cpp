@@ -257,14 +257,20 @@ FairnessTest sumsTest(const Tally& t) {
     }
     const std::vector<Cell> pooled = pooledCells(cells);
     FairnessTest test = chiSquareTest(FairnessTestId::Sums, "Sums", pooled);
-    if (test.made) {
-        test.sentence = "The sums against a fair draw's, in " + std::to_string(pooled.size()) +
-                        " groups: sums " + std::to_string(pooled.front().first) + " to " +
-                        std::to_string(pooled.front().last) + " and " +
-                        std::to_string(pooled.back().first) + " to " +
-                        std::to_string(pooled.back().last) +
-                        " pooled, so that each group expects at least 5.";
+    std::vector<std::string> groups; // those of more than one sum
+    for (const Cell& cell : pooled) {
+        if (cell.first != cell.last) {
+            groups.push_back(std::to_string(cell.first) + " to " + std::to_string(cell.last));
+        }
     }
+    std::string listed;
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        listed += (g == 0 ? "" : g + 1 == groups.size() ? " and " : ", ") + groups[g];
+    }
+    test.sentence =
+        "The 28 sums against a fair draw's, " +
+        (groups.empty() ? std::string("each on its own.")
+                        : "sums " + listed + " pooled so that each group expects at least 5.");
     return test;
 }
 
