@@ -467,7 +467,8 @@ std::string chanceWords(double logChance) {
         return chanceInWords(chanceOf(logChance));
     }
     // One time in m × 10^e, m to two digits, worked from the logarithm alone.
-    const double tens = -logChance / std::log(10.0);
+    // Kept finite and within an int, however far off a history is.
+    const double tens = std::clamp(-logChance / std::log(10.0), 0.0, 1e9);
     int exponent = static_cast<int>(std::floor(tens));
     double mantissa = std::round(std::pow(10.0, tens - exponent) * 10.0) / 10.0;
     if (mantissa >= 10.0) {
@@ -480,7 +481,8 @@ std::string chanceWords(double logChance) {
 }
 
 std::string atMostWords(double logChance) {
-    const double tens = -logChance / std::log(10.0);
+    // Kept finite and within an int, however far off a history is.
+    const double tens = std::clamp(-logChance / std::log(10.0), 0.0, 1e9);
     int exponent = static_cast<int>(std::floor(tens)) + 1;
     auto times = static_cast<int>(std::ceil(std::pow(10.0, exponent - tens) - 1e-9));
     if (times >= 10) {

@@ -116,16 +116,11 @@ TEST(Fairness, CalibratedOnFairHistories) {
             << "test " << t << ": " << unusualAlone[t] << " of 1,000 fair histories at 5%";
     }
     EXPECT_LE(pageUnusual, 70) << "the page after Holm";
-    std::cout << "Unusual at 5% of 1,000 fair histories, per test: "
-              << test::joined(
-                     std::vector<std::string>(
-                         {std::to_string(unusualAlone[0]), std::to_string(unusualAlone[1]),
-                          std::to_string(unusualAlone[2]), std::to_string(unusualAlone[3]),
-                          std::to_string(unusualAlone[4]), std::to_string(unusualAlone[5]),
-                          std::to_string(unusualAlone[6]), std::to_string(unusualAlone[7]),
-                          std::to_string(unusualAlone[8]), std::to_string(unusualAlone[9])}),
-                     " ")
-              << "; the page after Holm: " << pageUnusual << "\n";
+    std::cout << "Unusual at 5% of 1,000 fair histories, per test:";
+    for (const int count : unusualAlone) {
+        std::cout << ' ' << count;
+    }
+    std::cout << "; the page after Holm: " << pageUnusual << "\n";
 }
 
 TEST(Fairness, FindsPlantedBiases) {
