@@ -47,8 +47,14 @@ struct SkipWalk {
     }
 };
 
-// 165.666 as "165.7", 1,000 as "1,000": tenths, none where the value is whole.
+// 165.666 as "165.7", 1,000 as "1,000": tenths, none where the value is whole;
+// below 1 two digits that count, 0.007 as "0.007".
 std::string oneDecimal(double value) {
+    if (value > 0.0 && value < 0.95) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.2g", value);
+        return text;
+    }
     const long long tenths = std::llround(value * 10.0);
     const std::string whole = grouped(static_cast<std::size_t>(tenths / 10));
     return tenths % 10 == 0 ? whole : whole + "." + std::to_string(tenths % 10);

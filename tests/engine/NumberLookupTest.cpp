@@ -106,13 +106,13 @@ TEST(NumberLookup, TextNamesHitsByLabelOrPlace) {
     const NumberLookup l = lookUpNumber(123, kHistory, NewestEnd::First);
     EXPECT_EQ(lookupText(l, kHistory),
               "123, six-way, in 7 draws (newest first)\r\n"
-              "Straight: 2 hits (0 expected; odds 1 in 1,000)\r\n"
+              "Straight: 2 hits (0.007 expected; odds 1 in 1,000)\r\n"
               "  draw 2; draw 4\r\n"
               "  Last drawn draw 2; skip now 1, longest 3 (999 on average by the odds)\r\n"
-              "Boxed, any order: 4 hits (0 expected; odds 6 in 1,000)\r\n"
+              "Boxed, any order: 4 hits (0.042 expected; odds 6 in 1,000)\r\n"
               "  draw 1 (321); draw 2 (123); draw 4 (123); draw 6 (132)\r\n"
               "  Last drawn draw 1; skip now 0, longest 1 (165.7 on average by the odds)\r\n"
-              "Pairs (100 expected in 10,000 draws; 0.1 in these): front 12x 2, back x23 2, "
+              "Pairs (100 expected in 10,000 draws; 0.07 in these): front 12x 2, back x23 2, "
               "split 1x3 3\r\n");
     // An imported history names each draw by its date and draw time.
     const auto label = [](std::size_t place) { return "Day " + std::to_string(place); };

@@ -74,9 +74,10 @@ class LookupTest : public QObject {
         QVERIFY(inModal(counter.get(), QStringLiteral("cmdImportDraws"), [](QWidget* import) {
             clickButton(import, QStringLiteral("cmdUseDraws"));
         }));
-        QVERIFY(lookUp("894").contains("Boxed, any order: 2 hits (0 expected; odds 6 in 1,000)\n"
-                                       "  Sun 2026-12-06 Evening (489); Sun 2026-12-06 Midday "
-                                       "(948)\n"));
+        QVERIFY(
+            lookUp("894").contains("Boxed, any order: 2 hits (0.018 expected; odds 6 in 1,000)\n"
+                                   "  Sun 2026-12-06 Evening (489); Sun 2026-12-06 Midday "
+                                   "(948)\n"));
     }
 };
 
