@@ -10,6 +10,7 @@
 #include "engine/BackTest.h"
 #include "engine/Digits.h"
 #include "engine/HotCold.h"
+#include "engine/Messages.h"
 #include "engine/Result.h"
 
 #include <array>
@@ -20,10 +21,6 @@
 #include <vector>
 
 namespace pick3 {
-
-inline constexpr std::string_view kMsgLookupNotThreeDigits =
-    "Type a number of three digits, such as 123 or 097.";
-inline constexpr std::string_view kMsgLookupNoDraws = "Count a draw history first.";
 
 // The number a typed text stands for: exactly three digits, spaces around
 // them allowed; anything else is refused with kMsgLookupNotThreeDigits.
