@@ -50,4 +50,9 @@ inline constexpr std::string_view kMsgNoNumbers =
 inline constexpr std::string_view kRefusedSettingsPrefix =
     "none: \"Create numbers\" would refuse the settings as they stand: ";
 
+// "Look up:" of the hot/cold counter.
+inline constexpr std::string_view kMsgLookupNotThreeDigits =
+    "Type a number of three digits, such as 123 or 097.";
+inline constexpr std::string_view kMsgLookupNoDraws = "Count a draw history first.";
+
 } // namespace pick3

@@ -117,14 +117,14 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
     countColumn->addWidget(import);
     countColumn->addWidget(frame);
     countColumn->addStretch(1);
-    auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(txtDrawnNumber_, 1);
-    entryRow->addLayout(countColumn);
+    entryRow_ = new QHBoxLayout;
+    entryRow_->addWidget(txtDrawnNumber_, 1);
+    entryRow_->addLayout(countColumn);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(heading);
     column->addWidget(hint);
-    column->addLayout(entryRow, 1);
+    column->addLayout(entryRow_, 1);
     column->addWidget(lblDatedText_);
 }
 
@@ -162,6 +162,10 @@ SortOrder DrawEntryPanel::sortOrder() const {
 
 void DrawEntryPanel::focusEntry() {
     txtDrawnNumber_->setFocus();
+}
+
+void DrawEntryPanel::addBesideCount(QWidget* widget) {
+    entryRow_->addWidget(widget, 1);
 }
 
 std::vector<QWidget*> DrawEntryPanel::tabOrder() const {

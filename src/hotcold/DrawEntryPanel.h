@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
@@ -27,6 +28,8 @@ class DrawEntryPanel : public QWidget {
     // optSortOrder, read when a count starts.
     SortOrder sortOrder() const;
     void focusEntry();
+    // Places `widget` to the right of "Count" and its choices.
+    void addBesideCount(QWidget* widget);
     std::vector<QWidget*> tabOrder() const;
 
   Q_SIGNALS:
@@ -42,6 +45,7 @@ class DrawEntryPanel : public QWidget {
     QWidget* cmdGo_;
     QWidget* cmdImportDraws_;
     QLabel* lblDatedText_;
+    QHBoxLayout* entryRow_;
     bool warningDue_ = false;
     std::array<QRadioButton*, 2> optSortOrder_{};
 };

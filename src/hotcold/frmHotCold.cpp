@@ -3,6 +3,7 @@
 #include "hotcold/DrawEntryPanel.h"
 #include "hotcold/HitListsPanel.h"
 #include "hotcold/HotColdFilterPanel.h"
+#include "hotcold/LookupPanel.h"
 #include "hotcold/NumberMakingPanel.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
@@ -25,6 +26,8 @@ frmHotCold::frmHotCold(DigitMode mainMode, QWidget* parent)
         BannerFrame::around(this, QStringLiteral("HotCold-counter Pick 3 ") + sVersion());
     QWidget* area = banner->content();
     entry_ = new DrawEntryPanel(area);
+    lookup_ = new LookupPanel(area);
+    entry_->addBesideCount(lookup_);
     hitLists_ = new HitListsPanel(area);
     making_ = new NumberMakingPanel(area);
     filter_ = new HotColdFilterPanel(area);
@@ -73,9 +76,9 @@ void frmHotCold::buildLayout(BannerFrame* banner) {
                             "force."));
     // Reading order: entry, count, ranking, creation, output, patterns, Close last.
     std::vector<QWidget*> order = entry_->tabOrder();
-    for (const auto& part :
-         {hitLists_->tabOrder(), making_->tabOrder(), std::vector<QWidget*>{making_->output()},
-          filter_->tabOrder(), std::vector<QWidget*>{close}}) {
+    for (const auto& part : {lookup_->tabOrder(), hitLists_->tabOrder(), making_->tabOrder(),
+                             std::vector<QWidget*>{making_->output()}, filter_->tabOrder(),
+                             std::vector<QWidget*>{close}}) {
         order.insert(order.end(), part.begin(), part.end());
     }
     for (std::size_t i = 1; i < order.size(); ++i) {
@@ -121,12 +124,14 @@ void frmHotCold::cmdGo_Click() {
     counted_.clear();
     importCounted_ = false;
     if (!isCountable(text)) {
+        lookup_->setDraws({}, {});
         Q_EMIT rankingChanged(); // the lists were emptied: no digit is hot now
         return;                  // too short to hold a draw: nothing counted, nothing said
     }
     counted_ = parseDraws(text);
     importCounted_ = imported_.labelOf && entry_->text() == imported_.text;
     countedOrder_ = entry_->sortOrder();
+    lookup_->setDraws(counted_, countedLabels());
     hitLists_->fill(rankHits(countDraws(counted_), countedOrder_));
     sbEnableCountView();
     activateSettings();

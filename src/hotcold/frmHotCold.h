@@ -17,6 +17,7 @@ class BannerFrame;
 class DrawEntryPanel;
 class HitListsPanel;
 class HotColdFilterPanel;
+class LookupPanel;
 class NumberMakingPanel;
 
 class frmHotCold : public DiscardableDialog {
@@ -66,6 +67,7 @@ class frmHotCold : public DiscardableDialog {
     void useImported(const ChosenDraws& chosen);
 
     DrawEntryPanel* entry_;
+    LookupPanel* lookup_;
     HitListsPanel* hitLists_;
     NumberMakingPanel* making_;
     HotColdFilterPanel* filter_;

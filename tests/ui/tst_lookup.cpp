@@ -1,0 +1,85 @@
+// "Look up:" in the hot/cold counter: reached by its access key, answered for a
+// pasted history by draw number and for an imported one by date and draw time,
+// a text that is not three digits told so, the newest end switched, and the
+// window still within 640 pixels of height.
+
+#include "helpers/MainWindowDriver.h"
+#include "hotcold/frmHotCold.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+
+using namespace pick3;
+using namespace pick3::test;
+
+class LookupTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<frmHotCold> counter;
+
+    template <typename T> T* ctl(const char* name) const {
+        return counter->findChild<T*>(QLatin1String(name));
+    }
+    void count(const QString& draws) {
+        ctl<QPlainTextEdit>("txtDrawnNumber")->setPlainText(draws);
+        clickButton(counter.get(), QStringLiteral("cmdGo"));
+    }
+    QString lookUp(const QString& typed) {
+        auto* box = ctl<QLineEdit>("txtLookUp");
+        box->clear();
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        return ctl<QPlainTextEdit>("txtLookUpResult")->toPlainText();
+    }
+
+  private Q_SLOTS:
+    void init() {
+        counter = std::make_unique<frmHotCold>(DigitMode::AnyPosition);
+        counter->show();
+        QVERIFY(QTest::qWaitForWindowExposed(counter.get()));
+    }
+    void cleanup() { counter.reset(); }
+
+    void pastedHistory() {
+        QCOMPARE(lookUp("123"), "Count a draw history first.");
+        count(QStringLiteral("321 123 456 123 999 132 183"));
+        QTest::keyClick(counter.get(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), ctl<QWidget>("txtLookUp"));
+        // Return looks up and does not count the box again.
+        ctl<QPlainTextEdit>("txtDrawnNumber")->setPlainText(QStringLiteral("000"));
+        const QStringList lines = lookUp(" 123 ").split('\n');
+        QCOMPARE(lines.value(0), "123, six-way, in 7 draws (newest first)");
+        QCOMPARE(lines.value(2), "  draw 2; draw 4");
+        QCOMPARE(lines.value(5), "  draw 1 (321); draw 2 (123); draw 4 (123); draw 6 (132)");
+        for (const char* typed : {"12", "1234", "12a"}) {
+            QCOMPARE(lookUp(typed), "Type a number of three digits, such as 123 or 097.");
+        }
+        // Typing three digits answers at once; the other end as the newest changes the skips.
+        ctl<QLineEdit>("txtLookUp")->clear();
+        QTest::keyClicks(ctl<QLineEdit>("txtLookUp"), "999");
+        auto* result = ctl<QPlainTextEdit>("txtLookUpResult");
+        QVERIFY(result->toPlainText().contains("Last drawn draw 5; skip now 4, longest 4 (999 on"));
+        ctl<QComboBox>("cboLookUpNewest")->setCurrentIndex(1);
+        QVERIFY(result->toPlainText().contains("Last drawn draw 5; skip now 2, longest 4 (999 on"));
+        count(QStringLiteral("99")); // too short to count: nothing to look up in
+        QCOMPARE(result->toPlainText(), "Count a draw history first.");
+        QVERIFY2(counter->minimumSizeHint().height() <= 640,
+                 qPrintable(QString::number(counter->minimumSizeHint().height())));
+    }
+
+    void importedHistory() {
+        ctl<QPlainTextEdit>("txtDrawnNumber")
+            ->setPlainText(QStringLiteral("Date,Draw,Numbers\n12/06/2026,Evening,489\n"
+                                          "12/06/2026,Midday,948\n12/05/2026,Evening,555\n"));
+        QVERIFY(inModal(counter.get(), QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+            clickButton(import, QStringLiteral("cmdUseDraws"));
+        }));
+        QVERIFY(
+            lookUp("894").contains("Boxed, any order: 2 hits (0.018 expected; odds 6 in 1,000)\n"
+                                   "  Sun 2026-12-06 Evening (489); Sun 2026-12-06 Midday "
+                                   "(948)\n"));
+    }
+};
+
+QTEST_MAIN(LookupTest)
+#include "tst_lookup.moc"
