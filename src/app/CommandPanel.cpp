@@ -82,6 +82,9 @@ void CommandPanel::layOut() {
              QStringLiteral("How many numbers \"Create numbers\" would create with the settings "
                             "as they stand, and the share of all 1000 possible draws they cover"));
     liveCount_->setWordWrap(true);
+    // Room for two lines from the start, so that a count that wraps moves no button.
+    liveCount_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    liveCount_->setMinimumHeight(2 * liveCount_->fontMetrics().lineSpacing() + 2);
     auto* buttons = new QGridLayout;
     buttons->addWidget(produce_, 0, 0);
     buttons->addWidget(filterMore_, 0, 1);

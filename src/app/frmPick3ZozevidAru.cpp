@@ -372,7 +372,8 @@ std::optional<PlayList> frmPick3ZozevidAru::numbersToTakeAway() {
 }
 
 // A name ending in .csv gets one number a line with its description; any other
-// the numbers as the box shows them.
+// the numbers as the box shows them. A name typed without an ending gets the
+// chosen type's.
 void frmPick3ZozevidAru::cmdSaveNumbers_Click() {
     const std::optional<PlayList> numbers = numbersToTakeAway();
     if (!numbers) {
@@ -383,7 +384,7 @@ void frmPick3ZozevidAru::cmdSaveNumbers_Click() {
                QStringLiteral("Save numbers"),
                QStringLiteral("numbers.txt"),
                QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)"),
-               {}});
+               QStringLiteral("txt")});
     if (path.isEmpty()) {
         return;
     }
