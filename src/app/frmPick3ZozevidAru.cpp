@@ -380,11 +380,10 @@ void frmPick3ZozevidAru::cmdSaveNumbers_Click() {
         return;
     }
     const QString path = chooseFile(
-        this, {FileQuestion::Kind::Save,
-               QStringLiteral("Save numbers"),
-               QStringLiteral("numbers.txt"),
-               QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)"),
-               QStringLiteral("txt")});
+        this,
+        {FileQuestion::Kind::Save, QStringLiteral("Save numbers"), QStringLiteral("numbers.txt"),
+         QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)"),
+         QStringLiteral("txt")});
     if (path.isEmpty()) {
         return;
     }

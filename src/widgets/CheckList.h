@@ -58,7 +58,6 @@ class CheckList : public QListWidget {
     bool settingByCode_ = false;
     int visibleRows_ = 0;
     int pressedRow_ = -1; // where the left button went down, until it comes up
-
 };
 
 } // namespace pick3

@@ -1,5 +1,6 @@
 #include "widgets/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -9,7 +10,6 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QCoreApplication>
 #include <QUrl>
 
 namespace pick3 {
@@ -51,11 +51,26 @@ QString withEnding(const QString& path, const QString& nameFilter, const QString
     return ending.isEmpty() ? path : path + QLatin1Char('.') + ending;
 }
 
+// The folder of the last file picked in this run; home before the first.
+QString& lastFolder() {
+    static QString folder = QDir::homePath();
+    return folder;
+}
+
+// A proposed name without a folder ("numbers.txt") is proposed in the last folder.
+QString startingPlace(const QString& proposed) {
+    if (proposed.isEmpty()) {
+        return lastFolder();
+    }
+    return QFileInfo(proposed).isRelative() ? QDir(lastFolder()).filePath(proposed) : proposed;
+}
+
 // Qt's own dialog, the same on every desktop: a desktop's native one may keep
 // a list of recent files of its own.
 FileAnswer askWithDialog(QWidget* parent, const FileQuestion& question) {
     keepSettingsForTheRunOnly();
-    QFileDialog dialog(parent, question.caption, question.proposedName, question.filter);
+    QFileDialog dialog(parent, question.caption, startingPlace(question.proposedName),
+                       question.filter);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (question.kind == FileQuestion::Kind::Open) {
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -73,14 +88,15 @@ FileAnswer askWithDialog(QWidget* parent, const FileQuestion& question) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
-    return {dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder() = QFileInfo(path).absolutePath();
+    return {path, dialog.selectedNameFilter()};
 }
 
 } // namespace
 
 QString chooseFile(QWidget* parent, const FileQuestion& question) {
-    const FileAnswer answer =
-        chooser() ? chooser()(question) : askWithDialog(parent, question);
+    const FileAnswer answer = chooser() ? chooser()(question) : askWithDialog(parent, question);
     if (question.kind == FileQuestion::Kind::Open) {
         return answer.path;
     }

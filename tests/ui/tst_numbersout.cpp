@@ -51,6 +51,36 @@ class NumbersOutTest : public MainWindowFixture {
         QCOMPARE(rows[1] + rows[20], "123,single,boxed,LMH\r444,triple,boxed,LLL\r");
     }
 
+    // A name typed without an ending gets the ending of the type chosen in the
+    // dialog, and its contents follow that ending; a typed ending stays.
+    void typedNameGetsTheChosenType_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("saved");
+        QTest::addColumn<bool>("csv");
+        const auto row = [](const char* tag, const char* typed, const char* type, const char* saved,
+                            bool csv) { QTest::newRow(tag) << typed << type << saved << csv; };
+        row("CSV", "evening", "CSV with structure (*.csv)", "evening.csv", true);
+        row("text", "evening", "Text, as shown (*.txt)", "evening.txt", false);
+        row("all files", "evening", "All files (*)", "evening.txt", false);
+        row("typed ending", "evening.csv", "Text, as shown (*.txt)", "evening.csv", true);
+    }
+    void typedNameGetsTheChosenType() {
+        QFETCH(QString, typed);
+        QFETCH(QString, type);
+        QFETCH(QString, saved);
+        QFETCH(bool, csv);
+        doSteps(w, {"lstDigitsWheel:1234", "cmdProduce"});
+        setFileChooser([&](const FileQuestion&) { return FileAnswer(dir_.filePath(typed), type); });
+        QCOMPARE(messageAfterClicking(w, QStringLiteral("cmdSaveNumbers")).text, QString());
+        QFile file(dir_.filePath(saved));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(saved));
+        const QByteArray first = file.readLine();
+        QCOMPARE(first, csv ? "number,structure,play,digit-sort\r\n" : "123, 124, 134, 234\r\n");
+        QVERIFY(QFile::remove(dir_.filePath(saved)));
+        QVERIFY(!QFile::exists(dir_.filePath(typed)));
+    }
+
     // A full disk (a file size limit here) and a missing folder: a message, the old file whole.
     void failuresSaySoAndKeepTheOldFile() {
         QCOMPARE(takeAway("cmdSaveNumbers", "old.txt") + takeAway("cmdPrint", "old.pdf"),
