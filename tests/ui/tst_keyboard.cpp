@@ -2,8 +2,8 @@
 // opens with the keyboard on its first control, names each of its controls
 // (caption or heading as the name, the tooltip as the description) and closes
 // with Alt+C; no two controls share an access key; Space ticks the current
-// list item; Tab follows the layout. The
-// menu keys are the context-menu test's, the picture's keys the help test's.
+// list item; Tab follows the layout. The menu keys are the context-menu
+// test's, the picture's keys the help test's.
 
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
