@@ -10,9 +10,12 @@
 
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSet>
 #include <QTemporaryDir>
+#include <array>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -103,29 +106,80 @@ class NumbersOutTest : public MainWindowFixture {
         QVERIFY(takeAway("cmdPrint", "gone/list.pdf").contains("could not be written"));
     }
 
+    // The printed text of `name`, or why not; `options` as pdftotext takes them.
+    QString pdfText(const char* name, const QStringList& options) const {
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", options + QStringList{path(name), "-"});
+        return pdftotext.waitForFinished() ? QString::fromUtf8(pdftotext.readAllStandardOutput())
+                                           : QString();
+    }
+
+    // The heading with the conditions one list a line, then the numbers of the
+    // box under "Singles", "Doubles" and "Triples", each group in the box's order.
     void printedToPdf() {
         doSteps(w, {"optPositionDigit(1)", "lstDigitsWheelPos1(0)+", "lstDigitsWheelPos1(1)+",
-                    "lstDigitsWheelPos1(2)+", "lstSumDigits:0", "cmdProduce"});
+                    "lstDigitsWheelPos1(2)+", "lstSumDigits:0", "lstRoot:12", "cmdProduce"});
         QCOMPARE(takeAway("cmdPrint", "list.pdf"), QString());
-        QProcess pdftotext;
-        pdftotext.start("pdftotext", {"-layout", path("list.pdf"), "-"});
-        if (!pdftotext.waitForFinished()) {
+        const QString text = pdfText("list.pdf", {"-layout"}).simplified();
+        if (text.isEmpty()) {
             QSKIP("pdftotext (poppler-utils) is not installed");
         }
-        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
         const QString head = "Pick3 Tallymoor: numbers to play Printed " +
                              QLocale().toString(QDate::currentDate(), QLocale::LongFormat) +
-                             " Mode: Positional: straight numbers Conditions in force: Sumdigits "
-                             "0 Count: 999 numbers: 720 singles, 270 doubles, 9 triples ";
-        QVERIFY2(text.startsWith(head), qPrintable(text));
-        // Every number in the order of the box; the footers hold no three-digit number.
-        static const QRegularExpression three(QStringLiteral("\\b\\d{3}\\b"));
+                             " Mode: Positional: straight numbers Conditions in force: Root: 1, "
+                             "2 Sumdigits: 0 Count: ";
+        QVERIFY2(text.startsWith(head), qPrintable(text.left(400)));
+        std::array<QStringList, 3> groups{QStringList{"Singles"}, {"Doubles"}, {"Triples"}};
+        for (const QString& n : numbersIn(resultsText(w))) {
+            const auto distinct = QSet<QChar>{n[0], n[1], n[2]}.size();
+            groups[static_cast<std::size_t>(3 - distinct)] << n;
+        }
+        static const QRegularExpression word(QStringLiteral("\\b(\\d{3}|[STD][a-z]+les)\\b"));
         QStringList printed;
-        for (auto it = three.globalMatch(text.mid(head.size())); it.hasNext();) {
+        for (auto it = word.globalMatch(text.mid(text.indexOf("Singles"))); it.hasNext();) {
             printed << it.next().captured();
         }
-        QCOMPARE(printed, numbersIn(resultsText(w)));
-        QVERIFY(text.contains("Page 1 of 2") && text.endsWith("Page 2 of 2"));
+        QCOMPARE(printed, groups[0] + groups[1] + groups[2]);
+        static const QRegularExpression pages(QStringLiteral("Page 1 of (\\d+)"));
+        const QString total = pages.match(text).captured(1);
+        QVERIFY2(total.toInt() > 1 && text.endsWith("Page " + total + " of " + total),
+                 qPrintable(text.right(100)));
+    }
+
+    // 100 numbers on one page in 16 point type, every word at least 12.7 mm
+    // (36 points) from the edges of the paper.
+    void printedPageLeavesMargins() {
+        doSteps(w, {"optPositionDigit(1)", "lstDigitsWheelPos1(0):01234",
+                    "lstDigitsWheelPos1(1):01234", "lstDigitsWheelPos1(2):0123", "cmdProduce"});
+        QCOMPARE(numbersIn(resultsText(w)).size(), 100);
+        QCOMPARE(takeAway("cmdPrint", "page.pdf"), QString());
+        const QString boxes = pdfText("page.pdf", {"-bbox"});
+        static const QRegularExpression pageSize(
+            QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
+        const QRegularExpressionMatch size = pageSize.match(boxes);
+        QVERIFY2(size.hasMatch(), "pdftotext gave no page");
+        QCOMPARE(boxes.count("<page "), 1);
+        const QRectF inside = QRectF(0, 0, size.captured(1).toDouble(), size.captured(2).toDouble())
+                                  .adjusted(36, 36, -36, -36);
+        static const QRegularExpression word(
+            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                           "yMax=\"([\\d.]+)\">([^<]*)<"));
+        int numbers = 0;
+        QString previous;
+        for (auto it = word.globalMatch(boxes); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            QVERIFY2(inside.contains(box), qPrintable(m.captured(5)));
+            if (m.captured(5).size() == 3 && m.captured(5)[0].isDigit() && previous != "Count:") {
+                ++numbers;
+                QVERIFY2(box.height() >= 17.0, qPrintable(m.captured(5))); // 16 points high
+            } else {
+                QVERIFY2(box.height() >= 12.0, qPrintable(m.captured(5))); // 11 points at least
+            }
+            previous = m.captured(5);
+        }
+        QCOMPARE(numbers, 100);
     }
 
     // At the most a window may be high, 640: on a 1280 x 720 screen nothing scrolls; on
