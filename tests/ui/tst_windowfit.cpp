@@ -86,7 +86,7 @@ class WindowFitTest : public MainWindowFixture {
     }
 
     void windowFits_data() {
-        QTest::addColumn<QStringList>("steps");   // on the main window, before the window opens
+        QTest::addColumn<QStringList>("steps");   // on the main window first; "count" counts draws
         QTest::addColumn<QStringList>("buttons"); // open the window, each from the one before
         QTest::addColumn<QString>("window");
         const auto row = [](const char* tag, QStringList steps, QStringList buttons,
@@ -102,12 +102,16 @@ class WindowFitTest : public MainWindowFixture {
             "frmPick3FilterStraightPairs");
         row("output order", {}, {"cmdOutputBox"}, "frmOutputBox");
         row("help", {}, {"cmdHelp"}, "frmWheelHelp");
-        row("back-test", {}, {"cmdBackTest"}, "frmBackTest");
+        row("back-test, no draws", {}, {"cmdBackTest"}, "frmBackTest");
+        row("back-test", {"count"}, {"cmdBackTest"}, "frmBackTest");
     }
     void windowFits() {
         QFETCH(QStringList, steps);
         QFETCH(QStringList, buttons);
         QFETCH(QString, window);
+        if (steps.removeAll("count") > 0) { // a history counted first
+            QVERIFY(countInHotCold(w, QStringLiteral("123 456 789 012 345 678 901")));
+        }
         doSteps(w, steps);
         QString result = QStringLiteral("(not checked)");
         if (buttons.isEmpty()) {
