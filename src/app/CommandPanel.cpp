@@ -82,6 +82,14 @@ void CommandPanel::layOut() {
              QStringLiteral("How many numbers \"Create numbers\" would create with the settings "
                             "as they stand, and the share of all 1000 possible draws they cover"));
     liveCount_->setWordWrap(true);
+    // Room for two lines, always: a count that wraps moves no button, and the
+    // window's height does not follow the width of the line (the longest count
+    // or refusal takes two lines in the narrowest column).
+    liveCount_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    liveCount_->setFixedHeight(2 * liveCount_->fontMetrics().lineSpacing() + 2);
+    QSizePolicy policy = liveCount_->sizePolicy();
+    policy.setHeightForWidth(false);
+    liveCount_->setSizePolicy(policy);
     auto* buttons = new QGridLayout;
     buttons->addWidget(produce_, 0, 0);
     buttons->addWidget(filterMore_, 0, 1);

@@ -44,6 +44,14 @@ class WholeWidgetScroll : public QScrollArea {
     }
 };
 
+// The panels inside the window's scroll area. Its wrapped labels make the layout
+// one of height for width, and a scroll area then keeps the whole preferred
+// height and scrolls even where the panels fit; this one asks for its minimum only.
+class MainContent : public QWidget {
+  public:
+    int heightForWidth(int /*width*/) const override { return -1; }
+};
+
 } // namespace
 
 frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent) : QWidget(parent) {
@@ -84,7 +92,7 @@ void frmPick3ZozevidAru::buildLayout() {
     digits_->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     commands_->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Preferred);
 
-    auto* inner = named(new QWidget, QStringLiteral("mainContent"));
+    auto* inner = named(new MainContent, QStringLiteral("mainContent"));
     auto* row = new QHBoxLayout(inner);
     row->setContentsMargins(8, 6, 8, 8);
     row->setSpacing(12);
@@ -118,12 +126,8 @@ void frmPick3ZozevidAru::fitToScreen() {
     const QWidget* inner = findChild<QWidget*>(QStringLiteral("mainContent"));
     // Some room beyond the layout's wish goes to the results box.
     constexpr int kResultsRoom = 240;
-    QSize wanted = inner->sizeHint() + QSize(banner_->sideStrip()->width() + kResultsRoom,
-                                             banner_->titleStrip()->height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        wanted = wanted.boundedTo(screen->availableGeometry().size());
-    }
-    resize(wanted);
+    resizeToFit(this, inner->sizeHint() + QSize(banner_->sideStrip()->width() + kResultsRoom,
+                                                banner_->titleStrip()->height()));
 }
 
 void frmPick3ZozevidAru::connectPanels() {
@@ -372,18 +376,18 @@ std::optional<PlayList> frmPick3ZozevidAru::numbersToTakeAway() {
 }
 
 // A name ending in .csv gets one number a line with its description; any other
-// the numbers as the box shows them.
+// the numbers as the box shows them. A name typed without an ending gets the
+// chosen type's.
 void frmPick3ZozevidAru::cmdSaveNumbers_Click() {
     const std::optional<PlayList> numbers = numbersToTakeAway();
     if (!numbers) {
         return;
     }
     const QString path = chooseFile(
-        this, {FileQuestion::Kind::Save,
-               QStringLiteral("Save numbers"),
-               QStringLiteral("numbers.txt"),
-               QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)"),
-               {}});
+        this,
+        {FileQuestion::Kind::Save, QStringLiteral("Save numbers"), QStringLiteral("numbers.txt"),
+         QStringLiteral("Text, as shown (*.txt);;CSV with structure (*.csv);;All files (*)"),
+         QStringLiteral("txt")});
     if (path.isEmpty()) {
         return;
     }

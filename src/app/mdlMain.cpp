@@ -2,6 +2,7 @@
 
 #include "app/frmPick3ZozevidAru.h"
 #include "widgets/AppInfo.h"
+#include "widgets/FileAccess.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -41,6 +42,8 @@ void useTahoma() {
 void Main() {
     (void)sVersion();
     if (instance().isNull()) {
+        (void)keepSettingsForTheRunOnly(); // before any file dialog reads or writes them
+
         useTahoma();
         useOwnIcon();
         instance() = new frmPick3ZozevidAru; // deletes itself when closed

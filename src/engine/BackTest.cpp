@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace pick3 {
 
@@ -47,19 +48,25 @@ std::string pairsName(const Condition& c, const PairSets& pairs) {
     return {};
 }
 
-// A ticked item by its list's heading; the six widths sit under "Width".
-std::string itemName(const Condition& c, DigitMode mode) {
+// A ticked item's list, by its heading, and the item; the six widths sit under
+// "Width", the patterns under "Hot/cold".
+std::pair<std::string, std::string> itemParts(const Condition& c, DigitMode mode) {
     const bool hotCold = c.kind == Kind::HotCold;
     const ListEntry& entry =
         listEntry(hotCold ? (mode == DigitMode::Positional ? ListId::HCStraight : ListId::HCBox)
                           : familyList(c.family, mode));
-    const std::string item(entry.items[static_cast<std::size_t>(c.row)]);
+    std::string item(entry.items[static_cast<std::size_t>(c.row)]);
     if (hotCold) {
-        return "Hot/cold " + item;
+        return {"Hot/cold", std::move(item)};
     }
     const bool width = entry.tooltip.starts_with(kWidthHeadingTooltip);
-    return (width ? std::string(kWidthHeading) + " " : "") + std::string(entry.heading) + " " +
-           item;
+    return {(width ? std::string(kWidthHeading) + " " : "") + std::string(entry.heading),
+            std::move(item)};
+}
+
+std::string itemName(const Condition& c, DigitMode mode) {
+    const auto [list, item] = itemParts(c, mode);
+    return list + " " + item;
 }
 
 std::string conditionName(const Condition& c, const MainInput& in, const Creation& plan) {
@@ -291,6 +298,30 @@ Result<std::vector<std::string>> conditionNames(const MainInput& input) {
         names.push_back(conditionName(c, input, *plan));
     }
     return names;
+}
+
+Result<std::vector<std::string>> conditionLines(const MainInput& input) {
+    const Result<Creation> plan = planCreation(input);
+    if (!plan.ok()) {
+        return Result<std::vector<std::string>>::refused(plan.refusal());
+    }
+    std::vector<std::string> lines;
+    std::string gathering; // the list whose items the last line gathers
+    for (const Condition& c : testedConditions(*plan)) {
+        if (c.kind != Kind::Item && c.kind != Kind::HotCold) {
+            lines.push_back(conditionName(c, input, *plan));
+            gathering.clear();
+            continue;
+        }
+        const auto [list, item] = itemParts(c, input.mode);
+        if (list == gathering) {
+            lines.back() += ", " + item;
+        } else {
+            lines.push_back(list + ": " + item);
+            gathering = list;
+        }
+    }
+    return lines;
 }
 
 CostShares costShares(const BackTestReport& report, const ConditionCost& cost) {

@@ -124,6 +124,9 @@ std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestR
 // The name of every condition the settings hold now, as the costs name them,
 // in the order the command applies them; refused as "Create numbers" refuses.
 Result<std::vector<std::string>> conditionNames(const MainInput& input);
+// The same conditions for a reader, the ticked items of one list on one line:
+// "Sumdigits: 0, 1, 2", "Hot/cold: All hot, Mostly hot", "Use Digits: 1, 2, 3, 4".
+Result<std::vector<std::string>> conditionLines(const MainInput& input);
 
 // What a strip cell says: "Draw 5, 123: hit" or "Draw 5, 456: miss, thrown out by Sumdigits 15".
 std::string verdictText(const BackTestReport& report, const DrawVerdict& verdict);

@@ -101,11 +101,19 @@ std::string countLine(const PlayList& list) {
 
 } // namespace
 
+std::array<std::vector<std::string>, 3> numbersByStructure(const PlayList& list) {
+    std::array<std::vector<std::string>, 3> groups;
+    for (const PlayedNumber& n : list.numbers) {
+        groups[static_cast<std::size_t>(n.structure)].push_back(n.written);
+    }
+    return groups;
+}
+
 PlayListHeading playListHeading(const PlayList& list, const MainInput& settings) {
     PlayListHeading heading;
     heading.mode = std::string(list.mode == DigitMode::Positional ? "Positional" : "Any position") +
                    ": " + std::string(playName(list.mode)) + " numbers";
-    const Result<std::vector<std::string>> names = conditionNames(settings);
+    const Result<std::vector<std::string>> names = conditionLines(settings);
     if (!names.ok()) {
         heading.conditions = {std::string(kRefusedSettingsPrefix) + names.refusal()};
     } else {

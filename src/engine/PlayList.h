@@ -29,6 +29,10 @@ struct PlayList {
     std::array<std::size_t, 3> structureCounts() const;
 };
 
+// The numbers written of each structure, singles, doubles and triples, each in
+// the order written: a printed list groups them so.
+std::array<std::vector<std::string>, 3> numbersByStructure(const PlayList& list);
+
 // The numbers of any text, in the order written; one or two digits left at the end are dropped.
 PlayList readPlayList(std::string_view resultsText, DigitMode mode);
 
@@ -45,8 +49,8 @@ std::string playListCsv(const PlayList& list);
 // What a printed list says above its numbers, after the date.
 struct PlayListHeading {
     std::string mode; // "Any position: boxed numbers", "Positional: straight numbers"
-    // Every condition the settings hold now, named as the back-test names them;
-    // "none", or why "Create numbers" would refuse the settings as they stand.
+    // Every condition the settings hold now, one list a line ("Sumdigits: 0, 1,
+    // 2"); "none", or why "Create numbers" would refuse the settings as they stand.
     std::vector<std::string> conditions;
     std::string count; // "154 numbers: 120 singles, 27 doubles, 7 triples"
 };

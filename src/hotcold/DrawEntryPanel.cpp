@@ -62,6 +62,13 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
                                             "does not matter"),
                              this);
     hint->setWordWrap(true);
+    makeDrawBox(heading);
+    makeButtons();
+    makeDatedWarning();
+    layOut(heading, hint, makeSortFrame());
+}
+
+void DrawEntryPanel::makeDrawBox(QLabel* heading) {
     txtDrawnNumber_ =
         named(new DrawBox(this, [this](const QString& path) { Q_EMIT fileDropped(path); }),
               QStringLiteral("txtDrawnNumber"));
@@ -71,6 +78,9 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
              QStringLiteral("Type or paste the drawn numbers; every digit counts, three digits "
                             "make one draw"));
     heading->setBuddy(txtDrawnNumber_);
+}
+
+void DrawEntryPanel::makeButtons() {
     auto* go = named(new QPushButton(QStringLiteral("Count"), this), QStringLiteral("cmdGo"));
     describe(go, go->text(),
              QStringLiteral("Counts the digits drawn in each position and in any position, ranks "
@@ -85,7 +95,10 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
                             "one per line"));
     cmdImportDraws_ = import;
     connect(import, &QPushButton::clicked, this, &DrawEntryPanel::importRequested);
-    // Under the box: why "Count" would mislead on a dated history.
+}
+
+// Under the box: why "Count" would mislead on a dated history.
+void DrawEntryPanel::makeDatedWarning() {
     lblDatedText_ = makeLabel(QStringLiteral("lblDatedText"), QString(), this);
     lblDatedText_->setWordWrap(true);
     setTextColour(lblDatedText_, QColor(0xA0, 0x00, 0x00));
@@ -97,7 +110,9 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
             QTimer::singleShot(0, this, &DrawEntryPanel::showWarning);
         }
     });
+}
 
+QWidget* DrawEntryPanel::makeSortFrame() {
     auto* frame = named(new QGroupBox(QStringLiteral("Sort order digits counted"), this),
                         QStringLiteral("Frame2"));
     auto* sortLayout = new QVBoxLayout(frame);
@@ -111,11 +126,14 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
         sortLayout->addWidget(optSortOrder_[i]);
     }
     optSortOrder_[0]->setChecked(true);
+    return frame;
+}
 
+void DrawEntryPanel::layOut(QLabel* heading, QLabel* hint, QWidget* sortFrame) {
     auto* countColumn = new QVBoxLayout;
-    countColumn->addWidget(go);
-    countColumn->addWidget(import);
-    countColumn->addWidget(frame);
+    countColumn->addWidget(cmdGo_);
+    countColumn->addWidget(cmdImportDraws_);
+    countColumn->addWidget(sortFrame);
     countColumn->addStretch(1);
     entryRow_ = new QHBoxLayout;
     entryRow_->addWidget(txtDrawnNumber_, 1);

@@ -39,13 +39,18 @@ class DrawEntryPanel : public QWidget {
     void fileDropped(const QString& path);
 
   private:
+    void makeDrawBox(QLabel* heading);
+    void makeButtons();
+    void makeDatedWarning();
+    QWidget* makeSortFrame();
+    void layOut(QLabel* heading, QLabel* hint, QWidget* sortFrame);
     void showWarning();
 
-    QPlainTextEdit* txtDrawnNumber_;
-    QWidget* cmdGo_;
-    QWidget* cmdImportDraws_;
-    QLabel* lblDatedText_;
-    QHBoxLayout* entryRow_;
+    QPlainTextEdit* txtDrawnNumber_ = nullptr;
+    QWidget* cmdGo_ = nullptr;
+    QWidget* cmdImportDraws_ = nullptr;
+    QLabel* lblDatedText_ = nullptr;
+    QHBoxLayout* entryRow_ = nullptr;
     bool warningDue_ = false;
     std::array<QRadioButton*, 2> optSortOrder_{};
 };

@@ -84,7 +84,7 @@ void frmHotCold::buildLayout(BannerFrame* banner) {
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
-    resize(980, 700);
+    resizeToFit(this, {980, kMostWindowHeight});
 }
 
 bool frmHotCold::settingsSaved() const {

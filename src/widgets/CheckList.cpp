@@ -11,9 +11,10 @@
 namespace pick3 {
 
 CheckList::CheckList(QWidget* parent) : QListWidget(parent) {
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The tick is the only mark an item has: no highlight that could be taken for one.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setUniformItemSizes(true);
-    // Space on the current item flips its tick through the item delegate, like a click on the box.
+    // A tick flipped by the item itself (an assistive tool's toggle) is reported too.
     connect(this, &QListWidget::itemChanged, this, &CheckList::onItemChanged);
 }
 
@@ -131,13 +132,55 @@ void CheckList::onItemChanged(QListWidgetItem* item) {
     Q_EMIT itemTickChanged(row(item), item->checkState() == Qt::Checked);
 }
 
+void CheckList::flipTick(int row) {
+    setCurrentRow(row);
+    setTicked(row, !isTicked(row));
+}
+
+// A left click anywhere on a row flips its tick once, on the release over the
+// row it was pressed on, as a click on the box alone would.
 void CheckList::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         event->accept();
         Q_EMIT contextMenuWanted(event->globalPosition().toPoint());
         return;
     }
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        pressedRow_ = indexAt(event->position().toPoint()).row();
+        if (pressedRow_ >= 0) {
+            setCurrentRow(pressedRow_);
+        }
+        return;
+    }
     QListWidget::mousePressEvent(event);
+}
+
+void CheckList::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QListWidget::mouseReleaseEvent(event);
+        return;
+    }
+    event->accept();
+    const int row = indexAt(event->position().toPoint()).row();
+    if (row >= 0 && row == pressedRow_) {
+        flipTick(row);
+    }
+    pressedRow_ = -1;
+}
+
+// The second press of a double click is one more click: two flips, as on the box.
+void CheckList::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        mousePressEvent(event);
+        return;
+    }
+    QListWidget::mouseDoubleClickEvent(event);
+}
+
+// Dragging with the button down neither selects nor ticks.
+void CheckList::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 QPoint CheckList::menuPosition() const {
@@ -152,6 +195,12 @@ void CheckList::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Menu || shiftF10) {
         event->accept();
         Q_EMIT contextMenuWanted(menuPosition());
+        return;
+    }
+    const bool space = event->key() == Qt::Key_Space || event->key() == Qt::Key_Select;
+    if (space && event->modifiers() == Qt::NoModifier && currentRow() >= 0) {
+        event->accept();
+        flipTick(currentRow());
         return;
     }
     QListWidget::keyPressEvent(event);

@@ -1,6 +1,8 @@
 #pragma once
 // A list box with a tick box in front of every item: the one list widget of
-// every filter, digit, pattern and pair list of the program.
+// every filter, digit, pattern and pair list of the program. A left click
+// anywhere on an item, or Space on the current one, flips its tick; a right
+// click asks for the list's menu. No item is ever highlighted.
 
 #include "engine/Catalogue.h"
 #include "engine/Selection.h"
@@ -43,14 +45,19 @@ class CheckList : public QListWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void onItemChanged(QListWidgetItem* item);
+    void flipTick(int row);
     QPoint menuPosition() const; // by the current item
     bool settingByCode_ = false;
     int visibleRows_ = 0;
+    int pressedRow_ = -1; // where the left button went down, until it comes up
 };
 
 } // namespace pick3

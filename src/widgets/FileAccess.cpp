@@ -1,11 +1,15 @@
 #include "widgets/FileAccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QUrl>
 
 namespace pick3 {
@@ -23,21 +27,95 @@ QString quoted(const QString& path) {
 
 } // namespace
 
-QString chooseFile(QWidget* parent, const FileQuestion& question) {
-    if (chooser()) {
-        return chooser()(question);
+QString suffixOfFilter(const QString& nameFilter) {
+    const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+    const qsizetype close = nameFilter.lastIndexOf(QLatin1Char(')'));
+    if (open < 0 || close < open) {
+        return {};
     }
+    const QString patterns = nameFilter.mid(open + 1, close - open - 1).trimmed();
+    static const QRegularExpression single(QStringLiteral("^\\*\\.(\\w+)$"));
+    const QRegularExpressionMatch match = single.match(patterns);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+namespace {
+
+// A name without an ending gets the chosen type's ending, or `fallback`.
+QString withEnding(const QString& path, const QString& nameFilter, const QString& fallback) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) {
+        return path;
+    }
+    const QString suffix = suffixOfFilter(nameFilter);
+    const QString ending = suffix.isEmpty() ? fallback : suffix;
+    return ending.isEmpty() ? path : path + QLatin1Char('.') + ending;
+}
+
+// The folder of the last file picked in this run; home before the first.
+QString& lastFolder() {
+    static QString folder = QDir::homePath();
+    return folder;
+}
+
+// A proposed name without a folder ("numbers.txt") is proposed in the last folder.
+QString startingPlace(const QString& proposed) {
+    if (proposed.isEmpty()) {
+        return lastFolder();
+    }
+    return QFileInfo(proposed).isRelative() ? QDir(lastFolder()).filePath(proposed) : proposed;
+}
+
+// Qt's own dialog, the same on every desktop: a desktop's native one may keep
+// a list of recent files of its own.
+FileAnswer askWithDialog(QWidget* parent, const FileQuestion& question) {
+    keepSettingsForTheRunOnly();
+    QFileDialog dialog(parent, question.caption, startingPlace(question.proposedName),
+                       question.filter);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (question.kind == FileQuestion::Kind::Open) {
-        return QFileDialog::getOpenFileName(parent, question.caption, question.proposedName,
-                                            question.filter);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The ending follows the type chosen, before the dialog asks about replacing a file.
+        const auto follow = [&dialog, &question](const QString& filter) {
+            const QString suffix = suffixOfFilter(filter);
+            dialog.setDefaultSuffix(suffix.isEmpty() ? question.defaultSuffix : suffix);
+        };
+        follow(dialog.selectedNameFilter());
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, follow);
     }
-    QFileDialog dialog(parent, question.caption, question.proposedName, question.filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(question.defaultSuffix);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
-               ? dialog.selectedFiles().constFirst()
-               : QString();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    const QString path = dialog.selectedFiles().constFirst();
+    lastFolder() = QFileInfo(path).absolutePath();
+    return {path, dialog.selectedNameFilter()};
+}
+
+} // namespace
+
+QString chooseFile(QWidget* parent, const FileQuestion& question) {
+    const FileAnswer answer = chooser() ? chooser()(question) : askWithDialog(parent, question);
+    if (question.kind == FileQuestion::Kind::Open) {
+        return answer.path;
+    }
+    return withEnding(answer.path, answer.filter, question.defaultSuffix);
+}
+
+QString keepSettingsForTheRunOnly() {
+    static QTemporaryDir* folder = nullptr;
+    if (folder == nullptr) {
+        folder = new QTemporaryDir; // removed when the program ends
+        qAddPostRoutine([] {
+            delete folder;
+            folder = nullptr;
+        });
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, folder->path());
+        }
+    }
+    return folder->path();
 }
 
 void setFileChooser(FileChooser newChooser) {

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <utility>
 
 class QMimeData;
 class QWidget;
@@ -25,11 +26,31 @@ struct FileQuestion {
     // "evening.p3set"), before the dialog asks whether to replace a file.
     QString defaultSuffix;
 };
-// Answers a question with a path, or an empty string for Cancel.
-using FileChooser = std::function<QString(const FileQuestion&)>;
+// What a file dialog answered: the path (empty for Cancel) and, for a save,
+// the type chosen in it ("CSV with structure (*.csv)"), empty when none was.
+struct FileAnswer {
+    FileAnswer(QString chosenPath = {}, QString chosenFilter = {}) // NOLINT: a path alone will do
+        : path(std::move(chosenPath)), filter(std::move(chosenFilter)) {}
+    QString path;
+    QString filter;
+};
+// Answers a question; a bare path stands for an answer with no type chosen.
+using FileChooser = std::function<FileAnswer(const FileQuestion&)>;
 
-// The path the user picked, or empty when they cancelled.
+// The path the user picked, or empty when they cancelled. A save's name typed
+// without an ending gets the ending of the type chosen ("evening" with CSV
+// chosen saves as "evening.csv"), or the question's default suffix when the
+// type has no single ending ("All files").
 QString chooseFile(QWidget* parent, const FileQuestion& question);
+// "csv" for "CSV with structure (*.csv)"; empty for "All files (*)" or a type of several endings.
+QString suffixOfFilter(const QString& nameFilter);
+
+// Qt's file dialog remembers its last folder in the user's Qt settings file.
+// This points every user-scope setting at a folder of its own, removed when
+// the program ends, so only the files the user picks are read or written; the
+// last folder is remembered for the run only. Called before any dialog opens;
+// once is enough. The folder, for the tests.
+QString keepSettingsForTheRunOnly();
 // Replaces the desktop's dialogs (tests hand a file name in); an empty
 // chooser brings the dialogs back.
 void setFileChooser(FileChooser chooser);

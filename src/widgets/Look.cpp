@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 
@@ -77,6 +78,14 @@ QStringList itemsOf(const ListEntry& entry) {
         items << fromEngine(item);
     }
     return items;
+}
+
+void resizeToFit(QWidget* window, QSize wanted) {
+    wanted.setHeight(std::min(wanted.height(), kMostWindowHeight));
+    if (const QScreen* screen = window->screen()) {
+        wanted = wanted.boundedTo(screen->availableGeometry().size());
+    }
+    window->resize(wanted);
 }
 
 } // namespace pick3

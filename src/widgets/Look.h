@@ -6,6 +6,7 @@
 #include "engine/Catalogue.h"
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -41,6 +42,13 @@ void makeBold(QWidget* widget);
 // `name` (a caption or heading) is what a screen reader announces; a tooltip,
 // when given, is shown and announced as the description too.
 void describe(QWidget* widget, const QString& name, const QString& tooltip = QString());
+
+// The most a window may be high inside its frame: a 1280 x 720 screen less a
+// title bar and a desktop's panel.
+inline constexpr int kMostWindowHeight = 640;
+// Resizes `window` to `wanted`, but no higher than kMostWindowHeight and no
+// larger than its screen's free area; what does not fit then scrolls inside it.
+void resizeToFit(QWidget* window, QSize wanted);
 
 // The side of the square that the red "&Close" covers in a window's top-left corner.
 int closeSquareSide(const QFont& font);

@@ -47,5 +47,29 @@ TEST(PlayList, HeadingWithoutConditionsOrRefused) {
               std::string(kRefusedSettingsPrefix) + std::string(kMsgFourDigits) + "0 numbers");
 }
 
+// A printed list names each list's ticked items on one line, and groups its numbers by structure.
+TEST(PlayList, ConditionsOneListALineNumbersByStructure) {
+    const MainInput digits = chosen({{1, 2, 3, 4}});
+    const std::vector<std::tuple<const char*, MainInput, std::string_view>> rows{
+        {"one list", with(digits, tick(ListId::SumDigits, {6, 7, 9})),
+         "Use Digits: 1, 2, 3, 4|Sumdigits: 6, 7, 9"},
+        {"two lists, a width under its heading",
+         with(with(digits, tick(ListId::Root, {6})), tick(ListId::WidthLowestMiddle, {1, 2})),
+         "Use Digits: 1, 2, 3, 4|Width Lowest- middle: 1, 2|Root: 6"},
+        {"structure boxes stay one a line",
+         with(with(digits, tick(ListId::SumDigits, {6})),
+              [](MainInput& in) { in.excludeTriples = in.excludeDoubles = true; }),
+         "Use Digits: 1, 2, 3, 4|Exclude doubles|Exclude trips|Sumdigits: 6"},
+    };
+    for (const auto& [name, settings, lines] : rows) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(joined(playListHeading(PlayList{}, settings).conditions), lines);
+    }
+    const auto groups =
+        numbersByStructure(readPlayList("112 123 777 121 132", DigitMode::AnyPosition));
+    EXPECT_EQ(joined(groups[0]) + "/" + joined(groups[1]) + "/" + joined(groups[2]),
+              "123|132/112|121/777");
+}
+
 } // namespace
 } // namespace pick3

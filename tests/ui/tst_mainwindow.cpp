@@ -7,6 +7,10 @@
 #include "helpers/MainWindowDriver.h"
 
 #include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
 
 using namespace pick3;
 using namespace pick3::test;
@@ -143,6 +147,95 @@ class MainWindowTest : public MainWindowFixture {
         QCOMPARE(liveLine(), QStringLiteral("You have excluded singles, doubles and triples. "
                                             "There are no numbers to create..."));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // The live count's line may wrap; no button moves when it does.
+    void wrappedLiveCountMovesNoButton() {
+        const auto buttonTops = [this] {
+            QList<int> tops;
+            for (const QPushButton* b : ctl("commandPanel")->findChildren<QPushButton*>()) {
+                tops << b->mapTo(w, QPoint()).y();
+            }
+            return tops;
+        };
+        auto* line = ctl<QLabel>("lblLiveCount");
+        line->setText(QStringLiteral("Would create 1 number"));
+        QApplication::processEvents();
+        const QList<int> before = buttonTops();
+        doSteps(w, {"chkExcludeSingles", "chkExcludeDoubles", "chkExcludeTriples"});
+        QApplication::processEvents();
+        QVERIFY(line->heightForWidth(line->width()) > line->fontMetrics().lineSpacing() * 3 / 2);
+        QCOMPARE(buttonTops(), before);
+    }
+
+    // A left click anywhere on an item flips its tick once, as a click on its box
+    // or Space does, and runs the list's handler once (the live count follows);
+    // a right click only opens the list's menu. No item is ever highlighted.
+    void clickOnAnItemTicksIt_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("flips");
+        for (const char* list : {"lstSumDigits", "lstDigitsWheel", "lstHCBox"}) {
+            for (const char* how : {"text", "row end", "box", "space", "twice", "right"}) {
+                const int flips = QString(how) == "twice" ? 2 : QString(how) == "right" ? 0 : 1;
+                QTest::addRow("%s, %s", list, how) << list << how << flips;
+            }
+        }
+    }
+    void clickOnAnItemTicksIt() {
+        QFETCH(QString, list);
+        QFETCH(QString, how);
+        QFETCH(int, flips);
+        CheckList* l = lst(list);
+        doSteps(w, {"lstDigitsWheel:1234"});
+        const QString before = liveLine();
+        const QSignalSpy spy(l, &CheckList::itemTickChanged);
+        const int r = list == "lstSumDigits" ? 6 : 0; // 1 + 2 + 3 is 6: the count moves
+        l->scrollToItem(l->item(r));
+        const QRect row = l->visualItemRect(l->item(r));
+        if (how == "box") {
+            clickTick(l, r);
+        } else if (how == "space") {
+            l->setFocus();
+            l->setCurrentRow(r);
+            QTest::keyClick(l, Qt::Key_Space);
+        } else if (how == "right") {
+            QTimer::singleShot(0, [] {
+                if (QWidget* menu = QApplication::activePopupWidget()) {
+                    menu->close();
+                }
+            });
+            rightClick(l);
+        } else {
+            const QPoint at = how == "row end" ? QPoint(row.right() - 2, row.center().y())
+                                               : row.center() + QPoint(row.width() / 6, 0);
+            for (int i = 0; i < (how == "twice" ? 2 : 1); ++i) {
+                QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, at);
+            }
+        }
+        QCOMPARE(spy.count(), flips);
+        QCOMPARE(l->isTicked(r), flips == 1);
+        QCOMPARE(l->tickedCount(), (list == "lstDigitsWheel" ? 4 : 0) + (flips == 1 ? 1 : 0));
+        QVERIFY(l->selectedItems().isEmpty());
+        if (list == "lstSumDigits") {
+            QCOMPARE(liveLine() != before, flips == 1);
+        }
+    }
+
+    // A pattern ticked by a click on its text in the counter is mirrored here once.
+    void hotColdPatternMirroredOnce() {
+        QVERIFY(countInHotCold(w, QStringLiteral("123\n456\n789\n012")));
+        const QSignalSpy mirrored(lst("lstHCBox"), &CheckList::itemTickChanged);
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [](QWidget* counter) {
+            CheckList* box = listNamed(counter, QStringLiteral("lstHCBox"));
+            const QSignalSpy ticked(box, &CheckList::itemTickChanged);
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {},
+                              box->visualItemRect(box->item(2)).center());
+            QCOMPARE(ticked.count(), 1);
+            QVERIFY(box->isTicked(2) && box->selectedItems().isEmpty());
+        }));
+        QCOMPARE(mirrored.count(), 1);
+        QCOMPARE(tickedTexts(lst("lstHCBox")), QStringList{"Mostly hot"});
     }
 
     void modeSwitch() {
