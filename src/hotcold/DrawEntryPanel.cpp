@@ -85,6 +85,13 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
                             "one per line"));
     cmdImportDraws_ = import;
     connect(import, &QPushButton::clicked, this, &DrawEntryPanel::importRequested);
+    auto* charts =
+        named(new QPushButton(QStringLiteral("C&harts..."), this), QStringLiteral("cmdCharts"));
+    describe(charts, QStringLiteral("Charts..."),
+             QStringLiteral("Draws the draws of the last count as charts: digits, sums and skips "
+                            "against what luck alone gives"));
+    cmdCharts_ = charts;
+    connect(charts, &QPushButton::clicked, this, &DrawEntryPanel::chartsRequested);
     // Under the box: why "Count" would mislead on a dated history.
     lblDatedText_ = makeLabel(QStringLiteral("lblDatedText"), QString(), this);
     lblDatedText_->setWordWrap(true);
@@ -115,6 +122,7 @@ DrawEntryPanel::DrawEntryPanel(QWidget* parent) : QWidget(parent) {
     auto* countColumn = new QVBoxLayout;
     countColumn->addWidget(go);
     countColumn->addWidget(import);
+    countColumn->addWidget(charts);
     countColumn->addWidget(frame);
     countColumn->addStretch(1);
     auto* entryRow = new QHBoxLayout;
@@ -165,7 +173,8 @@ void DrawEntryPanel::focusEntry() {
 }
 
 std::vector<QWidget*> DrawEntryPanel::tabOrder() const {
-    return {txtDrawnNumber_, cmdGo_, cmdImportDraws_, optSortOrder_[0], optSortOrder_[1]};
+    return {txtDrawnNumber_, cmdGo_,           cmdImportDraws_,
+            cmdCharts_,      optSortOrder_[0], optSortOrder_[1]};
 }
 
 } // namespace pick3

@@ -32,6 +32,7 @@ class DrawEntryPanel : public QWidget {
   Q_SIGNALS:
     void countRequested();  // cmdGo
     void importRequested(); // cmdImportDraws
+    void chartsRequested(); // cmdCharts
     // A local file was dropped on the draw box.
     void fileDropped(const QString& path);
 
@@ -41,6 +42,7 @@ class DrawEntryPanel : public QWidget {
     QPlainTextEdit* txtDrawnNumber_;
     QWidget* cmdGo_;
     QWidget* cmdImportDraws_;
+    QWidget* cmdCharts_;
     QLabel* lblDatedText_;
     bool warningDue_ = false;
     std::array<QRadioButton*, 2> optSortOrder_{};
