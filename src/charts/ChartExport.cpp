@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 #include <QPainter>
+#include <QPicture>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -73,9 +74,15 @@ QString printWidget(QPrinter& printer, QWidget* widget, const QString& title) {
     const double scale =
         std::min(page.width() / static_cast<double>(widget->width()),
                  (page.height() - heading) / static_cast<double>(widget->height()));
+    // Straight onto a printer a widget is drawn as one bitmap; through a
+    // picture its lines and texts stay lines and texts. A picture plays at the
+    // printer's resolution, so it is scaled back to the widget's own.
+    QPicture picture;
+    widget->render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
+    const double replay = scale * picture.logicalDpiX() / printer.logicalDpiX();
     painter.translate(0, heading);
-    painter.scale(scale, scale);
-    widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.scale(replay, replay);
+    painter.drawPicture(0, 0, picture);
     painter.end();
     return QString();
 }
