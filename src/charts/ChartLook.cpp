@@ -1,5 +1,6 @@
 #include "charts/ChartLook.h"
 
+#include "engine/ChartSeries.h"
 #include "widgets/Look.h"
 
 #include <QCategoryAxis>
@@ -65,10 +66,14 @@ QAbstractAxis* drawAxis(std::size_t draws, const std::function<std::string(std::
     axis->setTitleText(title);
     axis->setRange(0.0, last);
     axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    constexpr std::size_t kTicks = 4;
+    axis->setTruncateLabels(false); // a date cut to "2024-0..." says nothing
+    constexpr std::size_t kTicks = 3;
     for (std::size_t t = 0; t <= kTicks; ++t) {
         const std::size_t place = t * (draws - 1) / kTicks;
-        const QString label = fromEngine(labelOf(place)).section(QLatin1Char(' '), 0, 1);
+        // The date alone: "Sat 2026-12-05 Evening" is "2026-12-05" under a tick.
+        const std::string full = labelOf(place);
+        const std::string_view date = isoDateIn(full);
+        const QString label = fromEngine(date.empty() ? std::string_view(full) : date);
         axis->append(label.isEmpty() ? QString::number(place) + QStringLiteral(" ") : label,
                      static_cast<double>(place));
     }
@@ -79,6 +84,7 @@ QValueAxis* valueAxis(double low, double high, const QString& title) {
     auto* axis = new QValueAxis;
     axis->setRange(low, high);
     axis->setTitleText(title);
+    axis->applyNiceNumbers(); // ticks at round values
     return axis;
 }
 

@@ -111,7 +111,8 @@ void SkipsPage::show(const Series& s) {
 
 void SkipsPage::showRecent(const Series& s) {
     QChart* old = recent_->chart();
-    QChart* chart = makeChart(this, QStringLiteral("The last skips, the current one last"));
+    QChart* chart =
+        makeChart(this, QStringLiteral("The last skips, oldest first; the current one last"));
     auto* past = new QBarSet(QStringLiteral("Skips between hits"));
     past->setColor(kChartBlue);
     auto* current = new QBarSet(QStringLiteral("Current skip"));
@@ -132,10 +133,11 @@ void SkipsPage::showRecent(const Series& s) {
     bars->setObjectName(QStringLiteral("Skips"));
     bars->append(past);
     bars->append(current);
+    bars->setBarWidth(0.8);
     auto* x = new QBarCategoryAxis;
     x->append(names);
     x->setLabelsVisible(names.size() <= 30);
-    x->setTitleText(QStringLiteral("Skips, oldest first"));
+    x->setTitleVisible(false); // the chart's title says what runs along
     QValueAxis* y = valueAxis(0.0, top * 1.05, QStringLiteral("Draws"));
     attach(chart, bars, x, y);
     const auto n = static_cast<double>(names.size());
@@ -169,7 +171,10 @@ void SkipsPage::showHistogram(const Series& s) {
     bars->setBarWidth(0.9);
     auto* x = new QBarCategoryAxis;
     x->append(names);
-    x->setTitleText(QStringLiteral("Skip length"));
+    // Too many lengths to name under each bar: the range in the title.
+    x->setLabelsVisible(names.size() <= 30);
+    x->setTitleVisible(false);
+    chart->setTitle(QStringLiteral("Skips by length, 0 to %1, against the odds").arg(names.last()));
     QValueAxis* y = valueAxis(0.0, top * 1.05, QStringLiteral("Skips"));
     attach(chart, bars, x, y);
     attach(chart, lineSeries(QStringLiteral("By the odds"), fair, kChartOrange, 2.5, Qt::SolidLine),

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -108,27 +110,29 @@ void SumsPage::showTime(const Series& s) {
     const double last = s.draws == 0 ? 1.0 : static_cast<double>(s.draws - 1);
     QAbstractAxis* x = drawAxis(s.draws, draws().labelOf, QStringLiteral("Draw, oldest first"));
     QValueAxis* y = valueAxis(0.0, 27.0, QStringLiteral("Sum"));
+    y->setRange(0.0, 27.0); // the sums there are, not rounder numbers
+    y->setTickCount(4);
     const QColor grey = neutralColour(this);
     attach(chart,
-           lineSeries(QStringLiteral("Sum of each draw"), toPoints(s.sums, 0.0), kChartSky, 1.0,
-                      Qt::SolidLine),
+           lineSeries(QStringLiteral("Sums"), toPoints(s.sums, 0.0), kChartSky, 1.0, Qt::SolidLine),
            x, y);
     attach(chart,
-           lineSeries(QStringLiteral("Fair mean 13.5"), {{0.0, kFairMeanSum}, {last, kFairMeanSum}},
+           lineSeries(QStringLiteral("Mean 13.5"), {{0.0, kFairMeanSum}, {last, kFairMeanSum}},
                       grey, 1.5, Qt::DashLine),
            x, y);
     attach(chart,
-           lineSeries(QStringLiteral("Low end of the 95% band"),
-                      {{0.0, s.band.low}, {last, s.band.low}}, kChartOrange, 1.5, Qt::DashLine),
+           lineSeries(QStringLiteral("95% band"), {{0.0, s.band.low}, {last, s.band.low}},
+                      kChartOrange, 1.5, Qt::DashLine),
            x, y);
+    QLineSeries* high =
+        lineSeries(QStringLiteral("95% band, high"), {{0.0, s.band.high}, {last, s.band.high}},
+                   kChartOrange, 1.5, Qt::DashLine);
+    attach(chart, high, x, y);
     attach(chart,
-           lineSeries(QStringLiteral("High end of the 95% band"),
-                      {{0.0, s.band.high}, {last, s.band.high}}, kChartOrange, 1.5, Qt::DashLine),
-           x, y);
-    attach(chart,
-           lineSeries(QStringLiteral("Moving average"), toPoints(s.average, 0.0), kChartBlue, 2.5,
+           lineSeries(QStringLiteral("Average"), toPoints(s.average, 0.0), kChartBlue, 2.5,
                       Qt::SolidLine),
            x, y);
+    chart->legend()->markers(high).first()->setVisible(false); // one legend entry for the band
     time_->setChart(chart);
     delete old;
 }
@@ -155,6 +159,11 @@ void SumsPage::showHistogram(const Series& s) {
     auto* x = new QBarCategoryAxis;
     x->append(sums);
     x->setTitleText(QStringLiteral("Sum"));
+    x->setLabelsAngle(-90);
+    x->setTruncateLabels(false);
+    QFont small = x->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    x->setLabelsFont(small);
     QValueAxis* y = valueAxis(0.0, top * 1.05, QStringLiteral("Draws"));
     attach(chart, bars, x, y);
     attach(chart, lineSeries(QStringLiteral("A fair game"), fair, kChartOrange, 2.5, Qt::SolidLine),

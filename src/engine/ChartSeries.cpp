@@ -18,7 +18,8 @@ std::string formatted(const char* format, double value) {
     return text;
 }
 
-// The first "yyyy-mm-dd" of a label; empty where it has none.
+} // namespace
+
 std::string_view isoDateIn(std::string_view label) {
     const auto digit = [](char c) { return c >= '0' && c <= '9'; };
     for (std::size_t i = 0; i + 10 <= label.size(); ++i) {
@@ -33,8 +34,6 @@ std::string_view isoDateIn(std::string_view label) {
     }
     return {};
 }
-
-} // namespace
 
 DrawList oldestFirst(const DrawList& draws, NewestEnd newest) {
     DrawList out = draws;

@@ -26,6 +26,8 @@ namespace pick3 {
 DrawList oldestFirst(const DrawList& draws, NewestEnd newest);
 // The newest `last` draws of an oldest-first list (0 or more than there are: all).
 DrawList newestOf(const DrawList& oldestFirst, std::size_t last);
+// The first date "yyyy-mm-dd" of a label ("Sat 2026-12-05 Evening"); empty where it has none.
+std::string_view isoDateIn(std::string_view label);
 // Which end is newest, read from the dates in the labels of the first and last
 // draw ("Sat 2026-12-05 Evening"); none where the dates are the same or missing.
 std::optional<NewestEnd> newestEndOfLabels(std::string_view first, std::string_view last);
