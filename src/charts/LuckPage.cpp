@@ -3,11 +3,14 @@
 #include "charts/ChartLook.h"
 #include "widgets/Look.h"
 
+#include <QAbstractTableModel>
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QTableView>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -37,6 +40,57 @@ double lowest(const std::vector<ChartPoint>& points, double ceiling) {
 
 } // namespace
 
+// The values at the points drawn, made into text only for the rows shown.
+class LuckPage::ValuesModel : public QAbstractTableModel {
+  public:
+    using QAbstractTableModel::QAbstractTableModel;
+    void reset(std::vector<Series::Row> rows, std::function<std::string(std::size_t)> labelOf) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        labelOf_ = std::move(labelOf);
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 6; }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::TextAlignmentRole) {
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+            return {};
+        }
+        const Series::Row& r = rows_.at(static_cast<std::size_t>(index.row()));
+        switch (index.column()) {
+        case 0:
+            return labelOf_ ? fromEngine(labelOf_(r.place)) : QString::number(r.place + 1);
+        case 1:
+            return QString::number(r.hits);
+        case 2:
+            return QString::number(r.expected, 'f', 2);
+        case 3:
+            return QString::number(r.low);
+        case 4:
+            return QString::number(r.high);
+        default:
+            return QString::number(r.net, 'f', 2);
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const std::array<const char*, 6> names{
+            "Draw", "Hits", "Expected", "5th percentile", "95th percentile", "Net money"};
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
+            return {};
+        }
+        return QString::fromLatin1(names.at(static_cast<std::size_t>(section)));
+    }
+
+  private:
+    std::vector<Series::Row> rows_;
+    std::function<std::string(std::size_t)> labelOf_;
+};
+
 LuckPage::LuckPage(QWidget* parent) : ChartPage(QStringLiteral("Could this be luck?"), parent) {
     setObjectName(QStringLiteral("pgLuck"));
     picture_ = new QWidget(this);
@@ -47,11 +101,15 @@ LuckPage::LuckPage(QWidget* parent) : ChartPage(QStringLiteral("Could this be lu
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(view_, 1);
     column->addWidget(note_);
-    values_ = makeValuesTable(QStringLiteral("tblLuckValues"), QStringLiteral("Luck: values"),
-                              {QStringLiteral("Draw"), QStringLiteral("Hits"),
-                               QStringLiteral("Expected"), QStringLiteral("5th percentile"),
-                               QStringLiteral("95th percentile"), QStringLiteral("Net money")},
-                              this);
+    model_ = new ValuesModel(this);
+    values_ = named(new QTableView(this), QStringLiteral("tblLuckValues"));
+    values_->setModel(model_);
+    values_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    values_->setTabKeyNavigation(false);
+    values_->verticalHeader()->hide();
+    values_->horizontalHeader()->setStretchLastSection(true);
+    values_->setMinimumHeight(60);
+    describe(values_, QStringLiteral("Luck: values"));
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(0, 0, 0, 0);
     page->addWidget(picture_, 4);
@@ -82,7 +140,7 @@ void LuckPage::redraw() {
     if (!draws().report) {
         note_->setText(QStringLiteral("The luck chart draws a back-test: open \"Back-test\" in "
                                       "the main window and press \"Charts...\" there."));
-        values_->setRowCount(0);
+        model_->reset({}, {});
         return;
     }
     const auto columns = static_cast<std::size_t>(std::max(200, view_->width()));
@@ -134,18 +192,7 @@ void LuckPage::show(const Series& s) {
 }
 
 void LuckPage::showValues(const Series& s) {
-    values_->setRowCount(0);
-    const auto label = [this](double x) {
-        const auto place = static_cast<std::size_t>(x);
-        return draws().labelOf ? fromEngine(draws().labelOf(place)) : QString::number(place + 1);
-    };
-    int row = 0;
-    for (const Series::Row& r : s.rows) {
-        setValuesRow(values_, row++,
-                     {label(static_cast<double>(r.place)), QString::number(r.hits),
-                      QString::number(r.expected, 'f', 2), QString::number(r.low),
-                      QString::number(r.high), QString::number(r.net, 'f', 2)});
-    }
+    model_->reset(s.rows, draws().labelOf);
 }
 
 } // namespace pick3

@@ -8,6 +8,7 @@
 
 class QChartView;
 class QLabel;
+class QTableView;
 
 namespace pick3 {
 
@@ -43,7 +44,9 @@ class LuckPage : public ChartPage {
     QWidget* picture_;
     QChartView* view_;
     QLabel* note_;
-    QTableWidget* values_;
+    QTableView* values_;
+    class ValuesModel;
+    ValuesModel* model_;
 };
 
 } // namespace pick3

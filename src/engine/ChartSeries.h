@@ -116,7 +116,7 @@ struct HitBand {
     std::size_t exactDraws = 0; // the first this many points are exact
 };
 HitBand randomHitBand(const std::vector<double>& shares,
-                      std::size_t exactWork = std::size_t{60'000'000});
+                      std::size_t exactWork = std::size_t{8'000'000});
 
 // The back-test's tested draws, oldest first, draw by draw.
 struct LuckSeries {
