@@ -157,6 +157,11 @@ void frmCharts::setNewest(NewestEnd newest) {
         what.arg(fromEngine(counted(draws_->oldest.size(), "draw"))) +
         (draws_->labelOf ? QStringLiteral(", with their dates.") : QStringLiteral(".")) +
         QStringLiteral(" Each chart shows what luck alone would give beside it."));
+    if (draws_->oldest.empty()) {
+        lblDraws_->setText(QStringLiteral("There are no draws to chart yet. Paste your draw "
+                                          "history in \"HotCold\" and press \"Count\"; then "
+                                          "open the charts again."));
+    }
     for (int i = 0; i < pageCount(); ++i) {
         page(i)->setDraws(draws_);
     }

@@ -217,6 +217,23 @@ class ChartsTest : public MainWindowFixture {
         QVERIFY(keys.size() >= 9);
     }
 
+    // Before a count, and a back-test that tested nothing: every page draws, empty.
+    void noDraws() {
+        ChartSource source;
+        source.report = BackTestReport();
+        frmCharts charts(source);
+        charts.show();
+        QVERIFY(charts.findChild<QLabel*>(QStringLiteral("lblChartDraws"))
+                    ->text()
+                    .startsWith(QStringLiteral("There are no draws to chart yet.")));
+        for (int i = 0; i < charts.pageCount(); ++i) {
+            QVERIFY(showPage(&charts, i) != nullptr);
+        }
+        QCOMPARE(charts.findChild<QLabel*>(QStringLiteral("lblLuckNote"))->text(),
+                 QStringLiteral("No draw was tested. A line inside the band is what luck alone "
+                                "gives."));
+    }
+
   private:
     static void checkHeat(QWidget* charts, const DrawList& oldest) {
         ChartPage* page = showPage(charts, 0);
