@@ -1,6 +1,7 @@
 #include "charts/HeatPage.h"
 
 #include "charts/ChartLook.h"
+#include "engine/Chance.h"
 #include "widgets/Look.h"
 
 #include <QComboBox>
@@ -110,8 +111,7 @@ void HeatPage::show(const DigitHeat& heat) {
             table_->setItem(row, d, item);
         }
     }
-    luck_->setText(
-        QStringLiteral("%1 draws. %2").arg(heat.draws).arg(fromEngine(heatLuckText(heat))));
+    luck_->setText(fromEngine(counted(heat.draws, "draw") + ". " + heatLuckText(heat)));
     showCell(table_->currentRow(), table_->currentColumn());
 }
 
