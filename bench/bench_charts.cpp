@@ -32,7 +32,7 @@ ChartSource longHistory(std::size_t draws) {
     }
     report.costs.push_back({"Digits", 0, 729});
     source.newest = NewestEnd::First;
-    source.report = std::move(report);
+    source.report = std::make_shared<const BackTestReport>(std::move(report));
     return source;
 }
 

@@ -153,7 +153,7 @@ frmHotCold* frmPick3ZozevidAru::makeHotCold() {
     connect(window, &frmHotCold::rankingChanged, this, &frmPick3ZozevidAru::updateLiveCount);
     connect(window, &frmHotCold::chartsRequested, this, [this, window] {
         openCharts(
-            {window->countedDraws(), window->countedLabels(), std::nullopt, std::nullopt, Prizes()},
+            {window->countedDraws(), window->countedLabels(), std::nullopt, nullptr, Prizes()},
             window);
     });
     return window;

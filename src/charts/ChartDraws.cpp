@@ -30,7 +30,7 @@ ChartSource backTestSource(const BackTestReport& report, const Prizes& prizes,
         source.labelOf = [labelOf, index](std::size_t place) { return labelOf(index.at(place)); };
     }
     source.newest = report.newest;
-    source.report = report;
+    source.report = std::make_shared<const BackTestReport>(report);
     source.prizes = prizes;
     return source;
 }

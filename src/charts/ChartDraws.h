@@ -6,6 +6,7 @@
 #include "engine/BackTest.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,7 +17,7 @@ struct ChartSource {
     DrawList draws;
     std::function<std::string(std::size_t index)> labelOf; // by place in the text; may be empty
     std::optional<NewestEnd> newest;                       // none: the window offers the choice
-    std::optional<BackTestReport> report;
+    std::shared_ptr<const BackTestReport> report;
     Prizes prizes;
 };
 
@@ -24,7 +25,7 @@ struct ChartSource {
 struct ChartDraws {
     DrawList oldest;
     std::function<std::string(std::size_t place)> labelOf; // by place oldest first; may be empty
-    std::optional<BackTestReport> report;
+    std::shared_ptr<const BackTestReport> report;
     Prizes prizes;
 };
 ChartDraws chartDraws(const ChartSource& source, NewestEnd newest);

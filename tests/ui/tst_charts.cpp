@@ -220,7 +220,7 @@ class ChartsTest : public MainWindowFixture {
     // Before a count, and a back-test that tested nothing: every page draws, empty.
     void noDraws() {
         ChartSource source;
-        source.report = BackTestReport();
+        source.report = std::make_shared<const BackTestReport>();
         frmCharts charts(source);
         charts.show();
         QVERIFY(charts.findChild<QLabel*>(QStringLiteral("lblChartDraws"))
