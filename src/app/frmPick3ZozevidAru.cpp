@@ -5,6 +5,7 @@
 #include "app/FilterPanel.h"
 #include "app/PlayListPrinter.h"
 #include "app/SetFilePanel.h"
+#include "charts/frmCharts.h"
 #include "engine/LiveCount.h"
 #include "engine/Messages.h"
 #include "widgets/AppInfo.h"
@@ -154,6 +155,11 @@ frmHotCold* frmPick3ZozevidAru::makeHotCold() {
     auto* window = new frmHotCold(digitMode(), this);
     connect(window, &frmHotCold::patternTicked, this, &frmPick3ZozevidAru::mirrorHotColdTick);
     connect(window, &frmHotCold::rankingChanged, this, &frmPick3ZozevidAru::updateLiveCount);
+    connect(window, &frmHotCold::chartsRequested, this, [this, window] {
+        openCharts(
+            {window->countedDraws(), window->countedLabels(), std::nullopt, nullptr, Prizes()},
+            window);
+    });
     return window;
 }
 
@@ -190,6 +196,10 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
     if (counter != nullptr) {
         window->setDrawLabels(counter->countedLabels());
     }
+    connect(window, &frmBackTest::chartsRequested, this, [this, window] {
+        openCharts(backTestSource(window->report(), window->prizes(), window->drawLabels()),
+                   window);
+    });
     return window;
 }
 
@@ -439,6 +449,12 @@ void frmPick3ZozevidAru::openWindow(ChildWindow window) {
         backTest_.get().exec();
         break;
     }
+}
+
+void frmPick3ZozevidAru::openCharts(ChartSource source, QWidget* over) {
+    QPointer<frmCharts> window = new frmCharts(std::move(source), over);
+    window->exec();
+    delete window.data(); // every opening starts afresh
 }
 
 void frmPick3ZozevidAru::closeEvent(QCloseEvent* event) {

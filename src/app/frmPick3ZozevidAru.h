@@ -6,6 +6,7 @@
 #include "app/frmOutputBox.h"
 #include "app/frmWheelHelp.h"
 #include "backtest/frmBackTest.h"
+#include "charts/ChartDraws.h"
 #include "engine/Commands.h"
 #include "engine/MustHaveList.h"
 #include "engine/PlayList.h"
@@ -90,6 +91,8 @@ class frmPick3ZozevidAru : public QWidget {
     frmOutputBox* makeOutputBox();
     frmWheelHelp* makeHelp();
     frmBackTest* makeBackTest();
+    // The charts window, made only when it is first asked for, over the window that asked.
+    void openCharts(ChartSource source, QWidget* over);
 
     BannerFrame* banner_ = nullptr;
     DigitPanel* digits_ = nullptr;

@@ -198,6 +198,12 @@ QWidget* frmBackTest::makeChoices(QWidget* parent) {
     row->addWidget(label);
     row->addWidget(lastDraws_);
     row->addStretch(1);
+    auto* charts =
+        named(new QPushButton(QStringLiteral("Ch&arts..."), choices), QStringLiteral("cmdCharts"));
+    describe(charts, QStringLiteral("Charts..."),
+             QStringLiteral("Draws the tested draws and the hits against luck as charts"));
+    connect(charts, &QPushButton::clicked, this, &frmBackTest::chartsRequested);
+    row->addWidget(charts);
     connect(newest_, &QButtonGroup::idClicked, this, &frmBackTest::refresh);
     connect(lastDraws_, &QComboBox::currentIndexChanged, this, &frmBackTest::refresh);
     return choices;
@@ -401,10 +407,12 @@ void frmBackTest::showSummary(const Result<BackTestReport>& report) {
     showMoney();
 }
 
+Prizes frmBackTest::prizes() const {
+    return {prizes_[0]->value(), prizes_[1]->value(), prizes_[2]->value(), prizes_[3]->value()};
+}
+
 void frmBackTest::showMoney() {
-    const Prizes prizes{prizes_[0]->value(), prizes_[1]->value(), prizes_[2]->value(),
-                        prizes_[3]->value()};
-    const auto lines = moneySummary(moneyOf(report_, prizes));
+    const auto lines = moneySummary(moneyOf(report_, prizes()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         captions_[kSummaryLines + i]->setText(captionText(lines[i].first));
         summary_[kSummaryLines + i]->setText(fromEngine(lines[i].second));

@@ -36,6 +36,13 @@ class frmBackTest : public DiscardableDialog {
     void setDrawLabels(std::function<std::string(std::size_t index)> labelOf) {
         labelOf_ = std::move(labelOf);
     }
+    // What "Charts..." draws: the last report, the prizes as set, the draws' labels.
+    const BackTestReport& report() const { return report_; }
+    Prizes prizes() const;
+    const std::function<std::string(std::size_t)>& drawLabels() const { return labelOf_; }
+
+  Q_SIGNALS:
+    void chartsRequested();
 
   private:
     // One run over the history: the back-test and the skip counts.

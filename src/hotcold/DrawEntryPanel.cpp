@@ -95,6 +95,13 @@ void DrawEntryPanel::makeButtons() {
                             "one per line"));
     cmdImportDraws_ = import;
     connect(import, &QPushButton::clicked, this, &DrawEntryPanel::importRequested);
+    auto* charts =
+        named(new QPushButton(QStringLiteral("C&harts..."), this), QStringLiteral("cmdCharts"));
+    describe(charts, QStringLiteral("Charts..."),
+             QStringLiteral("Draws the draws of the last count as charts: digits, sums and skips "
+                            "against what luck alone gives"));
+    cmdCharts_ = charts;
+    connect(charts, &QPushButton::clicked, this, &DrawEntryPanel::chartsRequested);
 }
 
 // Under the box: why "Count" would mislead on a dated history.
@@ -133,6 +140,7 @@ void DrawEntryPanel::layOut(QLabel* heading, QLabel* hint, QWidget* sortFrame) {
     auto* countColumn = new QVBoxLayout;
     countColumn->addWidget(cmdGo_);
     countColumn->addWidget(cmdImportDraws_);
+    countColumn->addWidget(cmdCharts_);
     countColumn->addWidget(sortFrame);
     countColumn->addStretch(1);
     entryRow_ = new QHBoxLayout;
@@ -187,7 +195,8 @@ void DrawEntryPanel::addBesideCount(QWidget* widget) {
 }
 
 std::vector<QWidget*> DrawEntryPanel::tabOrder() const {
-    return {txtDrawnNumber_, cmdGo_, cmdImportDraws_, optSortOrder_[0], optSortOrder_[1]};
+    return {txtDrawnNumber_, cmdGo_,           cmdImportDraws_,
+            cmdCharts_,      optSortOrder_[0], optSortOrder_[1]};
 }
 
 } // namespace pick3

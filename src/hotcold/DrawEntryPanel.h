@@ -35,6 +35,7 @@ class DrawEntryPanel : public QWidget {
   Q_SIGNALS:
     void countRequested();  // cmdGo
     void importRequested(); // cmdImportDraws
+    void chartsRequested(); // cmdCharts
     // A local file was dropped on the draw box.
     void fileDropped(const QString& path);
 
@@ -49,6 +50,7 @@ class DrawEntryPanel : public QWidget {
     QPlainTextEdit* txtDrawnNumber_ = nullptr;
     QWidget* cmdGo_ = nullptr;
     QWidget* cmdImportDraws_ = nullptr;
+    QWidget* cmdCharts_ = nullptr;
     QLabel* lblDatedText_ = nullptr;
     QHBoxLayout* entryRow_ = nullptr;
     bool warningDue_ = false;

@@ -36,6 +36,7 @@ frmHotCold::frmHotCold(DigitMode mainMode, QWidget* parent)
     connect(entry_, &DrawEntryPanel::countRequested, this, &frmHotCold::cmdGo_Click);
     connect(entry_, &DrawEntryPanel::importRequested, this, [this] { openImport(QString()); });
     connect(entry_, &DrawEntryPanel::fileDropped, this, &frmHotCold::openImport);
+    connect(entry_, &DrawEntryPanel::chartsRequested, this, &frmHotCold::chartsRequested);
     connect(making_, &NumberMakingPanel::createRequested, this,
             &frmHotCold::cmdCreateNumbers_Click);
     connect(making_, &NumberMakingPanel::choiceChanged, this,

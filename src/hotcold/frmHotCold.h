@@ -53,6 +53,8 @@ class frmHotCold : public DiscardableDialog {
     void patternTicked(pick3::ListId store, int row, bool ticked);
     // The ranking changed (a count, or a count that stopped early): other hot digits.
     void rankingChanged();
+    // "Charts...": the main window opens the charts of countedDraws().
+    void chartsRequested();
 
   private:
     void buildLayout(BannerFrame* banner);

@@ -5,6 +5,7 @@
 
 #include "app/ContextMenus.h"
 #include "app/frmPick3ZozevidAru.h"
+#include "charts/ChartExport.h"
 #include "engine/FilterSetFile.h"
 #include "engine/LiveCount.h"
 #include "helpers/MainWindowDriver.h"
@@ -189,10 +190,13 @@ class RobustnessTest : public QObject {
                 choice->setCurrentIndex(pick(choice->count()));
             } else if (list != nullptr && chance(50)) {
                 tick(list);
-            } else if (button != nullptr && button->objectName() == "cmdImportDraws") {
-                note("  cmdImportDraws"); // reads the draw box; "Use these draws" may end it
+            } else if (button != nullptr && (button->objectName() == "cmdImportDraws" ||
+                                             button->objectName() == "cmdCharts")) {
+                // The import reads the draw box ("Use these draws" may end it); the charts
+                // window draws the count or the back-test.
+                note("  " + button->objectName());
                 need(inModal(dialog, button->objectName(), [this](QWidget* in) { operate(in); }),
-                     "no import window");
+                     "no window opened");
             } else if (button != nullptr && button->objectName() != "cmdClose") {
                 note("  " + button->objectName());
                 click(button);
@@ -287,7 +291,8 @@ class RobustnessTest : public QObject {
             }
         });
         UrlCatcher browser;
-        setFileChooser([](const FileQuestion&) { return QString(); }); // Cancel
+        setFileChooser([](const FileQuestion&) { return QString(); });   // Cancel
+        setChartPrinterSetup([](QPrinter&, QWidget*) { return false; }); // Cancel
         w = qobject_cast<frmPick3ZozevidAru*>(startMainWindow());
         QVERIFY(w != nullptr);
         for (int step = 0; step < 3000 && problem.isEmpty(); ++step) {

@@ -1,0 +1,36 @@
+#pragma once
+// What the charts window draws: the draws oldest first, the date and draw time
+// of each where the history was imported, and the back-test they were tested
+// with when the window was opened from it.
+
+#include "engine/BackTest.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace pick3 {
+
+// As the hot/cold counter or the back-test hands it over, in the order of the history text.
+struct ChartSource {
+    DrawList draws;
+    std::function<std::string(std::size_t index)> labelOf; // by place in the text; may be empty
+    std::optional<NewestEnd> newest;                       // none: the window offers the choice
+    std::shared_ptr<const BackTestReport> report;
+    Prizes prizes;
+};
+
+// The same, oldest first, as every chart reads it.
+struct ChartDraws {
+    DrawList oldest;
+    std::function<std::string(std::size_t place)> labelOf; // by place oldest first; may be empty
+    std::shared_ptr<const BackTestReport> report;
+    Prizes prizes;
+};
+ChartDraws chartDraws(const ChartSource& source, NewestEnd newest);
+// The back-test's tested draws, named by `labelOf` (by place in the history text), with its report.
+ChartSource backTestSource(const BackTestReport& report, const Prizes& prizes,
+                           const std::function<std::string(std::size_t index)>& labelOf);
+
+} // namespace pick3

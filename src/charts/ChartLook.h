@@ -1,0 +1,52 @@
+#pragma once
+// The look every chart shares: colours that a reader with red-green colour
+// blindness tells apart (blue against orange, never red against green), a
+// theme that follows the window's palette, light or dark, and the axes.
+
+#include "engine/ChartSeries.h"
+
+#include <QColor>
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QChart;
+class QChartView;
+class QAbstractAxis;
+class QValueAxis;
+class QWidget;
+class QAbstractSeries;
+class QLineSeries;
+
+namespace pick3 {
+
+inline const QColor kChartBlue{0x00, 0x72, 0xB2};
+inline const QColor kChartOrange{0xE6, 0x9F, 0x00};
+inline const QColor kChartSky{0x56, 0xB4, 0xE9};
+inline const QColor kChartPurple{0xCC, 0x79, 0xA7};
+
+// True where the widget's palette draws light text on a dark window.
+bool isDark(const QWidget* widget);
+// A grey that reads on the palette's background.
+QColor neutralColour(const QWidget* widget);
+// A new chart in the palette's theme, titled, with its legend at the bottom.
+QChart* makeChart(const QWidget* widget, const QString& title);
+// A view of `chart`, named for a screen reader and antialiased.
+QChartView* makeChartView(QChart* chart, const QString& name, const QString& accessibleName,
+                          QWidget* parent);
+// Attaches `series` to the chart's axes (made by the first series), x then y.
+void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y,
+            Qt::Alignment ySide = Qt::AlignLeft);
+// An axis of draws 0 to n - 1 with, where dates are known, a date under a few ticks.
+QAbstractAxis* drawAxis(std::size_t draws, const std::function<std::string(std::size_t)>& labelOf,
+                        const QString& title);
+QValueAxis* valueAxis(double low, double high, const QString& title);
+// An engine series as chart points, moved right by `shift` draws.
+QList<QPointF> toPoints(const std::vector<ChartPoint>& points, double shift = 0.0);
+// A named line (the name is its legend entry and its objectName).
+QLineSeries* lineSeries(const QString& name, const QList<QPointF>& points, const QColor& colour,
+                        qreal width, Qt::PenStyle style);
+
+} // namespace pick3

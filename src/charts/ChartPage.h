@@ -1,0 +1,71 @@
+#pragma once
+// One page of the charts window: it is told the draws, works its series out on
+// a worker thread (a long history must not freeze the window) and draws them
+// when they are ready; a page that is not shown waits until it is.
+
+#include "charts/ChartDraws.h"
+
+#include <QFutureWatcher>
+#include <QWidget>
+#include <QtConcurrent/QtConcurrentRun>
+#include <memory>
+
+class QTableWidget;
+
+namespace pick3 {
+
+class ChartPage : public QWidget {
+    Q_OBJECT
+  public:
+    ChartPage(const QString& title, QWidget* parent);
+    QString title() const { return title_; }
+    // The draws to chart: drawn now where the page is shown, otherwise when it first is.
+    void setDraws(std::shared_ptr<const ChartDraws> draws);
+    // What saving and printing draw: the charts and their captions.
+    virtual QWidget* picture() const = 0;
+    // True once the last draws given are drawn.
+    bool isDrawn() const { return drawn_; }
+
+  Q_SIGNALS:
+    void drawn();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Works the series out again and draws them (through runThenShow).
+    virtual void redraw() = 0;
+    void redrawIfShown();
+    const ChartDraws& draws() const { return *draws_; }
+    std::shared_ptr<const ChartDraws> sharedDraws() const { return draws_; }
+
+    // `work` on a worker thread, then `show` with its result here; a result that
+    // a later call overtook is dropped.
+    template <typename T, typename Work, typename Show> void runThenShow(Work work, Show show) {
+        const int generation = ++generation_;
+        drawn_ = false;
+        auto* watcher = new QFutureWatcher<T>(this);
+        connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation, show] {
+            watcher->deleteLater();
+            if (generation == generation_) {
+                show(watcher->result());
+                drawn_ = true;
+                Q_EMIT drawn();
+            }
+        });
+        watcher->setFuture(QtConcurrent::run(std::move(work)));
+    }
+
+  private:
+    QString title_;
+    std::shared_ptr<const ChartDraws> draws_;
+    bool due_ = false;
+    bool drawn_ = false;
+    int generation_ = 0;
+};
+
+// A read-only table of a chart's values, for screen readers and copying.
+QTableWidget* makeValuesTable(const QString& name, const QString& heading,
+                              const QStringList& columns, QWidget* parent);
+// Puts `cells` into row `row`, growing the table to it.
+void setValuesRow(QTableWidget* table, int row, const QStringList& cells);
+
+} // namespace pick3

@@ -1,0 +1,175 @@
+#include "charts/SumsPage.h"
+
+#include "charts/ChartLook.h"
+#include "widgets/Look.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+namespace pick3 {
+
+SumsPage::SumsPage(QWidget* parent) : ChartPage(QStringLiteral("Sums over time"), parent) {
+    setObjectName(QStringLiteral("pgSums"));
+    QLabel* label =
+        makeLabel(QStringLiteral("lblSumSpan"), QStringLiteral("&Moving average over:"), this);
+    span_ = named(new QComboBox(this), QStringLiteral("cboSumSpan"));
+    for (const int span : {10, 30, 100, 365}) {
+        span_->addItem(QStringLiteral("%1 draws").arg(span), span);
+    }
+    span_->setCurrentIndex(1);
+    describe(span_, QStringLiteral("Moving average over"),
+             QStringLiteral("How many draws each point of the moving average takes"));
+    label->setBuddy(span_);
+    connect(span_, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
+
+    picture_ = new QWidget(this);
+    time_ = makeChartView(makeChart(this, title()), QStringLiteral("chtSumsOverTime"),
+                          QStringLiteral("Sums over time"), picture_);
+    histogram_ = makeChartView(makeChart(this, QStringLiteral("Sums against a fair game")),
+                               QStringLiteral("chtSumHistogram"),
+                               QStringLiteral("Sums against a fair game"), picture_);
+    note_ = makeLabel(QStringLiteral("lblSumsNote"), QString(), picture_);
+    note_->setWordWrap(true);
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(time_, 3);
+    charts->addWidget(histogram_, 2);
+    auto* column = new QVBoxLayout(picture_);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(charts, 1);
+    column->addWidget(note_);
+    values_ = makeValuesTable(
+        QStringLiteral("tblSumValues"), QStringLiteral("Sums: values"),
+        {QStringLiteral("Sum"), QStringLiteral("Draws"), QStringLiteral("A fair game")}, this);
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(label);
+    choices->addWidget(span_);
+    choices->addStretch(1);
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    page->addLayout(choices);
+    page->addWidget(picture_, 4);
+    page->addWidget(values_, 1);
+}
+
+SumsPage::Series SumsPage::series(const DrawList& oldest, std::size_t span, std::size_t columns) {
+    Series s;
+    s.draws = oldest.size();
+    s.span = span;
+    const std::vector<int> sums = drawSums(oldest);
+    s.sums = minMaxPerColumn(std::vector<double>(sums.begin(), sums.end()), columns);
+    s.average = minMaxPerColumn(movingAverage(sums, span), columns);
+    for (ChartPoint& p : s.average) {
+        p.x += static_cast<double>(span - 1);
+    }
+    s.band = fairAverageBand(span);
+    s.bars = sumHistogram(oldest);
+    return s;
+}
+
+void SumsPage::redraw() {
+    const auto span = static_cast<std::size_t>(span_->currentData().toInt());
+    const auto columns = static_cast<std::size_t>(std::max(200, time_->width()));
+    runThenShow<Series>(
+        [draws = sharedDraws(), span, columns] { return series(draws->oldest, span, columns); },
+        [this](const Series& s) { show(s); });
+}
+
+void SumsPage::show(const Series& s) {
+    showTime(s);
+    showHistogram(s);
+    note_->setText(QStringLiteral("Light blue: each draw's sum. Blue: the average of %1 draws. "
+                                  "Grey: the mean of a fair game, 13.5; orange: where 95 of 100 "
+                                  "averages of %1 fair draws fall (%2 to %3).")
+                       .arg(s.span)
+                       .arg(s.band.low, 0, 'f', 2)
+                       .arg(s.band.high, 0, 'f', 2));
+    values_->setRowCount(0);
+    for (int sum = 0; sum < 28; ++sum) {
+        const SumBar& bar = s.bars[static_cast<std::size_t>(sum)];
+        setValuesRow(
+            values_, sum,
+            {QString::number(sum), QString::number(bar.count), QString::number(bar.fair, 'f', 1)});
+    }
+}
+
+void SumsPage::showTime(const Series& s) {
+    QChart* old = time_->chart();
+    QChart* chart = makeChart(this, title());
+    const double last = s.draws == 0 ? 1.0 : static_cast<double>(s.draws - 1);
+    QAbstractAxis* x = drawAxis(s.draws, draws().labelOf, QStringLiteral("Draw, oldest first"));
+    QValueAxis* y = valueAxis(0.0, 27.0, QStringLiteral("Sum"));
+    y->setRange(0.0, 27.0); // the sums there are, not rounder numbers
+    y->setTickCount(4);
+    const QColor grey = neutralColour(this);
+    attach(chart,
+           lineSeries(QStringLiteral("Sums"), toPoints(s.sums, 0.0), kChartSky, 1.0, Qt::SolidLine),
+           x, y);
+    attach(chart,
+           lineSeries(QStringLiteral("Mean 13.5"), {{0.0, kFairMeanSum}, {last, kFairMeanSum}},
+                      grey, 1.5, Qt::DashLine),
+           x, y);
+    attach(chart,
+           lineSeries(QStringLiteral("95% band"), {{0.0, s.band.low}, {last, s.band.low}},
+                      kChartOrange, 1.5, Qt::DashLine),
+           x, y);
+    QLineSeries* high =
+        lineSeries(QStringLiteral("95% band, high"), {{0.0, s.band.high}, {last, s.band.high}},
+                   kChartOrange, 1.5, Qt::DashLine);
+    attach(chart, high, x, y);
+    attach(chart,
+           lineSeries(QStringLiteral("Average"), toPoints(s.average, 0.0), kChartBlue, 2.5,
+                      Qt::SolidLine),
+           x, y);
+    chart->legend()->markers(high).first()->setVisible(false); // one legend entry for the band
+    time_->setChart(chart);
+    delete old;
+}
+
+void SumsPage::showHistogram(const Series& s) {
+    QChart* old = histogram_->chart();
+    QChart* chart = makeChart(this, QStringLiteral("Sums against a fair game"));
+    auto* counts = new QBarSet(QStringLiteral("Draws"));
+    counts->setColor(kChartBlue);
+    QList<QPointF> fair;
+    QStringList sums;
+    double top = 1.0;
+    for (int sum = 0; sum < 28; ++sum) {
+        const SumBar& bar = s.bars[static_cast<std::size_t>(sum)];
+        counts->append(static_cast<double>(bar.count));
+        fair.append(QPointF(sum, bar.fair));
+        sums.append(QString::number(sum));
+        top = std::max({top, static_cast<double>(bar.count), bar.fair});
+    }
+    auto* bars = new QBarSeries;
+    bars->setObjectName(QStringLiteral("Draws"));
+    bars->append(counts);
+    bars->setBarWidth(0.9);
+    auto* x = new QBarCategoryAxis;
+    x->append(sums);
+    x->setTitleText(QStringLiteral("Sum"));
+    x->setLabelsAngle(-90);
+    x->setTruncateLabels(false);
+    QFont small = x->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    x->setLabelsFont(small);
+    QValueAxis* y = valueAxis(0.0, top * 1.05, QStringLiteral("Draws"));
+    attach(chart, bars, x, y);
+    attach(chart, lineSeries(QStringLiteral("A fair game"), fair, kChartOrange, 2.5, Qt::SolidLine),
+           x, y);
+    histogram_->setChart(chart);
+    delete old;
+}
+
+} // namespace pick3

@@ -1,0 +1,294 @@
+// The charts window: opened from "HotCold" on a pasted history and from the
+// back-test, every chart holding the engine's series; a dated history telling
+// its own newest end; saving PNG and SVG, printing to a PDF; keys and fit.
+
+#include "charts/ChartExport.h"
+#include "charts/ChartPage.h"
+#include "charts/SkipsPage.h"
+#include "charts/SumsPage.h"
+#include "charts/frmCharts.h"
+#include "engine/ChartSeries.h"
+#include "helpers/MainWindowDriver.h"
+
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QImage>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+using namespace pick3;
+using namespace pick3::test;
+
+namespace {
+
+// Newest first: 40 draws of five kinds.
+const QString kDraws = QStringLiteral("456 123 321 444 111 ").repeated(8);
+
+ChartPage* showPage(QWidget* window, int index) {
+    auto* list = window->findChild<QListWidget*>(QStringLiteral("lstCharts"));
+    list->setFocus();
+    list->setCurrentRow(index);
+    auto* page = static_cast<frmCharts*>(window)->page(index);
+    if (!QTest::qWaitFor([page] { return page->isDrawn(); }, 5000)) {
+        return nullptr;
+    }
+    return page;
+}
+
+QList<QPointF> linePoints(const QWidget* page, const char* chart, const QString& series) {
+    auto* view = page->findChild<QChartView*>(QLatin1String(chart));
+    for (QAbstractSeries* s : view->chart()->series()) {
+        if (s->objectName() == series) {
+            return static_cast<QLineSeries*>(s)->points();
+        }
+    }
+    return {};
+}
+
+QList<QPointF> asPoints(const std::vector<double>& y, double shift = 0.0) {
+    QList<QPointF> out;
+    for (std::size_t i = 0; i < y.size(); ++i) {
+        out.append(QPointF(static_cast<double>(i) + shift, y[i]));
+    }
+    return out;
+}
+
+} // namespace
+
+class ChartsTest : public MainWindowFixture {
+    Q_OBJECT
+
+  private Q_SLOTS:
+    void drawsTheCountOfHotCold() {
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [](QWidget* counter) {
+            counter->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"))
+                ->setPlainText(kDraws);
+            clickButton(counter, QStringLiteral("cmdGo"));
+            QVERIFY(inModal(counter, QStringLiteral("cmdCharts"), [](QWidget* charts) {
+                QVERIFY(charts->findChild<QLabel*>(QStringLiteral("lblChartDraws"))
+                            ->text()
+                            .startsWith(QStringLiteral("40 draws from the last count")));
+                const DrawList oldest =
+                    oldestFirst(parseDraws(kDraws.toStdString()), NewestEnd::First);
+                checkHeat(charts, oldest);
+                checkSums(charts, oldest);
+                checkSkips(charts, oldest);
+                // A pasted history: the back-test's choice; the newest last reverses every series.
+                clickButton(charts, QStringLiteral("optNewest(1)"));
+                checkSums(charts, parseDraws(kDraws.toStdString()));
+                ChartPage* luck = showPage(charts, 3);
+                QVERIFY(luck == nullptr); // nothing to draw without a back-test
+                QVERIFY(charts->findChild<QLabel*>(QStringLiteral("lblLuckNote"))
+                            ->text()
+                            .contains(QStringLiteral("press \"Charts...\" there")));
+            }));
+        }));
+    }
+
+    void drawsTheLuckOfTheBackTest() {
+        doSteps(w, {"lstDigitsWheel:1234"});
+        QVERIFY(countInHotCold(w, kDraws));
+        const MainInput input = w->readInput(false);
+        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [&input](QWidget* backTestWindow) {
+            QVERIFY(inModal(backTestWindow, QStringLiteral("cmdCharts"), [&input](QWidget* charts) {
+                QVERIFY(charts->findChild<QRadioButton*>(QStringLiteral("optNewest(0)")) ==
+                        nullptr); // the back-test says which end is newest
+                ChartPage* page = showPage(charts, 3);
+                QVERIFY(page != nullptr);
+                // The engine's luck of the same back-test: 456 is the one miss of five.
+                const auto report = pick3::backTest(input, parseDraws(kDraws.toStdString()), {});
+                QVERIFY(report.ok());
+                const LuckSeries luck = luckSeries(*report, Prizes());
+                QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Hits")), asPoints(luck.hits));
+                QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Expected hits")),
+                         asPoints(luck.expected));
+                QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Net money")),
+                         asPoints(luck.net));
+                auto* values =
+                    page->findChild<QTableView*>(QStringLiteral("tblLuckValues"))->model();
+                QCOMPARE(values->rowCount(), 40);
+                QCOMPARE(values->index(39, 1).data().toString(), QString::number(report->hits));
+                // The tested draws, not the count's: the digit heat map of the same 40.
+                checkHeat(charts, oldestFirst(parseDraws(kDraws.toStdString()), NewestEnd::First));
+            }));
+        }));
+    }
+
+    // An imported history tells its newest end by its dates, and the axis shows them.
+    void aDatedHistoryShowsItsDates() {
+        ChartSource source;
+        source.draws = parseDraws("123 456 789");
+        source.labelOf = [](std::size_t i) {
+            return "Sat 2026-12-0" + std::to_string(5 - i) + " Evening";
+        };
+        frmCharts charts(source);
+        charts.show();
+        QVERIFY(charts.findChild<QRadioButton*>(QStringLiteral("optNewest(0)")) == nullptr);
+        ChartPage* sums = showPage(&charts, 1);
+        QVERIFY(sums != nullptr);
+        auto* view = sums->findChild<QChartView*>(QStringLiteral("chtSumsOverTime"));
+        auto* axis = qobject_cast<QCategoryAxis*>(view->chart()->axes(Qt::Horizontal).first());
+        QVERIFY(axis != nullptr);
+        QCOMPARE(axis->categoriesLabels().first(), QStringLiteral("2026-12-03"));
+        QCOMPARE(axis->categoriesLabels().last(), QStringLiteral("2026-12-05"));
+        // Oldest first: 789, 456, 123.
+        QCOMPARE(linePoints(sums, "chtSumsOverTime", QStringLiteral("Sums")),
+                 asPoints({24, 15, 6}));
+    }
+
+    void savesAndPrintsEachChart() {
+        ChartSource source;
+        source.draws = parseDraws(kDraws.toStdString());
+        frmCharts charts(source);
+        charts.show();
+        QTemporaryDir dir;
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(showPage(&charts, i) != nullptr);
+            const QString png = dir.filePath(QStringLiteral("chart%1.png").arg(i));
+            QCOMPARE(charts.savePicture(png), QString());
+            QImage image(png);
+            QVERIFY(!image.isNull());
+            QCOMPARE(image.size(), charts.currentPage()->picture()->size());
+            const QString svg = dir.filePath(QStringLiteral("chart%1.svg").arg(i));
+            QCOMPARE(charts.savePicture(svg), QString());
+            QFile file(svg);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&file);
+            int elements = 0;
+            while (!xml.atEnd()) {
+                elements += xml.readNext() == QXmlStreamReader::StartElement ? 1 : 0;
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+            QVERIFY(elements > 10);
+        }
+        // A full disk, or a folder that is not there, is told, not hidden.
+        QVERIFY(charts.savePicture(dir.filePath(QStringLiteral("none/chart.png")))
+                    .contains(QStringLiteral("chart.png")));
+
+        const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+        setChartPrinterSetup([pdf](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return true;
+        });
+        clickButton(&charts, QStringLiteral("cmdPrint"));
+        setChartPrinterSetup({});
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(10000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(printed.contains(QStringLiteral("Skips")), qPrintable(printed));
+        QVERIFY2(printed.contains(QStringLiteral("By the odds")), qPrintable(printed));
+    }
+
+    // Every control has its own access key, and the window fits a 1024x768 screen.
+    void keysAndFit() {
+        ChartSource source;
+        source.draws = parseDraws(kDraws.toStdString());
+        frmCharts charts(source);
+        charts.show();
+        QVERIFY(charts.height() <= 640 && charts.width() <= 1024);
+        QStringList keys;
+        for (const QWidget* widget : charts.findChildren<QWidget*>()) {
+            QString text;
+            if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+                text = button->text();
+            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+                text = label->text();
+            }
+            const auto amp = text.indexOf(QLatin1Char('&'));
+            if (amp >= 0 && amp + 1 < text.size() && text[amp + 1] != QLatin1Char('&') &&
+                text[amp + 1] != QLatin1Char(' ')) {
+                keys.append(text[amp + 1].toLower());
+            }
+        }
+        QCOMPARE(keys.size(), QSet<QString>(keys.begin(), keys.end()).size());
+        QVERIFY(keys.size() >= 9);
+    }
+
+    // Before a count, and a back-test that tested nothing: every page draws, empty.
+    void noDraws() {
+        ChartSource source;
+        source.report = std::make_shared<const BackTestReport>();
+        frmCharts charts(source);
+        charts.show();
+        QVERIFY(charts.findChild<QLabel*>(QStringLiteral("lblChartDraws"))
+                    ->text()
+                    .startsWith(QStringLiteral("There are no draws to chart yet.")));
+        for (int i = 0; i < charts.pageCount(); ++i) {
+            QVERIFY(showPage(&charts, i) != nullptr);
+        }
+        QCOMPARE(charts.findChild<QLabel*>(QStringLiteral("lblLuckNote"))->text(),
+                 QStringLiteral("No draw was tested. A line inside the band is what luck alone "
+                                "gives."));
+    }
+
+  private:
+    static void checkHeat(QWidget* charts, const DrawList& oldest) {
+        ChartPage* page = showPage(charts, 0);
+        QVERIFY(page != nullptr);
+        auto* table = page->findChild<QTableWidget*>(QStringLiteral("tblHeat"));
+        const DigitHeat heat = digitHeat(oldest);
+        for (int row = 0; row < 4; ++row) {
+            for (int d = 0; d < 10; ++d) {
+                QCOMPARE(table->item(row, d)->text(),
+                         QString::number(
+                             heat.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(d)]
+                                 .count));
+            }
+        }
+        // Focus on a cell tells its figures.
+        table->setFocus();
+        table->setCurrentCell(3, 1);
+        QCOMPARE(page->findChild<QLabel*>(QStringLiteral("lblHeatCell"))->text(),
+                 QString::fromStdString(heatCellText(heat, 3, 1)));
+        QCOMPARE(table->item(3, 1)->data(Qt::AccessibleTextRole).toString(),
+                 QString::fromStdString(heatCellText(heat, 3, 1)));
+    }
+
+    static void checkSums(QWidget* charts, const DrawList& oldest) {
+        ChartPage* page = showPage(charts, 1);
+        QVERIFY(page != nullptr);
+        const std::vector<int> sums = drawSums(oldest);
+        QCOMPARE(linePoints(page, "chtSumsOverTime", QStringLiteral("Sums")),
+                 asPoints(std::vector<double>(sums.begin(), sums.end())));
+        QCOMPARE(linePoints(page, "chtSumsOverTime", QStringLiteral("Average")),
+                 asPoints(movingAverage(sums, 30), 29.0));
+        const std::array<SumBar, 28> bars = sumHistogram(oldest);
+        auto* values = page->findChild<QTableWidget*>(QStringLiteral("tblSumValues"));
+        QCOMPARE(values->item(6, 1)->text(), QString::number(bars[6].count));
+        QCOMPARE(linePoints(page, "chtSumHistogram", QStringLiteral("A fair game"))[13],
+                 QPointF(13, bars[13].fair));
+    }
+
+    static void checkSkips(QWidget* charts, const DrawList& oldest) {
+        ChartPage* page = showPage(charts, 2);
+        QVERIFY(page != nullptr);
+        auto* digit = page->findChild<QComboBox*>(QStringLiteral("cboSkipDigit"));
+        digit->setCurrentIndex(4);
+        QTRY_VERIFY(page->isDrawn());
+        const SkipSeries skips = skipSeries(oldest, SkipSubject::Position1, 4);
+        auto* view = page->findChild<QChartView*>(QStringLiteral("chtRecentSkips"));
+        auto* bars = static_cast<QStackedBarSeries*>(view->chart()->series().first());
+        QBarSet* past = bars->barSets().first();
+        QCOMPARE(past->count(), static_cast<int>(skips.skips.size()) + 1);
+        for (std::size_t i = 0; i < skips.skips.size(); ++i) {
+            QCOMPARE(past->at(static_cast<int>(i)), static_cast<double>(skips.skips[i]));
+        }
+        QCOMPARE(bars->barSets().last()->at(past->count() - 1), static_cast<double>(skips.current));
+    }
+};
+
+QTEST_MAIN(ChartsTest)
+#include "tst_charts.moc"
