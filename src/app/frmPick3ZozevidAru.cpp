@@ -186,6 +186,7 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
     if (counter != nullptr) {
         window->setDrawLabels(counter->countedLabels());
     }
+    window->setTryLedger(&tries_);
     return window;
 }
 
