@@ -458,8 +458,22 @@ void frmBackTest::showSummary(const Result<BackTestReport>& report) {
     refusal_->setText(report.ok() ? QString()
                                   : QStringLiteral("\"Create numbers\" would refuse: ") +
                                         fromEngine(report.refusal()));
+    tested_ = report.ok();
+    showLuck();
+    showMoney();
+}
+
+void frmBackTest::setTryLedger(TryLedger* ledger) {
+    ledger_ = ledger;
+    if (tested_) {
+        showLuck();
+    }
+}
+
+// The summary lines, with the test entered in the ledger of tries.
+void frmBackTest::showLuck() {
     std::size_t tries = 1;
-    if (report.ok() && ledger_ != nullptr) {
+    if (tested_ && ledger_ != nullptr) {
         tries = ledger_->record(settingsKeyOf(settings_), drawsKeyOf(draws_, options()));
     }
     const auto lines = backTestSummary(report_, tries);
@@ -467,7 +481,6 @@ void frmBackTest::showSummary(const Result<BackTestReport>& report) {
         captions_[i]->setText(captionText(lines[i].first));
         summary_[i]->setText(fromEngine(lines[i].second));
     }
-    showMoney();
 }
 
 void frmBackTest::showMoney() {

@@ -39,8 +39,9 @@ class frmBackTest : public DiscardableDialog {
         labelOf_ = std::move(labelOf);
     }
     // The ledger of the settings tried on the same draws, kept by the main
-    // window beyond this window; each test shown is entered in it.
-    void setTryLedger(TryLedger* ledger) { ledger_ = ledger; }
+    // window beyond this window; each test shown is entered in it, the one
+    // shown already too.
+    void setTryLedger(TryLedger* ledger);
 
   private:
     // One run over the history: the back-test and the skip counts.
@@ -61,6 +62,7 @@ class frmBackTest : public DiscardableDialog {
     void setBusy(bool busy);
     void cancelRun();
     void showSummary(const Result<BackTestReport>& report);
+    void showLuck();
     void showCosts();
     void showMoney();
     void showStrip();
@@ -101,6 +103,7 @@ class frmBackTest : public DiscardableDialog {
     QTableWidget* skips_ = nullptr;
     QLabel* skipsLuck_ = nullptr;
     TryLedger* ledger_ = nullptr;
+    bool tested_ = false; // the report shown is of a test, not a refusal
     std::function<std::string(std::size_t)> labelOf_;
 };
 
