@@ -261,6 +261,7 @@ QWidget* frmBackTest::makeResultsTab() {
          QStringLiteral("Numbers thrown out"), QStringLiteral("Winners per number"),
          QStringLiteral("By luck alone"), QStringLiteral("Chance by luck")},
         results_);
+    costs_->setMinimumHeight(160); // a few rows at least; the page scrolls to it
     costsLuck_ = makeLabel(QStringLiteral("lblCostsLuck"), QString(), results_);
     costsLuck_->setWordWrap(true);
     auto* column = new QVBoxLayout(results_);

@@ -7,7 +7,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <unordered_map>
 
 namespace pick3 {
 
@@ -117,12 +119,17 @@ std::array<int, kNumberCount> firstFixedConditions(const std::vector<Condition>&
     return first;
 }
 
-// What a day's count plays: the numbers and the outcomes they cover.
-struct Played {
-    HotDigits hot;
-    int numbers = 0;
-    int covered = 0;
-};
+// The hot digits as 40 bits: positions 1 to 3, then the box.
+std::uint64_t keyOf(const HotDigits& hot) {
+    std::uint64_t key = 0;
+    for (int d = 0; d < 10; ++d) {
+        for (int p = 0; p < 3; ++p) {
+            key = key << 1 | (hot.isHotInPosition(p, d) ? 1U : 0U);
+        }
+        key = key << 1 | (hot.isHotInBox(d) ? 1U : 0U);
+    }
+    return key;
+}
 
 struct Walk {
     const std::vector<Condition>& conditions;
@@ -130,7 +137,9 @@ struct Walk {
     std::array<int, 32> hotColdCondition{}; // by pattern row: its condition, or -1
     bool hotColdInUse = false;
     std::vector<std::pair<int, int>> survivors; // no other condition throws out: number, covers
-    std::vector<Played> seen;                   // by the hot digits met so far
+    // What each count met so far plays, the numbers and the outcomes they
+    // cover, by its hot digits.
+    std::unordered_map<std::uint64_t, std::pair<int, int>> seen;
 };
 
 Walk prepareWalk(const std::vector<Condition>& conditions, const Creation& plan, DigitMode mode) {
@@ -156,20 +165,16 @@ Walk prepareWalk(const std::vector<Condition>& conditions, const Creation& plan,
 // condition and no ticked pattern throws out. Remembered by the hot digits,
 // which change far less often than the draws come.
 std::pair<int, int> playedWith(const HotDigits& hot, DigitMode mode, Walk& walk) {
-    const auto known = std::find_if(walk.seen.rbegin(), walk.seen.rend(),
-                                    [&hot](const Played& p) { return p.hot == hot; });
-    if (known != walk.seen.rend()) {
-        return {known->numbers, known->covered};
-    }
-    Played played{hot};
-    for (const auto& [n, covers] : walk.survivors) {
-        if (walk.hotColdCondition[static_cast<std::size_t>(hotColdRow(n, mode, hot))] < 0) {
-            ++played.numbers;
-            played.covered += covers;
+    const auto [at, isNew] = walk.seen.try_emplace(keyOf(hot), 0, 0);
+    if (isNew) {
+        for (const auto& [n, covers] : walk.survivors) {
+            if (walk.hotColdCondition[static_cast<std::size_t>(hotColdRow(n, mode, hot))] < 0) {
+                ++at->second.first;
+                at->second.second += covers;
+            }
         }
     }
-    walk.seen.push_back(played);
-    return {played.numbers, played.covered};
+    return at->second;
 }
 
 // Runs through the history from its oldest draw; the tested ones get their

@@ -116,6 +116,7 @@ class BackTestTest : public MainWindowFixture {
     // At its own size the window fits a 1280 x 720 screen with every button in
     // view; the results scroll inside it.
     void fitsTheScreen() {
+        doSteps(w, {"lstDigitsWheel:1234", "lstSumDigits:6"});
         QVERIFY(countInHotCold(w, kDraws));
         QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
             QVERIFY(window->height() <= 640);
