@@ -281,6 +281,7 @@ QWidget* frmBackTest::makeResultsTab() {
     auto* scroll = named(new QScrollArea(tab), QStringLiteral("scrResults"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    describe(scroll, QStringLiteral("How the filters did"));
     scroll->setWidget(results_);
     auto* page = new QVBoxLayout(tab);
     page->addWidget(refusal_);
