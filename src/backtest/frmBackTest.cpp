@@ -83,6 +83,31 @@ QColor heat(const SkipRow& row) {
     return QColor(255, static_cast<int>(255 - 150 * t), static_cast<int>(255 - 230 * t));
 }
 
+// Which gaps each column of the skip table counts, so that the average and the
+// longest skip do not seem to disagree.
+void setSkipColumnTips(QTableWidget* table) {
+    const std::array<QString, 9> columnTips{
+        QStringLiteral("What is counted: a digit in one position or anywhere, a root sum, a sum"),
+        QStringLiteral("The digit, the root sum or the sum"),
+        QStringLiteral("The draws it came in"),
+        QStringLiteral("The draws since it last came; never drawn: the whole history and a +, as "
+                       "its skip is at least that"),
+        QStringLiteral("The most draws in a row without it, counting the draws before it first "
+                       "came and the current skip"),
+        QStringLiteral("The mean of the gaps between two of its draws only: the draws before it "
+                       "first came and the current skip are left out, so the longest skip can be "
+                       "far above it; none below two draws"),
+        QStringLiteral("The draws it stays away on average by the game's own odds"),
+        QStringLiteral("How often luck alone gives a skip at least as long as the current one, by "
+                       "the game's own odds"),
+        QStringLiteral("(current + 1) / (expected skip + 1); above 1 it has been away longer "
+                       "than it stays away on average")};
+    for (int column = 0; column < table->columnCount(); ++column) {
+        table->horizontalHeaderItem(column)->setToolTip(
+            columnTips[static_cast<std::size_t>(column)]);
+    }
+}
+
 QString captionText(const std::string& caption) {
     const QString text = fromEngine(caption);
     return text.endsWith(QLatin1Char('?')) ? text : text + QLatin1Char(':');
@@ -105,29 +130,7 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     lblDraws_ = makeLabel(QStringLiteral("lblDraws"), QString(), area);
     lblDraws_->setWordWrap(true);
     choices_ = makeChoices(area);
-    busyRow_ = new QWidget(area);
-    busy_ = named(new QProgressBar(busyRow_), QStringLiteral("prgBackTest"));
-    busy_->setRange(0, 0); // busy, for as long as it takes
-    busy_->setFormat(
-        QStringLiteral("Testing %1...").arg(fromEngine(counted(draws_.size(), "draw"))));
-    busy_->setTextVisible(true);
-    describe(busy_, QStringLiteral("Testing"));
-    cancel_ = named(new QPushButton(QStringLiteral("C&ancel"), busyRow_),
-                    QStringLiteral("cmdCancelBackTest"));
-    describe(cancel_, QStringLiteral("Cancel the test"),
-             QStringLiteral("Stop waiting for this test; the choices can be changed again"));
-    connect(cancel_, &QPushButton::clicked, this, &frmBackTest::cancelRun);
-    auto* busyLine = new QHBoxLayout(busyRow_);
-    busyLine->setContentsMargins(0, 0, 0, 0);
-    busyLine->addWidget(busy_, 1);
-    busyLine->addWidget(cancel_);
-    busyRow_->hide();
-    cancelled_ = makeLabel(QStringLiteral("lblCancelled"),
-                           QStringLiteral("The test was cancelled: the figures below are not of "
-                                          "the choices above. Choose again to test."),
-                           area);
-    cancelled_->setWordWrap(true);
-    cancelled_->hide();
+    makeBusyRow(area);
     connect(&running_, &QFutureWatcher<Run>::finished, this, [this] {
         if (!busyRow_->isVisible()) {
             return; // cancelled: the result is of no use
@@ -161,6 +164,34 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
                            .arg(fromEngine(counted(draws_.size(), "draw"))));
     focusAfterRun_ = newest_->button(0); // the keyboard starts at the choices, not on Close
     refresh();
+}
+
+// The busy bar with its Cancel, shown while a long test runs, and the line
+// that says a test was cancelled.
+void frmBackTest::makeBusyRow(QWidget* parent) {
+    busyRow_ = new QWidget(parent);
+    busy_ = named(new QProgressBar(busyRow_), QStringLiteral("prgBackTest"));
+    busy_->setRange(0, 0); // busy, for as long as it takes
+    busy_->setFormat(
+        QStringLiteral("Testing %1...").arg(fromEngine(counted(draws_.size(), "draw"))));
+    busy_->setTextVisible(true);
+    describe(busy_, QStringLiteral("Testing"));
+    cancel_ = named(new QPushButton(QStringLiteral("C&ancel"), busyRow_),
+                    QStringLiteral("cmdCancelBackTest"));
+    describe(cancel_, QStringLiteral("Cancel the test"),
+             QStringLiteral("Stop waiting for this test; the choices can be changed again"));
+    connect(cancel_, &QPushButton::clicked, this, &frmBackTest::cancelRun);
+    auto* busyLine = new QHBoxLayout(busyRow_);
+    busyLine->setContentsMargins(0, 0, 0, 0);
+    busyLine->addWidget(busy_, 1);
+    busyLine->addWidget(cancel_);
+    busyRow_->hide();
+    cancelled_ = makeLabel(QStringLiteral("lblCancelled"),
+                           QStringLiteral("The test was cancelled: the figures below are not of "
+                                          "the choices above. Choose again to test."),
+                           parent);
+    cancelled_->setWordWrap(true);
+    cancelled_->hide();
 }
 
 // The choices are disabled while a long test runs, so the focus they had (or
@@ -346,27 +377,7 @@ QWidget* frmBackTest::makeSkipTab() {
                         QStringLiteral("Expected\nskip"),
                         QStringLiteral("Chance of a\nskip this long"), QStringLiteral("Due")},
                        tab);
-    // Which gaps each column counts, so that the average and the longest skip agree.
-    const std::array<QString, 9> columnTips{
-        QStringLiteral("What is counted: a digit in one position or anywhere, a root sum, a sum"),
-        QStringLiteral("The digit, the root sum or the sum"),
-        QStringLiteral("The draws it came in"),
-        QStringLiteral("The draws since it last came; never drawn: the whole history and a +, as "
-                       "its skip is at least that"),
-        QStringLiteral("The most draws in a row without it, counting the draws before it first "
-                       "came and the current skip"),
-        QStringLiteral("The mean of the gaps between two of its draws only: the draws before it "
-                       "first came and the current skip are left out, so the longest skip can be "
-                       "far above it; none below two draws"),
-        QStringLiteral("The draws it stays away on average by the game's own odds"),
-        QStringLiteral("How often luck alone gives a skip at least as long as the current one, by "
-                       "the game's own odds"),
-        QStringLiteral("(current + 1) / (expected skip + 1); above 1 it has been away longer "
-                       "than it stays away on average")};
-    for (int column = 0; column < skips_->columnCount(); ++column) {
-        skips_->horizontalHeaderItem(column)->setToolTip(
-            columnTips[static_cast<std::size_t>(column)]);
-    }
+    setSkipColumnTips(skips_);
     skipsLuck_ = makeLabel(QStringLiteral("lblSkipsLuck"), QString(), tab);
     skipsLuck_->setWordWrap(true);
     QLabel* meaning = makeLabel(QStringLiteral("lblSkipMeaning"), meaningText, tab);

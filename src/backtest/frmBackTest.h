@@ -52,6 +52,7 @@ class frmBackTest : public DiscardableDialog {
     static Run test(const MainInput& settings, const DrawList& draws, BackTestOptions options);
 
     void showNoDraws();
+    void makeBusyRow(QWidget* parent);
     QWidget* makeChoices(QWidget* parent);
     QWidget* makeResultsTab();
     QWidget* makeSkipTab();
