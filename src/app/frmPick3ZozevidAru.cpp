@@ -196,6 +196,7 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
     if (counter != nullptr) {
         window->setDrawLabels(counter->countedLabels());
     }
+    window->setTryLedger(&tries_);
     connect(window, &frmBackTest::chartsRequested, this, [this, window] {
         openCharts(backTestSource(window->report(), window->prizes(), window->drawLabels()),
                    window);

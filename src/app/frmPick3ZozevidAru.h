@@ -112,6 +112,7 @@ class frmPick3ZozevidAru : public QWidget {
     WindowHolder<frmOutputBox> outputBox_{this, &frmPick3ZozevidAru::makeOutputBox};
     WindowHolder<frmWheelHelp> help_{this, &frmPick3ZozevidAru::makeHelp};
     WindowHolder<frmBackTest> backTest_{this, &frmPick3ZozevidAru::makeBackTest};
+    TryLedger tries_; // the settings back-tested on the same draws, beyond each back-test window
 };
 
 } // namespace pick3

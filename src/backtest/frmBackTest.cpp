@@ -18,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -78,9 +79,33 @@ const QColor kFewerWinners{170, 230, 170};
 // White for a skip that half of all skips reach, through orange to red for
 // one that 1 skip in 100 reaches.
 QColor heat(const SkipRow& row) {
-    const double chance = std::max(row.chanceOfSkip(), 1e-300);
-    const double t = std::clamp(std::log(0.5 / chance) / std::log(50.0), 0.0, 1.0);
+    const double t = std::clamp((std::log(0.5) - row.logChanceOfSkip()) / std::log(50.0), 0.0, 1.0);
     return QColor(255, static_cast<int>(255 - 150 * t), static_cast<int>(255 - 230 * t));
+}
+
+// Which gaps each column of the skip table counts, so that the average and the
+// longest skip do not seem to disagree.
+void setSkipColumnTips(QTableWidget* table) {
+    const std::array<QString, 9> columnTips{
+        QStringLiteral("What is counted: a digit in one position or anywhere, a root sum, a sum"),
+        QStringLiteral("The digit, the root sum or the sum"),
+        QStringLiteral("The draws it came in"),
+        QStringLiteral("The draws since it last came; never drawn: the whole history and a +, as "
+                       "its skip is at least that"),
+        QStringLiteral("The most draws in a row without it, counting the draws before it first "
+                       "came and the current skip"),
+        QStringLiteral("The mean of the gaps between two of its draws only: the draws before it "
+                       "first came and the current skip are left out, so the longest skip can be "
+                       "far above it; none below two draws"),
+        QStringLiteral("The draws it stays away on average by the game's own odds"),
+        QStringLiteral("How often luck alone gives a skip at least as long as the current one, by "
+                       "the game's own odds"),
+        QStringLiteral("(current + 1) / (expected skip + 1); above 1 it has been away longer "
+                       "than it stays away on average")};
+    for (int column = 0; column < table->columnCount(); ++column) {
+        table->horizontalHeaderItem(column)->setToolTip(
+            columnTips[static_cast<std::size_t>(column)]);
+    }
 }
 
 QString captionText(const std::string& caption) {
@@ -105,13 +130,11 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     lblDraws_ = makeLabel(QStringLiteral("lblDraws"), QString(), area);
     lblDraws_->setWordWrap(true);
     choices_ = makeChoices(area);
-    busy_ = named(new QProgressBar(area), QStringLiteral("prgBackTest"));
-    busy_->setRange(0, 0); // busy, for as long as it takes
-    busy_->setFormat(
-        QStringLiteral("Testing %1...").arg(fromEngine(counted(draws_.size(), "draw"))));
-    busy_->setTextVisible(true);
-    busy_->hide();
+    makeBusyRow(area);
     connect(&running_, &QFutureWatcher<Run>::finished, this, [this] {
+        if (!busyRow_->isVisible()) {
+            return; // cancelled: the result is of no use
+        }
         setBusy(false);
         showRun(running_.result());
         restoreFocus();
@@ -125,10 +148,12 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
     column->setContentsMargins(10, 8, 10, 10);
     column->addWidget(lblDraws_);
     column->addWidget(choices_);
-    column->addWidget(busy_);
+    column->addWidget(busyRow_);
+    column->addWidget(cancelled_);
     column->addWidget(tabs_, 1);
     setTabOrder(banner->closeButton(), newest_->button(0));
-    resize(1000, 740);
+    // Within a 1280 x 720 screen; what does not fit scrolls inside the pages.
+    resize(1000, 620);
 
     if (draws_.empty()) {
         showNoDraws();
@@ -139,6 +164,34 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
                            .arg(fromEngine(counted(draws_.size(), "draw"))));
     focusAfterRun_ = newest_->button(0); // the keyboard starts at the choices, not on Close
     refresh();
+}
+
+// The busy bar with its Cancel, shown while a long test runs, and the line
+// that says a test was cancelled.
+void frmBackTest::makeBusyRow(QWidget* parent) {
+    busyRow_ = new QWidget(parent);
+    busy_ = named(new QProgressBar(busyRow_), QStringLiteral("prgBackTest"));
+    busy_->setRange(0, 0); // busy, for as long as it takes
+    busy_->setFormat(
+        QStringLiteral("Testing %1...").arg(fromEngine(counted(draws_.size(), "draw"))));
+    busy_->setTextVisible(true);
+    describe(busy_, QStringLiteral("Testing"));
+    cancel_ = named(new QPushButton(QStringLiteral("C&ancel"), busyRow_),
+                    QStringLiteral("cmdCancelBackTest"));
+    describe(cancel_, QStringLiteral("Cancel the test"),
+             QStringLiteral("Stop waiting for this test; the choices can be changed again"));
+    connect(cancel_, &QPushButton::clicked, this, &frmBackTest::cancelRun);
+    auto* busyLine = new QHBoxLayout(busyRow_);
+    busyLine->setContentsMargins(0, 0, 0, 0);
+    busyLine->addWidget(busy_, 1);
+    busyLine->addWidget(cancel_);
+    busyRow_->hide();
+    cancelled_ = makeLabel(QStringLiteral("lblCancelled"),
+                           QStringLiteral("The test was cancelled: the figures below are not of "
+                                          "the choices above. Choose again to test."),
+                           parent);
+    cancelled_->setWordWrap(true);
+    cancelled_->hide();
 }
 
 // The choices are disabled while a long test runs, so the focus they had (or
@@ -245,6 +298,7 @@ QWidget* frmBackTest::makeResultsTab() {
          QStringLiteral("Numbers thrown out"), QStringLiteral("Winners per number"),
          QStringLiteral("By luck alone"), QStringLiteral("Chance by luck")},
         results_);
+    costs_->setMinimumHeight(160); // a few rows at least; the page scrolls to it
     costsLuck_ = makeLabel(QStringLiteral("lblCostsLuck"), QString(), results_);
     costsLuck_->setWordWrap(true);
     auto* column = new QVBoxLayout(results_);
@@ -260,9 +314,15 @@ QWidget* frmBackTest::makeResultsTab() {
                                   QStringLiteral("What each setting costs"), results_));
     column->addWidget(costs_, 2);
     column->addWidget(costsLuck_);
+    // What does not fit the window's height scrolls inside the page.
+    auto* scroll = named(new QScrollArea(tab), QStringLiteral("scrResults"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    describe(scroll, QStringLiteral("How the filters did"));
+    scroll->setWidget(results_);
     auto* page = new QVBoxLayout(tab);
     page->addWidget(refusal_);
-    page->addWidget(results_, 1);
+    page->addWidget(scroll, 1);
     return tab;
 }
 
@@ -323,6 +383,9 @@ QWidget* frmBackTest::makeSkipTab() {
                         QStringLiteral("Expected\nskip"),
                         QStringLiteral("Chance of a\nskip this long"), QStringLiteral("Due")},
                        tab);
+    setSkipColumnTips(skips_);
+    skipsLuck_ = makeLabel(QStringLiteral("lblSkipsLuck"), QString(), tab);
+    skipsLuck_->setWordWrap(true);
     QLabel* meaning = makeLabel(QStringLiteral("lblSkipMeaning"), meaningText, tab);
     meaning->setWordWrap(true);
     skipHistory_ = makeLabel(QStringLiteral("lblSkipHistory"), QString(), tab);
@@ -344,6 +407,7 @@ QWidget* frmBackTest::makeSkipTab() {
     column->addWidget(meaning);
     column->addLayout(kindRow);
     column->addWidget(skips_);
+    column->addWidget(skipsLuck_);
     return tab;
 }
 
@@ -374,10 +438,23 @@ void frmBackTest::refresh() {
     running_.setFuture(QtConcurrent::run(&frmBackTest::test, settings_, draws_, options()));
 }
 
+// While a long test runs the keyboard is at its Cancel, never on the red
+// Close, which Space or Enter would press.
 void frmBackTest::setBusy(bool busy) {
-    busy_->setVisible(busy);
+    busyRow_->setVisible(busy);
+    cancelled_->hide();
     choices_->setEnabled(!busy);
     tabs_->setEnabled(!busy);
+    if (busy) {
+        cancel_->setFocus();
+    }
+}
+
+// The worker thread cannot be stopped; its result is dropped when it comes.
+void frmBackTest::cancelRun() {
+    setBusy(false);
+    cancelled_->show();
+    restoreFocus();
 }
 
 void frmBackTest::showRun(const Run& run) {
@@ -396,15 +473,33 @@ void frmBackTest::showSummary(const Result<BackTestReport>& report) {
     // A refusal is all there is to say: no figures, no strip, no table.
     refusal_->setVisible(!report.ok());
     results_->setVisible(report.ok());
+    results_->parentWidget()->parentWidget()->setVisible(report.ok()); // its scroll area
     refusal_->setText(report.ok() ? QString()
                                   : QStringLiteral("\"Create numbers\" would refuse: ") +
                                         fromEngine(report.refusal()));
-    const auto lines = backTestSummary(report_);
+    tested_ = report.ok();
+    showLuck();
+    showMoney();
+}
+
+void frmBackTest::setTryLedger(TryLedger* ledger) {
+    ledger_ = ledger;
+    if (tested_) {
+        showLuck();
+    }
+}
+
+// The summary lines, with the test entered in the ledger of tries.
+void frmBackTest::showLuck() {
+    std::size_t tries = 1;
+    if (tested_ && ledger_ != nullptr) {
+        tries = ledger_->record(settingsKeyOf(settings_), drawsKeyOf(draws_, options()));
+    }
+    const auto lines = backTestSummary(report_, tries);
     for (std::size_t i = 0; i < kSummaryLines; ++i) {
         captions_[i]->setText(captionText(lines[i].first));
         summary_[i]->setText(fromEngine(lines[i].second));
     }
-    showMoney();
 }
 
 Prizes frmBackTest::prizes() const {
@@ -467,7 +562,7 @@ void frmBackTest::showCosts() {
             new SortedByValue(perNumber ? QString::number(*perNumber, 'f', 2) : QStringLiteral("-"),
                               perNumber.value_or(0.0)),
             new SortedByValue(QString::number(shares.expected, 'f', 1), shares.expected),
-            new SortedByValue(fromEngine(percentText(shares.chance)), shares.chance)};
+            new SortedByValue(fromEngine(logPercentText(shares.logChance)), shares.logChance)};
         items[0]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         for (int column = 0; column < 6; ++column) {
             if (shares.unusual != 0) {
@@ -481,11 +576,29 @@ void frmBackTest::showCosts() {
     costs_->resizeColumnsToContents();
 }
 
+namespace {
+
+// A skip as a number; never drawn, at least the whole history: "60+".
+QTableWidgetItem* skipItem(const SkipRow& row, std::size_t skip) {
+    if (!row.neverDrawn()) {
+        return new SortedByValue(QString::number(skip), static_cast<double>(skip));
+    }
+    auto* item =
+        new SortedByValue(QStringLiteral("%1+").arg(skip), static_cast<double>(skip) + 0.5);
+    item->setToolTip(QStringLiteral("Never drawn in these %1 draws: its skip is at least the "
+                                    "whole history, not a measured one")
+                         .arg(skip));
+    return item;
+}
+
+} // namespace
+
 void frmBackTest::showSkipCounts() {
     const auto kind = static_cast<SkipKind>(skipKind_->currentIndex());
     std::vector<SkipRow> rows;
     std::copy_if(skipRows_.begin(), skipRows_.end(), std::back_inserter(rows),
                  [kind](const SkipRow& row) { return isOfKind(row.subject, kind); });
+    skipsLuck_->setText(fromEngine(skipLuckText(rows)));
     skips_->setSortingEnabled(false);
     skips_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < skips_->rowCount(); ++r) {
@@ -496,11 +609,12 @@ void frmBackTest::showSkipCounts() {
             new SortedByValue(fromEngine(skipSubjectName(row.subject)), r),
             new SortedByValue(QString::number(row.value), row.value),
             new SortedByValue(QString::number(row.hits), static_cast<double>(row.hits)),
-            new SortedByValue(QString::number(row.current), static_cast<double>(row.current)),
-            new SortedByValue(QString::number(row.longest), static_cast<double>(row.longest)),
+            skipItem(row, row.current),
+            skipItem(row, row.longest),
             new SortedByValue(average, row.average.value_or(-1.0)),
             new SortedByValue(QString::number(row.expectedSkip(), 'f', 1), row.expectedSkip()),
-            new SortedByValue(fromEngine(percentText(row.chanceOfSkip())), row.chanceOfSkip()),
+            new SortedByValue(fromEngine(logPercentText(row.logChanceOfSkip())),
+                              row.logChanceOfSkip()),
             new SortedByValue(QString::number(row.due(), 'f', 2), row.due())};
         items[0]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         for (const std::size_t heated : {3U, 7U, 8U}) {

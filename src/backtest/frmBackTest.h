@@ -6,6 +6,7 @@
 
 #include "engine/BackTest.h"
 #include "engine/SkipCounts.h"
+#include "engine/TryLedger.h"
 #include "widgets/DiscardableDialog.h"
 
 #include <QFutureWatcher>
@@ -18,6 +19,7 @@ class QComboBox;
 class QDoubleSpinBox;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTableWidget;
 class QTabWidget;
 
@@ -36,6 +38,11 @@ class frmBackTest : public DiscardableDialog {
     void setDrawLabels(std::function<std::string(std::size_t index)> labelOf) {
         labelOf_ = std::move(labelOf);
     }
+    // The ledger of the settings tried on the same draws, kept by the main
+    // window beyond this window; each test shown is entered in it, the one
+    // shown already too.
+    void setTryLedger(TryLedger* ledger);
+
     // What "Charts..." draws: the last report, the prizes as set, the draws' labels.
     const BackTestReport& report() const { return report_; }
     Prizes prizes() const;
@@ -53,6 +60,7 @@ class frmBackTest : public DiscardableDialog {
     static Run test(const MainInput& settings, const DrawList& draws, BackTestOptions options);
 
     void showNoDraws();
+    void makeBusyRow(QWidget* parent);
     QWidget* makeChoices(QWidget* parent);
     QWidget* makeResultsTab();
     QWidget* makeSkipTab();
@@ -61,7 +69,9 @@ class frmBackTest : public DiscardableDialog {
     void refresh();
     void showRun(const Run& run);
     void setBusy(bool busy);
+    void cancelRun();
     void showSummary(const Result<BackTestReport>& report);
+    void showLuck();
     void showCosts();
     void showMoney();
     void showStrip();
@@ -75,7 +85,10 @@ class frmBackTest : public DiscardableDialog {
     BackTestReport report_;
     QLabel* lblDraws_ = nullptr;
     QWidget* choices_ = nullptr;
+    QWidget* busyRow_ = nullptr; // the busy bar and its Cancel, while a long test runs
     QProgressBar* busy_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QLabel* cancelled_ = nullptr;
     QFutureWatcher<Run> running_;
     QButtonGroup* newest_ = nullptr;
     QComboBox* lastDraws_ = nullptr;
@@ -97,6 +110,9 @@ class frmBackTest : public DiscardableDialog {
     QComboBox* skipKind_ = nullptr;
     QLabel* skipHistory_ = nullptr;
     QTableWidget* skips_ = nullptr;
+    QLabel* skipsLuck_ = nullptr;
+    TryLedger* ledger_ = nullptr;
+    bool tested_ = false; // the report shown is of a test, not a refusal
     std::function<std::string(std::size_t)> labelOf_;
 };
 

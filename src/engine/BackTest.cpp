@@ -2,11 +2,14 @@
 
 #include "engine/Chance.h"
 #include "engine/LiveCount.h"
+#include "engine/TryLedger.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <unordered_map>
 #include <utility>
 
 namespace pick3 {
@@ -123,15 +126,37 @@ std::array<int, kNumberCount> firstFixedConditions(const std::vector<Condition>&
     return first;
 }
 
+// The hot digits as 40 bits: positions 1 to 3, then the box.
+std::uint64_t keyOf(const HotDigits& hot) {
+    std::uint64_t key = 0;
+    for (int d = 0; d < 10; ++d) {
+        for (int p = 0; p < 3; ++p) {
+            key = key << 1 | (hot.isHotInPosition(p, d) ? 1U : 0U);
+        }
+        key = key << 1 | (hot.isHotInBox(d) ? 1U : 0U);
+    }
+    return key;
+}
+
 struct Walk {
     const std::vector<Condition>& conditions;
     std::array<int, kNumberCount> firstFixed;
     std::array<int, 32> hotColdCondition{}; // by pattern row: its condition, or -1
     bool hotColdInUse = false;
+    std::vector<std::pair<int, int>> survivors; // no other condition throws out: number, covers
+    // What each count met so far plays, the numbers and the outcomes they
+    // cover, by its hot digits.
+    std::unordered_map<std::uint64_t, std::pair<int, int>> seen;
 };
 
-Walk prepareWalk(const std::vector<Condition>& conditions) {
-    Walk walk{conditions, firstFixedConditions(conditions)};
+Walk prepareWalk(const std::vector<Condition>& conditions, const Creation& plan, DigitMode mode) {
+    Walk walk{conditions, firstFixedConditions(conditions), {}, false, {}, {}};
+    for (int n = 0; n < kNumberCount; ++n) {
+        if (plan.space.test(static_cast<std::size_t>(n)) &&
+            walk.firstFixed[static_cast<std::size_t>(n)] == static_cast<int>(conditions.size())) {
+            walk.survivors.emplace_back(n, mode == DigitMode::Positional ? 1 : arrangements(n));
+        }
+    }
     walk.hotColdCondition.fill(-1);
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         if (conditions[i].kind == Kind::HotCold) {
@@ -143,10 +168,26 @@ Walk prepareWalk(const std::vector<Condition>& conditions) {
     return walk;
 }
 
+// What the count with these hot digits plays: the numbers that no fixed
+// condition and no ticked pattern throws out. Remembered by the hot digits,
+// which change far less often than the draws come.
+std::pair<int, int> playedWith(const HotDigits& hot, DigitMode mode, Walk& walk) {
+    const auto [at, isNew] = walk.seen.try_emplace(keyOf(hot), 0, 0);
+    if (isNew) {
+        for (const auto& [n, covers] : walk.survivors) {
+            if (walk.hotColdCondition[static_cast<std::size_t>(hotColdRow(n, mode, hot))] < 0) {
+                ++at->second.first;
+                at->second.second += covers;
+            }
+        }
+    }
+    return at->second;
+}
+
 // Runs through the history from its oldest draw; the tested ones get their
 // verdict, with the hot digits of the draws before each.
 void walkHistory(const MainInput& in, const DrawList& history, const BackTestOptions& options,
-                 const Walk& walk, BackTestReport& report) {
+                 Walk& walk, BackTestReport& report) {
     const std::size_t size = history.size();
     const std::size_t firstTested = size - report.tested;
     HitCount count; // the draws before the one judged
@@ -156,8 +197,10 @@ void walkHistory(const MainInput& in, const DrawList& history, const BackTestOpt
         if (t >= firstTested) {
             const int candidate = in.mode == DigitMode::Positional ? draw : boxedCandidateOf(draw);
             int first = walk.firstFixed[static_cast<std::size_t>(candidate)];
+            std::pair<int, int> played{report.numbersPlayed, report.coveredDraws};
             if (walk.hotColdInUse) {
                 const HotDigits hot = hotDigitsOf(rankHits(count, options.order));
+                played = playedWith(hot, in.mode, walk);
                 const int byPattern = walk.hotColdCondition[static_cast<std::size_t>(
                     hotColdRow(candidate, in.mode, hot))];
                 if (byPattern >= 0) {
@@ -166,8 +209,7 @@ void walkHistory(const MainInput& in, const DrawList& history, const BackTestOpt
                 }
             }
             const bool hit = first == static_cast<int>(walk.conditions.size());
-            report.strip.push_back(
-                {index, draw, hit ? -1 : first, report.numbersPlayed, report.coveredDraws});
+            report.strip.push_back({index, draw, hit ? -1 : first, played.first, played.second});
         }
         if (walk.hotColdInUse) {
             addDraw(count, draw);
@@ -199,6 +241,7 @@ void countFixedCosts(const MainInput& in, const Walk& walk, BackTestReport& repo
 void summarise(BackTestReport& report) {
     std::size_t run = 0;
     for (const DrawVerdict& v : report.strip) {
+        report.coveredTested += static_cast<std::size_t>(v.covered);
         report.hits += v.hit() ? 1 : 0;
         run = v.hit() ? 0 : run + 1;
         report.longestWithoutHit = std::max(report.longestWithoutHit, run);
@@ -234,26 +277,27 @@ void countPlayed(const NumberSet& created, BackTestReport& report) {
     }
 }
 
-// How often random numbers of the same share hit as often as these (or as
-// rarely, below chance), in words.
-std::string luckText(const BackTestReport& r) {
+// How often random numbers of the same shares hit as often as these (or as
+// rarely, below chance), in words; then what the settings tried on these
+// draws make of that.
+std::string luckText(const BackTestReport& r, std::size_t tries) {
     if (r.tested == 0) {
         return "no draw tested";
     }
-    if (r.coveredDraws == 0) {
+    if (r.coveredTested == 0) {
         return "the settings play no number";
     }
-    const double share = r.coveredDraws / static_cast<double>(kNumberCount);
-    const bool well = static_cast<double>(r.hits) >= static_cast<double>(r.tested) * share;
-    const double chance = well ? binomialUpperTail(r.tested, r.hits, share)
-                               : binomialLowerTail(r.tested, r.hits, share);
+    const Luck luck = luckOf(r);
+    const bool well = luck.well;
+    const double chance = std::exp(luck.logChance);
     const std::string verdict =
         chance >= 0.05 ? (well ? "no sign that the filters help" : "no sign that the filters hurt")
         : chance >= 0.01 ? "a little unusual"
                          : "unusual";
     return std::string("random numbers of the same share do this ") + (well ? "well " : "badly ") +
-           chanceInWords(chance) + ": " + verdict +
-           (well || chance >= 0.05 ? "" : ", the filters seem to throw out winners");
+           logChanceInWords(luck.logChance) + ": " + verdict +
+           (well || chance >= 0.05 ? "" : ", the filters seem to throw out winners") +
+           (tries > 1 ? ". " + triesText(tries, luck.logChance, well) : "");
 }
 
 } // namespace
@@ -277,7 +321,7 @@ Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
         report.costs.push_back({conditionName(c, input, *plan), 0,
                                 coveredDraws(c.thrownOut & plan->space, input.mode)});
     }
-    const Walk walk = prepareWalk(conditions);
+    Walk walk = prepareWalk(conditions, *plan, input.mode);
     walkHistory(input, history, options, walk, report);
     countFixedCosts(input, walk, report);
     summarise(report);
@@ -336,9 +380,12 @@ CostShares costShares(const BackTestReport& report, const ConditionCost& cost) {
     }
     shares.expected = static_cast<double>(report.tested) * shares.numbers;
     // Two-sided: the smaller tail through the winners thrown out, doubled.
-    shares.chance = binomialTwoSided(report.tested, cost.drawsThrownOut, shares.numbers);
-    if (shares.chance < 0.05) {
-        shares.unusual = static_cast<double>(cost.drawsThrownOut) > shares.expected ? 1 : -1;
+    shares.logChance = binomialLogTwoSided(report.tested, cost.drawsThrownOut, shares.numbers);
+    shares.chance = std::exp(shares.logChance);
+    if (shares.logChance < std::log(0.05)) {
+        // Above or below the share, in whole numbers.
+        const std::size_t share = report.tested * static_cast<std::size_t>(cost.numbersThrownOut);
+        shares.unusual = cost.drawsThrownOut * kNumberCount > share ? 1 : -1;
     }
     return shares;
 }
@@ -413,8 +460,35 @@ std::string newestCellText(const BackTestReport& r) {
            " is the newest";
 }
 
-std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& r) {
-    const double chance = static_cast<double>(r.tested) * r.coveredDraws / kNumberCount;
+Luck luckOf(const BackTestReport& r) {
+    Luck luck;
+    // Whole numbers decide the side: 7 hits in 100 draws at 7% are at chance.
+    luck.well = r.hits * kNumberCount >= r.coveredTested;
+    const bool sameShare = std::all_of(r.strip.begin(), r.strip.end(), [&r](const DrawVerdict& v) {
+        return v.covered == r.strip.front().covered;
+    });
+    if (r.strip.empty()) {
+        return luck;
+    }
+    if (sameShare) {
+        const double share = r.strip.front().share();
+        luck.logChance = luck.well ? binomialLogUpperTail(r.tested, r.hits, share)
+                                   : binomialLogLowerTail(r.tested, r.hits, share);
+        return luck;
+    }
+    std::vector<double> shares;
+    shares.reserve(r.strip.size());
+    for (const DrawVerdict& v : r.strip) {
+        shares.push_back(v.share());
+    }
+    luck.logChance = luck.well ? poissonBinomialLogUpperTail(shares, r.hits)
+                               : poissonBinomialLogLowerTail(shares, r.hits);
+    return luck;
+}
+
+std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& r,
+                                                                 std::size_t tries) {
+    const double chance = static_cast<double>(r.coveredTested) / kNumberCount;
     const std::string rate =
         r.tested == 0
             ? ""
@@ -434,11 +508,12 @@ std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestR
         {"Longest run without a hit", counted(r.longestWithoutHit, "draw")},
         {"Draws since the last hit", r.sinceLastHit ? std::to_string(*r.sinceLastHit)
                                                     : std::string("no hit among the tested draws")},
-        {"Could this be luck?", luckText(r)},
+        {"Could this be luck?", luckText(r, tries)},
         {"Hit rate, 95% range",
          r.tested == 0 ? std::string("-")
                        : fixed(100.0 * wilson.low, 1) + "% to " + fixed(100.0 * wilson.high, 1) +
-                             "% (chance alone: " + fixed(r.coveredDraws / 10.0, 1) + "%)"},
+                             "% (chance alone: " +
+                             fixed(100.0 * chance / static_cast<double>(r.tested), 1) + "%)"},
     };
 }
 

@@ -51,6 +51,9 @@ struct BackTestReport {
     std::size_t tested = 0;
     std::size_t hits = 0;
     int coveredDraws = 0; // of 1,000: what the settings play as they stand
+    // The outcomes covered, summed over the tested draws: the hits expected
+    // by chance alone, times 1,000.
+    std::size_t coveredTested = 0;
     std::size_t longestWithoutHit = 0;
     std::optional<std::size_t> sinceLastHit; // none without a hit among the tested draws
     std::vector<ConditionCost> costs;        // in the order the command applies the conditions
@@ -84,6 +87,7 @@ struct CostShares {
     std::optional<double> winnersPerNumber;
     double expected = 0.0;
     double chance = 1.0;
+    double logChance = 0.0; // the chance as a log, which never rounds a tiny one to none
     int unusual = 0;
 };
 CostShares costShares(const BackTestReport& report, const ConditionCost& cost);
@@ -116,11 +120,22 @@ std::vector<std::pair<std::string, std::string>> moneySummary(const Money& money
 // Which draw of the strip is the newest: "Draw 1 is the newest".
 std::string newestCellText(const BackTestReport& report);
 
+// Could the hits be luck: whether they reach what chance alone gives (`well`)
+// and the log of the chance that random numbers of the same shares, draw by
+// draw, do as well (or as badly).
+struct Luck {
+    bool well = true;
+    double logChance = 0.0;
+};
+Luck luckOf(const BackTestReport& report);
+
 // The summary as caption and value: draws tested, hits, chance alone, the
 // ratio, the longest run without a hit and the draws since the last one; then
-// how often random numbers of the same share do as well (or as badly), and the
+// how often random numbers of the same share do as well (or as badly), with
+// what the `tries` of different settings on these draws make of it, and the
 // 95% range of the hit rate.
-std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& report);
+std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestReport& report,
+                                                                 std::size_t tries = 1);
 // The name of every condition the settings hold now, as the costs name them,
 // in the order the command applies them; refused as "Create numbers" refuses.
 Result<std::vector<std::string>> conditionNames(const MainInput& input);

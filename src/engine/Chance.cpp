@@ -31,6 +31,11 @@ double logTailFrom(std::size_t n, std::size_t k, double p, int step) {
     return binomialLogPmf(n, k, p) + std::log(sum);
 }
 
+// log(1 - e^x) for x <= 0, without losing the digits of either end.
+double logOneMinus(double x) {
+    return x > -0.6931471805599453 ? std::log(-std::expm1(x)) : std::log1p(-std::exp(x));
+}
+
 double probability(double logValue) {
     return std::clamp(std::exp(logValue), 0.0, 1.0);
 }
@@ -57,38 +62,50 @@ double binomialLogPmf(std::size_t n, std::size_t k, double p) {
            kd * std::log(p) + (nd - kd) * std::log1p(-p);
 }
 
-double binomialUpperTail(std::size_t n, std::size_t k, double p) {
+double binomialLogUpperTail(std::size_t n, std::size_t k, double p) {
     if (k == 0) {
-        return 1.0;
-    }
-    if (k > n) {
         return 0.0;
     }
-    if (p <= 0.0 || p >= 1.0) {
-        return p <= 0.0 ? 0.0 : 1.0;
+    if (k > n || p <= 0.0) {
+        return kMinusInfinity;
+    }
+    if (p >= 1.0) {
+        return 0.0;
     }
     if (static_cast<double>(k) >= static_cast<double>(n) * p) {
-        return probability(logTailFrom(n, k, p, +1));
+        return std::min(0.0, logTailFrom(n, k, p, +1));
     }
-    return 1.0 - binomialLowerTail(n, k - 1, p);
+    return logOneMinus(binomialLogLowerTail(n, k - 1, p));
+}
+
+double binomialLogLowerTail(std::size_t n, std::size_t k, double p) {
+    if (k >= n || p <= 0.0) {
+        return 0.0;
+    }
+    if (p >= 1.0) {
+        return kMinusInfinity;
+    }
+    if (static_cast<double>(k) <= static_cast<double>(n) * p) {
+        return std::min(0.0, logTailFrom(n, k, p, -1));
+    }
+    return logOneMinus(binomialLogUpperTail(n, k + 1, p));
+}
+
+double binomialUpperTail(std::size_t n, std::size_t k, double p) {
+    return probability(binomialLogUpperTail(n, k, p));
 }
 
 double binomialLowerTail(std::size_t n, std::size_t k, double p) {
-    if (k >= n) {
-        return 1.0;
-    }
-    if (p <= 0.0 || p >= 1.0) {
-        return p <= 0.0 ? 1.0 : 0.0;
-    }
-    if (static_cast<double>(k) <= static_cast<double>(n) * p) {
-        return probability(logTailFrom(n, k, p, -1));
-    }
-    return 1.0 - binomialUpperTail(n, k + 1, p);
+    return probability(binomialLogLowerTail(n, k, p));
+}
+
+double binomialLogTwoSided(std::size_t n, std::size_t k, double p) {
+    const double smaller = std::min(binomialLogUpperTail(n, k, p), binomialLogLowerTail(n, k, p));
+    return std::min(0.0, std::log(2.0) + smaller);
 }
 
 double binomialTwoSided(std::size_t n, std::size_t k, double p) {
-    const double smaller = std::min(binomialUpperTail(n, k, p), binomialLowerTail(n, k, p));
-    return std::min(1.0, 2.0 * smaller);
+    return probability(binomialLogTwoSided(n, k, p));
 }
 
 Range wilsonRange(std::size_t hits, std::size_t n) {
@@ -117,11 +134,14 @@ std::string counted(std::size_t count, const std::string& singular) {
     return grouped(count) + " " + singular + (count == 1 ? "" : "s");
 }
 
-std::string chanceInWords(double chance) {
+namespace {
+
+// `chance` in words; `none` where it is truly nothing, not just too small for a double.
+std::string wordsOf(double chance, bool none) {
     if (chance >= 1.0) {
         return "every time";
     }
-    if (chance <= 0.0) {
+    if (none) {
         return "never";
     }
     // Down to 2 in 100 as a share of 100; rarer as one time in so many.
@@ -138,9 +158,12 @@ std::string chanceInWords(double chance) {
     return "1 time in " + grouped(static_cast<std::size_t>(std::round(inverse / unit) * unit));
 }
 
-std::string percentText(double chance) {
+std::string percentOf(double chance, bool none) {
     const double percent = 100.0 * chance;
-    if (percent >= 10.0 || percent == 0.0) {
+    if (none) {
+        return "0%";
+    }
+    if (percent >= 10.0) {
         return withDigits("%.0f%%", percent);
     }
     if (percent >= 1.0) {
@@ -150,6 +173,24 @@ std::string percentText(double chance) {
         return "under 0.001%";
     }
     return withDigits("%.2g%%", percent);
+}
+
+} // namespace
+
+std::string chanceInWords(double chance) {
+    return wordsOf(chance, chance <= 0.0);
+}
+
+std::string logChanceInWords(double logChance) {
+    return wordsOf(std::exp(logChance), std::isnan(logChance) || logChance == kMinusInfinity);
+}
+
+std::string percentText(double chance) {
+    return percentOf(chance, chance <= 0.0);
+}
+
+std::string logPercentText(double logChance) {
+    return percentOf(std::exp(logChance), std::isnan(logChance) || logChance == kMinusInfinity);
 }
 
 } // namespace pick3

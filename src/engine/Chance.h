@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace pick3 {
 
@@ -14,9 +15,24 @@ double binomialLogPmf(std::size_t n, std::size_t k, double p);
 // P(X >= k) and P(X <= k).
 double binomialUpperTail(std::size_t n, std::size_t k, double p);
 double binomialLowerTail(std::size_t n, std::size_t k, double p);
+// The same as logs, which keep a chance of 10^-700 apart from none (-infinity).
+double binomialLogUpperTail(std::size_t n, std::size_t k, double p);
+double binomialLogLowerTail(std::size_t n, std::size_t k, double p);
 // The chance of a result at least as far from n * p as k, on either side:
 // the smaller of the two tails through k, doubled, and never above 1.
 double binomialTwoSided(std::size_t n, std::size_t k, double p);
+double binomialLogTwoSided(std::size_t n, std::size_t k, double p);
+
+// The hits among draws that each have a chance of their own (`shares`, one a
+// draw): log P(X >= k) and log P(X <= k). Exact up to kExactPoissonBinomial
+// draws (a recursion draw by draw, tilted so that the draws around k carry
+// the weight, its scale kept as a log); a saddlepoint approximation beyond.
+inline constexpr std::size_t kExactPoissonBinomial = 20000;
+double poissonBinomialLogUpperTail(const std::vector<double>& shares, std::size_t k);
+double poissonBinomialLogLowerTail(const std::vector<double>& shares, std::size_t k);
+// The same, always exact or always by the saddlepoint.
+double poissonBinomialExactLogUpperTail(const std::vector<double>& shares, std::size_t k);
+double poissonBinomialSaddlepointLogUpperTail(const std::vector<double>& shares, std::size_t k);
 
 struct Range {
     double low = 0.0;
@@ -25,10 +41,13 @@ struct Range {
 // The 95% Wilson range of a rate of `hits` in `n`; 0 to 1 where n is 0.
 Range wilsonRange(std::size_t hits, std::size_t n);
 
-// "38 times in 100", "1 time in 2,000", "every time", "never".
+// "38 times in 100", "1 time in 2,000", "every time", "never"; below one
+// time in a billion "less than 1 time in 1,000,000,000", however small.
 std::string chanceInWords(double chance);
-// "39%", "4.2%", "0.052%".
+std::string logChanceInWords(double logChance);
+// "39%", "4.2%", "0.052%"; "under 0.001%" for any chance below that but none.
 std::string percentText(double chance);
+std::string logPercentText(double logChance);
 // "1 draw", "2 draws"; the count with thousands separated: "12,345 draws".
 std::string counted(std::size_t count, const std::string& singular);
 // 12345 as "12,345".

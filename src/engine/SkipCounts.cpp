@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace pick3 {
 
@@ -53,7 +54,24 @@ double SkipRow::expectedSkip() const {
 }
 
 double SkipRow::chanceOfSkip() const {
-    return std::pow(1.0 - odds, static_cast<double>(current));
+    return std::exp(logChanceOfSkip());
+}
+
+double SkipRow::logChanceOfSkip() const {
+    return static_cast<double>(current) * std::log1p(-odds);
+}
+
+std::string skipLuckText(const std::vector<SkipRow>& rows) {
+    std::size_t rare = 0;
+    for (const SkipRow& row : rows) {
+        rare += row.logChanceOfSkip() < std::log(0.05) ? 1 : 0;
+    }
+    const double expected = 0.05 * static_cast<double>(rows.size());
+    char about[16];
+    std::snprintf(about, sizeof about, expected >= 1.0 ? "%.0f" : "%.1g", expected);
+    return "Among " + std::to_string(rows.size()) + (rows.size() == 1 ? " row" : " rows") +
+           " about " + about + " would show a chance under 5% by luck alone; " +
+           std::to_string(rare) + (rare == 1 ? " does." : " do.");
 }
 
 double SkipRow::due() const {

@@ -25,8 +25,12 @@ struct SkipRow {
     double odds = 0.1;             // the chance that a draw brings it, from the 1,000 numbers
     // The draws it stays away on average by those odds: (1 - p) / p.
     double expectedSkip() const;
-    // The chance of a skip at least as long as the current one: (1 - p)^current.
+    // The chance of a skip at least as long as the current one: (1 - p)^current;
+    // as a log, which stays apart from none however long the skip.
     double chanceOfSkip() const;
+    double logChanceOfSkip() const;
+    // Never drawn: its skips are at least the whole history, not measured.
+    bool neverDrawn() const { return hits == 0; }
     // How overdue it is by the odds: (current + 1) / (expected skip + 1); above 1
     // it has been away longer than it stays away on average.
     double due() const;
@@ -35,6 +39,10 @@ struct SkipRow {
 // Rows in the order: positions 1 to 3 and any position, digits 0 to 9 each;
 // root sums 0 to 9; sums 0 to 27.
 std::vector<SkipRow> skipCounts(const DrawList& history, NewestEnd newest);
+
+// "Among 78 rows about 4 would show a chance under 5% by luck alone; 6 do.":
+// how many rows show a skip that rare, against what luck alone gives.
+std::string skipLuckText(const std::vector<SkipRow>& rows);
 
 // "Pos 1", "Any position", "Root sum", "Sum".
 std::string skipSubjectName(SkipSubject subject);

@@ -9,6 +9,9 @@
 
 #include "Support.h"
 
+#include <random>
+#include <set>
+
 namespace pick3 {
 namespace {
 
@@ -17,6 +20,13 @@ using namespace test;
 const std::vector<int> kAll{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
 
 constexpr auto draws = parseDraws;
+
+// 7 draws of 100 straight, then 93 draws of 999.
+DrawList atChance() {
+    DrawList history(100, 999);
+    std::fill(history.begin(), history.begin() + 7, 100);
+    return history;
+}
 
 // The strip as "+" for a hit and the name of the condition for a miss.
 std::string strip(const BackTestReport& r) {
@@ -137,10 +147,83 @@ TEST(BackTest, CouldThisBeLuck) {
          badly + "1 time in 750: unusual, the filters seem to throw out winners",
          "0.0% to 3.7% (chance alone: 6.4%)"},
         {chosen({{1, 2, 3, 4}}), {}, "no draw tested", "-"},
+        // 25 straight numbers, 2.5%, hit in all 438 draws: 0.025^438, about 10^-702.
+        {chosen({{1}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}}), DrawList(438, 111),
+         well + "less than 1 time in 1,000,000,000: unusual",
+         "99.1% to 100.0% (chance alone: 2.5%)"},
+        // 70 straight numbers, 7%, 7 hits in 100 draws: just at chance, P(X >= 7).
+        {chosen({{1}, {0, 1, 2, 3, 4, 5, 6}, kAll}), atChance(),
+         well + "56 times in 100: no sign that the filters help",
+         "3.4% to 13.7% (chance alone: 7.0%)"},
     };
     for (const auto& [in, history, luck, range] : rows) {
         const auto lines = backTestSummary(*backTest(in, history, {}));
         EXPECT_EQ(lines[6].second + " | " + lines[7].second, luck + " | " + range);
+    }
+    const auto lines =
+        backTestSummary(*backTest(chosen({{1}, {0, 1, 2, 3, 4, 5, 6}, kAll}), atChance(), {}), 14);
+    EXPECT_EQ(lines[3].second, "1.00 times");
+    EXPECT_EQ(lines[6].second, well + "56 times in 100: no sign that the filters help. You have "
+                                      "tried 14 settings on these draws; the best of 14 random "
+                                      "tries would do this well up to 100 times in 100");
+}
+
+// A hot/cold pattern plays on each draw what that day's count makes: the
+// numbers, their share, the money and the chance all follow the draw's own.
+TEST(BackTest, EachDrawWithItsOwnShare) {
+    std::mt19937 random(5);
+    std::uniform_int_distribution<std::uint16_t> anyDraw(0, 999);
+    DrawList history(120);
+    std::generate(history.begin(), history.end(), [&] { return anyDraw(random); });
+    const std::vector<MainInput> settings{
+        // Five digits are always hot: the share changes with the other settings.
+        with(chosen({{1, 2, 3, 4, 5, 6}}), tick(ListId::HCBox, {0, 3})),
+        with(chosen({{1, 2, 3}, kAll, {4, 5, 6, 7}}), tick(ListId::HCStraight, {1, 4})),
+    };
+    for (const MainInput& in : settings) {
+        const BackTestReport r = *backTest(in, history, {NewestEnd::Last, 100});
+        std::set<int> shares;
+        std::size_t covered = 0;
+        double played = 0.0;
+        for (const DrawVerdict& v : r.strip) {
+            // What "Create numbers" makes with the hot digits of the draws before this one.
+            const DrawList before(history.begin(), history.begin() + static_cast<long>(v.index));
+            MainInput thatDay = in;
+            thatDay.readHotDigits = [&] {
+                return hotDigitsOf(rankHits(countDraws(before), SortOrder::HitsDescDigitsAsc));
+            };
+            const LiveCount count = liveCount(thatDay);
+            ASSERT_EQ(v.played, count.numbers) << "draw " << v.index;
+            ASSERT_EQ(v.covered, count.coveredDraws) << "draw " << v.index;
+            shares.insert(v.covered);
+            covered += static_cast<std::size_t>(v.covered);
+            played += v.played;
+        }
+        EXPECT_GT(shares.size(), 1U); // the count changed along the way
+        EXPECT_EQ(r.coveredTested, covered);
+        EXPECT_DOUBLE_EQ(moneyOf(r, {}).played, played);
+        char expected[32];
+        std::snprintf(expected, sizeof expected, "%.1f hits", static_cast<double>(covered) / 1000);
+        EXPECT_TRUE(backTestSummary(r)[2].second.starts_with(expected)) << expected;
+    }
+}
+
+// Fair draws judged with a hot/cold pattern: about 5 in 100 histories do
+// "well" with a chance under 5%, and as many "badly".
+TEST(BackTest, FairHistoriesAreRarelyUnusual) {
+    std::mt19937 random(17);
+    std::uniform_int_distribution<std::uint16_t> anyDraw(0, 999);
+    const MainInput in = with(chosen({{0, 1, 2, 3, 4, 5, 6}}), tick(ListId::HCBox, {1, 3}));
+    constexpr int kHistories = 400;
+    std::array<int, 2> unusual{}; // well, badly
+    for (int h = 0; h < kHistories; ++h) {
+        DrawList history(300);
+        std::generate(history.begin(), history.end(), [&] { return anyDraw(random); });
+        const Luck luck = luckOf(*backTest(in, history, {NewestEnd::Last, 250}));
+        unusual[luck.well ? 0 : 1] += luck.logChance < std::log(0.05) ? 1 : 0;
+    }
+    for (const int count : unusual) {
+        EXPECT_NEAR(count, 0.05 * kHistories, 0.025 * kHistories);
     }
 }
 
@@ -185,6 +268,25 @@ TEST(SkipCounts, AShortHistoryByHand) {
     EXPECT_TRUE(isOfKind(SkipSubject::Position3, SkipKind::DigitsByPosition) &&
                 !isOfKind(SkipSubject::AnyPosition, SkipKind::DigitsByPosition));
     EXPECT_EQ(shown(skipCounts({}, NewestEnd::Last)[0]), "0 0 0 -");
+    EXPECT_TRUE(row(SkipSubject::Position1, 0).neverDrawn());
+    EXPECT_EQ(skipLuckText(rows),
+              "Among 78 rows about 4 would show a chance under 5% by luck alone; 0 do.");
+}
+
+// "Any position 2" after 2,457 draws without a 2: 0.729^2457, about 10^-337.
+TEST(SkipCounts, ALongSkipIsRareNotImpossible) {
+    const std::vector<SkipRow> rows = skipCounts(DrawList(2457, 111), NewestEnd::First);
+    const SkipRow& two = rows[30 + 2];
+    ASSERT_EQ(skipSubjectName(two.subject) + " " + std::to_string(two.value), "Any position 2");
+    EXPECT_NEAR(two.logChanceOfSkip() / std::log(10.0), 2457 * std::log10(0.729), 1e-9);
+    EXPECT_EQ(logPercentText(two.logChanceOfSkip()), "under 0.001%");
+    // Every digit but 1 in every position and anywhere, every root sum but 3 and
+    // every sum but 3; not the root sum 0, the sum 0 nor the sum 27: 0.999^2457 is 8.6%.
+    EXPECT_EQ(skipLuckText(rows),
+              "Among 78 rows about 4 would show a chance under 5% by luck alone; 69 do.");
+    const std::vector<SkipRow> ten(rows.begin(), rows.begin() + 10);
+    EXPECT_EQ(skipLuckText(ten),
+              "Among 10 rows about 0.5 would show a chance under 5% by luck alone; 9 do.");
 }
 
 TEST(LiveCount, NumbersAndTheDrawsTheyCover) {

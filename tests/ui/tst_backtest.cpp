@@ -9,6 +9,9 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QHeaderView>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -94,7 +97,62 @@ class BackTestTest : public MainWindowFixture {
             QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("optNewest(0)"));
             QCOMPARE(table(window, "tblConditionCosts")->item(0, 0)->text(),
                      QStringLiteral("No filter is set: every number is played"));
+            // Another test starts: the keyboard goes to Cancel, not to the red Close.
+            clickButton(window, QStringLiteral("optNewest(1)"));
+            auto* cancel = window->findChild<QPushButton*>(QStringLiteral("cmdCancelBackTest"));
+            QVERIFY(cancel->isVisible());
+            QCOMPARE(window->focusWidget(), cancel);
+            QTest::keyClick(cancel, Qt::Key_Space);
+            QVERIFY(window->isVisible());
+            QVERIFY(!cancel->isVisible());
+            QCOMPARE(window->focusWidget()->objectName(), QStringLiteral("optNewest(1)"));
+            // The cancelled test's figures, when they come, are not shown.
+            auto* cancelled = window->findChild<QLabel*>(QStringLiteral("lblCancelled"));
+            QTest::qWait(1500);
+            QVERIFY(cancelled->isVisible());
         }));
+    }
+
+    // At its own size the window fits a 1280 x 720 screen with every button in
+    // view; the results scroll inside it.
+    void fitsTheScreen() {
+        doSteps(w, {"lstDigitsWheel:1234", "lstSumDigits:6"});
+        QVERIFY(countInHotCold(w, kDraws));
+        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
+            QVERIFY(window->height() <= 640);
+            QVERIFY(window->width() <= 1024);
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+                if (button->isVisible()) {
+                    const QRect shown(button->mapTo(window, QPoint(0, 0)), button->size());
+                    QVERIFY2(window->rect().contains(shown),
+                             qPrintable(button->objectName() + button->text()));
+                }
+            }
+            auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("scrResults"));
+            QVERIFY(scroll->widget()->minimumSizeHint().height() <= scroll->height() ||
+                    scroll->verticalScrollBar()->isVisible());
+        }));
+    }
+
+    // Each different setting tested on the same draws counts; new draws start afresh.
+    void theLedgerOfTries() {
+        QVERIFY(countInHotCold(w, kDraws));
+        const auto luckAfterTesting = [this](const char* step) {
+            doSteps(w, {step});
+            QString luck;
+            inModal(w, QStringLiteral("cmdBackTest"),
+                    [&luck](QWidget* window) { luck = summary(window, 6); });
+            return luck;
+        };
+        QVERIFY(!luckAfterTesting("lstDigitsWheel:1234").contains("You have tried"));
+        QVERIFY(
+            luckAfterTesting("lstDigitsWheel:5")
+                .contains( // 1 to 5
+                    "You have tried 2 settings on these draws; the best of 2 random tries would do "
+                    "this well up to "));
+        QVERIFY(luckAfterTesting("lstDigitsWheel:5").contains("You have tried 2 settings"));
+        QVERIFY(countInHotCold(w, kDraws + QStringLiteral("789")));
+        QVERIFY(!luckAfterTesting("lstDigitsWheel:5").contains("You have tried"));
     }
 
     // A refusal is the one thing said.
@@ -127,6 +185,17 @@ class BackTestTest : public MainWindowFixture {
             QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, due);
             QCOMPARE(skips->item(0, 0)->text() + " " + skips->item(0, 8)->text(),
                      QStringLiteral("Any position 11.11"));
+            // Never drawn: its skips are at least the history, not measured ones.
+            QCOMPARE(skips->item(0, 3)->text() + " " + skips->item(0, 4)->text(),
+                     QStringLiteral("40+ 40+"));
+            QVERIFY(skips->item(0, 3)->toolTip().startsWith("Never drawn in these 40 draws"));
+            QVERIFY(skips->horizontalHeaderItem(5)->toolTip().contains("the current skip are "
+                                                                       "left out"));
+            // 7, 8, 9 and 0 anywhere, in each position 16 digits, root sums and sums.
+            QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblSkipsLuck"))
+                        ->text()
+                        .startsWith("Among 78 rows about 4 would show a chance under 5% by "
+                                    "luck alone; "));
         }));
     }
 };
