@@ -85,6 +85,9 @@ constexpr std::array<std::string_view, 14> kExtraWords{
     "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "odds"};
 
 bool isExtraWord(std::string_view word) {
+    if (word.size() > 12) {
+        return false;
+    }
     std::array<char, 12> buffer{};
     const std::string_view w = lowered(word, buffer);
     return std::find(kExtraWords.begin(), kExtraWords.end(), w) != kExtraWords.end();
@@ -97,19 +100,28 @@ bool isDateGap(Gap gap) {
 } // namespace
 
 std::string timeKeyName(int key) {
-    switch (key) {
+    const int kind = key - key % kKindKeys;
+    const int n = key % kKindKeys;
+    const auto numbered = [n](std::string name) {
+        return n == 0 ? name : name + " " + std::to_string(n);
+    };
+    switch (kind) {
     case kMorning:
-        return "Morning";
+        return numbered("Morning");
     case kMidday:
-        return "Midday";
+        return numbered("Midday");
+    case kDay:
+        return numbered("Day");
     case kEvening:
-        return "Evening";
+        return numbered("Evening");
     case kNight:
-        return "Night";
+        return numbered("Night");
+    case kCode:
+        return "Code " + std::to_string(n + 1);
     case kUnnamed:
         return "";
     default:
-        return "Draw " + std::to_string(key - kPositional + 1);
+        return "Draw " + std::to_string(n + 1);
     }
 }
 
@@ -131,6 +143,27 @@ int timeKeyOfWord(std::string_view word) {
     return -1;
 }
 
+int timeKeyOfCode(std::string_view code) {
+    std::array<char, 12> buffer{};
+    const std::string_view w = lowered(code, buffer);
+    if (w == "m" || w == "md") {
+        return kMidday;
+    }
+    if (w == "e" || w == "ev") {
+        return kEvening;
+    }
+    if (w == "d") {
+        return kDay;
+    }
+    if (w == "n") {
+        return kNight;
+    }
+    if (w == "morn") {
+        return kMorning;
+    }
+    return timeKeyOfWord(code);
+}
+
 int monthOfWord(std::string_view word) {
     static constexpr std::array<std::string_view, 12> kMonths{
         "january", "february", "march",     "april",   "may",      "june",
@@ -149,7 +182,8 @@ int monthOfWord(std::string_view word) {
 }
 
 void LineReader::tokenize(std::string_view line, char separator) {
-    line_ = line.substr(0, std::min(line.size(), kLookedAt));
+    line = line.substr(0, std::min(line.size(), kLookedAt));
+    line_ = plainSpaces(line, plain_);
     tokens_.clear();
     const bool freeText = separator == ' ';
     const std::size_t n = line_.size();
@@ -209,12 +243,6 @@ void LineReader::tokenize(std::string_view line, char separator) {
             spaced = true;
             afterGlue = false;
             ++i;
-            continue;
-        }
-        if (c == 0xC2 && i + 1 < n && static_cast<std::uint8_t>(line_[i + 1]) == 0xA0) {
-            spaced = true; // a no-break space
-            afterGlue = false;
-            i += 2;
             continue;
         }
         if (c == 0xE2 && i + 2 < n && static_cast<std::uint8_t>(line_[i + 1]) == 0x80 &&
@@ -277,81 +305,180 @@ void LineReader::tokenize(std::string_view line, char separator) {
         ++i;
     }
     fieldCount_ = field + 1;
+    markOrdinals();
 }
 
-RawDate LineReader::findDate(const ColumnRules& rules) {
+// "Night 2", "night2", "Night 1: 4-5-6": a number after a draw-time word that
+// tells two draws of one kind apart. "Evening 4 8 9" and "Evening 1,2,3" cut
+// at commas hold no such number.
+void LineReader::markOrdinals() {
     const std::size_t n = tokens_.size();
+    for (std::size_t k = 1; k < n; ++k) {
+        Token& t = tokens_[k];
+        const Token& word = tokens_[k - 1];
+        if (!t.number || t.length != 1 || t.value < 1 || t.value >= kKindKeys || word.number ||
+            t.field != word.field || timeKeyOfWord(text(word)) < 0) {
+            continue;
+        }
+        const bool touching = t.gap == Gap::None && !t.spaced;
+        const Token* next = k + 1 < n ? &tokens_[k + 1] : nullptr;
+        bool ordinal = touching || (next && next->number && next->length == 3 && !next->glued) ||
+                       (next && next->gap == Gap::Other);
+        if (!ordinal && next && next->gap == Gap::Field) {
+            std::size_t lone = 0;
+            for (std::size_t j = k + 1; j < n && tokens_[j].number && tokens_[j].length == 1 &&
+                                        tokens_[j].gap == Gap::Field;
+                 ++j) {
+                ++lone;
+            }
+            ordinal = lone == 3;
+        }
+        if (ordinal) {
+            t.ordinal = true;
+            t.glued = true;
+        }
+    }
+}
+
+int LineReader::ordinalAfter(std::size_t word, const LineDraw& draw) const {
+    if (word + 1 >= tokens_.size() || word + 1 >= draw.token) {
+        return 0;
+    }
+    const Token& t = tokens_[word + 1];
+    const bool spacedBefore = t.gap == Gap::Space;
+    if (t.ordinal || (t.number && t.length == 1 && spacedBefore && t.value >= 1 &&
+                      t.value < kKindKeys && word + 2 == draw.token)) {
+        return t.value;
+    }
+    return 0;
+}
+
+std::string LineReader::codeBefore(const LineDraw& draw) const {
+    if (draw.token == 0) {
+        return {};
+    }
+    const Token& t = tokens_[draw.token - 1u];
+    if (t.number || t.length > 5 || monthOfWord(text(t)) > 0 || isExtraWord(text(t))) {
+        return {};
+    }
+    return std::string(text(t));
+}
+
+// A date written with numbers only starting at token i: 12/06/2026, 2026-12-06,
+// 20261206, or three fields of their own.
+std::optional<LineReader::DateMatch> LineReader::dateAt(std::size_t i,
+                                                        const ColumnRules& rules) const {
+    const std::size_t n = tokens_.size();
+    const Token& t = tokens_[i];
+    const auto wanted = [&](const Token& w) {
+        return !rules.dateColumn || static_cast<int>(w.field) == *rules.dateColumn;
+    };
+    if (!wanted(t)) {
+        return std::nullopt;
+    }
+    if (!t.number) {
+        return monthDateAt(i, rules);
+    }
+    if (t.length == 8 && !t.glued) { // 20261206
+        const RawDate date{DateStyle::YearFirst, false, t.value / 100 % 100, t.value % 100,
+                           t.value / 10000};
+        if (date.year >= kFirstYear && date.year <= kLastYear) {
+            return DateMatch{date, i, i};
+        }
+    }
+    if (i + 2 >= n) {
+        return std::nullopt;
+    }
     const auto aloneInField = [&](std::size_t k) {
         return (k == 0 || tokens_[k - 1].field != tokens_[k].field) &&
                (k + 1 == n || tokens_[k + 1].field != tokens_[k].field);
     };
-    const auto wanted = [&](const Token& t) {
-        return !rules.dateColumn || static_cast<int>(t.field) == *rules.dateColumn;
-    };
-    const auto taken = [&](RawDate date, std::size_t from, std::size_t to) {
-        for (std::size_t k = from; k <= to; ++k) {
-            tokens_[k].used = true;
+    const Token& b = tokens_[i + 1];
+    const Token& c = tokens_[i + 2];
+    const bool joined =
+        b.gap == c.gap &&
+        ((isDateGap(b.gap) && !b.spaced && !c.spaced) ||
+         (b.gap == Gap::Field && aloneInField(i) && aloneInField(i + 1) && aloneInField(i + 2)));
+    if (!joined || !b.number || !c.number || t.glued) {
+        return std::nullopt;
+    }
+    // A year first may run on into a time of day: 2026-12-06T00:00:00
+    if (t.length == 4 && b.length <= 2 && c.length <= 2 && t.value >= kFirstYear &&
+        t.value <= kLastYear) {
+        return DateMatch{{DateStyle::YearFirst, false, b.value, c.value, t.value}, i, i + 2};
+    }
+    if (t.length <= 2 && b.length <= 2 && isYear(c) && !c.glued &&
+        (c.length == 4 || b.gap != Gap::Field)) {
+        return DateMatch{{DateStyle::Numbers, true, t.value, b.value, yearOf(c)}, i, i + 2};
+    }
+    return std::nullopt;
+}
+
+// A date with a month's name at token i: Dec 6, 2026; 6 December 2026; 2026-Dec-06.
+std::optional<LineReader::DateMatch> LineReader::monthDateAt(std::size_t i,
+                                                             const ColumnRules& rules) const {
+    const std::size_t n = tokens_.size();
+    const int month = monthOfWord(text(tokens_[i]));
+    if (month == 0) {
+        return std::nullopt;
+    }
+    const auto near = [&](std::size_t k) { return tokens_[k].gap != Gap::Other; };
+    if (i + 2 < n && isDayOrMonth(tokens_[i + 1]) && isYear(tokens_[i + 2]) && near(i + 1) &&
+        near(i + 2)) {
+        return DateMatch{
+            {DateStyle::MonthName, false, month, tokens_[i + 1].value, yearOf(tokens_[i + 2])},
+            i,
+            i + 2};
+    }
+    const bool wantedBefore =
+        i >= 1 &&
+        (!rules.dateColumn || static_cast<int>(tokens_[i - 1].field) == *rules.dateColumn);
+    if (wantedBefore && i + 1 < n && near(i) && near(i + 1)) {
+        const Token& before = tokens_[i - 1];
+        const Token& after = tokens_[i + 1];
+        if (isDayOrMonth(before) && isYear(after)) {
+            return DateMatch{
+                {DateStyle::DayMonthName, false, month, before.value, yearOf(after)}, i - 1, i + 1};
         }
-        date.field = tokens_[from].field;
-        return date;
-    };
-    for (std::size_t i = 0; i < n; ++i) {
-        const Token& t = tokens_[i];
-        if (t.number && wanted(t)) {
-            if (t.length == 8 && !t.glued) { // 20261206
-                const RawDate date{DateStyle::YearFirst, false, t.value / 100 % 100, t.value % 100,
-                                   t.value / 10000};
-                if (date.year >= kFirstYear && date.year <= kLastYear) {
-                    return taken(date, i, i);
-                }
-            }
-            if (i + 2 >= n) {
-                continue;
-            }
-            const Token& b = tokens_[i + 1];
-            const Token& c = tokens_[i + 2];
-            const bool joined = b.gap == c.gap && ((isDateGap(b.gap) && !b.spaced && !c.spaced) ||
-                                                   (b.gap == Gap::Field && aloneInField(i) &&
-                                                    aloneInField(i + 1) && aloneInField(i + 2)));
-            if (!joined || !b.number || !c.number || t.glued) {
-                continue;
-            }
-            // A year first may run on into a time of day: 2026-12-06T00:00:00
-            if (t.length == 4 && b.length <= 2 && c.length <= 2 && t.value >= kFirstYear &&
-                t.value <= kLastYear) {
-                return taken({DateStyle::YearFirst, false, b.value, c.value, t.value}, i, i + 2);
-            }
-            if (t.length <= 2 && b.length <= 2 && isYear(c) && !c.glued &&
-                (c.length == 4 || b.gap != Gap::Field)) {
-                return taken({DateStyle::Numbers, true, t.value, b.value, yearOf(c)}, i, i + 2);
-            }
-            continue;
+        if (before.number && before.length == 4 && isYear(before) && isDayOrMonth(after)) {
+            return DateMatch{
+                {DateStyle::YearFirst, false, month, after.value, before.value}, i - 1, i + 1};
         }
-        const int month = t.number ? 0 : monthOfWord(text(t));
-        if (month == 0) {
-            continue;
-        }
-        const auto near = [&](std::size_t k) { return tokens_[k].gap != Gap::Other; };
-        if (i + 2 < n && wanted(t) && isDayOrMonth(tokens_[i + 1]) && isYear(tokens_[i + 2]) &&
-            near(i + 1) && near(i + 2)) {
-            return taken(
-                {DateStyle::MonthName, false, month, tokens_[i + 1].value, yearOf(tokens_[i + 2])},
-                i, i + 2);
-        }
-        if (i >= 1 && i + 1 < n && near(i) && near(i + 1) && wanted(tokens_[i - 1])) {
-            const Token& before = tokens_[i - 1];
-            const Token& after = tokens_[i + 1];
-            if (isDayOrMonth(before) && isYear(after)) {
-                return taken({DateStyle::DayMonthName, false, month, before.value, yearOf(after)},
-                             i - 1, i + 1);
+    }
+    return std::nullopt;
+}
+
+RawDate LineReader::findDate(const ColumnRules& rules) {
+    for (std::size_t i = 0; i < tokens_.size(); ++i) {
+        if (const std::optional<DateMatch> match = dateAt(i, rules)) {
+            for (std::size_t k = match->from; k <= match->to; ++k) {
+                tokens_[k].used = true;
             }
-            if (before.number && before.length == 4 && isYear(before) && isDayOrMonth(after)) {
-                return taken({DateStyle::YearFirst, false, month, after.value, before.value}, i - 1,
-                             i + 1);
-            }
+            RawDate date = match->date;
+            date.field = tokens_[match->from].field;
+            return date;
         }
     }
     return {};
+}
+
+std::vector<std::size_t> LineReader::recordStarts(const ColumnRules& rules) {
+    std::vector<std::size_t> starts{0};
+    std::size_t i = 0;
+    bool first = true;
+    while (i < tokens_.size()) {
+        const std::optional<DateMatch> match = dateAt(i, rules);
+        if (!match) {
+            ++i;
+            continue;
+        }
+        if (!first) {
+            starts.push_back(tokens_[match->from].begin);
+        }
+        first = false;
+        i = match->to + 1;
+    }
+    return starts;
 }
 
 void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
@@ -369,12 +496,13 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
     const auto drawable = [&](const Token& t) {
         return t.number && !t.used && !t.glued && !ignored(t);
     };
-    const auto add = [&](int number, std::size_t first) {
+    const auto add = [&](int number, std::size_t first, DigitStyle style) {
         if (out.drawCount < kMaxDrawsPerLine) {
             LineDraw& d = out.draws[static_cast<std::size_t>(out.drawCount++)];
             d.number = static_cast<std::uint16_t>(number);
             d.field = tokens_[first].field;
             d.token = static_cast<std::uint16_t>(first);
+            d.style = style;
         }
     };
     for (std::size_t i = 0; i < n; ++i) {
@@ -392,7 +520,7 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
                 (tokens_[i + 1].gap == Gap::Dot || tokens_[i + 1].gap == Gap::Slash ||
                  tokens_[i + 1].gap == Gap::Dash);
             if (!joinedBefore && !joinedAfter) {
-                add(t.value, i);
+                add(t.value, i, kJoined);
             }
             continue;
         }
@@ -402,6 +530,7 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
         // A run of single digits: "6-3-5", "6 3 5", or one digit per field.
         std::size_t j = i;
         Gap run = Gap::None;
+        bool gapChanged = false;
         while (j + 1 < n) {
             const Token& next = tokens_[j + 1];
             const Gap gap = next.gap;
@@ -413,6 +542,7 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
                                         headerTime(next.field) == headerTime(t.field)
                                   : gap == Gap::Space || gap == Gap::Dash || gap == Gap::Comma;
             if (!drawable(next) || next.length != 1 || !fits || (run != Gap::None && gap != run)) {
+                gapChanged = drawable(next) && next.length == 1 && run != Gap::None && gap != run;
                 break;
             }
             run = gap;
@@ -425,42 +555,70 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
                                   : length % 3 == 0 ? length / 3
                                                     : (length > 3 ? 1 : 0);
         for (std::size_t k = i; k < i + 3 * draws; k += 3) {
-            add(tokens_[k].value * 100 + tokens_[k + 1].value * 10 + tokens_[k + 2].value, k);
+            add(tokens_[k].value * 100 + tokens_[k + 1].value * 10 + tokens_[k + 2].value, k,
+                run == Gap::Field ? kInFields : kSeparate);
         }
-        i = j;
+        // "Night 1 4-5-6": a run cut short by another separator starts again at
+        // its last digit.
+        i = draws == 0 && gapChanged && length == 2 ? j - 1 : j;
     }
 }
 
-void LineReader::nameTimes(const ColumnRules& rules, LineReading& out) const {
+static int codeKeyOf(const ColumnRules& rules, std::string_view code) {
+    std::array<char, 12> buffer{};
+    const std::string_view lowerCode = lowered(code, buffer);
+    for (std::size_t c = 0; c < rules.codes.size() && !lowerCode.empty(); ++c) {
+        if (rules.codes[c] == lowerCode) {
+            return rules.codeKeys[c];
+        }
+    }
+    return -1;
+}
+
+// The draw time of one draw and the token of the word that names it.
+int LineReader::timeOfDraw(const ColumnRules& rules, const LineDraw& draw,
+                           std::size_t& wordAt) const {
     const auto timeOf = [&](std::size_t k) {
         return tokens_[k].number ? -1 : timeKeyOfWord(text(tokens_[k]));
     };
-    bool named = false;
-    for (int d = 0; d < out.drawCount; ++d) {
-        LineDraw& draw = out.draws[static_cast<std::size_t>(d)];
-        const std::size_t at = draw.token;
-        int key = -1;
-        std::size_t wordAt = 0;
-        if (rules.timeColumn) {
-            for (std::size_t k = 0; k < tokens_.size() && key < 0; ++k) {
-                if (static_cast<int>(tokens_[k].field) == *rules.timeColumn) {
-                    key = timeOf(k);
-                    wordAt = k;
-                }
-            }
-        } else if (draw.field < rules.headerTime.size() && rules.headerTime[draw.field] >= 0) {
-            key = rules.headerTime[draw.field];
-        } else {
-            // The nearest draw-time word before the draw, else the first after it.
-            for (std::size_t k = at; k-- > 0 && key < 0;) {
-                key = timeOf(k);
-                wordAt = k;
-            }
-            for (std::size_t k = at + 1; k < tokens_.size() && key < 0; ++k) {
-                key = timeOf(k);
+    int key = -1;
+    if (rules.timeColumn) {
+        for (std::size_t k = 0; k < tokens_.size() && key < 0; ++k) {
+            if (static_cast<int>(tokens_[k].field) == *rules.timeColumn) {
+                key = timeOf(k) >= 0 ? timeOf(k) : codeKeyOf(rules, text(tokens_[k]));
                 wordAt = k;
             }
         }
+        return key;
+    }
+    if (draw.field < rules.headerTime.size() && rules.headerTime[draw.field] >= 0) {
+        return rules.headerTime[draw.field];
+    }
+    if (!rules.codes.empty() && draw.token > 0) {
+        key = codeKeyOf(rules, codeBefore(draw));
+        wordAt = draw.token - 1u;
+    }
+    // The nearest draw-time word before the draw, else the first after it.
+    for (std::size_t k = draw.token; k-- > 0 && key < 0;) {
+        key = timeOf(k);
+        wordAt = k;
+    }
+    for (std::size_t k = draw.token + 1u; k < tokens_.size() && key < 0; ++k) {
+        key = timeOf(k);
+        wordAt = k;
+    }
+    if (key >= 0 && key % kKindKeys == 0 && key != kCode) {
+        key += ordinalAfter(wordAt, draw);
+    }
+    return key;
+}
+
+void LineReader::nameTimes(const ColumnRules& rules, LineReading& out) const {
+    bool named = false;
+    for (int d = 0; d < out.drawCount; ++d) {
+        LineDraw& draw = out.draws[static_cast<std::size_t>(d)];
+        std::size_t wordAt = 0;
+        const int key = timeOfDraw(rules, draw, wordAt);
         if (key >= 0 && (rules.timeColumn || rules.headerTime.size() <= draw.field ||
                          rules.headerTime[draw.field] < 0)) {
             out.timeField = tokens_[wordAt].field;
@@ -474,6 +632,27 @@ void LineReader::nameTimes(const ColumnRules& rules, LineReading& out) const {
                 static_cast<std::uint8_t>(kPositional + d);
         }
     }
+}
+
+bool LineReader::hasOtherWords() const {
+    static constexpr std::array<std::string_view, 14> kKnown{"mon",  "tue", "wed",  "thu",  "fri",
+                                                             "sat",  "sun", "pick", "cash", "daily",
+                                                             "play", "win", "game", "draw"};
+    for (const Token& t : tokens_) {
+        if (t.number || t.length < 3 || timeKeyOfWord(text(t)) >= 0 || monthOfWord(text(t)) > 0 ||
+            isExtraWord(text(t))) {
+            continue;
+        }
+        std::array<char, 12> buffer{};
+        const std::string_view w = lowered(text(t), buffer);
+        const bool known = std::any_of(kKnown.begin(), kKnown.end(), [&](std::string_view k) {
+            return w.size() >= 3 && w.starts_with(k.substr(0, 3)) && k.starts_with(w.substr(0, 3));
+        });
+        if (!known) {
+            return true;
+        }
+    }
+    return false;
 }
 
 LineReading LineReader::read(const ColumnRules& rules) {
@@ -530,14 +709,23 @@ char guessSeparator(const std::vector<std::string_view>& lines) {
 void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
     rules.ignored.assign(names.size(), false);
     rules.headerTime.assign(names.size(), -1);
+    std::vector<int> ordinals(names.size(), 0);
+    std::array<int, kTimeKeys> numberedColumns{};
     LineReader reader;
     for (std::size_t f = 0; f < names.size(); ++f) {
         reader.tokenize(names[f], ' ');
-        for (const Token& t : reader.tokens()) {
+        const std::vector<Token>& tokens = reader.tokens();
+        for (std::size_t k = 0; k < tokens.size(); ++k) {
+            const Token& t = tokens[k];
             const std::string_view word = std::string_view(names[f]).substr(t.begin, t.length);
             if (t.number) {
                 // "Win 4", "Pick 5", "n4": another game, or a digit past the third
                 rules.ignored[f] = rules.ignored[f] || (t.length == 1 && t.value >= 4);
+                if (k > 0 && rules.headerTime[f] >= 0 && t.length == 1 && t.value >= 1 &&
+                    ordinals[f] == 0) {
+                    ordinals[f] = t.value; // "Night 2"
+                    ++numberedColumns[static_cast<std::size_t>(rules.headerTime[f])];
+                }
             } else if (isExtraWord(word)) {
                 rules.ignored[f] = true;
             } else if (rules.headerTime[f] < 0) {
@@ -545,9 +733,19 @@ void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
             }
         }
     }
+    // "Mid 1, Mid 2, Mid 3" number the digits of one draw; "Night 1, Night 2" two draws.
+    for (std::size_t f = 0; f < names.size(); ++f) {
+        const int key = rules.headerTime[f];
+        if (key >= 0 && ordinals[f] > 0 && ordinals[f] < kKindKeys &&
+            numberedColumns[static_cast<std::size_t>(key)] < 3) {
+            rules.headerTime[f] = static_cast<std::int8_t>(key + ordinals[f]);
+        }
+    }
 }
 
 std::vector<std::string> splitFields(std::string_view line, char separator) {
+    std::string plain;
+    line = plainSpaces(line, plain);
     std::vector<std::string> fields(1);
     bool inQuotes = false;
     const bool freeText = separator == ' ';
