@@ -297,12 +297,10 @@ void findColumns(const Sample& sample, std::size_t first, const ImportChoices& c
             ++counts[static_cast<std::size_t>(at)];
         }
     };
-    for (std::size_t k = first; k < sample.lines.size(); ++k) {
-        reader.tokenize(sample.lines[k], look.rules.separator);
-        const LineReading r = reader.read(look.rules);
-        fields = std::max(fields, reader.fieldCount());
+    const auto countRecord = [&](const LineReader& lineReader, const LineReading& r, bool) {
+        fields = std::max(fields, lineReader.fieldCount());
         if (r.drawCount == 0) {
-            continue;
+            return;
         }
         // Draws with one draw time on one row count once: the rest are prizes.
         std::uint64_t named = 0;
@@ -323,6 +321,9 @@ void findColumns(const Sample& sample, std::size_t first, const ImportChoices& c
                 look.drawFields.push_back(field);
             }
         }
+    };
+    for (std::size_t k = first; k < sample.lines.size(); ++k) {
+        forEachRecord(sample.lines[k], reader, look.rules, countRecord);
     }
     for (int f = static_cast<int>(layout.columns.size()); f < std::min(fields, kMaxColumns); ++f) {
         layout.columns.push_back("Field " + std::to_string(f + 1));

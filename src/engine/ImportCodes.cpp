@@ -52,40 +52,44 @@ std::vector<std::pair<std::string, std::string>> CodeFinder::codes() const {
     if (lines_ < 2 || seen_.size() * 10 < static_cast<std::size_t>(lines_) * 9) {
         return {};
     }
-    std::vector<std::string> written;                    // each code as first written
-    std::map<std::string, std::pair<double, int>> place; // code: sum of places in a day, days
-    bool differ = false;
+    std::vector<std::string> written;                      // each code as first written
+    std::map<std::int32_t, std::vector<std::string>> days; // the codes of a date, as met
     int newer = 0;
     int older = 0;
-    for (std::size_t i = 0; i < seen_.size();) {
-        std::size_t j = i;
-        std::vector<std::string> day;
-        while (j < seen_.size() && seen_[j].date == seen_[i].date) {
-            const std::string low = lowerText(seen_[j].code);
-            if (std::find(day.begin(), day.end(), low) == day.end()) {
-                day.push_back(low);
-            }
-            if (std::none_of(written.begin(), written.end(),
-                             [&](const std::string& w) { return lowerText(w) == low; })) {
-                written.push_back(seen_[j].code);
-            }
-            ++j;
+    for (std::size_t i = 0; i < seen_.size(); ++i) {
+        const std::string low = lowerText(seen_[i].code);
+        std::vector<std::string>& day = days[seen_[i].date];
+        if (std::find(day.begin(), day.end(), low) == day.end()) {
+            day.push_back(low);
         }
-        differ = differ || day.size() > 1;
+        if (std::none_of(written.begin(), written.end(),
+                         [&](const std::string& w) { return lowerText(w) == low; })) {
+            written.push_back(seen_[i].code);
+        }
+        if (i > 0 && seen_[i].date != seen_[i - 1].date) {
+            (seen_[i].date < seen_[i - 1].date ? newer : older) += 1;
+        }
+    }
+    const bool differ = std::any_of(days.begin(), days.end(),
+                                    [](const auto& day) { return day.second.size() > 1; });
+    if (!differ || written.size() > static_cast<std::size_t>(kMaxCodes)) {
+        return {};
+    }
+    std::map<std::string, std::pair<double, int>> place; // code: sum of places in a day, days
+    for (const auto& [date, day] : days) {
         for (std::size_t k = 0; k < day.size(); ++k) {
             place[day[k]].first += static_cast<double>(k);
             ++place[day[k]].second;
         }
-        if (j < seen_.size()) {
-            (seen_[j].date < seen_[i].date ? newer : older) += 1;
-        }
-        i = j;
     }
-    if (!differ || written.size() > static_cast<std::size_t>(kMaxCodes)) {
-        return {};
-    }
-    // Known codes by their time of day; the others by where the file puts them
-    // in a day: in a newest-first file the first code met on a date is the later draw.
+    return named(written, place, newer >= older);
+}
+
+// Known codes by their time of day; the others by where the file puts them in
+// a day: in a newest-first file the first code met on a date is the later draw.
+std::vector<std::pair<std::string, std::string>>
+CodeFinder::named(std::vector<std::string> written,
+                  const std::map<std::string, std::pair<double, int>>& place, bool newestFirst) {
     const auto rank = [&](const std::string& code) {
         const int known = timeKeyOfCode(code);
         if (known >= 0) {
@@ -93,7 +97,7 @@ std::vector<std::pair<std::string, std::string>> CodeFinder::codes() const {
         }
         const auto& [sum, days] = place.at(lowerText(code));
         const double average = sum / std::max(days, 1);
-        return 1000.0 + (newer >= older ? -average : average);
+        return 1000.0 + (newestFirst ? -average : average);
     };
     std::stable_sort(written.begin(), written.end(),
                      [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });

@@ -4,6 +4,7 @@
 
 #include "engine/ImportLine.h"
 
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +20,9 @@ class CodeFinder {
     std::vector<std::pair<std::string, std::string>> codes() const;
 
   private:
+    static std::vector<std::pair<std::string, std::string>>
+    named(std::vector<std::string> written,
+          const std::map<std::string, std::pair<double, int>>& place, bool newestFirst);
     struct Sighting {
         std::int32_t date = 0;
         std::string code;

@@ -137,7 +137,7 @@ int timeKeyOfWord(std::string_view word) {
     if (w == "night") {
         return kNight;
     }
-    if (w == "morning") {
+    if (w == "morning" || w == "morn") {
         return kMorning;
     }
     return -1;
@@ -157,9 +157,6 @@ int timeKeyOfCode(std::string_view code) {
     }
     if (w == "n") {
         return kNight;
-    }
-    if (w == "morn") {
-        return kMorning;
     }
     return timeKeyOfWord(code);
 }
