@@ -165,7 +165,8 @@ template <std::size_t N> int mostCommon(const std::array<int, N>& counts, int no
 template <class F>
 void forEachRecord(std::string_view line, LineReader& reader, const ColumnRules& rules, F&& f) {
     reader.tokenize(line, rules.separator);
-    const std::vector<std::size_t> starts = reader.recordStarts(rules);
+    thread_local std::vector<std::size_t> starts;
+    reader.recordStarts(rules, starts);
     if (starts.size() > 1) {
         const std::string copy(line);
         std::vector<std::string_view> pieces;
@@ -500,7 +501,8 @@ std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::stri
         flushHeading();
         // A date carries down its block, whether or not its line holds a draw;
         // records side by side carry nothing down.
-        heading_ = {*code, number, snippetOf(line), !several, r.drawCount > 0};
+        heading_ = {*code, number, r.drawCount > 0 ? std::string() : snippetOf(line), !several,
+                    r.drawCount > 0};
         if (r.drawCount == 0) {
             if (several) {
                 addUnread(number, kNoDraw, line);

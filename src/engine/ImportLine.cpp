@@ -459,8 +459,8 @@ RawDate LineReader::findDate(const ColumnRules& rules) {
     return {};
 }
 
-std::vector<std::size_t> LineReader::recordStarts(const ColumnRules& rules) {
-    std::vector<std::size_t> starts{0};
+void LineReader::recordStarts(const ColumnRules& rules, std::vector<std::size_t>& starts) const {
+    starts.assign(1, 0);
     std::size_t i = 0;
     bool first = true;
     while (i < tokens_.size()) {
@@ -475,7 +475,6 @@ std::vector<std::size_t> LineReader::recordStarts(const ColumnRules& rules) {
         first = false;
         i = match->to + 1;
     }
-    return starts;
 }
 
 void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {

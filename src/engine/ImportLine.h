@@ -118,7 +118,7 @@ class LineReader {
     std::string codeBefore(const LineDraw& draw) const;
     // Where the records of a line holding several side by side begin (byte
     // offsets, the first 0); one offset where the line holds one record.
-    std::vector<std::size_t> recordStarts(const ColumnRules& rules);
+    void recordStarts(const ColumnRules& rules, std::vector<std::size_t>& starts) const;
     // Words that are neither dates, draw times, codes nor known extras.
     bool hasOtherWords() const;
 
