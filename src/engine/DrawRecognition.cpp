@@ -76,8 +76,9 @@ class LineWalk {
         std::size_t stop = end == std::string_view::npos ? text_.size() : end;
         std::size_t skip = 1;
         const std::string_view rest = text_.substr(pos_, stop - pos_);
-        for (std::size_t k = rest.find_first_of("\xC2\xE2"); k != std::string_view::npos;
-             k = rest.find_first_of("\xC2\xE2", k + 1)) {
+        const std::size_t lead = importing::findLeadByte(rest, 0);
+        for (std::size_t k = lead; k != std::string_view::npos;
+             k = importing::findLeadByte(rest, k + 1)) {
             if (const std::size_t length = importing::unicodeBreakAt(rest, k); length > 0) {
                 stop = pos_ + k;
                 skip = length;
@@ -88,7 +89,9 @@ class LineWalk {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        line = importing::plainSpaces(line, plain_);
+        if (lead != std::string_view::npos) {
+            line = importing::plainSpaces(line, plain_);
+        }
         pos_ = stop + skip;
         ++number_;
         return true;
@@ -164,9 +167,15 @@ template <std::size_t N> int mostCommon(const std::array<int, N>& counts, int no
 // each of them, left to right. f(reader, reading, several).
 template <class F>
 void forEachRecord(std::string_view line, LineReader& reader, const ColumnRules& rules, F&& f) {
-    reader.tokenize(line, rules.separator);
+    reader.tokenize(line, rules.separator, true);
+    const LineReading first = reader.read(rules);
+    if (first.drawCount == 0 || first.date.style == DateStyle::None) {
+        f(reader, first, false);
+        return;
+    }
+    // Another record starts with a date after the first draw.
     thread_local std::vector<std::size_t> starts;
-    reader.recordStarts(rules, starts);
+    reader.recordStarts(rules, starts, first.draws[0].token + 1u);
     if (starts.size() > 1) {
         const std::string copy(line);
         std::vector<std::string_view> pieces;
@@ -174,19 +183,21 @@ void forEachRecord(std::string_view line, LineReader& reader, const ColumnRules&
         for (std::size_t k = 0; k < starts.size(); ++k) {
             const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : copy.size();
             pieces.push_back(std::string_view(copy).substr(starts[k], end - starts[k]));
-            reader.tokenize(pieces.back(), rules.separator);
+            reader.tokenize(pieces.back(), rules.separator, true);
             withDraws += reader.read(rules).drawCount > 0 ? 1 : 0;
         }
         if (withDraws >= 2) {
             for (const std::string_view piece : pieces) {
-                reader.tokenize(piece, rules.separator);
+                reader.tokenize(piece, rules.separator, true);
                 f(reader, reader.read(rules), true);
             }
             return;
         }
         reader.tokenize(line, rules.separator);
+        f(reader, reader.read(rules), false);
+        return;
     }
-    f(reader, reader.read(rules), false);
+    f(reader, first, false);
 }
 
 // How the draws of a line are written: their digits (one number, digits apart,

@@ -178,9 +178,9 @@ int monthOfWord(std::string_view word) {
     return 0;
 }
 
-void LineReader::tokenize(std::string_view line, char separator) {
+void LineReader::tokenize(std::string_view line, char separator, bool plain) {
     line = line.substr(0, std::min(line.size(), kLookedAt));
-    line_ = plainSpaces(line, plain_);
+    line_ = plain ? line : plainSpaces(line, plain_);
     tokens_.clear();
     const bool freeText = separator == ' ';
     const std::size_t n = line_.size();
@@ -459,10 +459,11 @@ RawDate LineReader::findDate(const ColumnRules& rules) {
     return {};
 }
 
-void LineReader::recordStarts(const ColumnRules& rules, std::vector<std::size_t>& starts) const {
+void LineReader::recordStarts(const ColumnRules& rules, std::vector<std::size_t>& starts,
+                              std::size_t from) const {
     starts.assign(1, 0);
-    std::size_t i = 0;
-    bool first = true;
+    std::size_t i = from;
+    bool first = from == 0;
     while (i < tokens_.size()) {
         const std::optional<DateMatch> match = dateAt(i, rules);
         if (!match) {

@@ -32,6 +32,9 @@ struct Token {
 // invisible characters (soft hyphen, zero-width ones) dropped; the line itself
 // when there is nothing to change, else the buffer.
 std::string_view plainSpaces(std::string_view line, std::string& buffer, bool keepTabs = true);
+// The first byte from `from` on that may start a space, an invisible
+// character or a line break of more than one byte; npos where there is none.
+std::size_t findLeadByte(std::string_view text, std::size_t from);
 // The length of a Unicode line break (U+2028, U+2029, U+0085) at i, or 0.
 std::size_t unicodeBreakAt(std::string_view text, std::size_t i);
 
@@ -104,7 +107,8 @@ struct ColumnRules {
 class LineReader {
   public:
     // Splits the line into tokens; only its first bytes are looked at.
-    void tokenize(std::string_view line, char separator);
+    // `plain`: its spaces are plain already.
+    void tokenize(std::string_view line, char separator, bool plain = false);
     const std::vector<Token>& tokens() const { return tokens_; }
     int fieldCount() const { return fieldCount_; }
     LineReading read(const ColumnRules& rules);
@@ -117,8 +121,10 @@ class LineReader {
     // file has them ("E" in "11/28/26 E 3-0-6"); empty where there is none.
     std::string codeBefore(const LineDraw& draw) const;
     // Where the records of a line holding several side by side begin (byte
-    // offsets, the first 0); one offset where the line holds one record.
-    void recordStarts(const ColumnRules& rules, std::vector<std::size_t>& starts) const;
+    // offsets, the first 0), looking for dates from token `from` on; one
+    // offset where the line holds one record.
+    void recordStarts(const ColumnRules& rules, std::vector<std::size_t>& starts,
+                      std::size_t from) const;
     // Words that are neither dates, draw times, codes nor known extras.
     bool hasOtherWords() const;
 

@@ -65,9 +65,18 @@ std::size_t unicodeBreakAt(std::string_view text, std::size_t i) {
     return 0;
 }
 
+std::size_t findLeadByte(std::string_view text, std::size_t from) {
+    for (std::size_t i = from; i < text.size(); ++i) {
+        if (static_cast<std::uint8_t>(text[i]) >= 0xC2) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 std::string_view plainSpaces(std::string_view line, std::string& buffer, bool keepTabs) {
-    if (line.find_first_of(keepTabs ? "\xC2\xE2\xE3\xEF" : "\t\xC2\xE2\xE3\xEF") ==
-        std::string_view::npos) {
+    if (findLeadByte(line, 0) == std::string_view::npos &&
+        (keepTabs || line.find('\t') == std::string_view::npos)) {
         return line;
     }
     buffer.clear();
