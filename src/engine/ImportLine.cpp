@@ -182,127 +182,132 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
     line = line.substr(0, std::min(line.size(), kLookedAt));
     line_ = plain ? line : plainSpaces(line, plain_);
     tokens_.clear();
-    const bool freeText = separator == ' ';
-    const std::size_t n = line_.size();
-    int field = 0;
-    bool inQuotes = false;
-    bool crossedField = false;
-    bool spaced = false;
-    int puncts = 0;
-    char punct = 0;
-    bool afterGlue = false; // the byte before is a letter, '$', '#' or a currency sign
-    // "Pick 3", "Cash 3", "Daily 4": a game's name, not a drawn digit.
-    const auto followsGameName = [&] {
-        static constexpr std::array<std::string_view, 7> kGames{"pick", "cash", "daily", "play",
-                                                                "win",  "game", "lotto"};
-        if (tokens_.empty() || tokens_.back().number) {
-            return false;
-        }
-        std::array<char, 12> buffer{};
-        const std::string_view w = lowered(text(tokens_.back()), buffer);
-        return std::find(kGames.begin(), kGames.end(), w) != kGames.end();
-    };
-    const auto emit = [&](Token t) {
-        if (freeText && spaced && !tokens_.empty()) {
-            ++field;
-        }
-        t.field = static_cast<std::uint16_t>(std::min(field, 0xFFFF));
-        t.gap = tokens_.empty() ? Gap::None : gapOf(crossedField, puncts, punct, spaced);
-        t.spaced = spaced;
-        tokens_.push_back(t);
-        crossedField = spaced = false;
-        puncts = 0;
-        punct = 0;
-    };
+    scan_ = Scan{};
+    scan_.separator = separator;
     std::size_t i = 0;
-    while (i < n && tokens_.size() < kMaxTokens) {
+    while (i < line_.size() && tokens_.size() < kMaxTokens) {
         const auto c = static_cast<std::uint8_t>(line_[i]);
-        if (!freeText && c == '"') {
-            if (inQuotes && i + 1 < n && line_[i + 1] == '"') {
-                i += 2; // a doubled quote is a quote character inside the field
-                ++puncts;
-                punct = '"';
-            } else {
-                inQuotes = !inQuotes;
-                ++i;
-            }
-            afterGlue = false;
-            continue;
-        }
-        if (!freeText && static_cast<char>(c) == separator && !inQuotes) {
-            ++field;
-            crossedField = true;
-            afterGlue = false;
+        if (const std::size_t next = scanBetween(i); next != i) {
+            i = next;
+        } else if (isDigit(c)) {
+            i = scanNumber(i);
+        } else if (isLetter(c)) {
+            i = scanWord(i);
+        } else {
+            ++scan_.puncts;
+            scan_.punct = static_cast<char>(c);
+            scan_.afterGlue = c == '$' || c == '#';
             ++i;
-            continue;
         }
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
-            spaced = true;
-            afterGlue = false;
-            ++i;
-            continue;
-        }
-        if (c == 0xE2 && i + 2 < n && static_cast<std::uint8_t>(line_[i + 1]) == 0x80 &&
-            (static_cast<std::uint8_t>(line_[i + 2]) == 0x93 ||
-             static_cast<std::uint8_t>(line_[i + 2]) == 0x94)) {
-            ++puncts; // an en or em dash
-            punct = '-';
-            afterGlue = false;
-            i += 3;
-            continue;
-        }
-        if (isDigit(c)) {
-            std::size_t j = i;
-            std::int64_t value = 0;
-            while (j < n && isDigit(static_cast<std::uint8_t>(line_[j]))) {
-                value = std::min<std::int64_t>(value * 10 + (line_[j] - '0'), 999'999'999);
-                ++j;
-            }
-            Token t;
-            t.begin = static_cast<std::uint32_t>(i);
-            t.length = static_cast<std::uint32_t>(j - i);
-            t.value = static_cast<std::int32_t>(value);
-            t.number = true;
-            t.glued =
-                afterGlue ||
-                (j < n && (isLetter(static_cast<std::uint8_t>(line_[j])) || line_[j] == '%')) ||
-                (t.length <= 2 && puncts == 0 && !crossedField && followsGameName());
-            emit(t);
-            afterGlue = false;
-            i = j;
-            continue;
-        }
-        if (isLetter(c)) {
-            std::size_t j = i;
-            while (j < n && isLetter(static_cast<std::uint8_t>(line_[j]))) {
-                ++j;
-            }
-            if (!tokens_.empty() && tokens_.back().number && !spaced && puncts == 0 &&
-                !crossedField && tokens_.back().begin + tokens_.back().length == i) {
-                tokens_.back().glued = true; // "6th", "500x"
-                std::array<char, 12> buffer{};
-                const std::string_view suffix = lowered(line_.substr(i, j - i), buffer);
-                if (suffix == "st" || suffix == "nd" || suffix == "rd" || suffix == "th") {
-                    afterGlue = true; // "December 6th, 2026": the day alone counts
-                    i = j;
-                    continue;
-                }
-            }
-            Token t;
-            t.begin = static_cast<std::uint32_t>(i);
-            t.length = static_cast<std::uint32_t>(j - i);
-            emit(t);
-            afterGlue = true;
-            i = j;
-            continue;
-        }
-        ++puncts;
-        punct = static_cast<char>(c);
-        afterGlue = c == '$' || c == '#';
-        ++i;
     }
-    fieldCount_ = field + 1;
+    fieldCount_ = scan_.field + 1;
     markOrdinals();
+}
+
+// Quotes, separators, spaces and dashes: what stands between tokens. The
+// position after it, or i where the byte is none of them.
+std::size_t LineReader::scanBetween(std::size_t i) {
+    const std::size_t n = line_.size();
+    const auto c = static_cast<std::uint8_t>(line_[i]);
+    const bool freeText = scan_.separator == ' ';
+    std::size_t next = i;
+    if (!freeText && c == '"') {
+        if (scan_.inQuotes && i + 1 < n && line_[i + 1] == '"') {
+            next = i + 2; // a doubled quote is a quote character inside the field
+            ++scan_.puncts;
+            scan_.punct = '"';
+        } else {
+            scan_.inQuotes = !scan_.inQuotes;
+            next = i + 1;
+        }
+    } else if (!freeText && static_cast<char>(c) == scan_.separator && !scan_.inQuotes) {
+        ++scan_.field;
+        scan_.crossedField = true;
+        next = i + 1;
+    } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
+        scan_.spaced = true;
+        next = i + 1;
+    } else if (c == 0xE2 && i + 2 < n && static_cast<std::uint8_t>(line_[i + 1]) == 0x80 &&
+               (static_cast<std::uint8_t>(line_[i + 2]) == 0x93 ||
+                static_cast<std::uint8_t>(line_[i + 2]) == 0x94)) {
+        ++scan_.puncts; // an en or em dash
+        scan_.punct = '-';
+        next = i + 3;
+    }
+    if (next != i) {
+        scan_.afterGlue = false;
+    }
+    return next;
+}
+
+void LineReader::emit(Token t) {
+    if (scan_.separator == ' ' && scan_.spaced && !tokens_.empty()) {
+        ++scan_.field;
+    }
+    t.field = static_cast<std::uint16_t>(std::min(scan_.field, 0xFFFF));
+    t.gap = tokens_.empty() ? Gap::None
+                            : gapOf(scan_.crossedField, scan_.puncts, scan_.punct, scan_.spaced);
+    t.spaced = scan_.spaced;
+    tokens_.push_back(t);
+    scan_.crossedField = scan_.spaced = false;
+    scan_.puncts = 0;
+    scan_.punct = 0;
+}
+
+// "Pick 3", "Cash 3", "Daily 4": a game's name, not a drawn digit.
+bool LineReader::followsGameName() const {
+    static constexpr std::array<std::string_view, 7> kGames{"pick", "cash", "daily", "play",
+                                                            "win",  "game", "lotto"};
+    if (tokens_.empty() || tokens_.back().number) {
+        return false;
+    }
+    std::array<char, 12> buffer{};
+    const std::string_view w = lowered(text(tokens_.back()), buffer);
+    return std::find(kGames.begin(), kGames.end(), w) != kGames.end();
+}
+
+std::size_t LineReader::scanNumber(std::size_t i) {
+    const std::size_t n = line_.size();
+    std::size_t j = i;
+    std::int64_t value = 0;
+    while (j < n && isDigit(static_cast<std::uint8_t>(line_[j]))) {
+        value = std::min<std::int64_t>(value * 10 + (line_[j] - '0'), 999'999'999);
+        ++j;
+    }
+    Token t;
+    t.begin = static_cast<std::uint32_t>(i);
+    t.length = static_cast<std::uint32_t>(j - i);
+    t.value = static_cast<std::int32_t>(value);
+    t.number = true;
+    t.glued = scan_.afterGlue ||
+              (j < n && (isLetter(static_cast<std::uint8_t>(line_[j])) || line_[j] == '%')) ||
+              (t.length <= 2 && scan_.puncts == 0 && !scan_.crossedField && followsGameName());
+    emit(t);
+    scan_.afterGlue = false;
+    return j;
+}
+
+std::size_t LineReader::scanWord(std::size_t i) {
+    const std::size_t n = line_.size();
+    std::size_t j = i;
+    while (j < n && isLetter(static_cast<std::uint8_t>(line_[j]))) {
+        ++j;
+    }
+    scan_.afterGlue = true;
+    if (!tokens_.empty() && tokens_.back().number && !scan_.spaced && scan_.puncts == 0 &&
+        !scan_.crossedField && tokens_.back().begin + tokens_.back().length == i) {
+        tokens_.back().glued = true; // "6th", "500x"
+        std::array<char, 12> buffer{};
+        const std::string_view suffix = lowered(line_.substr(i, j - i), buffer);
+        if (suffix == "st" || suffix == "nd" || suffix == "rd" || suffix == "th") {
+            return j; // "December 6th, 2026": the day alone counts
+        }
+    }
+    Token t;
+    t.begin = static_cast<std::uint32_t>(i);
+    t.length = static_cast<std::uint32_t>(j - i);
+    emit(t);
+    return j;
 }
 
 // "Night 2", "night2", "Night 1: 4-5-6": a number after a draw-time word that
@@ -478,33 +483,32 @@ void LineReader::recordStarts(const ColumnRules& rules, std::vector<std::size_t>
     }
 }
 
+bool LineReader::drawable(const ColumnRules& rules, const Token& t) const {
+    const bool ignored = t.field < rules.ignored.size() && rules.ignored[t.field];
+    return t.number && !t.used && !t.glued && !ignored;
+}
+
+bool LineReader::aloneInField(std::size_t k) const {
+    return (k == 0 || tokens_[k - 1].field != tokens_[k].field) &&
+           (k + 1 == tokens_.size() || tokens_[k + 1].field != tokens_[k].field);
+}
+
+void LineReader::addDraw(LineReading& out, int number, std::size_t first, DigitStyle style) const {
+    if (out.drawCount < kMaxDrawsPerLine) {
+        LineDraw& d = out.draws[static_cast<std::size_t>(out.drawCount++)];
+        d.number = static_cast<std::uint16_t>(number);
+        d.field = tokens_[first].field;
+        d.token = static_cast<std::uint16_t>(first);
+        d.style = style;
+    }
+}
+
 void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
     const std::size_t n = tokens_.size();
-    const auto ignored = [&](const Token& t) {
-        return t.field < rules.ignored.size() && rules.ignored[t.field];
-    };
-    const auto headerTime = [&](std::size_t field) -> int {
-        return field < rules.headerTime.size() ? rules.headerTime[field] : -1;
-    };
-    const auto aloneInField = [&](std::size_t k) {
-        return (k == 0 || tokens_[k - 1].field != tokens_[k].field) &&
-               (k + 1 == n || tokens_[k + 1].field != tokens_[k].field);
-    };
-    const auto drawable = [&](const Token& t) {
-        return t.number && !t.used && !t.glued && !ignored(t);
-    };
-    const auto add = [&](int number, std::size_t first, DigitStyle style) {
-        if (out.drawCount < kMaxDrawsPerLine) {
-            LineDraw& d = out.draws[static_cast<std::size_t>(out.drawCount++)];
-            d.number = static_cast<std::uint16_t>(number);
-            d.field = tokens_[first].field;
-            d.token = static_cast<std::uint16_t>(first);
-            d.style = style;
-        }
-    };
     for (std::size_t i = 0; i < n; ++i) {
         const Token& t = tokens_[i];
-        if (!drawable(t) || (rules.drawColumn && static_cast<int>(t.field) != *rules.drawColumn)) {
+        if (!drawable(rules, t) ||
+            (rules.drawColumn && static_cast<int>(t.field) != *rules.drawColumn)) {
             continue;
         }
         if (t.length == 3) {
@@ -517,48 +521,54 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
                 (tokens_[i + 1].gap == Gap::Dot || tokens_[i + 1].gap == Gap::Slash ||
                  tokens_[i + 1].gap == Gap::Dash);
             if (!joinedBefore && !joinedAfter) {
-                add(t.value, i, kJoined);
+                addDraw(out, t.value, i, kJoined);
             }
-            continue;
+        } else if (t.length == 1) {
+            i = findDigitRun(rules, i, out);
         }
-        if (t.length != 1) {
-            continue;
-        }
-        // A run of single digits: "6-3-5", "6 3 5", or one digit per field.
-        std::size_t j = i;
-        Gap run = Gap::None;
-        bool gapChanged = false;
-        while (j + 1 < n) {
-            const Token& next = tokens_[j + 1];
-            const Gap gap = next.gap;
-            // The first digit may end a field of words ("Evening 1,2,3" split at commas).
-            const bool lastInField = j + 1 == n || tokens_[j + 1].field != tokens_[j].field;
-            const bool fits = gap == Gap::Field
-                                  ? (j == i ? lastInField : aloneInField(j)) &&
-                                        aloneInField(j + 1) &&
-                                        headerTime(next.field) == headerTime(t.field)
-                                  : gap == Gap::Space || gap == Gap::Dash || gap == Gap::Comma;
-            if (!drawable(next) || next.length != 1 || !fits || (run != Gap::None && gap != run)) {
-                gapChanged = drawable(next) && next.length == 1 && run != Gap::None && gap != run;
-                break;
-            }
-            run = gap;
-            ++j;
-        }
-        const std::size_t length = j - i + 1;
-        // Digits in fields of their own may be followed by a bonus digit, or be
-        // two draws of a row; in one field, four digits are another game's draw.
-        const std::size_t draws = run != Gap::Field ? (length == 3 ? 1 : 0)
-                                  : length % 3 == 0 ? length / 3
-                                                    : (length > 3 ? 1 : 0);
-        for (std::size_t k = i; k < i + 3 * draws; k += 3) {
-            add(tokens_[k].value * 100 + tokens_[k + 1].value * 10 + tokens_[k + 2].value, k,
-                run == Gap::Field ? kInFields : kSeparate);
-        }
-        // "Night 1 4-5-6": a run cut short by another separator starts again at
-        // its last digit.
-        i = draws == 0 && gapChanged && length == 2 ? j - 1 : j;
     }
+}
+
+// A run of single digits from token i: "6-3-5", "6 3 5", or one digit per
+// field. Its draws are added; returns the token the run ends at.
+std::size_t LineReader::findDigitRun(const ColumnRules& rules, std::size_t i, LineReading& out) {
+    const std::size_t n = tokens_.size();
+    const auto headerTime = [&](std::size_t field) -> int {
+        return field < rules.headerTime.size() ? rules.headerTime[field] : -1;
+    };
+    std::size_t j = i;
+    Gap run = Gap::None;
+    bool gapChanged = false;
+    while (j + 1 < n) {
+        const Token& next = tokens_[j + 1];
+        const Gap gap = next.gap;
+        // The first digit may end a field of words ("Evening 1,2,3" split at commas).
+        const bool lastInField = tokens_[j + 1].field != tokens_[j].field;
+        const bool fits = gap == Gap::Field
+                              ? (j == i ? lastInField : aloneInField(j)) && aloneInField(j + 1) &&
+                                    headerTime(next.field) == headerTime(tokens_[i].field)
+                              : gap == Gap::Space || gap == Gap::Dash || gap == Gap::Comma;
+        const bool digit = drawable(rules, next) && next.length == 1;
+        if (!digit || !fits || (run != Gap::None && gap != run)) {
+            gapChanged = digit && run != Gap::None && gap != run;
+            break;
+        }
+        run = gap;
+        ++j;
+    }
+    const std::size_t length = j - i + 1;
+    // Digits in fields of their own may be followed by a bonus digit, or be
+    // two draws of a row; in one field, four digits are another game's draw.
+    const std::size_t draws = run != Gap::Field ? (length == 3 ? 1 : 0)
+                              : length % 3 == 0 ? length / 3
+                                                : (length > 3 ? 1 : 0);
+    for (std::size_t k = i; k < i + 3 * draws; k += 3) {
+        addDraw(out, tokens_[k].value * 100 + tokens_[k + 1].value * 10 + tokens_[k + 2].value, k,
+                run == Gap::Field ? kInFields : kSeparate);
+    }
+    // "Night 1 4-5-6": a run cut short by another separator starts again at
+    // its last digit.
+    return draws == 0 && gapChanged && length == 2 ? j - 1 : j;
 }
 
 static int codeKeyOf(const ColumnRules& rules, std::string_view code) {

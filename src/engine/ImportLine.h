@@ -135,7 +135,27 @@ class LineReader {
     };
     std::optional<DateMatch> dateAt(std::size_t i, const ColumnRules& rules) const;
     std::optional<DateMatch> monthDateAt(std::size_t i, const ColumnRules& rules) const;
+    // Where a pass over the line stands.
+    struct Scan {
+        char separator = ' ';
+        int field = 0;
+        bool inQuotes = false;
+        bool crossedField = false;
+        bool spaced = false;
+        int puncts = 0;
+        char punct = 0;
+        bool afterGlue = false; // the byte before is a letter, '$' or '#'
+    };
+    std::size_t scanBetween(std::size_t i);
+    std::size_t scanNumber(std::size_t i);
+    std::size_t scanWord(std::size_t i);
+    void emit(Token t);
+    bool followsGameName() const;
     void markOrdinals();
+    bool drawable(const ColumnRules& rules, const Token& t) const;
+    bool aloneInField(std::size_t k) const;
+    void addDraw(LineReading& out, int number, std::size_t first, DigitStyle style) const;
+    std::size_t findDigitRun(const ColumnRules& rules, std::size_t i, LineReading& out);
     int ordinalAfter(std::size_t word, const LineDraw& draw) const;
     int timeOfDraw(const ColumnRules& rules, const LineDraw& draw, std::size_t& wordAt) const;
     RawDate findDate(const ColumnRules& rules);
@@ -146,6 +166,7 @@ class LineReader {
     std::string_view line_;
     std::string plain_; // the line with its spaces made plain
     std::vector<Token> tokens_;
+    Scan scan_;
     int fieldCount_ = 0;
 };
 
