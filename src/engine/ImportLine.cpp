@@ -187,10 +187,12 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
     std::size_t i = 0;
     while (i < line_.size() && tokens_.size() < kMaxTokens) {
         const auto c = static_cast<std::uint8_t>(line_[i]);
-        if (const std::size_t next = scanBetween(i); next != i) {
-            i = next;
-        } else if (isDigit(c)) {
+        if (isDigit(c)) {
             i = scanNumber(i);
+        } else if (c < 0x80 && isLetter(c)) {
+            i = scanWord(i);
+        } else if (const std::size_t next = scanBetween(i); next != i) {
+            i = next;
         } else if (isLetter(c)) {
             i = scanWord(i);
         } else {
@@ -481,16 +483,6 @@ void LineReader::recordStarts(const ColumnRules& rules, std::vector<std::size_t>
         first = false;
         i = match->to + 1;
     }
-}
-
-bool LineReader::drawable(const ColumnRules& rules, const Token& t) const {
-    const bool ignored = t.field < rules.ignored.size() && rules.ignored[t.field];
-    return t.number && !t.used && !t.glued && !ignored;
-}
-
-bool LineReader::aloneInField(std::size_t k) const {
-    return (k == 0 || tokens_[k - 1].field != tokens_[k].field) &&
-           (k + 1 == tokens_.size() || tokens_[k + 1].field != tokens_[k].field);
 }
 
 void LineReader::addDraw(LineReading& out, int number, std::size_t first, DigitStyle style) const {

@@ -152,8 +152,14 @@ class LineReader {
     void emit(Token t);
     bool followsGameName() const;
     void markOrdinals();
-    bool drawable(const ColumnRules& rules, const Token& t) const;
-    bool aloneInField(std::size_t k) const;
+    bool drawable(const ColumnRules& rules, const Token& t) const {
+        const bool ignored = t.field < rules.ignored.size() && rules.ignored[t.field];
+        return t.number && !t.used && !t.glued && !ignored;
+    }
+    bool aloneInField(std::size_t k) const {
+        return (k == 0 || tokens_[k - 1].field != tokens_[k].field) &&
+               (k + 1 == tokens_.size() || tokens_[k + 1].field != tokens_[k].field);
+    }
     void addDraw(LineReading& out, int number, std::size_t first, DigitStyle style) const;
     std::size_t findDigitRun(const ColumnRules& rules, std::size_t i, LineReading& out);
     int ordinalAfter(std::size_t word, const LineDraw& draw) const;
