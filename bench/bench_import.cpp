@@ -49,6 +49,27 @@ void BM_RecognizeTwentyYears(benchmark::State& state) {
 }
 BENCHMARK(BM_RecognizeTwentyYears)->Unit(benchmark::kMillisecond);
 
+// The same 15,000 rows as a browser copies them: no-break spaces after every
+// word and digit, and a date line above each day's draws.
+void BM_RecognizeTwentyYearsBrowserCopy(benchmark::State& state) {
+    const std::string rows = resultsPage(7500, 2);
+    std::string text;
+    text.reserve(rows.size() * 2);
+    for (const char c : rows) {
+        if (c == ' ') {
+            text += "\u00a0";
+        } else {
+            text += c;
+        }
+    }
+    for (auto _ : state) {
+        const Result<ImportResult> r = recognizeDraws(text);
+        benchmark::DoNotOptimize(r.ok());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_RecognizeTwentyYearsBrowserCopy)->Unit(benchmark::kMillisecond);
+
 // 126 years of a four-draw game, given six times over (so every row of the
 // last five copies is reported as a repeat): about 50 MB.
 void BM_RecognizeFiftyMegabytes(benchmark::State& state) {

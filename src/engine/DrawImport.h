@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace pick3 {
@@ -94,6 +95,9 @@ struct ImportLayout {
     DateOrder dateOrder = DateOrder::MonthDayYear;
     bool dateOrderGuessed = false; // the dates allowed more than one reading
     bool rowPerDate = false;       // several draws (draw times) on one row
+    // Draw times written as codes ("M", "E"): each code and the draw time it
+    // names, in their order within a day; empty where the text has none.
+    std::vector<std::pair<std::string, std::string>> timeCodes;
 };
 
 struct ImportResult {
@@ -121,7 +125,15 @@ struct ImportChoices {
     std::optional<int> dateColumn;
     std::optional<int> timeColumn;
     std::optional<int> drawColumn;
+    // The draw-time codes and their names, earliest in the day first; an empty
+    // list reads no codes.
+    std::optional<std::vector<std::pair<std::string, std::string>>> timeCodes;
 };
+
+// "M = Midday, E = Evening"
+std::string timeCodesText(const std::vector<std::pair<std::string, std::string>>& codes);
+// The codes of such a text; a part without "=" names the draw time by its code.
+std::vector<std::pair<std::string, std::string>> parseTimeCodes(std::string_view text);
 
 // Told how far the reading is (0 to 1); returning false stops it, and the
 // result then says it was cancelled.

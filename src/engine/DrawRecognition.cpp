@@ -5,6 +5,7 @@
 // missing dates.
 
 #include "engine/DrawImport.h"
+#include "engine/ImportCodes.h"
 #include "engine/ImportLine.h"
 
 #include <algorithm>
@@ -22,6 +23,7 @@ constexpr std::string_view kMsgNoDraws =
 constexpr std::string_view kNoDraw = "no draw of three digits";
 constexpr std::string_view kNoDate = "no date";
 constexpr std::string_view kNoSuchDate = "no such date";
+constexpr std::string_view kNotLikeDraws = "not written like the draws around it";
 
 constexpr std::size_t kSnippet = 100;          // bytes of an unread line kept
 constexpr std::size_t kMaxUnreadKept = 10'000; // unread lines kept with their text
@@ -59,7 +61,9 @@ std::string snippetOf(std::string_view line) {
     return std::string(line.substr(0, cut)) + "...";
 }
 
-// The lines of a text, numbered from 1; CR LF, LF and lone CR all end a line.
+// The lines of a text, numbered from 1; CR LF, LF, a lone CR and the Unicode
+// line and paragraph separators all end a line. Each line comes with its
+// spaces made plain.
 class LineWalk {
   public:
     explicit LineWalk(std::string_view text)
@@ -69,12 +73,26 @@ class LineWalk {
             return false;
         }
         const std::size_t end = text_.find(break_, pos_);
-        const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+        std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+        std::size_t skip = 1;
+        const std::string_view rest = text_.substr(pos_, stop - pos_);
+        const std::size_t lead = importing::findLeadByte(rest, 0);
+        for (std::size_t k = lead; k != std::string_view::npos;
+             k = importing::findLeadByte(rest, k + 1)) {
+            if (const std::size_t length = importing::unicodeBreakAt(rest, k); length > 0) {
+                stop = pos_ + k;
+                skip = length;
+                break;
+            }
+        }
         line = text_.substr(pos_, stop - pos_);
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        pos_ = stop + 1;
+        if (lead != std::string_view::npos) {
+            line = importing::plainSpaces(line, plain_);
+        }
+        pos_ = stop + skip;
         ++number_;
         return true;
     }
@@ -87,6 +105,7 @@ class LineWalk {
     char break_;
     std::size_t pos_ = 0;
     std::int32_t number_ = 0;
+    std::string plain_;
 };
 
 std::optional<DayNumber> dayOf(int year, int month, int day) {
@@ -143,82 +162,167 @@ template <std::size_t N> int mostCommon(const std::array<int, N>& counts, int no
     return *top == 0 ? none : static_cast<int>(top - counts.begin());
 }
 
+// Each record of a line: the line itself, or, where it holds several records
+// side by side (a list saved from a PDF: "11/28/26 E 3-0-6    09/29/26 E 6-6-2"),
+// each of them, left to right. f(reader, reading, several).
+template <class F>
+void forEachRecord(std::string_view line, LineReader& reader, const ColumnRules& rules, F&& f) {
+    reader.tokenize(line, rules.separator, true);
+    const LineReading first = reader.read(rules);
+    if (first.drawCount == 0 || first.date.style == DateStyle::None) {
+        f(reader, first, false);
+        return;
+    }
+    // Another record starts with a date after the first draw.
+    thread_local std::vector<std::size_t> starts;
+    reader.recordStarts(rules, starts, first.draws[0].token + 1u);
+    if (starts.size() > 1) {
+        const std::string copy(line);
+        std::vector<std::string_view> pieces;
+        int withDraws = 0;
+        for (std::size_t k = 0; k < starts.size(); ++k) {
+            const std::size_t end = k + 1 < starts.size() ? starts[k + 1] : copy.size();
+            pieces.push_back(std::string_view(copy).substr(starts[k], end - starts[k]));
+            reader.tokenize(pieces.back(), rules.separator, true);
+            withDraws += reader.read(rules).drawCount > 0 ? 1 : 0;
+        }
+        if (withDraws >= 2) {
+            for (const std::string_view piece : pieces) {
+                reader.tokenize(piece, rules.separator, true);
+                f(reader, reader.read(rules), true);
+            }
+            return;
+        }
+        reader.tokenize(line, rules.separator);
+        f(reader, reader.read(rules), false);
+        return;
+    }
+    f(reader, first, false);
+}
+
+// How the draws of a line are written: their digits (one number, digits apart,
+// a field each) and whether the line names their draw time.
+int shapeOf(const LineReading& r) {
+    const LineDraw& first = r.draws[0];
+    return first.style * 2 + (first.timeKey < kUnnamed ? 1 : 0);
+}
+
 // What a first look at the opening lines tells.
 struct FirstLook {
     ColumnRules rules;
     ImportLayout layout;
     std::int32_t firstDataLine = 0; // the lines before it are a title or a header
-    std::string_view header;
+    std::string header;
     int drawsPerLine = 1;
     std::vector<int> drawFields; // where the draws of a row stand, left to right
+    // How the draw lines under a date are written, and whether they hold
+    // words of their own: a line written otherwise is page furniture.
+    int lineShape = -1;
+    bool shapeWords = false;
 };
 
-FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
-    std::vector<std::string_view> sample;
+struct Sample {
+    std::vector<std::string> lines;
     std::vector<std::int32_t> numbers;
+};
+
+Sample sampleOf(std::string_view text) {
+    Sample sample;
     LineWalk walk(text);
     std::string_view line;
-    while (sample.size() < kSampleLines && walk.offset() < kSampleBytes && walk.next(line)) {
+    while (sample.lines.size() < kSampleLines && walk.offset() < kSampleBytes && walk.next(line)) {
         if (!isBlank(line)) {
-            sample.push_back(line);
-            numbers.push_back(walk.number());
+            sample.lines.emplace_back(line);
+            sample.numbers.push_back(walk.number());
         }
     }
-    FirstLook look;
-    look.rules.separator = guessSeparator(sample);
-    const char separator = look.rules.separator;
+    return sample;
+}
+
+// The first line holding a draw, and the header above it.
+std::size_t findFirstData(const Sample& sample, FirstLook& look) {
     LineReader reader;
     std::size_t first = 0;
-    for (; first < sample.size(); ++first) {
-        reader.tokenize(sample[first], separator);
+    for (; first < sample.lines.size(); ++first) {
+        reader.tokenize(sample.lines[first], look.rules.separator);
         if (reader.read(look.rules).drawCount > 0) {
             break;
         }
     }
-    if (first == sample.size()) {
+    if (first == sample.lines.size()) {
         first = 0; // no draw at all: nothing is taken for a header
     }
-    look.firstDataLine = first < numbers.size() ? numbers[first] : 0;
+    look.firstDataLine = first < sample.numbers.size() ? sample.numbers[first] : 0;
     for (std::size_t k = first; k-- > 0;) {
-        reader.tokenize(sample[k], separator);
+        reader.tokenize(sample.lines[k], look.rules.separator);
         if (reader.read(look.rules).date.style == DateStyle::None) {
-            look.header = trimmed(sample[k]);
+            look.header = std::string(trimmed(sample.lines[k]));
             break;
         }
     }
-    ImportLayout& layout = look.layout;
-    layout.separator = separator;
-    layout.hasHeader = !look.header.empty();
-    // Free text lines its words up by spaces, not under a header's names.
-    if (layout.hasHeader && separator != ' ') {
-        layout.columns = splitFields(look.header, separator);
-        applyHeader(layout.columns, look.rules);
+    return first;
+}
+
+// Draw-time codes, and the shape of the draw lines that take the date above them.
+void findCodesAndShape(const Sample& sample, std::size_t first, const ImportChoices& choices,
+                       FirstLook& look) {
+    CodeFinder finder;
+    LineReader reader;
+    for (std::size_t k = first; k < sample.lines.size(); ++k) {
+        forEachRecord(
+            sample.lines[k], reader, look.rules,
+            [&](const LineReader& r, const LineReading& reading, bool) { finder.see(r, reading); });
     }
-    // Where the date, the draw time and the draw stand on most lines.
+    look.layout.timeCodes = choices.timeCodes.value_or(finder.codes());
+    applyCodes(look.layout.timeCodes, look.rules);
+    std::array<int, 8> undated{};
+    std::array<int, 8> dated{};
+    std::array<int, 2> words{};
+    for (std::size_t k = first; k < sample.lines.size(); ++k) {
+        forEachRecord(sample.lines[k], reader, look.rules,
+                      [&](const LineReader& r, const LineReading& reading, bool) {
+                          if (reading.drawCount == 0) {
+                              return;
+                          }
+                          const bool hasDate = reading.date.style != DateStyle::None;
+                          ++(hasDate ? dated : undated)[static_cast<std::size_t>(shapeOf(reading))];
+                          ++words[r.hasOtherWords() ? 1 : 0];
+                      });
+    }
+    const bool anyUndated =
+        std::any_of(undated.begin(), undated.end(), [](int n) { return n > 0; });
+    look.lineShape = mostCommon(anyUndated ? undated : dated, -1);
+    look.shapeWords = words[1] > words[0];
+}
+
+// Where the date, the draw time and the draw stand on most lines, and how many
+// draws a row holds.
+void findColumns(const Sample& sample, std::size_t first, const ImportChoices& choices,
+                 FirstLook& look) {
+    ImportLayout& layout = look.layout;
     std::array<int, kMaxColumns> dateAt{}, timeAt{}, drawAt{};
     std::array<int, kMaxDrawsPerLine + 1> perLine{};
     int fields = 0;
-    for (std::size_t k = first; k < sample.size(); ++k) {
-        reader.tokenize(sample[k], separator);
-        const LineReading r = reader.read(look.rules);
-        fields = std::max(fields, reader.fieldCount());
+    LineReader reader;
+    const auto count = [](auto& counts, int at) {
+        if (at >= 0 && at < kMaxColumns) {
+            ++counts[static_cast<std::size_t>(at)];
+        }
+    };
+    const auto countRecord = [&](const LineReader& lineReader, const LineReading& r, bool) {
+        fields = std::max(fields, lineReader.fieldCount());
         if (r.drawCount == 0) {
-            continue;
+            return;
         }
         // Draws with one draw time on one row count once: the rest are prizes.
-        std::uint32_t named = 0;
+        std::uint64_t named = 0;
         int distinct = 0;
         for (int d = 0; d < r.drawCount; ++d) {
             const int key = r.draws[static_cast<std::size_t>(d)].timeKey;
-            distinct += key < kUnnamed && (named & 1U << key) != 0 ? 0 : 1;
-            named |= 1U << key;
+            distinct += key < kUnnamed && (named & std::uint64_t{1} << key) != 0 ? 0 : 1;
+            named |= std::uint64_t{1} << key;
         }
         ++perLine[static_cast<std::size_t>(distinct)];
-        const auto count = [](auto& counts, int at) {
-            if (at >= 0 && at < kMaxColumns) {
-                ++counts[static_cast<std::size_t>(at)];
-            }
-        };
         count(dateAt, r.date.field);
         count(timeAt, r.timeField);
         count(drawAt, r.draws[0].field);
@@ -229,6 +333,9 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
                 look.drawFields.push_back(field);
             }
         }
+    };
+    for (std::size_t k = first; k < sample.lines.size(); ++k) {
+        forEachRecord(sample.lines[k], reader, look.rules, countRecord);
     }
     for (int f = static_cast<int>(layout.columns.size()); f < std::min(fields, kMaxColumns); ++f) {
         layout.columns.push_back("Field " + std::to_string(f + 1));
@@ -249,6 +356,24 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
     layout.timeColumn = choices.timeColumn.value_or(mostCommon(timeAt, -1));
     layout.drawColumn =
         choices.drawColumn.value_or(layout.rowPerDate ? -1 : mostCommon(drawAt, -1));
+}
+
+FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
+    const Sample sample = sampleOf(text);
+    std::vector<std::string_view> views(sample.lines.begin(), sample.lines.end());
+    FirstLook look;
+    look.rules.separator = guessSeparator(views);
+    const std::size_t first = findFirstData(sample, look);
+    ImportLayout& layout = look.layout;
+    layout.separator = look.rules.separator;
+    layout.hasHeader = !look.header.empty();
+    // Free text lines its words up by spaces, not under a header's names.
+    if (layout.hasHeader && look.rules.separator != ' ') {
+        layout.columns = splitFields(look.header, look.rules.separator);
+        applyHeader(layout.columns, look.rules);
+    }
+    findCodesAndShape(sample, first, choices, look);
+    findColumns(sample, first, choices, look);
     // The user's corrections bind; -1 chosen for the date or the draw means "anywhere".
     if (choices.dateColumn && *choices.dateColumn >= 0) {
         look.rules.dateColumn = choices.dateColumn;
@@ -268,6 +393,12 @@ class Reading {
 
   private:
     bool readLines();
+    void readRecord(std::int32_t number, std::string_view line, const LineReader& reader,
+                    const LineReading& r, bool several);
+    std::optional<std::int32_t> dateOfRecord(std::int32_t number, std::string_view line,
+                                             const LineReader& reader, const LineReading& r,
+                                             bool several, bool& underHeading);
+    void addDraws(std::int32_t number, std::int32_t code, const LineReading& r, bool underHeading);
     void settleDates();
     void nameTimes();
     void sortAndCheck();
@@ -285,7 +416,7 @@ class Reading {
     std::int64_t monthFirstSeen_ = 0; // dates whose second part is over 12
     std::vector<std::int32_t> noSuchDate_;
     int headingTime_ = -1; // the draw time a line of its own named for the rows below it
-    // A line with a date and no draw: the date of the draws on the lines below it.
+    // The last date line: the date of the draws on the lines below it.
     struct Heading {
         std::int32_t code = 0;
         std::int32_t line = 0;
@@ -326,89 +457,119 @@ bool Reading::readLines() {
                 return false;
             }
         }
-        const std::int32_t number = walk.number();
         if (isBlank(line)) {
             continue;
         }
-        reader.tokenize(line, look_.rules.separator);
-        const LineReading r = reader.read(look_.rules);
-        if (r.drawCount == 0 && r.date.style == DateStyle::None && reader.headingTime() >= 0) {
-            headingTime_ = reader.headingTime(); // "Pick 3 Evening" above its draws
-            continue;
-        }
-        if ((!look_.header.empty() && trimmed(line) == look_.header) ||
-            (r.drawCount == 0 && r.date.style == DateStyle::None && reader.onlyExtras())) {
-            continue; // the header again, or a line such as "Fireball: 4"
-        }
-        if (number < look_.firstDataLine && r.date.style == DateStyle::None) {
-            continue; // a title above the history
-        }
-        std::optional<std::int32_t> code;
-        bool underHeading = false;
-        if (r.date.style != DateStyle::None) {
-            code = encode(r.date);
-            if (!code) {
-                addUnread(number, kNoSuchDate, line);
-                continue;
-            }
-            ++styles_[static_cast<std::size_t>(r.date.style)];
-            if (r.date.ambiguous) {
-                dayFirstSeen_ += r.date.first > 12 ? 1 : 0;
-                monthFirstSeen_ += r.date.second > 12 ? 1 : 0;
-            }
-        }
-        if (r.drawCount == 0) {
-            if (code) {
-                flushHeading();
-                heading_ = {*code, number, snippetOf(line), true, false};
-            } else {
-                addUnread(number, kNoDraw, line);
-            }
-            continue;
-        }
-        if (code) {
-            flushHeading();
-        } else if (heading_.active) {
-            code = heading_.code;
-            heading_.used = true;
-            underHeading = true;
-        } else {
-            addUnread(number, kNoDate, line);
-            continue;
-        }
-        // A row holds each draw time once: a second number of three digits with
-        // the same draw time is a prize or the like. Where rows hold one draw, an
-        // unnamed second number is one too.
-        std::uint32_t times = 0;
-        for (int d = 0; d < r.drawCount; ++d) {
-            const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
-            // Below a date on a line of its own, a draw-time line names the draws.
-            std::uint8_t time = draw.timeKey == kUnnamed && underHeading && headingTime_ >= 0
-                                    ? static_cast<std::uint8_t>(headingTime_)
-                                    : draw.timeKey;
-            if (look_.layout.rowPerDate && (time == kUnnamed || time >= kPositional)) {
-                // Unnamed draws of a row are told apart by their column, so that a
-                // row missing its first draw names the second one rightly.
-                const auto& fields = look_.drawFields;
-                const auto at = std::find(fields.begin(), fields.end(), draw.field);
-                const auto place = at == fields.end() ? d : static_cast<int>(at - fields.begin());
-                time =
-                    static_cast<std::uint8_t>(kPositional + std::min(place, kMaxDrawsPerLine - 1));
-            } else if (!look_.layout.rowPerDate && time >= kPositional) {
-                if (d > 0) {
-                    break;
-                }
-                time = kUnnamed;
-            }
-            if ((times & 1U << time) != 0) {
-                continue;
-            }
-            times |= 1U << time;
-            result_.draws.push_back({*code, time, draw.number, number});
-        }
+        const std::int32_t number = walk.number();
+        forEachRecord(line, reader, look_.rules,
+                      [&](const LineReader& r, const LineReading& reading, bool several) {
+                          readRecord(number, line, r, reading, several);
+                      });
     }
     flushHeading();
     return true;
+}
+
+void Reading::readRecord(std::int32_t number, std::string_view line, const LineReader& reader,
+                         const LineReading& r, bool several) {
+    const bool dated = r.date.style != DateStyle::None;
+    if (r.drawCount == 0 && !dated && reader.headingTime() >= 0) {
+        headingTime_ = reader.headingTime(); // "Pick 3 Evening" above its draws
+        return;
+    }
+    if ((!look_.header.empty() && trimmed(line) == look_.header) ||
+        (r.drawCount == 0 && !dated && reader.onlyExtras())) {
+        return; // the header again, or a line such as "Fireball: 4"
+    }
+    if (number < look_.firstDataLine && !dated) {
+        return; // a title above the history
+    }
+    bool underHeading = false;
+    const std::optional<std::int32_t> code =
+        dateOfRecord(number, line, reader, r, several, underHeading);
+    if (code) {
+        addDraws(number, *code, r, underHeading);
+    }
+}
+
+// The date of a record: its own, or the date line's above it when the record
+// is written like the draws of the file. None where the record is reported.
+std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::string_view line,
+                                                  const LineReader& reader, const LineReading& r,
+                                                  bool several, bool& underHeading) {
+    std::optional<std::int32_t> code;
+    if (r.date.style != DateStyle::None) {
+        code = encode(r.date);
+        if (!code) {
+            addUnread(number, kNoSuchDate, line);
+            return std::nullopt;
+        }
+        ++styles_[static_cast<std::size_t>(r.date.style)];
+        if (r.date.ambiguous) {
+            dayFirstSeen_ += r.date.first > 12 ? 1 : 0;
+            monthFirstSeen_ += r.date.second > 12 ? 1 : 0;
+        }
+        flushHeading();
+        // A date carries down its block, whether or not its line holds a draw;
+        // records side by side carry nothing down.
+        heading_ = {*code, number, r.drawCount > 0 ? std::string() : snippetOf(line), !several,
+                    r.drawCount > 0};
+        if (r.drawCount == 0) {
+            if (several) {
+                addUnread(number, kNoDraw, line);
+            }
+            return std::nullopt;
+        }
+        return code;
+    }
+    if (r.drawCount == 0) {
+        addUnread(number, kNoDraw, line);
+        return std::nullopt;
+    }
+    if (!heading_.active) {
+        addUnread(number, kNoDate, line);
+        return std::nullopt;
+    }
+    if (shapeOf(r) != look_.lineShape || (reader.hasOtherWords() && !look_.shapeWords)) {
+        addUnread(number, kNotLikeDraws, line);
+        return std::nullopt;
+    }
+    heading_.used = true;
+    underHeading = true;
+    return heading_.code;
+}
+
+void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReading& r,
+                       bool underHeading) {
+    // A row holds each draw time once: a second number of three digits with
+    // the same draw time is a prize or the like. Where rows hold one draw, an
+    // unnamed second number is one too.
+    std::uint64_t times = 0;
+    for (int d = 0; d < r.drawCount; ++d) {
+        const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
+        // Below a date on a line of its own, a draw-time line names the draws.
+        std::uint8_t time = draw.timeKey == kUnnamed && underHeading && headingTime_ >= 0
+                                ? static_cast<std::uint8_t>(headingTime_)
+                                : draw.timeKey;
+        if (look_.layout.rowPerDate && (time == kUnnamed || time >= kPositional)) {
+            // Unnamed draws of a row are told apart by their column, so that a
+            // row missing its first draw names the second one rightly.
+            const auto& fields = look_.drawFields;
+            const auto at = std::find(fields.begin(), fields.end(), draw.field);
+            const auto place = at == fields.end() ? d : static_cast<int>(at - fields.begin());
+            time = static_cast<std::uint8_t>(kPositional + std::min(place, kMaxDrawsPerLine - 1));
+        } else if (!look_.layout.rowPerDate && time >= kPositional) {
+            if (d > 0) {
+                break;
+            }
+            time = kUnnamed;
+        }
+        if ((times & std::uint64_t{1} << time) != 0) {
+            continue;
+        }
+        times |= std::uint64_t{1} << time;
+        result_.draws.push_back({code, time, draw.number, number});
+    }
 }
 
 void Reading::settleDates() {
@@ -482,11 +643,15 @@ void Reading::nameTimes() {
         seen[d.time] = true;
     }
     std::array<std::uint8_t, kTimeKeys> index{};
+    const auto& codes = look_.layout.timeCodes;
     for (int key = 0; key < kTimeKeys; ++key) {
         if (seen[static_cast<std::size_t>(key)]) {
             index[static_cast<std::size_t>(key)] =
                 static_cast<std::uint8_t>(result_.drawTimes.size());
-            result_.drawTimes.push_back(timeKeyName(key));
+            const auto code = static_cast<std::size_t>(key - kCode);
+            result_.drawTimes.push_back(key >= kCode && key < kUnnamed && code < codes.size()
+                                            ? codes[code].second
+                                            : timeKeyName(key));
         }
     }
     for (DatedDraw& d : result_.draws) {

@@ -17,10 +17,13 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
@@ -99,50 +102,12 @@ frmImportDraws::frmImportDraws(std::string boxText, const QString& file, QWidget
     QWidget* area = banner->content();
 
     sources_ = makeSources(area);
-    prgImport_ = named(new QProgressBar(area), QStringLiteral("prgImport"));
-    prgImport_->setRange(0, 1000);
-    prgImport_->setTextVisible(true);
-    cmdCancel_ =
-        named(new QPushButton(QStringLiteral("Cancel"), area), QStringLiteral("cmdCancelImport"));
-    describe(cmdCancel_, cmdCancel_->text(), QStringLiteral("Stops reading; nothing changes"));
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] { progress_->cancel = true; });
-    auto* busyRow = new QHBoxLayout;
-    busyRow->addWidget(prgImport_, 1);
-    busyRow->addWidget(cmdCancel_);
-    lblSummary_ = makeHeading(QStringLiteral("lblImportSummary"), QString(), area);
-    lblSummary_->setWordWrap(true);
-    lblSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblDateReading_ = makeLabel(QStringLiteral("lblDateReading"), QString(), area);
-    setTextColour(lblDateReading_, QColor(0x00, 0x00, 0xA0));
-
-    choices_ = new QWidget(area);
-    auto* choiceRow = new QHBoxLayout(choices_);
-    choiceRow->setContentsMargins(0, 0, 0, 0);
-    choiceRow->addWidget(makeReadingChoices(choices_));
-    choiceRow->addWidget(makeKeepChoices(choices_), 1);
-    tabs_ = makePreview(area);
-
-    lblKept_ = makeLabel(QStringLiteral("lblKept"), QString(), area);
-    lblKept_->setWordWrap(true);
-    cmdUse_ = named(new QPushButton(QStringLiteral("&Use these draws"), area),
-                    QStringLiteral("cmdUseDraws"));
-    describe(cmdUse_, QStringLiteral("Use these draws"),
-             QStringLiteral("Writes the draws to use into the draw box, one per line, and counts "
-                            "them; Ctrl+Z in the draw box brings back what it held"));
-    connect(cmdUse_, &QPushButton::clicked, this, &frmImportDraws::useDraws);
-    auto* useRow = new QHBoxLayout;
-    useRow->addWidget(lblKept_, 1);
-    useRow->addWidget(cmdUse_);
-
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(10, 8, 10, 10);
     column->addWidget(sources_);
-    column->addLayout(busyRow);
-    column->addWidget(lblSummary_);
-    column->addWidget(lblDateReading_);
-    column->addWidget(choices_);
-    column->addWidget(tabs_, 1);
-    column->addLayout(useRow);
+    column->addLayout(makeBusyRow(area));
+    column->addWidget(makeMiddle(area), 1);
+    column->addLayout(makeUseRow(area));
     setTabOrder(banner->closeButton(), sources_->findChild<QPushButton*>());
     // The keyboard starts at the sources, not on Close.
     sources_->findChild<QPushButton*>()->setFocus();
@@ -154,7 +119,9 @@ frmImportDraws::frmImportDraws(std::string boxText, const QString& file, QWidget
             [this] { finish(running_.result()); });
     setBusy(false);
     showReading();
-    resize(900, 720);
+    // Fits a 1280x720 screen with its title bar and panel; what does not fit
+    // scrolls between the sources and "Use these draws".
+    resize(900, 620);
 
     boxText_ = std::make_shared<const std::string>(std::move(boxText));
     // Read once the window is up, so that a message shows over it.
@@ -224,6 +191,74 @@ QWidget* frmImportDraws::makeSources(QWidget* parent) {
     return sources;
 }
 
+void frmImportDraws::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && focusWidget() == txtTimeCodes_) {
+        event->accept();
+        return;
+    }
+    DiscardableDialog::keyPressEvent(event);
+}
+
+QLayout* frmImportDraws::makeBusyRow(QWidget* parent) {
+    prgImport_ = named(new QProgressBar(parent), QStringLiteral("prgImport"));
+    prgImport_->setRange(0, 1000);
+    prgImport_->setTextVisible(true);
+    cmdCancel_ =
+        named(new QPushButton(QStringLiteral("Cancel"), parent), QStringLiteral("cmdCancelImport"));
+    describe(cmdCancel_, cmdCancel_->text(), QStringLiteral("Stops reading; nothing changes"));
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] { progress_->cancel = true; });
+    auto* busyRow = new QHBoxLayout;
+    busyRow->addWidget(prgImport_, 1);
+    busyRow->addWidget(cmdCancel_);
+    return busyRow;
+}
+
+// The summary, the choices and the preview, in a pane that scrolls when the
+// window is small.
+QWidget* frmImportDraws::makeMiddle(QWidget* parent) {
+    auto* scroll = named(new QScrollArea(parent), QStringLiteral("scrImportMiddle"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* middle = new QWidget(scroll);
+    lblSummary_ = makeHeading(QStringLiteral("lblImportSummary"), QString(), middle);
+    lblSummary_->setWordWrap(true);
+    lblSummary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblDateReading_ = makeLabel(QStringLiteral("lblDateReading"), QString(), middle);
+    lblDateReading_->setWordWrap(true);
+    setTextColour(lblDateReading_, QColor(0x00, 0x00, 0xA0));
+    choices_ = new QWidget(middle);
+    auto* choiceRow = new QHBoxLayout(choices_);
+    choiceRow->setContentsMargins(0, 0, 0, 0);
+    choiceRow->addWidget(makeReadingChoices(choices_));
+    choiceRow->addWidget(makeKeepChoices(choices_), 1);
+    tabs_ = makePreview(middle);
+    tabs_->setMinimumHeight(200);
+    auto* column = new QVBoxLayout(middle);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(lblSummary_);
+    column->addWidget(lblDateReading_);
+    column->addWidget(choices_);
+    column->addWidget(tabs_, 1);
+    scroll->setWidget(middle);
+    return scroll;
+}
+
+QLayout* frmImportDraws::makeUseRow(QWidget* parent) {
+    lblKept_ = makeLabel(QStringLiteral("lblKept"), QString(), parent);
+    lblKept_->setWordWrap(true);
+    cmdUse_ = named(new QPushButton(QStringLiteral("&Use these draws"), parent),
+                    QStringLiteral("cmdUseDraws"));
+    describe(cmdUse_, QStringLiteral("Use these draws"),
+             QStringLiteral("Writes the draws to use into the draw box, one per line, and counts "
+                            "them; Ctrl+Z in the draw box brings back what it held"));
+    connect(cmdUse_, &QPushButton::clicked, this, &frmImportDraws::useDraws);
+    auto* useRow = new QHBoxLayout;
+    useRow->addWidget(lblKept_, 1);
+    useRow->addWidget(cmdUse_);
+    return useRow;
+}
+
 QWidget* frmImportDraws::makeReadingChoices(QWidget* parent) {
     auto* group = named(new QGroupBox(QStringLiteral("How the text is read"), parent),
                         QStringLiteral("fraReading"));
@@ -246,6 +281,21 @@ QWidget* frmImportDraws::makeReadingChoices(QWidget* parent) {
     for (QComboBox* combo : {cboDateColumn_, cboTimeColumn_, cboDrawColumn_, cboDateOrder_}) {
         connect(combo, &QComboBox::activated, this, &frmImportDraws::readAgain);
     }
+    txtTimeCodes_ = named(new QLineEdit(group), QStringLiteral("txtTimeCodes"));
+    txtTimeCodes_->setPlaceholderText(QStringLiteral("none"));
+    describe(txtTimeCodes_, QStringLiteral("Draw-time codes"),
+             QStringLiteral("The codes that name the draw times, earliest in the day first, as "
+                            "\"M = Midday, E = Evening\"; empty reads no codes"));
+    auto* label = new QLabel(QStringLiteral("Draw-time &codes:"), group);
+    label->setBuddy(txtTimeCodes_);
+    form->addRow(label, txtTimeCodes_);
+    connect(txtTimeCodes_, &QLineEdit::editingFinished, this, [this] {
+        if (txtTimeCodes_->text() != shownTimeCodes_) {
+            shownTimeCodes_ = txtTimeCodes_->text();
+            timeCodesChosen_ = true;
+            readAgain();
+        }
+    });
     return group;
 }
 
@@ -388,6 +438,7 @@ void frmImportDraws::start(const QString& path, std::shared_ptr<const std::strin
         for (QComboBox* combo : {cboDateColumn_, cboTimeColumn_, cboDrawColumn_, cboDateOrder_}) {
             combo->setCurrentIndex(0);
         }
+        timeCodesChosen_ = false;
     }
     const ImportChoices choices = readingChoices();
     progress_ = std::make_shared<Progress>();
@@ -491,6 +542,9 @@ ImportChoices frmImportDraws::readingChoices() const {
     if (const auto order = chosen(cboDateOrder_)) {
         choices.dateOrder = static_cast<DateOrder>(*order);
     }
+    if (timeCodesChosen_) {
+        choices.timeCodes = parseTimeCodes(toEngine(txtTimeCodes_->text()));
+    }
     return choices;
 }
 
@@ -525,52 +579,70 @@ void frmImportDraws::showReading() {
                                               "box."));
     lblDateReading_->setVisible(any);
     if (any) {
-        lblDateReading_->setText(
-            QStringLiteral("Dates read as %1%2.")
-                .arg(fromEngine(dateOrderText(result_->layout.dateOrder)),
-                     result_->layout.dateOrderGuessed
-                         ? QStringLiteral(", the reading that puts them in order; if that is "
-                                          "wrong, choose the date order")
-                         : QString()));
+        const ImportLayout& layout = result_->layout;
+        QString reading = QStringLiteral("Dates read as %1%2.")
+                              .arg(fromEngine(dateOrderText(layout.dateOrder)),
+                                   layout.dateOrderGuessed
+                                       ? QStringLiteral(", the reading that puts them in order; "
+                                                        "if that is wrong, choose the date order")
+                                       : QString());
+        if (!layout.timeCodes.empty()) {
+            reading +=
+                QStringLiteral(" Draw times: %1.").arg(fromEngine(timeCodesText(layout.timeCodes)));
+        }
+        lblDateReading_->setText(reading);
+        shownTimeCodes_ = fromEngine(timeCodesText(layout.timeCodes));
+        txtTimeCodes_->setText(shownTimeCodes_);
     }
     choices_->setEnabled(any);
     tabs_->setEnabled(any);
     if (any) {
-        const ImportLayout& layout = result_->layout;
-        const std::array<std::pair<QComboBox*, int>, 3> columns{
-            std::pair{cboDateColumn_, layout.dateColumn},
-            {cboTimeColumn_, layout.timeColumn},
-            {cboDrawColumn_, layout.drawColumn}};
-        for (const auto& [combo, found] : columns) {
-            const int current = combo->currentIndex();
-            const QSignalBlocker quiet(combo);
-            combo->clear();
-            const QString foundName =
-                found >= 0 && static_cast<std::size_t>(found) < layout.columns.size()
-                    ? fromEngine(layout.columns[static_cast<std::size_t>(found)])
-                    : QStringLiteral("none");
-            combo->addItem(QStringLiteral("As found (%1)").arg(foundName), -1);
-            combo->addItem(combo == cboTimeColumn_ ? QStringLiteral("none: no draw times")
-                                                   : QStringLiteral("anywhere on the line"),
-                           -1);
-            for (std::size_t c = 0; c < layout.columns.size(); ++c) {
-                combo->addItem(fromEngine(layout.columns[c]), static_cast<int>(c));
-            }
-            combo->setCurrentIndex(current < combo->count() ? std::max(current, 0) : 0);
-        }
-        const QSignalBlocker quietFrom(dtpFrom_), quietTo(dtpTo_);
-        const QDate oldest = dateOf(result_->draws.empty() ? 0 : result_->draws.back().day);
-        const QDate newest = dateOf(result_->draws.empty() ? 0 : result_->draws.front().day);
-        for (QDateEdit* edit : {dtpFrom_, dtpTo_}) {
-            edit->setDateRange(oldest, newest);
-        }
-        dtpFrom_->setDate(oldest);
-        dtpTo_->setDate(newest);
+        showColumnChoices();
     }
     showDrawTimes();
     showConflicts();
+    showProblems();
+    refilter();
+}
+
+// The columns found, offered with the others; the dates the reading spans.
+void frmImportDraws::showColumnChoices() {
+    const ImportLayout& layout = result_->layout;
+    const std::array<std::pair<QComboBox*, int>, 3> columns{
+        std::pair{cboDateColumn_, layout.dateColumn},
+        {cboTimeColumn_, layout.timeColumn},
+        {cboDrawColumn_, layout.drawColumn}};
+    for (const auto& [combo, found] : columns) {
+        const int current = combo->currentIndex();
+        const QSignalBlocker quiet(combo);
+        combo->clear();
+        const QString foundName =
+            found >= 0 && static_cast<std::size_t>(found) < layout.columns.size()
+                ? fromEngine(layout.columns[static_cast<std::size_t>(found)])
+                : QStringLiteral("none");
+        combo->addItem(QStringLiteral("As found (%1)").arg(foundName), -1);
+        combo->addItem(combo == cboTimeColumn_ ? QStringLiteral("none: no draw times")
+                                               : QStringLiteral("anywhere on the line"),
+                       -1);
+        for (std::size_t c = 0; c < layout.columns.size(); ++c) {
+            combo->addItem(fromEngine(layout.columns[c]), static_cast<int>(c));
+        }
+        combo->setCurrentIndex(current < combo->count() ? std::max(current, 0) : 0);
+    }
+    const QSignalBlocker quietFrom(dtpFrom_), quietTo(dtpTo_);
+    const QDate oldest = dateOf(result_->draws.empty() ? 0 : result_->draws.back().day);
+    const QDate newest = dateOf(result_->draws.empty() ? 0 : result_->draws.front().day);
+    for (QDateEdit* edit : {dtpFrom_, dtpTo_}) {
+        edit->setDateRange(oldest, newest);
+    }
+    dtpFrom_->setDate(oldest);
+    dtpTo_->setDate(newest);
+}
+
+// The tabs of lines not read, rows given twice and missing dates.
+void frmImportDraws::showProblems() {
     const ImportResult none;
-    const ImportResult& r = any ? *result_ : none;
+    const ImportResult& r = result_ ? *result_ : none;
     unread_->show(static_cast<int>(r.unread.size()), [result = result_](int row, int column) {
         const UnreadLine& line = result->unread[static_cast<std::size_t>(row)];
         return column == 0   ? QString::number(line.line)
@@ -597,7 +669,6 @@ void frmImportDraws::showReading() {
     tabs_->setTabText(2, QStringLiteral("Co&nflicts (%1)").arg(r.conflicts.size()));
     tabs_->setTabText(3, QStringLiteral("Rows t&wice (%1)").arg(r.duplicates.size()));
     tabs_->setTabText(4, QStringLiteral("Missin&g dates (%1)").arg(r.missingDates.size()));
-    refilter();
 }
 
 void frmImportDraws::showDrawTimes() {

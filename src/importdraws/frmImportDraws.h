@@ -16,6 +16,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 class QDateEdit;
 class QGroupBox;
 class QHBoxLayout;
@@ -53,6 +54,10 @@ class frmImportDraws : public DiscardableDialog {
   Q_SIGNALS:
     void drawsChosen(const pick3::ChosenDraws& draws);
 
+  protected:
+    // Enter in the draw-time codes reads the text again, and presses no button.
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     // One reading: the text (kept for reading it again with other choices) and
     // what was recognised, or why nothing was.
@@ -68,6 +73,9 @@ class frmImportDraws : public DiscardableDialog {
                         const ImportChoices& choices, const std::shared_ptr<Progress>& progress);
 
     QWidget* makeSources(QWidget* parent);
+    QLayout* makeBusyRow(QWidget* parent);
+    QWidget* makeMiddle(QWidget* parent);
+    QLayout* makeUseRow(QWidget* parent);
     QWidget* makeReadingChoices(QWidget* parent);
     QWidget* makeKeepChoices(QWidget* parent);
     QTabWidget* makePreview(QWidget* parent);
@@ -80,6 +88,8 @@ class frmImportDraws : public DiscardableDialog {
     ImportChoices readingChoices() const;
     KeepChoices keepChoices() const;
     void showReading();
+    void showColumnChoices();
+    void showProblems();
     void showDrawTimes();
     void showConflicts();
     void refilter();
@@ -101,6 +111,9 @@ class frmImportDraws : public DiscardableDialog {
     QPushButton* cmdCancel_ = nullptr;
     QLabel* lblSummary_ = nullptr;
     QLabel* lblDateReading_ = nullptr;
+    QLineEdit* txtTimeCodes_ = nullptr; // "M = Midday, E = Evening"
+    QString shownTimeCodes_;            // as the last reading gave them
+    bool timeCodesChosen_ = false;      // the user has corrected them
     QWidget* choices_ = nullptr;
     QComboBox* cboDateColumn_ = nullptr;
     QComboBox* cboTimeColumn_ = nullptr;

@@ -3,6 +3,7 @@
 // run newest first, and the warning for the draw box always answers.
 #include "engine/DrawImport.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -42,8 +43,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     (void)pick3::datedTextWarning(*text);
-    const pick3::Result<pick3::ImportResult> result =
-        pick3::recognizeDraws(*text, choicesFrom(size > 0 ? data[0] : 0));
+    pick3::ImportChoices choices = choicesFrom(size > 0 ? data[0] : 0);
+    if (size % 7 == 3) { // draw-time codes as a user may type them
+        choices.timeCodes = pick3::parseTimeCodes(text->substr(0, std::min<std::size_t>(size, 40)));
+    }
+    const pick3::Result<pick3::ImportResult> result = pick3::recognizeDraws(*text, choices);
     if (!result.ok()) {
         return 0;
     }

@@ -1,17 +1,21 @@
 // The import window from the hot/cold counter: a file handed in, its preview
 // and the choices that change it, "Use these draws" counted at once and undone
 // by Ctrl+Z, the back-test naming imported draws by date while the box holds
-// them, a file dropped on the draw box, the warning under the box, and bad
-// files that are told in a message and change nothing.
+// them, a file dropped on the draw box, the warning under the box, bad files
+// that are told in a message and change nothing, layouts of real histories
+// read into the box exactly, draw-time codes corrected, and the window's size.
 
 #include "backtest/DrawStrip.h"
 #include "helpers/MainWindowDriver.h"
 #include "widgets/FileAccess.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -65,6 +69,23 @@ QString readModal(const QString& name, const std::function<void()>& act,
     act();
     (void)QTest::qWaitFor([&seen] { return !seen.isEmpty(); }, ms);
     return seen;
+}
+// A file of the layout corpus, and the numbers it must give, newest first.
+QString layoutPath(const QString& name) {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../engine/data/layouts/" + name);
+}
+QString expectedBox(const QString& name) {
+    QFile file(layoutPath(QStringLiteral("expected.txt")));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    const auto at = lines.indexOf("= " + name);
+    QString box;
+    for (const QString& draw : lines.value(at + 1).mid(6).split(' ')) {
+        box += draw.right(3) + '\n';
+    }
+    return box;
 }
 void choose(QWidget* import, const char* combo, int index) {
     auto* box = import->findChild<QComboBox*>(QLatin1String(combo));
@@ -152,6 +173,62 @@ class ImportDrawsTest : public MainWindowFixture {
             QCOMPARE(drawBox(counter)->toPlainText(), "489\n123\n555\n007\n");
             QTest::keyClick(drawBox(counter), Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(drawBox(counter)->toPlainText(), kOldText);
+        });
+    }
+
+    void layoutsThroughTheWindow_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("records side by side from a PDF") << "pdf-columns.txt";
+        QTest::newRow("draw-time codes M and E") << "codes-m-e.csv";
+        QTest::newRow("a browser copy full of unusual spaces") << "browser-spaces.txt";
+        QTest::newRow("page furniture among date blocks") << "page-furniture.txt";
+    }
+    void layoutsThroughTheWindow() {
+        QFETCH(QString, file);
+        const QString box = expectedBox(file);
+        QVERIFY(box.size() > 40);
+        setFileChooser([path = layoutPath(file)](const FileQuestion&) { return path; });
+        inCounter([&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+                clickButton(import, QStringLiteral("cmdImportFile"));
+                clickButton(import, QStringLiteral("cmdUseDraws"));
+            }));
+            QCOMPARE(drawBox(counter)->toPlainText(), box);
+            QVERIFY(counter->findChild<QListWidget*>(QStringLiteral("lstPos1"))->isEnabled());
+        });
+    }
+
+    void drawTimeCodesShownAndCorrected() {
+        setFileChooser([path = fileWith("12/06/2026 E 489\n12/06/2026 M 123\n12/05/2026 E "
+                                        "555\n")](const FileQuestion&) { return path; });
+        inCounter([&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+                clickButton(import, QStringLiteral("cmdImportFile"));
+                QVERIFY(label(import, "lblDateReading")
+                            .contains("Draw times: M = Midday, E = Evening."));
+                QCOMPARE(previewRows(import).first(), "2026-12-06 Sun Evening 489 1");
+                auto* codes = import->findChild<QLineEdit*>(QStringLiteral("txtTimeCodes"));
+                codes->setFocus();
+                codes->selectAll();
+                QTest::keyClicks(codes, "E = Day, M = Night");
+                QTest::keyClick(codes, Qt::Key_Return);
+                QCOMPARE(previewRows(import).first(), "2026-12-06 Sun Night 123 2");
+                clickButton(import, QStringLiteral("cmdUseDraws"));
+            }));
+            QCOMPARE(drawBox(counter)->toPlainText(), "123\n489\n555\n");
+        });
+    }
+
+    void fitsTheSmallestScreen() {
+        inCounter([](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+                QVERIFY2(import->height() <= 640, qPrintable(QString::number(import->height())));
+                for (const char* name : {"cmdUseDraws", "cmdImportFile", "cmdImportClipboard"}) {
+                    const auto* button = import->findChild<QPushButton*>(QLatin1String(name));
+                    const QRect where(button->mapTo(import, QPoint(0, 0)), button->size());
+                    QVERIFY2(import->rect().contains(where), name);
+                }
+            }));
         });
     }
 
