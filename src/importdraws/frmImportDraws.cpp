@@ -286,7 +286,7 @@ QWidget* frmImportDraws::makeReadingChoices(QWidget* parent) {
     describe(txtTimeCodes_, QStringLiteral("Draw-time codes"),
              QStringLiteral("The codes that name the draw times, earliest in the day first, as "
                             "\"M = Midday, E = Evening\"; empty reads no codes"));
-    auto* label = new QLabel(QStringLiteral("Draw-time &codes:"), group);
+    auto* label = new QLabel(QStringLiteral("Draw-time s&horthand:"), group);
     label->setBuddy(txtTimeCodes_);
     form->addRow(label, txtTimeCodes_);
     connect(txtTimeCodes_, &QLineEdit::editingFinished, this, [this] {

@@ -72,7 +72,7 @@ QString readModal(const QString& name, const std::function<void()>& act,
 }
 // A file of the layout corpus, and the numbers it must give, newest first.
 QString layoutPath(const QString& name) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../engine/data/layouts/" + name);
+    return QStringLiteral(PICK3_TEST_DATA_DIR "/layouts/") + name;
 }
 QString expectedBox(const QString& name) {
     QFile file(layoutPath(QStringLiteral("expected.txt")));
