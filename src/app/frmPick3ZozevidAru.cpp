@@ -155,6 +155,7 @@ frmHotCold* frmPick3ZozevidAru::makeHotCold() {
     auto* window = new frmHotCold(digitMode(), this);
     connect(window, &frmHotCold::patternTicked, this, &frmPick3ZozevidAru::mirrorHotColdTick);
     connect(window, &frmHotCold::rankingChanged, this, &frmPick3ZozevidAru::updateLiveCount);
+    connect(window, &frmHotCold::rankingChanged, this, [this] { tries_.reset(); });
     connect(window, &frmHotCold::chartsRequested, this, [this, window] {
         openCharts(
             {window->countedDraws(), window->countedLabels(), std::nullopt, nullptr, Prizes()},

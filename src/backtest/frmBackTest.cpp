@@ -176,7 +176,7 @@ void frmBackTest::makeBusyRow(QWidget* parent) {
         QStringLiteral("Testing %1...").arg(fromEngine(counted(draws_.size(), "draw"))));
     busy_->setTextVisible(true);
     describe(busy_, QStringLiteral("Testing"));
-    cancel_ = named(new QPushButton(QStringLiteral("C&ancel"), busyRow_),
+    cancel_ = named(new QPushButton(QStringLiteral("Ca&ncel"), busyRow_),
                     QStringLiteral("cmdCancelBackTest"));
     describe(cancel_, QStringLiteral("Cancel the test"),
              QStringLiteral("Stop waiting for this test; the choices can be changed again"));

@@ -35,6 +35,11 @@ class ChartPage : public QWidget {
     virtual void redraw() = 0;
     void redrawIfShown();
     const ChartDraws& draws() const { return *draws_; }
+    // For a page that runs its own work: the last draws given are drawn now.
+    void markDrawn() {
+        drawn_ = true;
+        Q_EMIT drawn();
+    }
     std::shared_ptr<const ChartDraws> sharedDraws() const { return draws_; }
 
     // `work` on a worker thread, then `show` with its result here; a result that

@@ -19,7 +19,8 @@ const QColor kUnusualColour{0xFF, 0xD0, 0xD0};
 
 } // namespace
 
-FairnessPage::FairnessPage(QWidget* parent) : QWidget(parent) {
+FairnessPage::FairnessPage(QWidget* parent)
+    : ChartPage(QStringLiteral("Fairness"), parent), picture_(new QWidget(this)) {
     setObjectName(QStringLiteral("FairnessPage"));
     QLabel* heading = makeHeading(QStringLiteral("lblFairnessHeading"),
                                   QStringLiteral("Is this history a fair draw?"), this);
@@ -44,18 +45,26 @@ FairnessPage::FairnessPage(QWidget* parent) : QWidget(parent) {
     QLabel* caution =
         makeLabel(QStringLiteral("lblFairnessCaution"), fromEngine(kFairnessCaution), this);
     caution->setWordWrap(true);
-    auto* column = new QVBoxLayout(this);
+    auto* column = new QVBoxLayout(picture_);
+    column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(heading);
     column->addWidget(lblVerdict_);
     column->addWidget(lblDraws_);
     column->addWidget(table_, 1);
     column->addWidget(caution);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(picture_);
     connect(&running_, &QFutureWatcher<Run>::finished, this, [this] {
         if (running_.result().asked == asked_) {
             showReport(running_.result().report);
         }
     });
     showReport(fairnessReport({}));
+}
+
+void FairnessPage::redraw() {
+    setDraws(draws().oldest);
 }
 
 void FairnessPage::setDraws(const DrawList& draws) {
@@ -97,6 +106,7 @@ void FairnessPage::showReport(const FairnessReport& report) {
         }
     }
     table_->resizeRowsToContents();
+    markDrawn();
     Q_EMIT reportShown();
 }
 

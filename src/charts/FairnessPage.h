@@ -3,6 +3,7 @@
 // counted history, a line over them all, and a reminder that a fair draw
 // cannot be predicted from its past. A page of the charts window.
 
+#include "charts/ChartPage.h"
 #include "engine/Fairness.h"
 
 #include <QFutureWatcher>
@@ -13,10 +14,12 @@ class QTableWidget;
 
 namespace pick3 {
 
-class FairnessPage : public QWidget {
+class FairnessPage : public ChartPage {
     Q_OBJECT
   public:
     explicit FairnessPage(QWidget* parent = nullptr);
+    QWidget* picture() const override { return picture_; }
+    using ChartPage::setDraws;
 
     // Tests `draws` (in the order drawn, either end the newest). A long history
     // is tested on a worker thread, the page saying so meanwhile.
@@ -27,6 +30,9 @@ class FairnessPage : public QWidget {
   Q_SIGNALS:
     void reportShown();
 
+  protected:
+    void redraw() override;
+
   private:
     struct Run {
         std::size_t asked = 0;
@@ -34,6 +40,7 @@ class FairnessPage : public QWidget {
     };
     void showReport(const FairnessReport& report);
 
+    QWidget* picture_;
     QLabel* lblVerdict_;
     QLabel* lblDraws_;
     QTableWidget* table_;

@@ -2,6 +2,7 @@
 
 #include "charts/ChartExport.h"
 #include "charts/ChartPage.h"
+#include "charts/FairnessPage.h"
 #include "charts/HeatPage.h"
 #include "charts/LuckPage.h"
 #include "charts/SkipsPage.h"
@@ -78,6 +79,7 @@ frmCharts::frmCharts(ChartSource source, QWidget* parent)
     addPage(new SumsPage(stack_));
     addPage(new SkipsPage(stack_));
     addPage(new LuckPage(stack_));
+    addPage(new FairnessPage(stack_));
     pages_->setCurrentRow(0);
     setTabOrder(banner->closeButton(), pages_);
     setNewest(source_.newest.value_or(NewestEnd::First));

@@ -19,6 +19,8 @@ class TryLedger {
     // different settings have been tested on these draws, this one included.
     std::size_t record(const std::string& settingsKey, std::uint64_t drawsKey);
     std::size_t tries() const { return settings_.size(); }
+    // A new count: whatever it counted, the tries start afresh.
+    void reset() { settings_.clear(); }
 
   private:
     std::uint64_t draws_ = 0;

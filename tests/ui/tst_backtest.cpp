@@ -134,7 +134,7 @@ class BackTestTest : public MainWindowFixture {
         }));
     }
 
-    // Each different setting tested on the same draws counts; new draws start afresh.
+    // Each different setting tested on the same draws counts; a new count starts afresh.
     void theLedgerOfTries() {
         QVERIFY(countInHotCold(w, kDraws));
         const auto luckAfterTesting = [this](const char* step) {
@@ -150,6 +150,9 @@ class BackTestTest : public MainWindowFixture {
                 .contains( // 1 to 5
                     "You have tried 2 settings on these draws; the best of 2 random tries would do "
                     "this well up to "));
+        QVERIFY(luckAfterTesting("lstDigitsWheel:5").contains("You have tried 2 settings"));
+        QVERIFY(countInHotCold(w, kDraws));
+        QVERIFY(!luckAfterTesting("lstDigitsWheel:5").contains("You have tried"));
         QVERIFY(luckAfterTesting("lstDigitsWheel:5").contains("You have tried 2 settings"));
         QVERIFY(countInHotCold(w, kDraws + QStringLiteral("789")));
         QVERIFY(!luckAfterTesting("lstDigitsWheel:5").contains("You have tried"));

@@ -134,6 +134,8 @@ class KeyboardTest : public MainWindowFixture {
         row("help", {}, {"cmdHelp"});
         row("back-test, no draws", {}, {"cmdBackTest"});
         row("back-test", {"count"}, {"cmdBackTest"});
+        row("charts", {"count"}, {"cmdHotCold", "cmdCharts"});
+        row("charts of a back-test", {"count"}, {"cmdBackTest", "cmdCharts"});
     }
     void accessKeysUnique() {
         QFETCH(QStringList, steps);
