@@ -400,6 +400,7 @@ class Reading {
                                              bool several, bool& underHeading);
     void addDraws(std::int32_t number, std::int32_t code, const LineReading& r, bool underHeading);
     void settleDates();
+    void readAmbiguousDates(DateOrder order);
     void nameTimes();
     void sortAndCheck();
     void findMissingDates();
@@ -609,9 +610,14 @@ void Reading::settleDates() {
             layout.dateOrder = DateOrder::MonthDayYear;
         }
     }
-    if (!anyAmbiguous) {
-        return;
+    if (anyAmbiguous) {
+        readAmbiguousDates(order);
     }
+}
+
+// Reads each date that either order could read in `order`; a date that does
+// not exist that way is a line not read.
+void Reading::readAmbiguousDates(DateOrder order) {
     for (DatedDraw& d : result_.draws) {
         if (d.day >= 0 && (d.day & kAmbiguous) != 0) {
             const std::optional<DayNumber> day = unpack(d.day, order);
