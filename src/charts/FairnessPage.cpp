@@ -99,6 +99,7 @@ void FairnessPage::showReport(const FairnessReport& report) {
                                            fromEngine(test.sentence)};
         for (std::size_t c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
+            item->setToolTip(cells[c]); // a long sentence is cut in its cell
             if (test.unusual) {
                 item->setBackground(kUnusualColour);
             }
