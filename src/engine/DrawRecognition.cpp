@@ -406,6 +406,7 @@ class Reading {
     void findMissingDates();
     void addUnread(std::int32_t line, std::string_view reason, std::string_view text);
     void flushHeading();
+    void endPage();
 
     std::string_view text_;
     const ImportChoices& choices_;
@@ -425,6 +426,11 @@ class Reading {
         bool active = false;
         bool used = false;
     } heading_;
+    // Records side by side are read the left column down the page, then the
+    // next one. They carry nothing down, so each is read as its line comes and
+    // only the draws of the later columns wait, by column, for the page to end.
+    std::vector<std::vector<DatedDraw>> laterColumns_;
+    std::size_t column_ = 0; // of the record being read: 0 for the first or only one
 };
 
 void Reading::addUnread(std::int32_t line, std::string_view reason, std::string_view text) {
@@ -458,17 +464,34 @@ bool Reading::readLines() {
                 return false;
             }
         }
+        if (line.find('\f') != std::string_view::npos) {
+            endPage(); // a new page of the PDF
+        }
         if (isBlank(line)) {
             continue;
         }
         const std::int32_t number = walk.number();
+        std::size_t record = 0;
         forEachRecord(line, reader, look_.rules,
                       [&](const LineReader& r, const LineReading& reading, bool several) {
+                          if (!several) {
+                              endPage(); // a line that does not split ends the page
+                          }
+                          column_ = several ? record++ : 0;
                           readRecord(number, line, r, reading, several);
                       });
     }
+    endPage();
     flushHeading();
     return true;
+}
+
+void Reading::endPage() {
+    for (std::vector<DatedDraw>& column : laterColumns_) {
+        result_.draws.insert(result_.draws.end(), column.begin(), column.end());
+        column.clear();
+    }
+    column_ = 0;
 }
 
 void Reading::readRecord(std::int32_t number, std::string_view line, const LineReader& reader,
@@ -569,7 +592,11 @@ void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReading
             continue;
         }
         times |= std::uint64_t{1} << time;
-        result_.draws.push_back({code, time, draw.number, number});
+        if (column_ > laterColumns_.size()) {
+            laterColumns_.resize(column_);
+        }
+        (column_ == 0 ? result_.draws : laterColumns_[column_ - 1])
+            .push_back({code, time, draw.number, number});
     }
 }
 
@@ -631,6 +658,9 @@ void Reading::readAmbiguousDates(DateOrder order) {
     if (noSuchDate_.empty()) {
         return;
     }
+    // Records side by side come in column order: their lines in text order again.
+    std::sort(noSuchDate_.begin(), noSuchDate_.end());
+    noSuchDate_.erase(std::unique(noSuchDate_.begin(), noSuchDate_.end()), noSuchDate_.end());
     // The text of the lines whose date does not exist when read this way.
     LineWalk walk(text_);
     std::string_view line;
@@ -667,14 +697,10 @@ void Reading::nameTimes() {
 
 void Reading::sortAndCheck() {
     std::vector<DatedDraw>& draws = result_.draws;
-    std::sort(draws.begin(), draws.end(), [](const DatedDraw& a, const DatedDraw& b) {
-        if (a.day != b.day) {
-            return a.day > b.day;
-        }
-        if (a.time != b.time) {
-            return a.time > b.time;
-        }
-        return a.line < b.line;
+    // The draws of one date and draw time stay in the order read: the first is
+    // kept, the others repeat it or conflict with it.
+    std::stable_sort(draws.begin(), draws.end(), [](const DatedDraw& a, const DatedDraw& b) {
+        return a.day != b.day ? a.day > b.day : a.time > b.time;
     });
     std::size_t kept = 0;
     for (std::size_t i = 0; i < draws.size();) {

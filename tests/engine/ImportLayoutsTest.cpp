@@ -169,6 +169,32 @@ TEST(ImportLayouts, SeveralRecordsOnOneLine) {
     });
 }
 
+TEST(ImportLayouts, RecordsSideBySideAreReadColumnByColumn) {
+    // Line 2's left record repeats line 1's right one; page 2's left record
+    // conflicts with line 2's right one.
+    const std::string page1 = "12/06/26 E 1-1-1 FB1    11/26/26 E 2-2-2 FB2\n"
+                              "11/26/26 E 2-2-2 FB5    11/25/26 E 5-5-5 FB5\n";
+    const std::string page2 = "11/25/26 E 6-6-6 FB6    11/24/26 E 7-7-7 FB7\n";
+    // The line kept and the line repeating it; the conflict's lines, as read.
+    const std::vector<Row> rows{
+        {"the left column down the page first", page1 + page2, "2 1, 3 2"},
+        {"a line that does not split ends the page", page1 + "Page 2\n" + page2, "2 1, 2 4"},
+        {"so does a form feed", page1 + "\f" + page2, "2 1, 2 3"},
+        {"a blank line does not", page1 + "\n" + page2, "2 1, 4 2"},
+    };
+    for (const Row& row : rows) {
+        const ImportResult r = readText(row.text);
+        ASSERT_EQ(r.duplicates.size(), 1U) << row.name;
+        ASSERT_EQ(r.conflicts.size(), 1U) << row.name;
+        const std::vector<std::int32_t>& lines = r.conflicts[0].lines;
+        EXPECT_EQ(std::to_string(r.duplicates[0].draw.line) + " " +
+                      std::to_string(r.duplicates[0].repeatLine) + ", " +
+                      std::to_string(lines.at(0)) + " " + std::to_string(lines.at(1)),
+                  row.draws)
+            << row.name;
+    }
+}
+
 TEST(ImportLayouts, DrawsOfOneKindNamedApart) {
     expectDraws({
         {"night1 and night2", "12/06/2026 night2 111\n12/06/2026 night1 222\n",
