@@ -71,7 +71,7 @@ struct UnreadLine {
 
 // The same date, draw time and number given twice: kept once.
 struct DuplicateRow {
-    DatedDraw draw;              // the one kept
+    DatedDraw draw;              // the one kept: the first read
     std::int32_t repeatLine = 0; // the line that repeated it
 };
 
@@ -80,7 +80,7 @@ struct DuplicateRow {
 struct Conflict {
     DayNumber day = 0;
     std::uint8_t time = 0;
-    std::vector<std::uint16_t> numbers; // in the order of the text
+    std::vector<std::uint16_t> numbers; // in the order read
     std::vector<std::int32_t> lines;
 };
 

@@ -193,6 +193,13 @@ TEST(ImportLayouts, RecordsSideBySideAreReadColumnByColumn) {
                   row.draws)
             << row.name;
     }
+    // Dates that do not exist as the text is read (month first) are lines not read.
+    const ImportResult late = readText("11/28/26 E 1-1-1    25/11/26 E 2-2-2\n"
+                                       "26/11/26 E 3-3-3    11/27/26 E 4-4-4\n"
+                                       "11/26/26 E 5-5-5    11/25/26 E 6-6-6\n");
+    ASSERT_EQ(late.unread.size(), 2U);
+    EXPECT_EQ(late.unread[0].line, 1);
+    EXPECT_EQ(late.unread[1].line, 2);
 }
 
 TEST(ImportLayouts, DrawsOfOneKindNamedApart) {
