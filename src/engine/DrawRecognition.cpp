@@ -430,7 +430,9 @@ class Reading {
     // next one. They carry nothing down, so each is read as its line comes and
     // only the draws of the later columns wait, by column, for the page to end.
     std::vector<std::vector<DatedDraw>> laterColumns_;
-    std::size_t column_ = 0; // of the record being read: 0 for the first or only one
+    // The column of the record being read, 0 for the first or only one; after
+    // a line of records side by side, until the page ends, its last column.
+    std::size_t column_ = 0;
 };
 
 void Reading::addUnread(std::int32_t line, std::string_view reason, std::string_view text) {
@@ -464,7 +466,7 @@ bool Reading::readLines() {
                 return false;
             }
         }
-        if (line.find('\f') != std::string_view::npos) {
+        if (column_ > 0 && line.find('\f') != std::string_view::npos) {
             endPage(); // a new page of the PDF
         }
         if (isBlank(line)) {
@@ -474,7 +476,7 @@ bool Reading::readLines() {
         std::size_t record = 0;
         forEachRecord(line, reader, look_.rules,
                       [&](const LineReader& r, const LineReading& reading, bool several) {
-                          if (!several) {
+                          if (!several && column_ > 0) {
                               endPage(); // a line that does not split ends the page
                           }
                           column_ = several ? record++ : 0;
