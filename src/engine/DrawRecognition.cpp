@@ -427,8 +427,9 @@ class Reading {
         bool used = false;
     } heading_;
     // Records side by side are read the left column down the page, then the
-    // next one. They carry nothing down, so each is read as its line comes and
-    // only the draws of the later columns wait, by column, for the page to end.
+    // next one. They carry nothing down, and the lines not read are listed by
+    // line, so each is read as its line comes and only the draws of the later
+    // columns wait, by column, for the page to end.
     std::vector<std::vector<DatedDraw>> laterColumns_;
     // The column of the record being read, 0 for the first or only one; after
     // a line of records side by side, until the page ends, its last column.
