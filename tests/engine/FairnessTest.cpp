@@ -116,11 +116,6 @@ TEST(Fairness, CalibratedOnFairHistories) {
             << "test " << t << ": " << unusualAlone[t] << " of 1,000 fair histories at 5%";
     }
     EXPECT_LE(pageUnusual, 70) << "the page after Holm";
-    std::cout << "Unusual at 5% of 1,000 fair histories, per test:";
-    for (const int count : unusualAlone) {
-        std::cout << ' ' << count;
-    }
-    std::cout << "; the page after Holm: " << pageUnusual << "\n";
 }
 
 TEST(Fairness, FindsPlantedBiases) {

@@ -10,8 +10,6 @@
 #include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -110,27 +108,6 @@ class BackTestTest : public MainWindowFixture {
             auto* cancelled = window->findChild<QLabel*>(QStringLiteral("lblCancelled"));
             QTest::qWait(1500);
             QVERIFY(cancelled->isVisible());
-        }));
-    }
-
-    // At its own size the window fits a 1280 x 720 screen with every button in
-    // view; the results scroll inside it.
-    void fitsTheScreen() {
-        doSteps(w, {"lstDigitsWheel:1234", "lstSumDigits:6"});
-        QVERIFY(countInHotCold(w, kDraws));
-        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
-            QVERIFY(window->height() <= 640);
-            QVERIFY(window->width() <= 1024);
-            for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
-                if (button->isVisible()) {
-                    const QRect shown(button->mapTo(window, QPoint(0, 0)), button->size());
-                    QVERIFY2(window->rect().contains(shown),
-                             qPrintable(button->objectName() + button->text()));
-                }
-            }
-            auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("scrResults"));
-            QVERIFY(scroll->widget()->minimumSizeHint().height() <= scroll->height() ||
-                    scroll->verticalScrollBar()->isVisible());
         }));
     }
 

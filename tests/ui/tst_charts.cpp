@@ -1,6 +1,6 @@
 // The charts window: opened from "HotCold" on a pasted history and from the
 // back-test, every chart holding the engine's series; a dated history telling
-// its own newest end; saving PNG and SVG, printing to a PDF; keys and fit.
+// its own newest end; saving PNG and SVG, printing to a PDF.
 
 #include "charts/ChartExport.h"
 #include "charts/ChartPage.h"
@@ -20,7 +20,6 @@
 #include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QTableWidget>
@@ -190,31 +189,6 @@ class ChartsTest : public MainWindowFixture {
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY2(printed.contains(QStringLiteral("Skips")), qPrintable(printed));
         QVERIFY2(printed.contains(QStringLiteral("By the odds")), qPrintable(printed));
-    }
-
-    // Every control has its own access key, and the window fits a 1024x768 screen.
-    void keysAndFit() {
-        ChartSource source;
-        source.draws = parseDraws(kDraws.toStdString());
-        frmCharts charts(source);
-        charts.show();
-        QVERIFY(charts.height() <= 640 && charts.width() <= 1024);
-        QStringList keys;
-        for (const QWidget* widget : charts.findChildren<QWidget*>()) {
-            QString text;
-            if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
-                text = button->text();
-            } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-                text = label->text();
-            }
-            const auto amp = text.indexOf(QLatin1Char('&'));
-            if (amp >= 0 && amp + 1 < text.size() && text[amp + 1] != QLatin1Char('&') &&
-                text[amp + 1] != QLatin1Char(' ')) {
-                keys.append(text[amp + 1].toLower());
-            }
-        }
-        QCOMPARE(keys.size(), QSet<QString>(keys.begin(), keys.end()).size());
-        QVERIFY(keys.size() >= 9);
     }
 
     // Before a count, and a back-test that tested nothing: every page draws, empty.

@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -216,19 +215,6 @@ class ImportDrawsTest : public MainWindowFixture {
                 clickButton(import, QStringLiteral("cmdUseDraws"));
             }));
             QCOMPARE(drawBox(counter)->toPlainText(), "123\n489\n555\n");
-        });
-    }
-
-    void fitsTheSmallestScreen() {
-        inCounter([](QWidget* counter) {
-            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
-                QVERIFY2(import->height() <= 640, qPrintable(QString::number(import->height())));
-                for (const char* name : {"cmdUseDraws", "cmdImportFile", "cmdImportClipboard"}) {
-                    const auto* button = import->findChild<QPushButton*>(QLatin1String(name));
-                    const QRect where(button->mapTo(import, QPoint(0, 0)), button->size());
-                    QVERIFY2(import->rect().contains(where), name);
-                }
-            }));
         });
     }
 
