@@ -178,8 +178,6 @@ class ImportDrawsTest : public MainWindowFixture {
     void layoutsThroughTheWindow_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("records side by side from a PDF") << "pdf-columns.txt";
-        QTest::newRow("draw-time codes M and E") << "codes-m-e.csv";
-        QTest::newRow("a browser copy full of unusual spaces") << "browser-spaces.txt";
         QTest::newRow("page furniture among date blocks") << "page-furniture.txt";
     }
     void layoutsThroughTheWindow() {
