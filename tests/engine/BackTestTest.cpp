@@ -106,18 +106,14 @@ TEST(BackTest, HotColdJudgesEachDrawByTheDrawsBeforeIt) {
 // 123 wins six-way, 112 three-way, 444 straight, 567 nothing. Straight: 112,
 // 114, 122 and 124, of which 112 and 124 win.
 TEST(BackTest, WhatPlayingWouldHaveCost) {
+    const MainInput four = chosen({{1, 2, 3, 4}});
+    const Prizes usual, dearer{2.0, 500, 90, 100}; // 2.00 a number, other prizes
     const std::vector<std::tuple<MainInput, const char*, Prizes, std::string>> rows{
-        {chosen({{1, 2, 3, 4}}),
-         "123 112 444 567",
-         {},
+        {four, "123 112 444 567", usual,
          "played 80.00, won 740.00, net 660.00 | 9.25; the game pays back 0.48 on average"},
-        {chosen({{1, 2, 3, 4}}),
-         "567 123",
-         {2.0, 500, 90, 100}, // 2.00 a number, other prizes
+        {four, "567 123", dearer,
          "played 80.00, won 180.00, net 100.00 | 2.25; the game pays back 0.39 on average"},
-        {chosen({{1}, {1, 2}, {2, 4}}),
-         "112 124 211",
-         {},
+        {chosen({{1}, {1, 2}, {2, 4}}), "112 124 211", usual,
          "played 12.00, won 1,000.00, net 988.00 | 83.33; the game pays back 0.50 on average"},
     };
     for (const auto& [in, history, prizes, shown] : rows) {

@@ -109,8 +109,6 @@ TEST(ImportLayouts, ADateCarriesDownItsBlock) {
          "2026-12-06/Evening/489 2026-12-06/Midday/123"},
     });
     // A line before any date has none to take.
-    const ImportResult r = readText("12/06/2026 Evening 123\n");
-    EXPECT_EQ(r.unreadCount, 0U);
     const ImportResult before = readText("Evening 456\n12/06/2026 Evening 123\nMidday 789\n");
     EXPECT_EQ(describe(before)["draws"], "2026-12-06/Evening/123 2026-12-06/Midday/789");
     EXPECT_EQ(before.unread.at(0).reason, "no date");

@@ -37,46 +37,28 @@ struct LookupRow {
     int number;
     NewestEnd newest;
     std::vector<std::size_t> straightHits, boxedHits; // places in the text, newest first
-    std::size_t straightNow, straightLongest, boxedNow, boxedLongest;
+    std::array<std::size_t, 4> skips; // straight now and longest, boxed now and longest
     std::array<std::size_t, 3> pairs; // front, back, split
 };
 
 TEST(NumberLookup, HitsSkipsAndPairs) {
+    constexpr NewestEnd first = NewestEnd::First, last = NewestEnd::Last;
     const LookupRow rows[] = {
         // Oldest first: 183 132 999 123 456 123 321; straight at 3 and 5, boxed at 1, 3, 5, 6.
-        {"six-way, newest first",
-         123,
-         NewestEnd::First,
-         {1, 3},
-         {0, 1, 3, 5},
-         1,
-         3,
-         0,
-         1,
-         {2, 2, 3}},
+        {"six-way, newest first", 123, first, {1, 3}, {0, 1, 3, 5}, {1, 3, 0, 1}, {2, 2, 3}},
         // Oldest first: 321 123 456 123 999 132 183.
-        {"six-way, newest last", 123, NewestEnd::Last, {3, 1}, {5, 3, 1, 0}, 3, 3, 1, 1, {2, 2, 3}},
-        {"never drawn: the whole history is its skip",
-         777,
-         NewestEnd::First,
-         {},
-         {},
-         7,
-         7,
-         7,
-         7,
-         {0, 0, 0}},
-        {"a triple boxed is its straight", 999, NewestEnd::First, {4}, {4}, 4, 4, 4, 4, {1, 1, 1}},
-        {"split pair 1x3 counts 183 too", 183, NewestEnd::First, {6}, {6}, 6, 6, 6, 6, {1, 1, 3}},
+        {"six-way, newest last", 123, last, {3, 1}, {5, 3, 1, 0}, {3, 3, 1, 1}, {2, 2, 3}},
+        {"never drawn: the whole history is its skip", 777, first, {}, {}, {7, 7, 7, 7}, {0, 0, 0}},
+        {"a triple boxed is its straight", 999, first, {4}, {4}, {4, 4, 4, 4}, {1, 1, 1}},
+        {"split pair 1x3 counts 183 too", 183, first, {6}, {6}, {6, 6, 6, 6}, {1, 1, 3}},
     };
     for (const LookupRow& row : rows) {
         const NumberLookup l = lookUpNumber(row.number, kHistory, row.newest);
         EXPECT_EQ(l.straight.hits, row.straightHits) << row.name;
         EXPECT_EQ(l.boxed.hits, row.boxedHits) << row.name;
-        EXPECT_EQ(l.straight.current, row.straightNow) << row.name;
-        EXPECT_EQ(l.straight.longest, row.straightLongest) << row.name;
-        EXPECT_EQ(l.boxed.current, row.boxedNow) << row.name;
-        EXPECT_EQ(l.boxed.longest, row.boxedLongest) << row.name;
+        const std::array<std::size_t, 4> skips{l.straight.current, l.straight.longest,
+                                               l.boxed.current, l.boxed.longest};
+        EXPECT_EQ(skips, row.skips) << row.name;
         for (std::size_t p = 0; p < 3; ++p) {
             EXPECT_EQ(l.pairs[p].hits, row.pairs[p]) << row.name << " pair " << p;
         }

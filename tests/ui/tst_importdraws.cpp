@@ -15,7 +15,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -179,8 +178,6 @@ class ImportDrawsTest : public MainWindowFixture {
     void layoutsThroughTheWindow_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("records side by side from a PDF") << "pdf-columns.txt";
-        QTest::newRow("draw-time codes M and E") << "codes-m-e.csv";
-        QTest::newRow("a browser copy full of unusual spaces") << "browser-spaces.txt";
         QTest::newRow("page furniture among date blocks") << "page-furniture.txt";
     }
     void layoutsThroughTheWindow() {
@@ -216,19 +213,6 @@ class ImportDrawsTest : public MainWindowFixture {
                 clickButton(import, QStringLiteral("cmdUseDraws"));
             }));
             QCOMPARE(drawBox(counter)->toPlainText(), "123\n489\n555\n");
-        });
-    }
-
-    void fitsTheSmallestScreen() {
-        inCounter([](QWidget* counter) {
-            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
-                QVERIFY2(import->height() <= 640, qPrintable(QString::number(import->height())));
-                for (const char* name : {"cmdUseDraws", "cmdImportFile", "cmdImportClipboard"}) {
-                    const auto* button = import->findChild<QPushButton*>(QLatin1String(name));
-                    const QRect where(button->mapTo(import, QPoint(0, 0)), button->size());
-                    QVERIFY2(import->rect().contains(where), name);
-                }
-            }));
         });
     }
 

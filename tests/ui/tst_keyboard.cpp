@@ -1,21 +1,15 @@
 // The program from the keyboard alone and for a screen reader: every window
 // opens with the keyboard on its first control, names each of its controls
 // (caption or heading as the name, the tooltip as the description) and closes
-// with Alt+C; no two controls share an access key; Space ticks the current
-// list item; Tab follows the layout. The menu keys are the context-menu
-// test's, the picture's keys the help test's.
+// with Alt+C; Space ticks the current list item; Tab follows the layout. The
+// access keys are the fit test's, the menu keys the context-menu test's, the
+// picture's keys the help test's.
 
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
 
 #include <QAccessible>
 #include <QApplication>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMap>
-#include <QMenu>
-#include <QShortcut>
-#include <functional>
 
 using namespace pick3;
 using namespace pick3::test;
@@ -51,58 +45,6 @@ QStringList accessibilityFaults(QWidget* window) {
     return walked > 1 ? faults : faults << window->objectName() + ": walked no controls";
 }
 
-// The access key of a caption: the letter after a single '&', upper case; none for "&&".
-QChar accessKey(const QString& text) {
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] == '&') {
-            if (text[i + 1] != '&') {
-                return text[i + 1].toUpper();
-            }
-            ++i;
-        }
-    }
-    return {};
-}
-
-// "C: cmdClose, cmdCount" for every access key that two controls of `window` share:
-// buttons, options and tick boxes by their captions, labels by the key that
-// leads to their buddy, group boxes by their titles. Hidden controls count too
-// unless the mode hides them in favour of another.
-QStringList clashingKeys(QWidget* window) {
-    QMap<QChar, QStringList> owners;
-    for (QWidget* c : window->findChildren<QWidget*>()) {
-        if (c->window() != window || !c->isVisibleTo(window)) {
-            continue;
-        }
-        QString text;
-        if (auto* button = qobject_cast<QAbstractButton*>(c)) {
-            text = button->text();
-        } else if (auto* label = qobject_cast<QLabel*>(c); label && label->buddy()) {
-            text = label->text();
-        } else if (auto* group = qobject_cast<QGroupBox*>(c)) {
-            text = group->title();
-        }
-        if (const QChar key = accessKey(text); !key.isNull()) {
-            owners[key] << c->objectName();
-        }
-    }
-    // Alt with a letter, given to a shortcut of the window's own.
-    for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) {
-        const QKeyCombination key = shortcut->key()[0];
-        if (key.keyboardModifiers() == Qt::AltModifier && key.key() >= Qt::Key_A &&
-            key.key() <= Qt::Key_Z) {
-            owners[QChar(key.key())] << QStringLiteral("shortcut ") + shortcut->key().toString();
-        }
-    }
-    QStringList clashes;
-    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
-        if (it->size() > 1) {
-            clashes << QString(it.key()) + ": " + it->join(", ");
-        }
-    }
-    return clashes;
-}
-
 } // namespace
 
 class KeyboardTest : public MainWindowFixture {
@@ -115,47 +57,6 @@ class KeyboardTest : public MainWindowFixture {
     }
 
   private Q_SLOTS:
-    // No two controls of a window share an access key, in either mode.
-    void accessKeysUnique_data() {
-        QTest::addColumn<QStringList>("steps");   // on the main window first
-        QTest::addColumn<QStringList>("buttons"); // open the window, each from the one before
-        const auto row = [](const char* tag, const QStringList& steps, const QStringList& buttons) {
-            QTest::newRow(tag) << steps << buttons;
-        };
-        const QStringList positional{"optPositionDigit(1)"};
-        row("main window", {}, {});
-        row("main window, positional", positional, {});
-        row("hot/cold", {}, {"cmdHotCold"});
-        row("hot/cold, positional", positional, {"cmdHotCold"});
-        row("import", {}, {"cmdHotCold", "cmdImportDraws"});
-        row("boxed pairs", {}, {"cmdFilterOutBoxedPairs"});
-        row("straight pairs", positional, {"cmdFilterPairsStraight"});
-        row("output order", {}, {"cmdOutputBox"});
-        row("help", {}, {"cmdHelp"});
-        row("back-test, no draws", {}, {"cmdBackTest"});
-        row("back-test", {"count"}, {"cmdBackTest"});
-        row("charts", {"count"}, {"cmdHotCold", "cmdCharts"});
-        row("charts of a back-test", {"count"}, {"cmdBackTest", "cmdCharts"});
-    }
-    void accessKeysUnique() {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, buttons);
-        if (steps.removeAll("count") > 0) {
-            QVERIFY(countInHotCold(w, QStringLiteral("123 456 789 012")));
-        }
-        doSteps(w, steps);
-        QStringList clashes{"(not checked)"};
-        std::function<void(QWidget*)> check = [&](QWidget* window) {
-            if (buttons.isEmpty()) {
-                clashes = clashingKeys(window);
-            } else {
-                QVERIFY2(inModal(window, buttons.takeFirst(), check), "opened no window");
-            }
-        };
-        check(w);
-        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join("; ")));
-    }
-
     // Each window opens with the keyboard on its first control (a stray Space
     // on the red Close would end the program or discard the count), every
     // control named, and Alt+C closes it.

@@ -1,16 +1,21 @@
 // Every window fits a 1280 x 720 and a 1024 x 768 screen with its title bar and
 // a desktop's panel: opened at its own size, it is at most 640 pixels high
-// inside its frame, and every push button of it lies inside it, in view. The
-// test runs once per screen, each run in a process of its own whose offscreen
-// screen has that size. A new window is one more row.
+// inside its frame, every push button of it lies inside it, in view, and no two
+// of its controls share an access key. The test runs once per screen, each run
+// in a process of its own whose offscreen screen has that size. A new window is
+// one more row.
 
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMap>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTemporaryDir>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -50,9 +55,61 @@ QStringList buttonsOutOfView(QWidget* window) {
     return faults;
 }
 
+// The access key of a caption: the letter after a single '&', upper case; none for "&&".
+QChar accessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (text[i + 1] != '&') {
+                return text[i + 1].toUpper();
+            }
+            ++i;
+        }
+    }
+    return {};
+}
+
+// "C: cmdClose, cmdCount" for every access key that two controls of `window` share:
+// buttons, options and tick boxes by their captions, labels by the key that
+// leads to their buddy, group boxes by their titles. Hidden controls count too
+// unless the mode hides them in favour of another.
+QStringList clashingKeys(QWidget* window) {
+    QMap<QChar, QStringList> owners;
+    for (QWidget* c : window->findChildren<QWidget*>()) {
+        if (c->window() != window || !c->isVisibleTo(window)) {
+            continue;
+        }
+        QString text;
+        if (auto* button = qobject_cast<QAbstractButton*>(c)) {
+            text = button->text();
+        } else if (auto* label = qobject_cast<QLabel*>(c); label && label->buddy()) {
+            text = label->text();
+        } else if (auto* group = qobject_cast<QGroupBox*>(c)) {
+            text = group->title();
+        }
+        if (const QChar key = accessKey(text); !key.isNull()) {
+            owners[key] << c->objectName();
+        }
+    }
+    // Alt with a letter, given to a shortcut of the window's own.
+    for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) {
+        const QKeyCombination key = shortcut->key()[0];
+        if (key.keyboardModifiers() == Qt::AltModifier && key.key() >= Qt::Key_A &&
+            key.key() <= Qt::Key_Z) {
+            owners[QChar(key.key())] << QStringLiteral("shortcut ") + shortcut->key().toString();
+        }
+    }
+    QStringList clashes;
+    for (auto it = owners.cbegin(); it != owners.cend(); ++it) {
+        if (it->size() > 1) {
+            clashes << QString(it.key()) + ": " + it->join(", ");
+        }
+    }
+    return clashes;
+}
+
 QString fitFaults(QWidget* window) {
     QApplication::processEvents();
-    QStringList faults = buttonsOutOfView(window);
+    QStringList faults = buttonsOutOfView(window) + clashingKeys(window);
     if (window->height() > kMostClientHeight) {
         faults.prepend(QStringLiteral("%1 px high").arg(window->height()));
     }
@@ -96,6 +153,7 @@ class WindowFitTest : public MainWindowFixture {
         row("main window", {}, {}, "frmPick3ZozevidAru");
         row("main window, positional", {"optPositionDigit(1)"}, {}, "frmPick3ZozevidAru");
         row("hot/cold", {}, {"cmdHotCold"}, "frmHotCold");
+        row("hot/cold, positional", {"optPositionDigit(1)"}, {"cmdHotCold"}, "frmHotCold");
         row("import", {}, {"cmdHotCold", "cmdImportDraws"}, "frmImportDraws");
         row("boxed pairs", {}, {"cmdFilterOutBoxedPairs"}, "frmPick3FilterBoxedPairs");
         row("straight pairs", {"optPositionDigit(1)"}, {"cmdFilterPairsStraight"},
