@@ -52,7 +52,7 @@ check "program installed: bin/pick3" is_program "$prefix/bin/pick3"
 
 # The charts module sits where the program looks for it (a folder relative to its own,
 # written in the program), and the program itself maps no Qt Charts, Qt SVG or OpenGL.
-module_rel=$(strings "$prefix/bin/pick3" | grep -m 1 -x '\.\./.*/pick3-tallymoor')
+module_rel=$(strings -a "$prefix/bin/pick3" | grep -oE -m 1 '\.\./[A-Za-z0-9_./-]*/pick3-tallymoor')
 module=$prefix/bin/$module_rel/libpick3_charts.so
 module_found() { [ -n "$module_rel" ] && file -b "$module" | grep -q 'ELF.*shared object'; }
 check "charts module installed where the program looks: bin/$module_rel" module_found

@@ -20,7 +20,7 @@ ChartsOpener& openerInForce() {
 
 QStringList chartsModuleFolders() {
     const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir::cleanPath(here + QLatin1Char('/') + QStringLiteral(PICK3_CHARTS_FROM_BIN))};
+    return {here, QDir::cleanPath(here + QLatin1Char('/') + QLatin1String(PICK3_CHARTS_FROM_BIN))};
 }
 
 ChartsOpener loadChartsModule(const QStringList& folders, QString* problem) {
