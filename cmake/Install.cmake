@@ -9,6 +9,8 @@ set(PICK3_APP_ID "example.quorvel.Pick3Tallymoor")
 get_filename_component(PICK3_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}/../packaging" ABSOLUTE)
 
 install(TARGETS pick3 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+# The charts module, where the program looks for it from its own folder.
+install(TARGETS pick3_charts LIBRARY DESTINATION "${PICK3_CHARTS_INSTALL_DIR}")
 
 install(FILES "${PICK3_PACKAGING_DIR}/${PICK3_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
@@ -48,8 +50,8 @@ shortsum, widths between digits, odd/even, high/low, in/out,
 open/closed/straight, sort order, consecutive digits, hot/cold patterns and
 two-digit pairs. A second window counts a pasted draw history and ranks the
 digits of each position into hot and cold ones.")
-# dpkg-shlibdeps reads the program's libraries, so Depends names the Qt 6 packages
-# the program links against (libqt6widgets6 and friends).
+# dpkg-shlibdeps reads the libraries of the program and of the charts module, so Depends
+# names the Qt 6 packages they link against (libqt6widgets6, libqt6charts6 and friends).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_STRIP_FILES ON)

@@ -25,7 +25,7 @@ check() {
   if out=$("$@" 2>&1); then pass "$name"; else fail "$name" "$out"; fi
 }
 
-for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file; do
+for tool in cmake cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli file readelf strings; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "$tool is missing: run tools/install-deps.sh test" >&2
     exit 2
@@ -49,6 +49,15 @@ svg=share/icons/hicolor/scalable/apps/$app_id.svg
 
 is_program() { [ -x "$1" ] && file -b "$1" | grep -q ELF; }
 check "program installed: bin/pick3" is_program "$prefix/bin/pick3"
+
+# The charts module sits where the program looks for it (a folder relative to its own,
+# written in the program), and the program itself maps no Qt Charts, Qt SVG or OpenGL.
+module_rel=$(strings -a "$prefix/bin/pick3" | grep -oE -m 1 '\.\./[A-Za-z0-9_./-]*/pick3-tallymoor')
+module=$prefix/bin/$module_rel/libpick3_charts.so
+module_found() { [ -n "$module_rel" ] && file -b "$module" | grep -q 'ELF.*shared object'; }
+check "charts module installed where the program looks: bin/$module_rel" module_found
+lean_program() { ! readelf -d "$prefix/bin/pick3" | grep -E 'NEEDED.*(Charts|Svg|OpenGL)'; }
+check "program does not link Qt Charts, Qt SVG or OpenGL" lean_program
 check "desktop entry installed: $desktop" test -s "$prefix/$desktop"
 check "metadata installed: $metainfo" test -s "$prefix/$metainfo"
 check "scalable icon installed: $svg" grep -q '<svg' "$prefix/$svg"
@@ -119,7 +128,8 @@ if [ -n "$deb" ]; then
   pass "package built: $(basename "$deb")"
   contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
   in_deb() { printf '%s\n' "$contents" | grep -qx "$1"; }
-  for f in /usr/bin/pick3 "/usr/$desktop" "/usr/$metainfo" "/usr/$svg"; do
+  module_in_deb=/usr/$(realpath -m --relative-to="$prefix" "$module")
+  for f in /usr/bin/pick3 "$module_in_deb" "/usr/$desktop" "/usr/$metainfo" "/usr/$svg"; do
     check "package holds $f" in_deb "$f"
   done
   for s in "${icon_sizes[@]}"; do
@@ -134,7 +144,8 @@ if [ -n "$deb" ]; then
   check "package homepage" test "$(field Homepage)" = "https://www.quorvel.example/"
   depends=$(field Depends)
   names_qt() { printf '%s\n' "$depends" | grep -Eq '(^|[ ,])libqt6widgets6([ ,(]|$)' &&
-                 printf '%s\n' "$depends" | grep -Eq '(^|[ ,])libqt6core6'; }
+                 printf '%s\n' "$depends" | grep -Eq '(^|[ ,])libqt6core6' &&
+                 printf '%s\n' "$depends" | grep -Eq '(^|[ ,])libqt6charts6'; }
   check "Depends names the Qt libraries ($depends)" names_qt
 else
   fail "package built" "no .deb in $debdir"

@@ -1,11 +1,11 @@
 #include "app/frmPick3ZozevidAru.h"
 
+#include "app/ChartsLoader.h"
 #include "app/ContextMenus.h"
 #include "app/DigitPanel.h"
 #include "app/FilterPanel.h"
 #include "app/PlayListPrinter.h"
 #include "app/SetFilePanel.h"
-#include "charts/frmCharts.h"
 #include "engine/LiveCount.h"
 #include "engine/Messages.h"
 #include "widgets/AppInfo.h"
@@ -454,9 +454,11 @@ void frmPick3ZozevidAru::openWindow(ChildWindow window) {
 }
 
 void frmPick3ZozevidAru::openCharts(ChartSource source, QWidget* over) {
-    QPointer<frmCharts> window = new frmCharts(std::move(source), over);
-    window->exec();
-    delete window.data(); // every opening starts afresh
+    QString problem;
+    if (const ChartsOpener open = chartsOpener(&problem))
+        open(source, over);
+    else
+        showMessage(over, sAppTitle(), problem);
 }
 
 void frmPick3ZozevidAru::closeEvent(QCloseEvent* event) {
