@@ -253,6 +253,7 @@ QWidget* frmBackTest::makeChoices(QWidget* parent) {
     row->addStretch(1);
     auto* charts =
         named(new QPushButton(QStringLiteral("Ch&arts..."), choices), QStringLiteral("cmdCharts"));
+    charts_ = charts;
     describe(charts, QStringLiteral("Charts..."),
              QStringLiteral("Draws the tested draws and the hits against luck as charts"));
     connect(charts, &QPushButton::clicked, this, &frmBackTest::chartsRequested);
@@ -478,6 +479,7 @@ void frmBackTest::showSummary(const Result<BackTestReport>& report) {
                                   : QStringLiteral("\"Create numbers\" would refuse: ") +
                                         fromEngine(report.refusal()));
     tested_ = report.ok();
+    charts_->setEnabled(report.ok()); // a refused test has no tested draws to chart
     showLuck();
     showMoney();
 }

@@ -88,6 +88,7 @@ class frmBackTest : public DiscardableDialog {
     QWidget* busyRow_ = nullptr; // the busy bar and its Cancel, while a long test runs
     QProgressBar* busy_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QPushButton* charts_ = nullptr;
     QLabel* cancelled_ = nullptr;
     QFutureWatcher<Run> running_;
     QButtonGroup* newest_ = nullptr;

@@ -140,6 +140,7 @@ class BackTestTest : public MainWindowFixture {
         QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* window) {
             QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblRefusal"))->isVisible());
             QVERIFY(!window->findChild<DrawStrip*>()->isVisible());
+            QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("cmdCharts"))->isEnabled());
             QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("cboLastDraws"))->itemText(0),
                      QStringLiteral("all 1 draw"));
         }));

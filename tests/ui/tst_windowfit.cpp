@@ -163,7 +163,8 @@ class WindowFitTest : public MainWindowFixture {
         row("back-test, no draws", {}, {"cmdBackTest"}, "frmBackTest");
         row("back-test", {"count"}, {"cmdBackTest"}, "frmBackTest");
         row("charts", {"count"}, {"cmdHotCold", "cmdCharts"}, "frmCharts");
-        row("charts of a back-test", {"count"}, {"cmdBackTest", "cmdCharts"}, "frmCharts");
+        row("charts of a back-test", {"count", "lstDigitsWheel:1234"}, {"cmdBackTest", "cmdCharts"},
+            "frmCharts");
     }
     void windowFits() {
         QFETCH(QStringList, steps);

@@ -31,6 +31,7 @@ class ChartsModuleTest : public MainWindowFixture {
         QVERIFY(!chartsLibraryMapped());
         QVERIFY(countInHotCold(w, kDraws));
         QVERIFY(!chartsLibraryMapped());
+        doSteps(w, {"lstDigitsWheel:1234"});
         QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* backTest) {
             QVERIFY(inModal(backTest, QStringLiteral("cmdCharts"), [](QWidget* charts) {
                 QCOMPARE(charts->objectName(), QStringLiteral("frmCharts"));
