@@ -59,8 +59,6 @@ FAULTS = [
  ("winners per number upside down", "src/engine/BackTest.cpp",
   "shares.winnersPerNumber = shares.winners / shares.numbers;",
   "shares.winnersPerNumber = shares.numbers / shares.winners;"),
- ("a digit never drawn ranks least due", "src/engine/SkipCounts.cpp",
-  "return std::numeric_limits<double>::infinity();", "return -std::numeric_limits<double>::infinity();"),
 ]
 FAULTS += [
  ("refusal leaves the old results", "src/app/frmPick3ZozevidAru.cpp",
@@ -93,9 +91,9 @@ FAULTS += [
  ("strip cell names the wrong draw", "src/backtest/frmBackTest.cpp",
   "report_.strip[static_cast<std::size_t>(cell)];", "report_.strip[static_cast<std::size_t>(cell == 0 ? 1 : cell)];"),
  ("upper tail summed towards the mean", "src/engine/Chance.cpp",
-  "        return probability(logTailFrom(n, k, p, +1));", "        return probability(logTailFrom(n, k, p, -1));"),
+  "        return std::min(0.0, logTailFrom(n, k, p, +1));", "        return std::min(0.0, logTailFrom(n, k, p, -1));"),
  ("every cost row coloured, luck or not", "src/engine/BackTest.cpp",
-  "    if (shares.chance < 0.05) {", "    if (shares.chance <= 1.0) {"),
+  "    if (shares.logChance < std::log(0.05)) {", "    if (shares.logChance <= 0.0) {"),
  ("a boxed double paid as six-way", "src/engine/BackTest.cpp",
   ": covers == 3 ? prizes.boxThreeWay", ": covers == 3 ? prizes.boxSixWay"),
  ("due over the expected skip without the one", "src/engine/SkipCounts.cpp",
@@ -135,9 +133,10 @@ FAULTS += [
 
 FAULTS += [
  ("a short write replaces the old file", "src/widgets/FileAccess.cpp",
-  "    if (!written || !file.flush()) {", "    if (!written) {"),
+  "    if (!whole || !file.flush()) {", "    if (!file.flush()) {"),
  ("the printed list drops its last number", "src/app/PlayListPrinter.cpp",
-  "n < std::min(count, line.firstNumber + columns)", "n < std::min(count - 1, line.firstNumber + columns)"),
+  "std::min(groups[s].size(), first + static_cast<std::size_t>(columns));",
+  "std::min(groups[s].size() - 1, first + static_cast<std::size_t>(columns));"),
  ("the filter lists keep their width: the whole window scrolls", "src/app/frmPick3ZozevidAru.cpp",
   "    row->addWidget(filterScroll);", "    row->addWidget(filterScroll);\n    filterScroll->setMinimumWidth(filters_->sizeHint().width());"),
  ("a number across a line break is shown on its last line", "src/engine/PlayList.cpp",
