@@ -222,19 +222,7 @@ QWidget* frmBackTest::makeChoices(QWidget* parent) {
     auto* choices = new QWidget(parent);
     auto* row = new QHBoxLayout(choices);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(makeLabel(QStringLiteral("lblNewest"), QStringLiteral("Newest draw:"), choices));
-    newest_ = new QButtonGroup(choices);
-    const std::array<QString, 2> captions{QStringLiteral("&First (as results pages list them)"),
-                                          QStringLiteral("&Last")};
-    for (int i = 0; i < 2; ++i) {
-        auto* option = named(new QRadioButton(captions[static_cast<std::size_t>(i)], choices),
-                             QStringLiteral("optNewest(%1)").arg(i));
-        describe(option, QString(i == 0 ? "Newest draw first" : "Newest draw last"),
-                 QStringLiteral("Which end of the pasted history holds the newest draw"));
-        newest_->addButton(option, i);
-        row->addWidget(option);
-    }
-    newest_->button(0)->setChecked(true);
+    newest_ = addNewestChoice(row, choices);
     row->addSpacing(24);
     QLabel* label = makeLabel(QStringLiteral("lblLastDraws"), QStringLiteral("&Test:"), choices);
     lastDraws_ = named(new QComboBox(choices), QStringLiteral("cboLastDraws"));

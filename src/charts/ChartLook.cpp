@@ -6,8 +6,11 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
+#include <QVBoxLayout>
 #include <QValueAxis>
 #include <QWidget>
 
@@ -106,6 +109,16 @@ QLineSeries* lineSeries(const QString& name, const QList<QPointF>& points, const
     QPen pen(colour, width, style);
     series->setPen(pen);
     return series;
+}
+
+void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLabel* note) {
+    auto* charts = new QHBoxLayout;
+    charts->addWidget(left, 3);
+    charts->addWidget(right, 2);
+    auto* column = new QVBoxLayout(picture);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(charts, 1);
+    column->addWidget(note);
 }
 
 } // namespace pick3

@@ -18,6 +18,7 @@ class QAbstractAxis;
 class QValueAxis;
 class QWidget;
 class QAbstractSeries;
+class QLabel;
 class QLineSeries;
 
 namespace pick3 {
@@ -36,6 +37,8 @@ QChart* makeChart(const QWidget* widget, const QString& title);
 // A view of `chart`, named for a screen reader and antialiased.
 QChartView* makeChartView(QChart* chart, const QString& name, const QString& accessibleName,
                           QWidget* parent);
+// Two charts side by side, the left three fifths wide, over a note, in `picture`.
+void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLabel* note);
 // Attaches `series` to the chart's axes (made by the first series), x then y.
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y,
             Qt::Alignment ySide = Qt::AlignLeft);

@@ -49,13 +49,7 @@ SkipsPage::SkipsPage(QWidget* parent) : ChartPage(QStringLiteral("Skips"), paren
                                QStringLiteral("Skips against the odds"), picture_);
     note_ = makeLabel(QStringLiteral("lblSkipsNote"), QString(), picture_);
     note_->setWordWrap(true);
-    auto* charts = new QHBoxLayout;
-    charts->addWidget(recent_, 3);
-    charts->addWidget(histogram_, 2);
-    auto* column = new QVBoxLayout(picture_);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addLayout(charts, 1);
-    column->addWidget(note_);
+    layOutTwoCharts(picture_, recent_, histogram_, note_);
     values_ = makeValuesTable(
         QStringLiteral("tblSkipValues"), QStringLiteral("Skips: values"),
         {QStringLiteral("Skip"), QStringLiteral("Skips"), QStringLiteral("By the odds")}, this);

@@ -42,13 +42,7 @@ SumsPage::SumsPage(QWidget* parent) : ChartPage(QStringLiteral("Sums over time")
                                QStringLiteral("Sums against a fair game"), picture_);
     note_ = makeLabel(QStringLiteral("lblSumsNote"), QString(), picture_);
     note_->setWordWrap(true);
-    auto* charts = new QHBoxLayout;
-    charts->addWidget(time_, 3);
-    charts->addWidget(histogram_, 2);
-    auto* column = new QVBoxLayout(picture_);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addLayout(charts, 1);
-    column->addWidget(note_);
+    layOutTwoCharts(picture_, time_, histogram_, note_);
     values_ = makeValuesTable(
         QStringLiteral("tblSumValues"), QStringLiteral("Sums: values"),
         {QStringLiteral("Sum"), QStringLiteral("Draws"), QStringLiteral("A fair game")}, this);

@@ -1,10 +1,14 @@
 #include "widgets/Look.h"
 
+#include <QButtonGroup>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 
 namespace pick3 {
 
@@ -86,6 +90,23 @@ void resizeToFit(QWidget* window, QSize wanted) {
         wanted = wanted.boundedTo(screen->availableGeometry().size());
     }
     window->resize(wanted);
+}
+
+QButtonGroup* addNewestChoice(QHBoxLayout* row, QWidget* parent) {
+    row->addWidget(makeLabel(QStringLiteral("lblNewest"), QStringLiteral("Newest draw:"), parent));
+    auto* group = new QButtonGroup(parent);
+    const std::array<QString, 2> captions{QStringLiteral("&First (as results pages list them)"),
+                                          QStringLiteral("&Last")};
+    for (int i = 0; i < 2; ++i) {
+        auto* option = named(new QRadioButton(captions[static_cast<std::size_t>(i)], parent),
+                             QStringLiteral("optNewest(%1)").arg(i));
+        describe(option, QString(i == 0 ? "Newest draw first" : "Newest draw last"),
+                 QStringLiteral("Which end of the pasted history holds the newest draw"));
+        group->addButton(option, i);
+        row->addWidget(option);
+    }
+    group->button(0)->setChecked(true);
+    return group;
 }
 
 } // namespace pick3

@@ -12,7 +12,9 @@
 #include <string>
 #include <string_view>
 
+class QButtonGroup;
 class QFont;
+class QHBoxLayout;
 class QLabel;
 class QWidget;
 
@@ -29,6 +31,10 @@ inline const QColor kStatusRed{0xFF, 0x00, 0x00};
 void setBaseColour(QWidget* widget, const QColor& colour);
 void setBackground(QWidget* widget, const QColor& colour);
 void setTextColour(QWidget* widget, const QColor& colour);
+
+// "Newest draw: First / Last" added to `row`, the first checked: which end of a
+// pasted history holds the newest draw. The group's ids are 0 (first) and 1.
+QButtonGroup* addNewestChoice(QHBoxLayout* row, QWidget* parent);
 
 template <typename W> W* named(W* widget, const QString& name) {
     widget->setObjectName(name);
