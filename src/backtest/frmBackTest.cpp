@@ -251,6 +251,24 @@ QWidget* frmBackTest::makeChoices(QWidget* parent) {
     return choices;
 }
 
+// The cost of each condition, with the line on what luck alone gives.
+void frmBackTest::makeCostsTable() {
+    costs_ = makeTable(
+        QStringLiteral("tblConditionCosts"), QStringLiteral("What each setting costs"),
+        QStringLiteral("Each condition alone: how many of the tested draws it throws out, how "
+                       "many of all 1000 numbers, how many winners that share of numbers throws "
+                       "out by luck alone, and how rarely luck alone is this far off. A red row "
+                       "throws out winners more often than luck would, a green one less often; "
+                       "only rows that luck alone gives less than 5 times in 100 are coloured."),
+        {QStringLiteral("Condition"), QStringLiteral("Winners thrown out"),
+         QStringLiteral("Numbers thrown out"), QStringLiteral("Winners per number"),
+         QStringLiteral("By luck alone"), QStringLiteral("Chance by luck")},
+        results_);
+    costs_->setMinimumHeight(160); // a few rows at least; the page scrolls to it
+    costsLuck_ = makeLabel(QStringLiteral("lblCostsLuck"), QString(), results_);
+    costsLuck_->setWordWrap(true);
+}
+
 QWidget* frmBackTest::makeResultsTab() {
     auto* tab = new QWidget;
     refusal_ = makeHeading(QStringLiteral("lblRefusal"), QString(), tab);
@@ -276,20 +294,7 @@ QWidget* frmBackTest::makeResultsTab() {
     // What the colours of the strip mean, in those colours, and where the newest draw is.
     legend_ = makeLabel(QStringLiteral("lblStripLegend"), QString(), results_);
     connect(strip_, &DrawStrip::cellPointed, this, &frmBackTest::showPointed);
-    costs_ = makeTable(
-        QStringLiteral("tblConditionCosts"), QStringLiteral("What each setting costs"),
-        QStringLiteral("Each condition alone: how many of the tested draws it throws out, how "
-                       "many of all 1000 numbers, how many winners that share of numbers throws "
-                       "out by luck alone, and how rarely luck alone is this far off. A red row "
-                       "throws out winners more often than luck would, a green one less often; "
-                       "only rows that luck alone gives less than 5 times in 100 are coloured."),
-        {QStringLiteral("Condition"), QStringLiteral("Winners thrown out"),
-         QStringLiteral("Numbers thrown out"), QStringLiteral("Winners per number"),
-         QStringLiteral("By luck alone"), QStringLiteral("Chance by luck")},
-        results_);
-    costs_->setMinimumHeight(160); // a few rows at least; the page scrolls to it
-    costsLuck_ = makeLabel(QStringLiteral("lblCostsLuck"), QString(), results_);
-    costsLuck_->setWordWrap(true);
+    makeCostsTable();
     auto* column = new QVBoxLayout(results_);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(form);

@@ -63,6 +63,7 @@ class frmBackTest : public DiscardableDialog {
     void makeBusyRow(QWidget* parent);
     QWidget* makeChoices(QWidget* parent);
     QWidget* makeResultsTab();
+    void makeCostsTable();
     QWidget* makeSkipTab();
     QWidget* makePrizes(QWidget* parent);
     BackTestOptions options() const;

@@ -84,9 +84,7 @@ void FairnessPage::setDraws(const DrawList& draws) {
 void FairnessPage::showReport(const FairnessReport& report) {
     report_ = report;
     lblVerdict_->setText(fromEngine(report.verdict));
-    setTextColour(lblVerdict_, report.verdict.rfind("Nothing", 0) == 0 || report.testsMade == 0
-                                   ? QColor(Qt::black)
-                                   : kStatusRed);
+    setTextColour(lblVerdict_, report.anyUnusual() ? kStatusRed : QColor(Qt::black));
     lblDraws_->setText(QStringLiteral("%1 tested, in the order counted. Unusual: what a fair draw "
                                       "does at most 5 times in 100, allowing for the tests made.")
                            .arg(fromEngine(counted(report.draws, "draw"))));

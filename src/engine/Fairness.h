@@ -13,6 +13,7 @@
 
 #include "engine/HotCold.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -100,6 +101,10 @@ struct FairnessReport {
     std::vector<FairnessTest> tests; // in FairnessTestId order
     std::size_t testsMade = 0;
     std::string verdict; // "Nothing here is unusual for a fair draw (10 tests)"
+    bool anyUnusual() const {
+        return std::any_of(tests.begin(), tests.end(),
+                           [](const FairnessTest& t) { return t.unusual; });
+    }
 };
 
 // The ten tests on `draws` (in the order drawn; either end may be the newest).
