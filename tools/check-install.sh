@@ -47,14 +47,14 @@ desktop=share/applications/$app_id.desktop
 metainfo=share/metainfo/$app_id.metainfo.xml
 svg=share/icons/hicolor/scalable/apps/$app_id.svg
 
-is_program() { [ -x "$1" ] && file -b "$1" | grep -q ELF; }
+is_program() { [ -x "$1" ] && grep -q ELF <<<"$(file -b "$1")"; }
 check "program installed: bin/pick3" is_program "$prefix/bin/pick3"
 
 # The charts module sits where the program looks for it (a folder relative to its own,
 # written in the program), and the program itself maps no Qt Charts, Qt SVG or OpenGL.
 module_rel=$(strings -a "$prefix/bin/pick3" | grep -oE -m 1 '\.\./[A-Za-z0-9_./-]*/pick3-tallymoor')
 module=$prefix/bin/$module_rel/libpick3_charts.so
-module_found() { [ -n "$module_rel" ] && file -b "$module" | grep -q 'ELF.*shared object'; }
+module_found() { [ -n "$module_rel" ] && grep -q 'ELF.*shared object' <<<"$(file -b "$module")"; }
 check "charts module installed where the program looks: bin/$module_rel" module_found
 lean_program() { ! readelf -d "$prefix/bin/pick3" | grep -E 'NEEDED.*(Charts|Svg|OpenGL)'; }
 check "program does not link Qt Charts, Qt SVG or OpenGL" lean_program
@@ -62,7 +62,7 @@ check "desktop entry installed: $desktop" test -s "$prefix/$desktop"
 check "metadata installed: $metainfo" test -s "$prefix/$metainfo"
 check "scalable icon installed: $svg" grep -q '<svg' "$prefix/$svg"
 
-png_is() { file -b "$1" | grep -q "PNG image data, $2 x $2,"; }
+png_is() { grep -q "PNG image data, $2 x $2," <<<"$(file -b "$1")"; }
 for s in "${icon_sizes[@]}"; do
   png=share/icons/hicolor/${s}x${s}/apps/$app_id.png
   check "${s}px icon installed: $png" png_is "$prefix/$png" "$s"
@@ -82,7 +82,7 @@ desktop_clean() {
   out=$(desktop-file-validate "$1" 2>&1)
   rc=$?
   printf '%s\n' "$out"
-  [ $rc -eq 0 ] && ! printf '%s\n' "$out" | grep -Eq ': (error|warning): '
+  [ $rc -eq 0 ] && ! grep -Eq ': (error|warning): ' <<<"$out"
 }
 check "desktop-file-validate" desktop_clean "$prefix/$desktop"
 
@@ -105,7 +105,7 @@ appstream_clean() {
   out=$(appstreamcli validate --no-net --no-color "$1" 2>&1)
   rc=$?
   printf '%s\n' "$out"
-  [ $rc -eq 0 ] && ! printf '%s\n' "$out" | grep -E '^(E|W|I):' | grep -vq ' cid-maybe-not-rdns '
+  [ $rc -eq 0 ] && [ -z "$(grep -E '^(E|W|I):' <<<"$out" | grep -v ' cid-maybe-not-rdns ')" ]
 }
 check "appstreamcli validate --no-net" appstream_clean "$prefix/$metainfo"
 
@@ -127,7 +127,7 @@ deb=$(find "$debdir" -maxdepth 1 -name '*.deb' | head -n 1)
 if [ -n "$deb" ]; then
   pass "package built: $(basename "$deb")"
   contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
-  in_deb() { printf '%s\n' "$contents" | grep -qx "$1"; }
+  in_deb() { grep -qx -- "$1" <<<"$contents"; }
   module_in_deb=/usr/$(realpath -m --relative-to="$prefix" "$module")
   for f in /usr/bin/pick3 "$module_in_deb" "/usr/$desktop" "/usr/$metainfo" "/usr/$svg"; do
     check "package holds $f" in_deb "$f"
@@ -143,9 +143,9 @@ if [ -n "$deb" ]; then
   check "package maintainer" test "$(field Maintainer)" = "Quorvel <pick3@quorvel.example>"
   check "package homepage" test "$(field Homepage)" = "https://www.quorvel.example/"
   depends=$(field Depends)
-  names_qt() { printf '%s\n' "$depends" | grep -Eq '(^|[ ,])libqt6widgets6([ ,(]|$)' &&
-                 printf '%s\n' "$depends" | grep -Eq '(^|[ ,])libqt6core6' &&
-                 printf '%s\n' "$depends" | grep -Eq '(^|[ ,])libqt6charts6'; }
+  names_qt() { grep -Eq '(^|[ ,])libqt6widgets6([ ,(]|$)' <<<"$depends" &&
+                 grep -Eq '(^|[ ,])libqt6core6' <<<"$depends" &&
+                 grep -Eq '(^|[ ,])libqt6charts6' <<<"$depends"; }
   check "Depends names the Qt libraries ($depends)" names_qt
 else
   fail "package built" "no .deb in $debdir"
