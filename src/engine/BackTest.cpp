@@ -138,6 +138,21 @@ std::uint64_t keyOf(const HotDigits& hot) {
     return key;
 }
 
+// What a count plays on a draw: its numbers, the outcomes they cover, and
+// those of them that win six-way and three-way boxed.
+struct Played {
+    int numbers = 0;
+    int covered = 0;
+    int sixWay = 0;
+    int threeWay = 0;
+    void add(int covers) {
+        ++numbers;
+        covered += covers;
+        sixWay += covers == 6 ? 1 : 0;
+        threeWay += covers == 3 ? 1 : 0;
+    }
+};
+
 struct Walk {
     const std::vector<Condition>& conditions;
     std::array<int, kNumberCount> firstFixed;
@@ -146,7 +161,7 @@ struct Walk {
     std::vector<std::pair<int, int>> survivors; // no other condition throws out: number, covers
     // What each count met so far plays, the numbers and the outcomes they
     // cover, by its hot digits.
-    std::unordered_map<std::uint64_t, std::pair<int, int>> seen;
+    std::unordered_map<std::uint64_t, Played> seen;
 };
 
 Walk prepareWalk(const std::vector<Condition>& conditions, const Creation& plan, DigitMode mode) {
@@ -171,13 +186,12 @@ Walk prepareWalk(const std::vector<Condition>& conditions, const Creation& plan,
 // What the count with these hot digits plays: the numbers that no fixed
 // condition and no ticked pattern throws out. Remembered by the hot digits,
 // which change far less often than the draws come.
-std::pair<int, int> playedWith(const HotDigits& hot, DigitMode mode, Walk& walk) {
-    const auto [at, isNew] = walk.seen.try_emplace(keyOf(hot), 0, 0);
+Played playedWith(const HotDigits& hot, DigitMode mode, Walk& walk) {
+    const auto [at, isNew] = walk.seen.try_emplace(keyOf(hot));
     if (isNew) {
         for (const auto& [n, covers] : walk.survivors) {
             if (walk.hotColdCondition[static_cast<std::size_t>(hotColdRow(n, mode, hot))] < 0) {
-                ++at->second.first;
-                at->second.second += covers;
+                at->second.add(covers);
             }
         }
     }
@@ -197,7 +211,8 @@ void walkHistory(const MainInput& in, const DrawList& history, const BackTestOpt
         if (t >= firstTested) {
             const int candidate = in.mode == DigitMode::Positional ? draw : boxedCandidateOf(draw);
             int first = walk.firstFixed[static_cast<std::size_t>(candidate)];
-            std::pair<int, int> played{report.numbersPlayed, report.coveredDraws};
+            Played played{report.numbersPlayed, report.coveredDraws, report.sixWayPlayed,
+                          report.threeWayPlayed};
             if (walk.hotColdInUse) {
                 const HotDigits hot = hotDigitsOf(rankHits(count, options.order));
                 played = playedWith(hot, in.mode, walk);
@@ -209,7 +224,8 @@ void walkHistory(const MainInput& in, const DrawList& history, const BackTestOpt
                 }
             }
             const bool hit = first == static_cast<int>(walk.conditions.size());
-            report.strip.push_back({index, draw, hit ? -1 : first, played.first, played.second});
+            report.strip.push_back({index, draw, hit ? -1 : first, played.numbers, played.covered,
+                                    played.sixWay, played.threeWay});
         }
         if (walk.hotColdInUse) {
             addDraw(count, draw);
@@ -429,13 +445,24 @@ Money moneyOf(const BackTestReport& r, const Prizes& prizes) {
     if (money.played > 0.0) {
         money.returned = money.won / money.played;
     }
-    // A number wins in as many of the 1,000 draws as it covers.
-    const int triples = r.numbersPlayed - r.sixWayPlayed - r.threeWayPlayed;
-    if (r.numbersPlayed > 0) {
-        money.gameReturn =
-            (6.0 * r.sixWayPlayed * prizes.boxSixWay + 3.0 * r.threeWayPlayed * prizes.boxThreeWay +
-             static_cast<double>(triples) * prizes.straight) /
-            kNumberCount / r.numbersPlayed;
+    // A number wins in as many of the 1,000 draws as it covers. Under a hot/cold
+    // pattern each draw plays its own numbers: the mix is the average over the
+    // draws (exactly today's numbers where every draw plays the same).
+    double numbers = 0.0, sixWay = 0.0, threeWay = 0.0;
+    for (const DrawVerdict& v : r.strip) {
+        numbers += v.played;
+        sixWay += v.sixWay;
+        threeWay += v.threeWay;
+    }
+    if (numbers > 0.0) {
+        const auto draws = static_cast<double>(r.strip.size());
+        numbers /= draws;
+        sixWay /= draws;
+        threeWay /= draws;
+        const double triples = numbers - sixWay - threeWay;
+        money.gameReturn = (6.0 * sixWay * prizes.boxSixWay + 3.0 * threeWay * prizes.boxThreeWay +
+                            triples * prizes.straight) /
+                           kNumberCount / numbers;
     }
     return money;
 }

@@ -42,6 +42,9 @@ struct DrawVerdict {
     // plays, on each draw, what that day's count would have made.
     int played = 0;
     int covered = 0;
+    // Of the numbers played, those that win six-way and three-way boxed (none straight).
+    int sixWay = 0;
+    int threeWay = 0;
     bool hit() const { return thrownOutBy < 0; }
     double share() const { return covered / 1000.0; }
 };
@@ -109,7 +112,7 @@ struct Money {
     double won = 0.0;
     double net() const { return won - played; }
     std::optional<double> returned; // per 1.00 played; none where nothing was played
-    double gameReturn = 0.0;        // what the game pays back per 1.00 on these numbers, on average
+    double gameReturn = 0.0; // what the game pays back per 1.00 on the numbers played, on average
 };
 Money moneyOf(const BackTestReport& report, const Prizes& prizes);
 // What one tested draw cost and paid: its numbers' stake, and the prize on a hit.

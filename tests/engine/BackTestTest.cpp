@@ -180,7 +180,8 @@ TEST(BackTest, EachDrawWithItsOwnShare) {
         const BackTestReport r = *backTest(in, history, {NewestEnd::Last, 100});
         std::set<int> shares;
         std::size_t covered = 0;
-        double played = 0.0;
+        double played = 0.0, paysBack = 0.0; // per 1.00 staked on each number
+        const Prizes prizes;
         for (const DrawVerdict& v : r.strip) {
             // What "Create numbers" makes with the hot digits of the draws before this one.
             const DrawList before(history.begin(), history.begin() + static_cast<long>(v.index));
@@ -194,10 +195,22 @@ TEST(BackTest, EachDrawWithItsOwnShare) {
             shares.insert(v.covered);
             covered += static_cast<std::size_t>(v.covered);
             played += v.played;
+            const NumberSet made = planCreation(thatDay)->created;
+            for (int n = 0; n < 1000; ++n) {
+                const int ways = !made.test(static_cast<std::size_t>(n)) ? 0
+                                 : in.mode == DigitMode::Positional      ? 1
+                                                                         : arrangements(n);
+                paysBack += ways *
+                            (ways == 6   ? prizes.boxSixWay
+                             : ways == 3 ? prizes.boxThreeWay
+                                         : prizes.straight) /
+                            1000;
+            }
         }
         EXPECT_GT(shares.size(), 1U); // the count changed along the way
         EXPECT_EQ(r.coveredTested, covered);
-        EXPECT_DOUBLE_EQ(moneyOf(r, {}).played, played);
+        EXPECT_DOUBLE_EQ(moneyOf(r, prizes).played, played);
+        EXPECT_NEAR(moneyOf(r, prizes).gameReturn, paysBack / played, 1e-12);
         char expected[32];
         std::snprintf(expected, sizeof expected, "%.1f hits", static_cast<double>(covered) / 1000);
         EXPECT_TRUE(backTestSummary(r)[2].second.starts_with(expected)) << expected;
