@@ -2,12 +2,32 @@
 
 #include "widgets/Look.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace pick3 {
 
 ChartPage::ChartPage(const QString& title, QWidget* parent) : QWidget(parent), title_(title) {}
+
+void ChartPage::layOutPage(std::initializer_list<QWidget*> choices, QWidget* picture,
+                           QWidget* values) {
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(0, 0, 0, 0);
+    if (choices.size() > 0) {
+        auto* row = new QHBoxLayout;
+        for (QWidget* choice : choices) {
+            row->addWidget(choice);
+        }
+        row->addStretch(1);
+        page->addLayout(row);
+    }
+    page->addWidget(picture, values != nullptr ? 4 : 1);
+    if (values != nullptr) {
+        page->addWidget(values, 1);
+    }
+}
 
 void ChartPage::setDraws(std::shared_ptr<const ChartDraws> draws) {
     draws_ = std::move(draws);

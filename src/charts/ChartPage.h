@@ -8,6 +8,7 @@
 #include <QFutureWatcher>
 #include <QWidget>
 #include <QtConcurrent/QtConcurrentRun>
+#include <initializer_list>
 #include <memory>
 
 class QTableWidget;
@@ -41,6 +42,10 @@ class ChartPage : public QWidget {
         Q_EMIT drawn();
     }
     std::shared_ptr<const ChartDraws> sharedDraws() const { return draws_; }
+    // The page's layout: its choices in a row on top, the picture, and below it the
+    // table of values where the page has one.
+    void layOutPage(std::initializer_list<QWidget*> choices, QWidget* picture,
+                    QWidget* values = nullptr);
 
     // `work` on a worker thread, then `show` with its result here; a result that
     // a later call overtook is dropped.

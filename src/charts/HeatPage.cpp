@@ -5,7 +5,6 @@
 #include "widgets/Look.h"
 
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -76,14 +75,7 @@ HeatPage::HeatPage(QWidget* parent) : ChartPage(QStringLiteral("Digit heat map")
     column->addWidget(luck_);
     column->addWidget(cell_);
 
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(label);
-    choices->addWidget(window_);
-    choices->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addLayout(choices);
-    page->addWidget(picture_, 1);
+    layOutPage({label, window_}, picture_);
 }
 
 void HeatPage::redraw() {

@@ -110,10 +110,7 @@ LuckPage::LuckPage(QWidget* parent) : ChartPage(QStringLiteral("Could this be lu
     values_->horizontalHeader()->setStretchLastSection(true);
     values_->setMinimumHeight(60);
     describe(values_, QStringLiteral("Luck: values"));
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addWidget(picture_, 4);
-    page->addWidget(values_, 1);
+    layOutPage({}, picture_, values_);
 }
 
 LuckPage::Series LuckPage::series(const BackTestReport& report, const Prizes& prizes,

@@ -9,12 +9,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineSeries>
 #include <QStackedBarSeries>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <QValueAxis>
 
 namespace pick3 {
@@ -53,17 +51,7 @@ SkipsPage::SkipsPage(QWidget* parent) : ChartPage(QStringLiteral("Skips"), paren
     values_ = makeValuesTable(
         QStringLiteral("tblSkipValues"), QStringLiteral("Skips: values"),
         {QStringLiteral("Skip"), QStringLiteral("Skips"), QStringLiteral("By the odds")}, this);
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(digitLabel);
-    choices->addWidget(digit_);
-    choices->addWidget(positionLabel);
-    choices->addWidget(position_);
-    choices->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addLayout(choices);
-    page->addWidget(picture_, 4);
-    page->addWidget(values_, 1);
+    layOutPage({digitLabel, digit_, positionLabel, position_}, picture_, values_);
 }
 
 SkipsPage::Series SkipsPage::series(const DrawList& oldest, SkipSubject subject, int digit) {

@@ -9,13 +9,11 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <QValueAxis>
 
 namespace pick3 {
@@ -46,15 +44,7 @@ SumsPage::SumsPage(QWidget* parent) : ChartPage(QStringLiteral("Sums over time")
     values_ = makeValuesTable(
         QStringLiteral("tblSumValues"), QStringLiteral("Sums: values"),
         {QStringLiteral("Sum"), QStringLiteral("Draws"), QStringLiteral("A fair game")}, this);
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(label);
-    choices->addWidget(span_);
-    choices->addStretch(1);
-    auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(0, 0, 0, 0);
-    page->addLayout(choices);
-    page->addWidget(picture_, 4);
-    page->addWidget(values_, 1);
+    layOutPage({label, span_}, picture_, values_);
 }
 
 SumsPage::Series SumsPage::series(const DrawList& oldest, std::size_t span, std::size_t columns) {
