@@ -57,17 +57,8 @@ ImportResult recognized(std::string_view text, const ImportChoices& choices = {}
 }
 
 TEST(DrawImport, EverySampleLayoutGivesItsDrawsAndProblems) {
-    std::ifstream in(std::string(PICK3_TEST_DATA_DIR) + "/draw-samples/expected.txt");
-    std::map<std::string, std::map<std::string, std::string>> expected;
-    std::string file, line;
-    while (std::getline(in, line)) {
-        if (line.starts_with("= ")) {
-            file = line.substr(2);
-        } else if (!file.empty()) {
-            const auto space = line.find(' ');
-            expected[file][line.substr(0, space)] = line.substr(space + 1);
-        }
-    }
+    const auto expected =
+        test::expectedByFile(std::string(PICK3_TEST_DATA_DIR) + "/draw-samples/expected.txt");
     ASSERT_EQ(expected.size(), 6U);
     for (auto& [name, want] : expected) {
         const Result<std::string> text = decodeText(fileBytes(name));

@@ -43,17 +43,8 @@ std::map<std::string, std::string> describe(const ImportResult& r) {
 }
 
 TEST(ImportLayouts, EveryFileOfTheCorpusGivesExactlyItsDraws) {
-    std::ifstream in(std::string(PICK3_TEST_DATA_DIR) + "/layouts/expected.txt");
-    std::map<std::string, std::map<std::string, std::string>> expected;
-    std::string file, line;
-    while (std::getline(in, line)) {
-        if (line.starts_with("= ")) {
-            file = line.substr(2);
-        } else if (!file.empty() && !line.empty()) {
-            const auto space = line.find(' ');
-            expected[file][line.substr(0, space)] = line.substr(space + 1);
-        }
-    }
+    const auto expected =
+        test::expectedByFile(std::string(PICK3_TEST_DATA_DIR) + "/layouts/expected.txt");
     ASSERT_GE(expected.size(), 8U);
     for (const auto& [name, want] : expected) {
         const Result<std::string> text = decodeText(layoutFile(name));

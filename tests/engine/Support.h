@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
 #include <tuple>
 
@@ -77,6 +79,23 @@ inline MainInput chosen(const std::vector<std::vector<int>>& lists) {
         in.mustHave.push_back({d, true});
     }
     return in;
+}
+
+// A folder's expected.txt: "= name" heads the "key value" lines that file must give.
+inline std::map<std::string, std::map<std::string, std::string>>
+expectedByFile(const std::string& path) {
+    std::ifstream in(path);
+    std::map<std::string, std::map<std::string, std::string>> expected;
+    std::string file, line;
+    while (std::getline(in, line)) {
+        if (line.starts_with("= ")) {
+            file = line.substr(2);
+        } else if (!file.empty() && !line.empty()) {
+            const auto space = line.find(' ');
+            expected[file][line.substr(0, space)] = line.substr(space + 1);
+        }
+    }
+    return expected;
 }
 
 } // namespace pick3::test
