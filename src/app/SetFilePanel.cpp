@@ -89,8 +89,7 @@ void SetFilePanel::openFile(const QString& path) {
     const FileBytes file = readFileBytes(path, static_cast<qint64>(kFilterSetMaxBytes));
     QString problem = file.error;
     if (file.ok()) {
-        const Result<FilterSet> set = readFilterSet(
-            std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
+        const Result<FilterSet> set = readFilterSet(file.bytes);
         if (set.ok()) {
             apply_(*set);
             setCurrentFile(path);

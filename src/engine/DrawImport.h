@@ -47,6 +47,9 @@ int weekdayOf(DayNumber day);
 // UTF-8. Refused, with a sentence for the user, where the bytes are not text
 // (a picture, a program: NUL bytes or control characters).
 Result<std::string> decodeText(std::string_view bytes);
+// The same for bytes the caller gives up: UTF-8 is kept as it is, so a large
+// file is not held twice.
+Result<std::string> decodeOwnedText(std::string bytes);
 
 // ---- What was recognised --------------------------------------------------
 

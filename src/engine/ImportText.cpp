@@ -169,4 +169,19 @@ Result<std::string> decodeText(std::string_view bytes) {
     return text;
 }
 
+Result<std::string> decodeOwnedText(std::string bytes) {
+    const bool mark = bytes.starts_with("\xEF\xBB\xBF");
+    const bool utf16 = !mark && (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+                                 utf16WithoutMark(bytes).has_value());
+    if (utf16 || !isUtf8(std::string_view(bytes).substr(mark ? 3 : 0))) {
+        return decodeText(bytes); // a new text of another encoding
+    }
+    // UTF-8, the usual case, is its own text: the bytes are kept, not copied.
+    bytes.erase(0, mark ? 3 : 0);
+    if (!looksLikeText(bytes)) {
+        return Result<std::string>::refused(kMsgNotText);
+    }
+    return Result<std::string>(std::move(bytes));
+}
+
 } // namespace pick3

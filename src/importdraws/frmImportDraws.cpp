@@ -467,9 +467,7 @@ frmImportDraws::Reading frmImportDraws::read(const QString& path,
             reading.fileError = true;
             return reading;
         }
-        Result<std::string> decoded = decodeText(
-            std::string_view(file.bytes.constData(), static_cast<std::size_t>(file.bytes.size())));
-        file.bytes = QByteArray(); // the text is all that is kept
+        Result<std::string> decoded = decodeOwnedText(std::move(file.bytes));
         if (!decoded.ok()) {
             reading.problem = fromEngine(decoded.refusal());
             return reading;
@@ -477,16 +475,18 @@ frmImportDraws::Reading frmImportDraws::read(const QString& path,
         text = std::make_shared<const std::string>(std::move(*decoded));
     }
     reading.text = text;
-    reading.result = recognizeDraws(*text, choices, [progress](double done) {
+    Result<ImportResult> result = recognizeDraws(*text, choices, [progress](double done) {
         progress->permille = static_cast<int>(done * 1000.0);
         return !progress->cancel.load();
     });
-    if (!reading.result.ok()) {
+    if (!result.ok()) {
         reading.cancelled = progress->cancel.load();
         if (!reading.cancelled) {
-            reading.problem = fromEngine(reading.result.refusal());
+            reading.problem = fromEngine(result.refusal());
         }
+        return reading;
     }
+    reading.result = std::make_shared<const ImportResult>(std::move(*result));
     return reading;
 }
 
@@ -499,12 +499,12 @@ void frmImportDraws::finish(Reading reading) {
         quiet_ ? lblSummary_->setText(problem) : showMessage(this, windowTitle(), problem);
     }
     quiet_ = false;
-    if (!reading.result.ok()) {
+    if (reading.result == nullptr) {
         return; // what was shown before stays
     }
     text_ = std::move(reading.text);
     source_ = pendingSource_;
-    result_ = std::make_shared<const ImportResult>(std::move(*reading.result));
+    result_ = std::move(reading.result);
     showReading();
 }
 

@@ -63,7 +63,9 @@ class frmImportDraws : public DiscardableDialog {
     // what was recognised, or why nothing was.
     struct Reading {
         std::shared_ptr<const std::string> text;
-        Result<ImportResult> result = Result<ImportResult>::refused("");
+        // What was read; none where reading failed or was cancelled. Shared, as the
+        // worker's result is copied out of its future.
+        std::shared_ptr<const ImportResult> result;
         QString problem;        // empty when read, or when cancelled
         bool fileError = false; // the problem names the file already
         bool cancelled = false;

@@ -134,6 +134,35 @@ QString droppedFile(const QMimeData* mime) {
     return {};
 }
 
+namespace {
+
+// At most `limit` bytes of `file`, in a buffer of the size the system reports
+// and one byte more to see the end (grown only for a file that grows or a
+// device that reports no size): a buffer of the limit would hold the limit in
+// memory, not the file.
+std::string readUpTo(QFile& file, qint64 limit) {
+    std::string bytes(static_cast<std::size_t>(qMin(qMax(file.size(), qint64(1) << 16) + 1, limit)),
+                      '\0');
+    std::size_t size = 0;
+    for (;;) {
+        if (size == bytes.size()) {
+            if (static_cast<qint64>(size) == limit) {
+                break;
+            }
+            bytes.resize(static_cast<std::size_t>(qMin(static_cast<qint64>(size) * 2, limit)));
+        }
+        const qint64 got = file.read(bytes.data() + size, static_cast<qint64>(bytes.size() - size));
+        if (got <= 0) {
+            break;
+        }
+        size += static_cast<std::size_t>(got);
+    }
+    bytes.resize(size);
+    return bytes;
+}
+
+} // namespace
+
 FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
     const QFileInfo info(path);
     if (info.isDir()) {
@@ -154,8 +183,8 @@ FileBytes readFileBytes(const QString& path, qint64 maxBytes) {
                     .arg(double(file.size()) / 1e6, 0, 'f', 1)
                     .arg(double(maxBytes) / 1e6, 0, 'f', maxBytes % 1000000 == 0 ? 0 : 1)};
     }
-    QByteArray bytes = file.read(maxBytes + 1);
-    if (bytes.size() > maxBytes) {
+    std::string bytes = readUpTo(file, maxBytes + 1);
+    if (static_cast<qint64>(bytes.size()) > maxBytes) {
         return {{},
                 QStringLiteral("%1 is larger than %2 MB and was not read.")
                     .arg(quoted(path))

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <functional>
+#include <string>
 #include <utility>
 
 class QMimeData;
@@ -59,7 +60,7 @@ void setFileChooser(FileChooser chooser);
 QString droppedFile(const QMimeData* mime);
 
 struct FileBytes {
-    QByteArray bytes;
+    std::string bytes;
     // Empty when the file was read; otherwise a sentence for the user that
     // names the file and what went wrong.
     QString error;

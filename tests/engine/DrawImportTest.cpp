@@ -166,14 +166,21 @@ TEST(DrawImport, EncodingsBecomeUtf8AndOtherBytesAreRefused) {
         {std::string("D\0a\0y\0", 6), "Day"},                             // LE, no mark
         {"\xEF\xBB\xBFR\xC3\xA9sultat", "R\xC3\xA9sultat"},               // UTF-8, mark
         {"R\xE9sultat\r\n", "R\xC3\xA9sultat\r\n"},                       // Latin-1
+        {"12/06/2026 1-2-3", "12/06/2026 1-2-3"},                         // UTF-8
     };
+    // A file's bytes given up to the reader decode alike, UTF-8 kept in place.
     for (const auto& [bytes, text] : rows) {
-        const Result<std::string> decoded = decodeText(bytes);
-        ASSERT_TRUE(decoded.ok()) << text;
-        EXPECT_EQ(*decoded, text);
+        for (const Result<std::string>& decoded : {decodeText(bytes), decodeOwnedText(bytes)}) {
+            ASSERT_TRUE(decoded.ok()) << text;
+            EXPECT_EQ(*decoded, text);
+        }
     }
-    EXPECT_FALSE(decodeText(std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)).ok());
-    EXPECT_FALSE(decodeText("\x01\x02\x03 12/06/2026 123").ok());
+    for (const std::string& bytes : {std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16),
+                                     std::string("\x01\x02\x03 12/06/2026 123"),
+                                     std::string("\xEF\xBB\xBF\x01\x02 12/06/2026 123")}) {
+        EXPECT_FALSE(decodeText(bytes).ok());
+        EXPECT_FALSE(decodeOwnedText(bytes).ok());
+    }
 }
 
 TEST(DrawImport, ProblemsAreReportedWithTheirLines) {
