@@ -1,5 +1,6 @@
 #include "hotcold/LookupPanel.h"
 
+#include "engine/ChartSeries.h"
 #include "engine/NumberLookup.h"
 #include "widgets/Look.h"
 
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace pick3 {
@@ -64,6 +66,13 @@ bool LookupPanel::eventFilter(QObject* watched, QEvent* event) {
 void LookupPanel::setDraws(DrawList draws, std::function<std::string(std::size_t)> labelOf) {
     draws_ = std::move(draws);
     labelOf_ = std::move(labelOf);
+    // An imported history says by its dates which end is newest.
+    if (labelOf_ && draws_.size() > 1) {
+        if (const auto newest = newestEndOfLabels(labelOf_(0), labelOf_(draws_.size() - 1))) {
+            const QSignalBlocker quiet(cboNewest_);
+            cboNewest_->setCurrentIndex(*newest == NewestEnd::Last ? 1 : 0);
+        }
+    }
     lookUp(false);
 }
 

@@ -23,7 +23,8 @@ class LookupPanel : public QWidget {
 
     // The draws of the last count, in the order of the text, and the names of
     // its draws (empty where the history was not imported). A number in the
-    // box is looked up again in them.
+    // box is looked up again in them; the dates of imported draws set which
+    // end is newest.
     void setDraws(DrawList draws, std::function<std::string(std::size_t)> labelOf);
     std::vector<QWidget*> tabOrder() const;
 

@@ -1,6 +1,7 @@
 // "Look up:" in the hot/cold counter: reached by its access key, answered for a
 // pasted history by draw number and for an imported one by date and draw time,
-// a text that is not three digits told so, and the newest end switched.
+// a text that is not three digits told so, and the newest end switched, by hand
+// or by the dates of an import.
 
 #include "helpers/MainWindowDriver.h"
 #include "hotcold/frmHotCold.h"
@@ -64,9 +65,9 @@ class LookupTest : public QObject {
     }
 
     void importedHistory() {
-        ctl<QPlainTextEdit>("txtDrawnNumber")
-            ->setPlainText(QStringLiteral("Date,Draw,Numbers\n12/06/2026,Evening,489\n"
-                                          "12/06/2026,Midday,948\n12/05/2026,Evening,555\n"));
+        const QString history = QStringLiteral("Date,Draw,Numbers\n12/06/2026,Evening,489\n"
+                                               "12/06/2026,Midday,948\n12/05/2026,Evening,555\n");
+        ctl<QPlainTextEdit>("txtDrawnNumber")->setPlainText(history);
         QVERIFY(inModal(counter.get(), QStringLiteral("cmdImportDraws"), [](QWidget* import) {
             clickButton(import, QStringLiteral("cmdUseDraws"));
         }));
@@ -74,6 +75,16 @@ class LookupTest : public QObject {
             lookUp("894").contains("Boxed, any order: 2 hits (0.018 expected; odds 6 in 1,000)\n"
                                    "  Sun 2026-12-06 Evening (489); Sun 2026-12-06 Midday "
                                    "(948)\n"));
+        // Imported oldest first, the lookup takes the last draw as the newest.
+        ctl<QComboBox>("cboLookUpNewest")->setCurrentIndex(0);
+        ctl<QPlainTextEdit>("txtDrawnNumber")->setPlainText(history);
+        QVERIFY(inModal(counter.get(), QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+            clickButton(import, QStringLiteral("optImportNewest(1)"));
+            clickButton(import, QStringLiteral("cmdUseDraws"));
+        }));
+        QCOMPARE(ctl<QComboBox>("cboLookUpNewest")->currentIndex(), 1);
+        QVERIFY2(lookUp("555").contains("Last drawn Sat 2026-12-05 Evening; skip now 2,"),
+                 qPrintable(lookUp("555")));
     }
 };
 
