@@ -6,7 +6,6 @@
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
 #include <algorithm>
@@ -16,11 +15,6 @@
 namespace pick3 {
 
 namespace {
-
-PrinterSetup& replacement() {
-    static PrinterSetup instance;
-    return instance;
-}
 
 // The words of `text` in lines no wider than `width`; a word wider than a line stands alone.
 QStringList wrapped(const QString& text, const QFontMetrics& metrics, int width) {
@@ -204,19 +198,6 @@ void paintLine(QPainter& painter, const PageLine& line, const PageFonts& fonts, 
 }
 
 } // namespace
-
-bool setUpPrinter(QPrinter& printer, QWidget* parent) {
-    if (replacement()) {
-        return replacement()(printer, parent);
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print the numbers"));
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void setPrinterSetup(PrinterSetup setup) {
-    replacement() = std::move(setup);
-}
 
 QString printPlayList(QPrinter& printer, const QString& date, const PlayListHeading& heading,
                       const PlayList& list) {

@@ -13,6 +13,7 @@
 #include "widgets/CheckList.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"
+#include "widgets/PrintDialog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -417,7 +418,7 @@ void frmPick3ZozevidAru::cmdPrint_Click() {
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (!setUpPrinter(printer, this)) {
+    if (!setUpPrinter(printer, this, QStringLiteral("Print the numbers"))) {
         return;
     }
     const QString error =

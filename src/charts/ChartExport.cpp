@@ -4,21 +4,11 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPixmap>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QSvgGenerator>
 #include <QWidget>
 
 namespace pick3 {
-
-namespace {
-
-ChartPrinterSetup& replacement() {
-    static ChartPrinterSetup setup;
-    return setup;
-}
-
-} // namespace
 
 QByteArray pngOf(QWidget* widget) {
     QByteArray bytes;
@@ -41,19 +31,6 @@ QByteArray svgOf(QWidget* widget, const QString& title) {
     widget->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     painter.end();
     return bytes;
-}
-
-bool setUpChartPrinter(QPrinter& printer, QWidget* parent) {
-    if (replacement()) {
-        return replacement()(printer, parent);
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print the chart"));
-    return dialog.exec() == QDialog::Accepted;
-}
-
-void setChartPrinterSetup(ChartPrinterSetup setup) {
-    replacement() = std::move(setup);
 }
 
 QString printWidget(QPrinter& printer, QWidget* widget, const QString& title) {

@@ -13,6 +13,7 @@
 #include "widgets/BannerFrame.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"
+#include "widgets/PrintDialog.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -188,7 +189,7 @@ void frmCharts::cmdSave_Click(const QString& format) {
 void frmCharts::cmdPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!setUpChartPrinter(printer, this)) {
+    if (!setUpPrinter(printer, this, QStringLiteral("Print the chart"))) {
         return;
     }
     const QString error = printWidget(printer, currentPage()->picture(), currentPage()->title());

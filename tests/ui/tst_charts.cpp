@@ -9,6 +9,7 @@
 #include "charts/frmCharts.h"
 #include "engine/ChartSeries.h"
 #include "helpers/MainWindowDriver.h"
+#include "widgets/PrintDialog.h"
 
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -176,13 +177,13 @@ class ChartsTest : public MainWindowFixture {
                     .contains(QStringLiteral("chart.png")));
 
         const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
-        setChartPrinterSetup([pdf](QPrinter& printer, QWidget*) {
+        setPrinterSetup([pdf](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
             return true;
         });
         clickButton(&charts, QStringLiteral("cmdPrint"));
-        setChartPrinterSetup({});
+        setPrinterSetup({});
         QProcess text;
         text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(text.waitForFinished(10000));

@@ -7,6 +7,7 @@
 #include "helpers/MainWindowDriver.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"
+#include "widgets/PrintDialog.h"
 
 #include <QPrinter>
 #include <QProcess>

@@ -12,6 +12,7 @@
 #include "pairs/PairGrid.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"
+#include "widgets/PrintDialog.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -291,8 +292,8 @@ class RobustnessTest : public QObject {
             }
         });
         UrlCatcher browser;
-        setFileChooser([](const FileQuestion&) { return QString(); });   // Cancel
-        setChartPrinterSetup([](QPrinter&, QWidget*) { return false; }); // Cancel
+        setFileChooser([](const FileQuestion&) { return QString(); }); // Cancel
+        setPrinterSetup([](QPrinter&, QWidget*) { return false; });    // Cancel
         w = qobject_cast<frmPick3ZozevidAru*>(startMainWindow());
         QVERIFY(w != nullptr);
         for (int step = 0; step < 3000 && problem.isEmpty(); ++step) {
