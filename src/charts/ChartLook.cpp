@@ -3,6 +3,9 @@
 #include "engine/ChartSeries.h"
 #include "widgets/Look.h"
 
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -13,6 +16,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <QWidget>
+#include <algorithm>
 
 namespace pick3 {
 
@@ -119,6 +123,28 @@ void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLab
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(charts, 1);
     column->addWidget(note);
+}
+
+QBarCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram) {
+    auto* counts = new QBarSet(histogram.barsName);
+    counts->setColor(kChartBlue);
+    QList<QPointF> fair;
+    double top = 1.0;
+    for (qsizetype i = 0; i < histogram.counts.size(); ++i) {
+        counts->append(histogram.counts[i]);
+        fair.append(QPointF(static_cast<double>(i), histogram.fair[i]));
+        top = std::max({top, histogram.counts[i], histogram.fair[i]});
+    }
+    auto* bars = new QBarSeries;
+    bars->setObjectName(histogram.seriesName);
+    bars->append(counts);
+    bars->setBarWidth(0.9);
+    auto* x = new QBarCategoryAxis;
+    x->append(histogram.names);
+    QValueAxis* y = valueAxis(0.0, top * 1.05, histogram.yTitle);
+    attach(chart, bars, x, y);
+    attach(chart, lineSeries(histogram.fairName, fair, kChartOrange, 2.5, Qt::SolidLine), x, y);
+    return x;
 }
 
 } // namespace pick3

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string>
 
@@ -16,6 +17,7 @@ class QChart;
 class QChartView;
 class QAbstractAxis;
 class QValueAxis;
+class QBarCategoryAxis;
 class QWidget;
 class QAbstractSeries;
 class QLabel;
@@ -51,5 +53,19 @@ QList<QPointF> toPoints(const std::vector<ChartPoint>& points, double shift = 0.
 // A named line (the name is its legend entry and its objectName).
 QLineSeries* lineSeries(const QString& name, const QList<QPointF>& points, const QColor& colour,
                         qreal width, Qt::PenStyle style);
+
+// Counts as bars, one a name along the x axis, under a line of what a fair game
+// gives for each; the y axis reaches the taller of the two.
+struct Histogram {
+    QString seriesName; // the bars' objectName
+    QString barsName;   // the legend's name of the bars
+    QString fairName;   // and of the line
+    QString yTitle;
+    QStringList names;
+    QList<double> counts;
+    QList<double> fair;
+};
+// Draws it on `chart`; its x axis is given back for its labels to be set.
+QBarCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram);
 
 } // namespace pick3

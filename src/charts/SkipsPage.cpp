@@ -4,7 +4,6 @@
 #include "widgets/Look.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -134,33 +133,25 @@ void SkipsPage::showRecent(const Series& s) {
 void SkipsPage::showHistogram(const Series& s) {
     QChart* old = histogram_->chart();
     QChart* chart = makeChart(this, QStringLiteral("Skips against the odds"));
-    auto* counts = new QBarSet(QStringLiteral("Skips"));
-    counts->setColor(kChartBlue);
-    QList<QPointF> fair;
-    QStringList names;
-    double top = 1.0;
-    for (std::size_t i = 0; i < s.bins.size(); ++i) {
-        const SkipBin& bin = s.bins[i];
-        counts->append(static_cast<double>(bin.count));
-        fair.append(QPointF(static_cast<double>(i), bin.fair));
-        names.append(QString::number(bin.length) +
-                     (bin.orLonger ? QStringLiteral("+") : QString()));
-        top = std::max({top, static_cast<double>(bin.count), bin.fair});
+    Histogram lengths{QStringLiteral("Skips by length"),
+                      QStringLiteral("Skips"),
+                      QStringLiteral("By the odds"),
+                      QStringLiteral("Skips"),
+                      {},
+                      {},
+                      {}};
+    for (const SkipBin& bin : s.bins) {
+        lengths.names.append(QString::number(bin.length) +
+                             (bin.orLonger ? QStringLiteral("+") : QString()));
+        lengths.counts.append(static_cast<double>(bin.count));
+        lengths.fair.append(bin.fair);
     }
-    auto* bars = new QBarSeries;
-    bars->setObjectName(QStringLiteral("Skips by length"));
-    bars->append(counts);
-    bars->setBarWidth(0.9);
-    auto* x = new QBarCategoryAxis;
-    x->append(names);
+    QBarCategoryAxis* x = drawHistogram(chart, lengths);
     // Too many lengths to name under each bar: the range in the title.
-    x->setLabelsVisible(names.size() <= 30);
+    x->setLabelsVisible(lengths.names.size() <= 30);
     x->setTitleVisible(false);
-    chart->setTitle(QStringLiteral("Skips by length, 0 to %1, against the odds").arg(names.last()));
-    QValueAxis* y = valueAxis(0.0, top * 1.05, QStringLiteral("Skips"));
-    attach(chart, bars, x, y);
-    attach(chart, lineSeries(QStringLiteral("By the odds"), fair, kChartOrange, 2.5, Qt::SolidLine),
-           x, y);
+    chart->setTitle(
+        QStringLiteral("Skips by length, 0 to %1, against the odds").arg(lengths.names.last()));
     histogram_->setChart(chart);
     delete old;
 }

@@ -4,8 +4,6 @@
 #include "widgets/Look.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
-#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -124,34 +122,26 @@ void SumsPage::showTime(const Series& s) {
 void SumsPage::showHistogram(const Series& s) {
     QChart* old = histogram_->chart();
     QChart* chart = makeChart(this, QStringLiteral("Sums against a fair game"));
-    auto* counts = new QBarSet(QStringLiteral("Draws"));
-    counts->setColor(kChartBlue);
-    QList<QPointF> fair;
-    QStringList sums;
-    double top = 1.0;
+    Histogram sums{QStringLiteral("Draws"),
+                   QStringLiteral("Draws"),
+                   QStringLiteral("A fair game"),
+                   QStringLiteral("Draws"),
+                   {},
+                   {},
+                   {}};
     for (int sum = 0; sum < 28; ++sum) {
         const SumBar& bar = s.bars[static_cast<std::size_t>(sum)];
-        counts->append(static_cast<double>(bar.count));
-        fair.append(QPointF(sum, bar.fair));
-        sums.append(QString::number(sum));
-        top = std::max({top, static_cast<double>(bar.count), bar.fair});
+        sums.names.append(QString::number(sum));
+        sums.counts.append(static_cast<double>(bar.count));
+        sums.fair.append(bar.fair);
     }
-    auto* bars = new QBarSeries;
-    bars->setObjectName(QStringLiteral("Draws"));
-    bars->append(counts);
-    bars->setBarWidth(0.9);
-    auto* x = new QBarCategoryAxis;
-    x->append(sums);
+    QBarCategoryAxis* x = drawHistogram(chart, sums);
     x->setTitleText(QStringLiteral("Sum"));
     x->setLabelsAngle(-90);
     x->setTruncateLabels(false);
     QFont small = x->labelsFont();
     small.setPointSizeF(small.pointSizeF() * 0.8);
     x->setLabelsFont(small);
-    QValueAxis* y = valueAxis(0.0, top * 1.05, QStringLiteral("Draws"));
-    attach(chart, bars, x, y);
-    attach(chart, lineSeries(QStringLiteral("A fair game"), fair, kChartOrange, 2.5, Qt::SolidLine),
-           x, y);
     histogram_->setChart(chart);
     delete old;
 }
