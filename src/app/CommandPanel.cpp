@@ -3,6 +3,7 @@
 #include "app/Picture1.h"
 #include "engine/Commands.h"
 #include "widgets/Look.h"
+#include "widgets/TextBox.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -114,7 +115,7 @@ void CommandPanel::layOut() {
 }
 
 QPlainTextEdit* CommandPanel::makeResults() {
-    auto* results = named(new QPlainTextEdit(this), QStringLiteral("txtResults"));
+    auto* results = named(new TextBox(this), QStringLiteral("txtResults"));
     results->setAccessibleName(QStringLiteral("Results"));
     results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box instead of typing into it, so the keyboard reaches the picture.

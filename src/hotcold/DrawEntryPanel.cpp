@@ -3,6 +3,7 @@
 #include "engine/DrawImport.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"
+#include "widgets/TextBox.h"
 
 #include <QDropEvent>
 
@@ -22,24 +23,24 @@ namespace pick3 {
 namespace {
 
 // The draw box: a dropped file goes to the import window, dropped text in as before.
-class DrawBox : public QPlainTextEdit {
+class DrawBox : public TextBox {
   public:
     DrawBox(QWidget* parent, std::function<void(const QString&)> fileDropped)
-        : QPlainTextEdit(parent), fileDropped_(std::move(fileDropped)) {}
+        : TextBox(parent), fileDropped_(std::move(fileDropped)) {}
 
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override {
-        droppedFile(event->mimeData()).isEmpty() ? QPlainTextEdit::dragEnterEvent(event)
+        droppedFile(event->mimeData()).isEmpty() ? TextBox::dragEnterEvent(event)
                                                  : event->acceptProposedAction();
     }
     void dragMoveEvent(QDragMoveEvent* event) override {
-        droppedFile(event->mimeData()).isEmpty() ? QPlainTextEdit::dragMoveEvent(event)
+        droppedFile(event->mimeData()).isEmpty() ? TextBox::dragMoveEvent(event)
                                                  : event->acceptProposedAction();
     }
     void dropEvent(QDropEvent* event) override {
         const QString path = droppedFile(event->mimeData());
         if (path.isEmpty()) {
-            return QPlainTextEdit::dropEvent(event);
+            return TextBox::dropEvent(event);
         }
         event->acceptProposedAction();
         // Opened once the drop is over, so the source of the drag is not kept waiting.

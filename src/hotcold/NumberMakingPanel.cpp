@@ -1,6 +1,7 @@
 #include "hotcold/NumberMakingPanel.h"
 
 #include "widgets/Look.h"
+#include "widgets/TextBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -83,7 +84,7 @@ NumberMakingPanel::NumberMakingPanel(QWidget* parent) : QWidget(parent) {
 void NumberMakingPanel::makeOutputArea(QWidget* parent) {
     outputArea_ = new QWidget(parent);
     QLabel* heading = makeHeading(QStringLiteral("Label7"), QStringLiteral("Output"), outputArea_);
-    txtOutput_ = named(new QPlainTextEdit(outputArea_), QStringLiteral("txtOutput"));
+    txtOutput_ = named(new TextBox(outputArea_), QStringLiteral("txtOutput"));
     txtOutput_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtOutput_->setTabChangesFocus(true);
     describe(txtOutput_, heading->text(),

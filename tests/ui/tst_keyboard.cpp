@@ -1,15 +1,18 @@
 // The program from the keyboard alone and for a screen reader: every window
 // opens with the keyboard on its first control, names each of its controls
 // (caption or heading as the name, the tooltip as the description) and closes
-// with Alt+C; Space ticks the current list item; Tab follows the layout. The
-// access keys are the fit test's, the menu keys the context-menu test's, the
-// picture's keys the help test's.
+// with Alt+C; Space ticks the current list item; Tab follows the layout; Ctrl+V
+// on an empty clipboard pastes nothing. The access keys are the fit test's, the
+// menu keys the context-menu test's, the picture's keys the help test's.
 
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QPlainTextEdit>
 
 using namespace pick3;
 using namespace pick3::test;
@@ -57,6 +60,31 @@ class KeyboardTest : public MainWindowFixture {
     }
 
   private Q_SLOTS:
+    // Ctrl+V on a clipboard that holds nothing (after login, or once the program
+    // that filled it has quit) pastes nothing into any box, and a text still pastes.
+    // Before the main window's Alt+C below ends the program and its modal loops.
+    void pasteFromAnEmptyClipboard() {
+        const auto paste = [](QWidget* window, const char* box, const QString& clipboard) {
+            auto* edit = window->findChild<QPlainTextEdit*>(QLatin1String(box));
+            auto* data = new QMimeData;
+            if (!clipboard.isEmpty()) {
+                data->setText(clipboard);
+            }
+            QGuiApplication::clipboard()->setMimeData(data);
+            edit->clear();
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            return edit->toPlainText();
+        };
+        QCOMPARE(paste(w, "txtResults", QString()), QString());
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [&paste](QWidget* counter) {
+            QCOMPARE(paste(counter, "txtOutput", QString()), QString());
+            QCOMPARE(paste(counter, "txtDrawnNumber", QString()), QString());
+            QCOMPARE(paste(counter, "txtDrawnNumber", QStringLiteral("123 456")), "123 456");
+            QTest::keyClick(counter, Qt::Key_C, Qt::AltModifier);
+        }));
+    }
+
     // Each window opens with the keyboard on its first control (a stray Space
     // on the red Close would end the program or discard the count), every
     // control named, and Alt+C closes it.
