@@ -2,7 +2,7 @@
 // exact over 20,000 draws (the most it is worked exactly for), by the
 // saddlepoint over 100,000, in the tail and near the mean.
 
-#include "engine/Chance.h"
+#include "engine/stats/Chance.h"
 
 #include <benchmark/benchmark.h>
 

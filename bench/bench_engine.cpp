@@ -2,10 +2,10 @@
 // 1,000 straight candidates with every filter family set, and "Filter more"
 // over a full results box and over a pasted megabyte.
 
-#include "engine/BackTest.h"
-#include "engine/Commands.h"
-#include "engine/LiveCount.h"
-#include "engine/SkipCounts.h"
+#include "engine/backtest/BackTestRun.h"
+#include "engine/numbers/Commands.h"
+#include "engine/numbers/LiveCount.h"
+#include "engine/stats/SkipCounts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // "Count" of the hot/cold counter over the largest draw history: a mebibyte of
 // pasted draws, through the engine alone and through the window's button.
 
-#include "engine/HotCold.h"
+#include "engine/numbers/HotCold.h"
 #include "hotcold/frmHotCold.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Reading dated histories at their largest: 20 years of a twice-daily game as
 // copied from a results page (15,000 rows), and a 50 MB download.
 
-#include "engine/DrawImport.h"
+#include "engine/history/DrawImport.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,8 +2,8 @@
 // label for every hit, as an imported history gives), and the fairness tests
 // over 100,000 draws and over the 1,400,000 of a 4 MB history.
 
-#include "engine/Fairness.h"
-#include "engine/NumberLookup.h"
+#include "engine/stats/Fairness.h"
+#include "engine/stats/NumberLookup.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 #include "app/PlayListPrinter.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
-#include "backtest/frmBackTest.h"
+#include "backtest/frmBackTestWindow.h"
 #include "importdraws/frmImportDraws.h"
 #include "widgets/CheckList.h"
 

@@ -1,7 +1,7 @@
 #include "app/CommandPanel.h"
 
 #include "app/Picture1.h"
-#include "engine/Commands.h"
+#include "engine/numbers/Commands.h"
 #include "widgets/Look.h"
 #include "widgets/TextBox.h"
 

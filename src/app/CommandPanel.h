@@ -4,8 +4,8 @@
 // the three boxed order codes, saving and printing the numbers, and the picture. A button press is
 // reported as what the user asks for; the main window does it.
 
-#include "engine/OutputOrder.h"
-#include "engine/Pairs.h"
+#include "engine/numbers/OutputOrder.h"
+#include "engine/numbers/Pairs.h"
 
 #include <QWidget>
 #include <string>

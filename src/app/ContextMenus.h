@@ -3,7 +3,7 @@
 // a branch of two commands (tick every item, untick every item) per list. A
 // right-click on a list pops up only that list's branch.
 
-#include "engine/Catalogue.h"
+#include "engine/numbers/Catalogue.h"
 
 #include <QMenu>
 #include <QObject>

@@ -2,8 +2,8 @@
 // The digit choice of the main window: the two digit modes, the any-position
 // digit list, the three position lists and the must-include list.
 
-#include "engine/Catalogue.h"
-#include "engine/MustHaveList.h"
+#include "engine/numbers/Catalogue.h"
+#include "engine/numbers/MustHaveList.h"
 
 #include <QWidget>
 #include <array>

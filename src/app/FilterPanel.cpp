@@ -201,7 +201,7 @@ QWidget* FilterPanel::makeHotColdStore() {
     return store;
 }
 
-void FilterPanel::readInto(MainInput& input) const {
+void FilterPanel::readInto(FilterChoices& input) const {
     for (const ListEntry& entry : catalogue()) {
         if (const CheckList* l = list(entry.id)) {
             input.ticks[entry.id] = l->ticks();
@@ -214,7 +214,7 @@ void FilterPanel::readInto(MainInput& input) const {
     input.chk0And9 = zeroAndNine_->isChecked();
 }
 
-void FilterPanel::setOptions(const FilterSet& set) {
+void FilterPanel::setOptions(const FilterChoices& set) {
     excluded_[0]->setChecked(set.excludeSingles);
     excluded_[1]->setChecked(set.excludeDoubles);
     excluded_[2]->setChecked(set.excludeTriples);

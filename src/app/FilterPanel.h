@@ -3,8 +3,7 @@
 // exclude)", the consecutive-digit options, the three structure check boxes and
 // the out-of-sight hot/cold store lists.
 
-#include "engine/Commands.h"
-#include "engine/FilterSetFile.h"
+#include "engine/numbers/Commands.h"
 
 #include <QWidget>
 #include <array>
@@ -28,9 +27,9 @@ class FilterPanel : public QWidget {
     // The filter and hot/cold lists; null for the digit lists, which live elsewhere.
     CheckList* list(ListId id) const { return lists_[static_cast<std::size_t>(id)]; }
     // The structure boxes, the consecutive option and "0 and 9", as a command reads them.
-    void readInto(MainInput& input) const;
+    void readInto(FilterChoices& input) const;
     // Sets the structure boxes, the consecutive option and "0 and 9" as `set` holds them.
-    void setOptions(const FilterSet& set);
+    void setOptions(const FilterChoices& set);
 
     // iConsecMode: the index of the selected consecutive option.
     int iConsecMode() const { return iConsecMode_; }

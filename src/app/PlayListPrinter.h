@@ -2,7 +2,7 @@
 // A play list on paper, through Qt Print Support: the painting of the pages of
 // a printer that the print dialog has set up.
 
-#include "engine/PlayList.h"
+#include "engine/numbers/PlayList.h"
 
 #include <QString>
 

@@ -4,7 +4,7 @@
 // saved. A file dropped on the window opens as a set. What the text means is
 // the engine's (FilterSetFile); the bytes go through FileAccess.
 
-#include "engine/FilterSetFile.h"
+#include "engine/sets/FilterSetFile.h"
 
 #include <QWidget>
 #include <functional>

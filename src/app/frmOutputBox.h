@@ -3,7 +3,7 @@
 // single or double is written in. It shows the main window's three codes and
 // reports the codes at every click.
 
-#include "engine/OutputOrder.h"
+#include "engine/numbers/OutputOrder.h"
 #include "widgets/DiscardableDialog.h"
 
 class QButtonGroup;

@@ -6,7 +6,7 @@
 #include "app/FilterPanel.h"
 #include "app/PlayListPrinter.h"
 #include "app/SetFilePanel.h"
-#include "engine/LiveCount.h"
+#include "engine/numbers/LiveCount.h"
 #include "engine/Messages.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"

@@ -1,6 +1,6 @@
 #include "charts/ChartDraws.h"
 
-#include "engine/ChartSeries.h"
+#include "engine/stats/ChartSeries.h"
 
 namespace pick3 {
 

@@ -3,7 +3,7 @@
 // of each where the history was imported, and the back-test they were tested
 // with when the window was opened from it.
 
-#include "engine/BackTest.h"
+#include "engine/backtest/BackTestRun.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "charts/ChartLook.h"
 
-#include "engine/ChartSeries.h"
+#include "engine/stats/ChartSeries.h"
 #include "widgets/Look.h"
 
 #include <QBarCategoryAxis>

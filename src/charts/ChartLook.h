@@ -3,7 +3,7 @@
 // blindness tells apart (blue against orange, never red against green), a
 // theme that follows the window's palette, light or dark, and the axes.
 
-#include "engine/ChartSeries.h"
+#include "engine/stats/ChartSeries.h"
 
 #include <QColor>
 #include <QList>

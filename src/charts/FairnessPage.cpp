@@ -1,6 +1,6 @@
 #include "charts/FairnessPage.h"
 
-#include "engine/Chance.h"
+#include "engine/stats/Chance.h"
 #include "widgets/Look.h"
 
 #include <QHeaderView>

@@ -4,7 +4,7 @@
 // cannot be predicted from its past. A page of the charts window.
 
 #include "charts/ChartPage.h"
-#include "engine/Fairness.h"
+#include "engine/stats/Fairness.h"
 
 #include <QFutureWatcher>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "charts/HeatPage.h"
 
 #include "charts/ChartLook.h"
-#include "engine/Chance.h"
+#include "engine/stats/Chance.h"
 #include "widgets/Look.h"
 
 #include <QComboBox>

@@ -4,7 +4,7 @@
 // coloured cells, so that the keyboard and a screen reader reach every one.
 
 #include "charts/ChartPage.h"
-#include "engine/ChartSeries.h"
+#include "engine/stats/ChartSeries.h"
 
 class QComboBox;
 class QLabel;

@@ -1,6 +1,7 @@
 #include "charts/LuckPage.h"
 
 #include "charts/ChartLook.h"
+#include "engine/backtest/LuckSeries.h"
 #include "widgets/Look.h"
 
 #include <QAbstractTableModel>

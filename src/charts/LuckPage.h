@@ -4,7 +4,7 @@
 // percentile of a random player with the same shares; and the net money.
 
 #include "charts/ChartPage.h"
-#include "engine/ChartSeries.h"
+#include "engine/stats/ChartSeries.h"
 
 class QChartView;
 class QLabel;

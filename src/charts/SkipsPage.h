@@ -4,7 +4,7 @@
 // all its skips by length against the geometric distribution of those odds.
 
 #include "charts/ChartPage.h"
-#include "engine/ChartSeries.h"
+#include "engine/stats/ChartSeries.h"
 
 class QChartView;
 class QComboBox;

@@ -4,7 +4,7 @@
 // of a fair game.
 
 #include "charts/ChartPage.h"
-#include "engine/ChartSeries.h"
+#include "engine/stats/ChartSeries.h"
 
 class QChartView;
 class QComboBox;

@@ -1,6 +1,6 @@
 #include "hotcold/DrawEntryPanel.h"
 
-#include "engine/DrawImport.h"
+#include "engine/history/DrawImport.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"
 #include "widgets/TextBox.h"

@@ -2,7 +2,7 @@
 // The draw entry of the hot/cold counter: the history box, "Count" and the
 // sort option of the ranking.
 
-#include "engine/HotCold.h"
+#include "engine/numbers/HotCold.h"
 
 #include <QWidget>
 #include <array>

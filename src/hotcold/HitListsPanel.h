@@ -3,7 +3,7 @@
 // and lstBox, with their headings. Their first five digits are the hot ones;
 // picked digits make numbers.
 
-#include "engine/HotCold.h"
+#include "engine/numbers/HotCold.h"
 
 #include <QWidget>
 #include <array>

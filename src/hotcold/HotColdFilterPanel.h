@@ -3,8 +3,8 @@
 // are mirrored into the main window, the status, "Settings saved" and
 // "Clear Hotcold-filter".
 
-#include "engine/Catalogue.h"
-#include "engine/Selection.h"
+#include "engine/numbers/Catalogue.h"
+#include "engine/numbers/Selection.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #include "hotcold/LookupPanel.h"
 
-#include "engine/ChartSeries.h"
-#include "engine/NumberLookup.h"
+#include "engine/stats/ChartSeries.h"
+#include "engine/stats/NumberLookup.h"
 #include "widgets/Look.h"
 
 #include <QComboBox>

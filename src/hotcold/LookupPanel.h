@@ -3,7 +3,7 @@
 // counted draws, named by date and draw time where the history was imported,
 // its skips beside what the odds give, and its pairs.
 
-#include "engine/HotCold.h"
+#include "engine/numbers/HotCold.h"
 
 #include <QWidget>
 #include <functional>

@@ -2,7 +2,7 @@
 // Numbers from digits picked in the hit lists: the straight/box choice, the
 // kinds of number to write, "Create numbers" and the output box.
 
-#include "engine/HotCold.h"
+#include "engine/numbers/HotCold.h"
 
 #include <QWidget>
 #include <array>

@@ -4,9 +4,9 @@
 // and the hot/cold patterns chosen here are reported to the main window, which
 // keeps them in its own store lists.
 
-#include "engine/Catalogue.h"
-#include "engine/HotCold.h"
-#include "engine/Selection.h"
+#include "engine/numbers/Catalogue.h"
+#include "engine/numbers/HotCold.h"
+#include "engine/numbers/Selection.h"
 #include "importdraws/frmImportDraws.h"
 #include "widgets/DiscardableDialog.h"
 #include "widgets/WindowHolder.h"

@@ -5,7 +5,7 @@
 // correct how the text was read and say which draws go into the draw box.
 // "Use these draws" hands the chosen draws to the owner by drawsChosen().
 
-#include "engine/DrawImport.h"
+#include "engine/history/DrawImport.h"
 #include "widgets/DiscardableDialog.h"
 
 #include <QFutureWatcher>

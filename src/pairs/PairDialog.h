@@ -3,7 +3,7 @@
 // out", a column of pair grids that show the current pair sets ticked, and the
 // write-back of every tick into the sets, reported to the owner at once.
 
-#include "engine/Pairs.h"
+#include "engine/numbers/Pairs.h"
 #include "pairs/PairGrid.h"
 #include "widgets/DiscardableDialog.h"
 

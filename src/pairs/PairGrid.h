@@ -3,7 +3,7 @@
 // digit and the column its second, so 00..09 form the first row and, in the
 // boxed list, 11 starts its row in the column of the 1.
 
-#include "engine/Pairs.h"
+#include "engine/numbers/Pairs.h"
 #include "widgets/CheckList.h"
 
 #include <QStyledItemDelegate>

@@ -4,8 +4,8 @@
 // anywhere on an item, or Space on the current one, flips its tick; a right
 // click asks for the list's menu. No item is ever highlighted.
 
-#include "engine/Catalogue.h"
-#include "engine/Selection.h"
+#include "engine/numbers/Catalogue.h"
+#include "engine/numbers/Selection.h"
 
 #include <QListWidget>
 #include <QStringList>

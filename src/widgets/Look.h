@@ -3,7 +3,7 @@
 // frames, bold headings, the red Close square, the names a screen reader
 // announces, and the texts that pass between the engine and the widgets.
 
-#include "engine/Catalogue.h"
+#include "engine/numbers/Catalogue.h"
 
 #include <QColor>
 #include <QSize>

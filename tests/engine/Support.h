@@ -1,9 +1,9 @@
 #pragma once
 // GoogleTest, the standard headers and the small helpers the engine tests share.
 
-#include "engine/Commands.h"
+#include "engine/numbers/Commands.h"
 #include "engine/Messages.h"
-#include "engine/Selection.h"
+#include "engine/numbers/Selection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Any bytes pasted into the draw box: counting them never crashes, and a draw
 // is only ever three digits.
-#include "engine/HotCold.h"
+#include "engine/numbers/HotCold.h"
 
 #include <cstddef>
 #include <cstdint>

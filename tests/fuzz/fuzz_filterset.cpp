@@ -1,6 +1,6 @@
 // Any bytes opened as a filter set: reading never crashes, and a set it accepts
 // is written out and read back as the same set.
-#include "engine/FilterSetFile.h"
+#include "engine/sets/FilterSetFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Any bytes dropped on the import window: decoding and recognising them never
 // crashes or hangs, every draw is 0 to 999 from a line of the text, the draws
 // run newest first, and the warning for the draw box always answers.
-#include "engine/DrawImport.h"
+#include "engine/history/DrawImport.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -7,7 +7,9 @@
 #include "charts/SkipsPage.h"
 #include "charts/SumsPage.h"
 #include "charts/frmCharts.h"
-#include "engine/ChartSeries.h"
+#include "engine/backtest/LuckSeries.h"
+#include "engine/backtest/LuckSeries.h"
+#include "engine/stats/ChartSeries.h"
 #include "helpers/MainWindowDriver.h"
 #include "widgets/PrintDialog.h"
 

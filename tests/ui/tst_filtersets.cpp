@@ -2,8 +2,8 @@
 // dialogs' stand-in, by shortcut and by a drop; the name and its change mark; a
 // file that cannot be opened or saved changes no setting and no file.
 
-#include "engine/FilterSetFile.h"
-#include "engine/LiveCount.h"
+#include "engine/sets/FilterSetFile.h"
+#include "engine/numbers/LiveCount.h"
 #include "helpers/MainWindowDriver.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"

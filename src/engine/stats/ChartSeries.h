@@ -1,0 +1,132 @@
+#pragma once
+// The series the charts draw, each against what luck alone gives:
+//   digitHeat        how often each digit came, per position and anywhere, and how unusual that is;
+//   drawSums         each draw's sum; movingAverage and fairAverageBand, the 95% band of a mean;
+//   sumHistogram     the sums against a fair game's counts (1, 3, 6, ... of 1,000);
+//   skipSeries       the skips of a digit between its hits; skipHistogram against the odds;
+//   randomHitBand    the 5th to 95th percentile of a random player's hits, draw by draw;
+//   minMaxPerColumn  a long series cut to what a screen can show: the lowest and highest value
+//                    of each pixel column.
+// Every series runs from the oldest draw to the newest.
+
+#include "engine/Draws.h"
+#include "engine/stats/SkipCounts.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pick3 {
+
+// The draws oldest first, whichever end of the text holds the newest.
+DrawList oldestFirst(const DrawList& draws, NewestEnd newest);
+// The newest `last` draws of an oldest-first list (0 or more than there are: all).
+DrawList newestOf(const DrawList& oldestFirst, std::size_t last);
+// The first date "yyyy-mm-dd" of a label ("Sat 2026-12-05 Evening"); empty where it has none.
+std::string_view isoDateIn(std::string_view label);
+// Which end is newest, read from the dates in the labels of the first and last
+// draw ("Sat 2026-12-05 Evening"); none where the dates are the same or missing.
+std::optional<NewestEnd> newestEndOfLabels(std::string_view first, std::string_view last);
+
+// ---- The digit heat map ----------------------------------------------------
+
+struct HeatCell {
+    std::int64_t count = 0;
+    double expected = 0.0; // by the odds: n / 10 in a position, 3n / 10 anywhere
+    double chance = 1.0;   // two-sided: of a count at least this far from the expected one
+    int unusual = 0;       // +1 (more) or -1 (fewer) where the chance is under 5%
+    // 0 for a count as luck gives it, up to 1 for one that 1 history in 1,000 reaches.
+    double strength = 0.0;
+};
+// Rows: position 1, 2, 3, any position; columns: digits 0 to 9.
+struct DigitHeat {
+    std::size_t draws = 0;
+    std::array<std::array<HeatCell, 10>, 4> cells{};
+};
+DigitHeat digitHeat(const DrawList& draws);
+// "Among 40 cells, about 2 would look this unusual by luck alone; 3 do."
+std::string heatLuckText(const DigitHeat& heat);
+// "Pos 1, digit 7: 12 times; by the odds 10.0; a count this far off: 55 times in 100".
+std::string heatCellText(const DigitHeat& heat, int row, int digit);
+// "Pos 1", "Pos 2", "Pos 3", "Any position".
+std::string heatRowName(int row);
+
+// ---- Sums ------------------------------------------------------------------
+
+// Each draw's sum of digits, 0 to 27.
+std::vector<int> drawSums(const DrawList& draws);
+// The mean of each `span` draws in a row: element i ends at draw i + span - 1.
+// Empty where there are fewer draws than the span (or the span is 0).
+std::vector<double> movingAverage(const std::vector<int>& sums, std::size_t span);
+// Where the mean sum of `span` fair draws falls 95 times in 100: at most 2.5%
+// of means lie below `low`, at most 2.5% above `high`. Exact (the sum of 3 * span
+// fair digits) up to kExactBandSpan, by the normal distribution beyond.
+struct AverageBand {
+    double low = 0.0;
+    double high = 27.0;
+};
+inline constexpr std::size_t kExactBandSpan = 1000;
+AverageBand fairAverageBand(std::size_t span);
+inline constexpr double kFairMeanSum = 13.5;
+// The straight numbers of each sum, of 1,000: 1, 3, 6, 10, ..., 75, 75, ..., 1.
+std::array<int, 28> sumWays();
+struct SumBar {
+    std::size_t count = 0;
+    double fair = 0.0; // what a fair game gives for as many draws
+};
+std::array<SumBar, 28> sumHistogram(const DrawList& draws);
+
+// ---- Skips -----------------------------------------------------------------
+
+// The skips of a digit in a position (Position1 to AnyPosition): the draws
+// without it between two of its hits, oldest first, and the draws since its
+// last hit (all of them when it never came).
+struct SkipSeries {
+    std::vector<std::size_t> skips;
+    std::size_t current = 0;
+    std::size_t hits = 0;
+    double odds = 0.1; // that a draw brings it
+    double expectedSkip() const { return (1.0 - odds) / odds; }
+};
+SkipSeries skipSeries(const DrawList& oldestFirst, SkipSubject subject, int digit);
+// The skips by length against the geometric distribution of the odds: one bar
+// per length 0, 1, ... and a last bar for every skip from the length at which
+// the odds leave under 1 in 100.
+struct SkipBin {
+    std::size_t length = 0;
+    bool orLonger = false;
+    std::size_t count = 0;
+    double fair = 0.0;
+};
+std::vector<SkipBin> skipHistogram(const SkipSeries& series);
+
+// ---- Luck ------------------------------------------------------------------
+
+// The 5th and 95th percentile of the hits of a random player who hits draw i
+// with chance shares[i], after each draw: the smallest k with P(hits <= k) at
+// least 0.05 (and 0.95). Exact while the work stays small; beyond, from the
+// mean, variance and skewness of what is left (off by at most 1).
+struct HitBand {
+    std::vector<std::int64_t> low;
+    std::vector<std::int64_t> high;
+    std::size_t exactDraws = 0; // the first this many points are exact
+};
+HitBand randomHitBand(const std::vector<double>& shares,
+                      std::size_t exactWork = std::size_t{8'000'000});
+
+// ---- Drawing long series ---------------------------------------------------
+
+// A series of y values at x = 0, 1, 2, ... cut into `columns` runs of equal
+// length; each run gives its lowest and its highest point, in the order they
+// come. A series no longer than 2 * columns is returned whole.
+struct ChartPoint {
+    double x = 0.0;
+    double y = 0.0;
+    bool operator==(const ChartPoint&) const = default;
+};
+std::vector<ChartPoint> minMaxPerColumn(const std::vector<double>& y, std::size_t columns);
+
+} // namespace pick3

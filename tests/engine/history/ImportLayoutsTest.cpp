@@ -1,0 +1,211 @@
+// Reading the layouts of real histories: a corpus of files, one or more of each
+// kind, with the draws each must give, and one row per rule of the reading.
+
+#include "engine/history/DrawImport.h"
+
+#include "Support.h"
+
+#include <fstream>
+#include <map>
+
+namespace pick3 {
+namespace {
+
+std::string layoutFile(const std::string& name) {
+    std::ifstream in(std::string(PICK3_TEST_DATA_DIR) + "/layouts/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+ImportResult readText(std::string_view text, const ImportChoices& choices = {}) {
+    Result<ImportResult> r = recognizeDraws(text, choices);
+    EXPECT_TRUE(r.ok()) << r.refusal() << "\n" << text;
+    return r.ok() ? *r : ImportResult{};
+}
+
+// "draws", "unread", "codes" and "conflicts" of a result, as in expected.txt.
+std::map<std::string, std::string> describe(const ImportResult& r) {
+    std::map<std::string, std::string> out;
+    for (const DatedDraw& d : r.draws) {
+        out["draws"] += (out["draws"].empty() ? "" : " ") + isoDateText(d.day) + "/" +
+                        r.drawTimes.at(d.time) + "/" + drawBoxText({d}).substr(0, 3);
+    }
+    for (const Conflict& c : r.conflicts) {
+        out["conflicts"] += (out["conflicts"].empty() ? "" : " ") + isoDateText(c.day) + "/" +
+                            r.drawTimes.at(c.time);
+    }
+    if (r.unreadCount > 0) {
+        out["unread"] = std::to_string(r.unreadCount);
+    }
+    if (!r.layout.timeCodes.empty()) {
+        out["codes"] = timeCodesText(r.layout.timeCodes);
+    }
+    return out;
+}
+
+TEST(ImportLayouts, EveryFileOfTheCorpusGivesExactlyItsDraws) {
+    const auto expected =
+        test::expectedByFile(std::string(PICK3_TEST_DATA_DIR) + "/layouts/expected.txt");
+    ASSERT_GE(expected.size(), 8U);
+    for (const auto& [name, want] : expected) {
+        const Result<std::string> text = decodeText(layoutFile(name));
+        ASSERT_TRUE(text.ok()) << name;
+        std::map<std::string, std::string> got = describe(readText(*text));
+        for (const auto& [key, value] : want) {
+            EXPECT_EQ(got[key], value) << name << ": " << key;
+        }
+        EXPECT_EQ(got.size(), want.size()) << name;
+    }
+}
+
+struct Row {
+    std::string name, text, draws;
+};
+
+void expectDraws(const std::vector<Row>& rows) {
+    for (const Row& row : rows) {
+        EXPECT_EQ(describe(readText(row.text))["draws"], row.draws) << row.name;
+    }
+}
+
+TEST(ImportLayouts, EveryKindOfSpaceIsASpace) {
+    expectDraws({
+        {"no-break space after the digits", "12/06/2026 Evening 123\u00a0\n",
+         "2026-12-06/Evening/123"},
+        {"no-break space after the draw-time word",
+         "12/06/2026 Evening\u00a0123\n12/06/2026 Midday\u00a0456\n",
+         "2026-12-06/Evening/123 2026-12-06/Midday/456"},
+        {"thin, narrow, ideographic and math spaces",
+         "12/06/2026\u2009Evening\u202f1\u30002\u205f3\n", "2026-12-06/Evening/123"},
+        {"a soft hyphen and zero-width characters inside a word",
+         "12/06/2026 Eve\u00adning 1\u200b2\u200d3\u2060\n12/06/2026 Mid\ufeffday 456\n",
+         "2026-12-06/Evening/123 2026-12-06/Midday/456"},
+        {"line and paragraph separators and next line end a line",
+         "12/06/2026 Evening 123\u202812/05/2026 Evening 456\u202912/04/2026 Evening "
+         "789\u008512/03/2026 Evening 012",
+         "2026-12-06/Evening/123 2026-12-05/Evening/456 2026-12-04/Evening/789 "
+         "2026-12-03/Evening/012"},
+        {"a tab in a table cell of a free text",
+         "12/06/2026 Evening\t1 2 3\n12/05/2026 Evening\t456\n",
+         "2026-12-06/Evening/123 2026-12-05/Evening/456"},
+    });
+}
+
+TEST(ImportLayouts, ADateCarriesDownItsBlock) {
+    expectDraws({
+        {"lines under a date line that holds a draw",
+         "Dec 6, 2026 Midday: 1 2 3\nEvening 4-8-9\nDec 5, 2026 Midday: 5 5 5\nEvening 6-6-6\n",
+         "2026-12-06/Evening/489 2026-12-06/Midday/123 2026-12-05/Evening/666 "
+         "2026-12-05/Midday/555"},
+        {"lines under a date line of its own", "Dec 6, 2026\nMidday 1 2 3\nEvening 4 8 9\n",
+         "2026-12-06/Evening/489 2026-12-06/Midday/123"},
+    });
+    // A line before any date has none to take.
+    const ImportResult before = readText("Evening 456\n12/06/2026 Evening 123\nMidday 789\n");
+    EXPECT_EQ(describe(before)["draws"], "2026-12-06/Evening/123 2026-12-06/Midday/789");
+    EXPECT_EQ(before.unread.at(0).reason, "no date");
+}
+
+TEST(ImportLayouts, PageFurnitureIsNoDraw) {
+    std::string page = "Pick 3 results\n";
+    for (int day = 28; day >= 1; --day) {
+        page += "Nov " + std::to_string(day) + ", 2026\nMidday 1 2 3\nEvening 4-5-6\n";
+    }
+    page += "Showing 1 to 800 of 800 results\nOpen 365 days\nCall 555-123-4567\n";
+    const ImportResult r = readText(page);
+    EXPECT_EQ(r.draws.size(), 56U);
+    EXPECT_EQ(r.unreadCount, 3U);
+    EXPECT_EQ(r.unread.at(0).reason, "not written like the draws around it");
+    EXPECT_TRUE(r.conflicts.empty());
+}
+
+TEST(ImportLayouts, DrawTimesWrittenAsCodes) {
+    expectDraws({
+        {"D and N, one draw on a date named too",
+         "12/06/2026 N 111\n12/06/2026 D 222\n12/05/2026 N 333\n12/04/2026 N 444\n12/04/2026 D "
+         "555\n",
+         "2026-12-06/Night/111 2026-12-06/Day/222 2026-12-05/Night/333 2026-12-04/Night/444 "
+         "2026-12-04/Day/555"},
+        {"MD and EV in a column of their own", "2026-12-06;EV;1;2;3\n2026-12-06;MD;4;5;6\n",
+         "2026-12-06/Evening/123 2026-12-06/Midday/456"},
+        {"Morn among known words", "12/06/2026 Eve 111\n12/06/2026 Morn 222\n",
+         "2026-12-06/Evening/111 2026-12-06/Morning/222"},
+        {"unknown codes newest first: the first met on a date is the later draw",
+         "12/06/2026 Q 111\n12/06/2026 P 222\n12/05/2026 Q 333\n12/05/2026 P 444\n",
+         "2026-12-06/Q/111 2026-12-06/P/222 2026-12-05/Q/333 2026-12-05/P/444"},
+        {"a letter that never differs on a date is no code", "12/06/2026 X 111\n12/05/2026 X 222\n",
+         "2026-12-06//111 2026-12-05//222"},
+    });
+    const ImportResult r = readText("12/06/2026 E 111\n12/06/2026 M 222\n");
+    EXPECT_EQ(timeCodesText(r.layout.timeCodes), "M = Midday, E = Evening");
+    ImportChoices swapped;
+    swapped.timeCodes = parseTimeCodes("E = Day, M = Night");
+    EXPECT_EQ(describe(readText("12/06/2026 E 111\n12/06/2026 M 222\n", swapped))["draws"],
+              "2026-12-06/Night/222 2026-12-06/Day/111");
+    swapped.timeCodes = parseTimeCodes("");
+    EXPECT_EQ(describe(readText("12/06/2026 E 111\n12/06/2026 M 222\n", swapped))["conflicts"],
+              "2026-12-06/");
+}
+
+TEST(ImportLayouts, SeveralRecordsOnOneLine) {
+    expectDraws({
+        {"two columns, each record with its own date and code",
+         "11/28/26 E 3-0-6 FB5    09/29/26 E 6-6-2 FB5\n11/28/26 M 1-1-1 FB2    09/29/26 M "
+         "2-2-2 FB0\n",
+         "2026-11-28/Evening/306 2026-11-28/Midday/111 2026-09-29/Evening/662 "
+         "2026-09-29/Midday/222"},
+        {"a date in the text after the draws is no second record",
+         "12/06/2026 Evening 123 posted 12/07/2026\n", "2026-12-06/Evening/123"},
+    });
+}
+
+TEST(ImportLayouts, RecordsSideBySideAreReadColumnByColumn) {
+    // Line 2's left record repeats line 1's right one; page 2's left record
+    // conflicts with line 2's right one.
+    const std::string page1 = "12/06/26 E 1-1-1 FB1    11/26/26 E 2-2-2 FB2\n"
+                              "11/26/26 E 2-2-2 FB5    11/25/26 E 5-5-5 FB5\n";
+    const std::string page2 = "11/25/26 E 6-6-6 FB6    11/24/26 E 7-7-7 FB7\n";
+    // The line kept and the line repeating it; the conflict's lines, as read.
+    const std::vector<Row> rows{
+        {"the left column down the page first", page1 + page2, "2 1, 3 2"},
+        {"a line that does not split ends the page", page1 + "Page 2\n" + page2, "2 1, 2 4"},
+        {"so does a form feed", page1 + "\f" + page2, "2 1, 2 3"},
+        {"a blank line does not", page1 + "\n" + page2, "2 1, 4 2"},
+    };
+    for (const Row& row : rows) {
+        const ImportResult r = readText(row.text);
+        ASSERT_EQ(r.duplicates.size(), 1U) << row.name;
+        ASSERT_EQ(r.conflicts.size(), 1U) << row.name;
+        const std::vector<std::int32_t>& lines = r.conflicts[0].lines;
+        EXPECT_EQ(std::to_string(r.duplicates[0].draw.line) + " " +
+                      std::to_string(r.duplicates[0].repeatLine) + ", " +
+                      std::to_string(lines.at(0)) + " " + std::to_string(lines.at(1)),
+                  row.draws)
+            << row.name;
+    }
+    // Dates that do not exist as the text is read (month first) are lines not read.
+    const ImportResult late = readText("11/28/26 E 1-1-1    25/11/26 E 2-2-2\n"
+                                       "26/11/26 E 3-3-3    11/27/26 E 4-4-4\n"
+                                       "11/26/26 E 5-5-5    11/25/26 E 6-6-6\n");
+    ASSERT_EQ(late.unread.size(), 2U);
+    EXPECT_EQ(late.unread[0].line, 1);
+    EXPECT_EQ(late.unread[1].line, 2);
+}
+
+TEST(ImportLayouts, DrawsOfOneKindNamedApart) {
+    expectDraws({
+        {"night1 and night2", "12/06/2026 night2 111\n12/06/2026 night1 222\n",
+         "2026-12-06/Night 2/111 2026-12-06/Night 1/222"},
+        {"Night 1: and Night 2: before the digits",
+         "12/06/2026 Night 2: 1-1-1\n12/06/2026 Night 1: 2-2-2\n",
+         "2026-12-06/Night 2/111 2026-12-06/Night 1/222"},
+        {"Night 1 and Night 2 columns", "Date,Night 1,Night 2\n12/06/2026,111,222\n",
+         "2026-12-06/Night 2/222 2026-12-06/Night 1/111"},
+        {"Evening with three digits is no numbered draw", "12/06/2026 Evening 4 8 9\n",
+         "2026-12-06/Evening/489"},
+    });
+    const ImportResult same = readText("12/06/2026 Night 111\n12/06/2026 Night 222\n");
+    EXPECT_EQ(describe(same)["conflicts"], "2026-12-06/Night");
+}
+
+} // namespace
+} // namespace pick3
