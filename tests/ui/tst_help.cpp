@@ -49,7 +49,8 @@ class HelpTest : public MainWindowFixture {
                                         "tool?\nhttps://payments.example/donate, in name of "
                                         "pick3@quorvel.example"}));
             QTRY_VERIFY(help.isNull()); // discarded: the next opening makes a new one
-            const QList<QUrl> helpDocument{QUrl(QString::fromLatin1(kHelpDocument))};
+            const QList<QUrl> helpDocument{
+                QUrl(QStringLiteral("https://www.quorvel.example/help/pick3-tallymoor.pdf"))};
             QCOMPARE(catcher.urls(), browser ? helpDocument : QList<QUrl>());
         }
     }
@@ -66,7 +67,7 @@ class HelpTest : public MainWindowFixture {
         picture->setFocus();
         QTest::keyClick(picture, Qt::Key_Space);
         QTest::keyClick(picture, Qt::Key_Return);
-        const QUrl page(QString::fromLatin1(kDownloadPage));
+        const QUrl page(QStringLiteral("https://www.quorvel.example/download/pick3-tallymoor.html"));
         QCOMPARE(catcher.urls(), QList<QUrl>({page, page, page}));
         QCOMPARE(resultsText(w) + w->windowTitle(), before);
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
