@@ -1,8 +1,8 @@
 #include "backtest/frmBackTestWindow.h"
 
 #include "backtest/DrawStrip.h"
-#include "engine/stats/Chance.h"
 #include "engine/numbers/LiveCount.h"
+#include "engine/stats/Chance.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/Look.h"
 

@@ -1,9 +1,9 @@
 #include "engine/backtest/BackTestRun.h"
 
-#include "engine/numbers/Conditions.h"
-#include "engine/stats/Chance.h"
-#include "engine/numbers/LiveCount.h"
 #include "engine/backtest/TryLedger.h"
+#include "engine/numbers/Conditions.h"
+#include "engine/numbers/LiveCount.h"
+#include "engine/stats/Chance.h"
 
 #include <algorithm>
 #include <array>
@@ -316,8 +316,8 @@ std::string unusualByLuckText(const BackTestReport& report) {
         unusual += costShares(report, c).unusual != 0 ? 1 : 0;
         // The winners a condition throws out of fair draws are Binomial(tested,
         // its share of numbers), the very distribution its chance is taken from.
-        expected += binomialChanceUnusual(report.tested, c.numbersThrownOut /
-                                                             static_cast<double>(kNumberCount));
+        expected += binomialChanceUnusual(report.tested,
+                                          c.numbersThrownOut / static_cast<double>(kNumberCount));
     }
     return luckAloneText(expected, conditions, "condition", unusual);
 }

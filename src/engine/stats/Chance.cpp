@@ -241,8 +241,10 @@ std::string aboutText(double expected) {
     if (expected < 0.01) {
         return "almost none";
     }
-    return "about " +
-           withDigits(expected < 0.095 ? "%.2f" : expected < 9.95 ? "%.1f" : "%.0f", expected);
+    return "about " + withDigits(expected < 0.095  ? "%.2f"
+                                 : expected < 9.95 ? "%.1f"
+                                                   : "%.0f",
+                                 expected);
 }
 
 } // namespace

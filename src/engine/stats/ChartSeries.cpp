@@ -1,7 +1,7 @@
 #include "engine/stats/ChartSeries.h"
 
-#include "engine/stats/Chance.h"
 #include "engine/Digits.h"
+#include "engine/stats/Chance.h"
 
 #include <algorithm>
 #include <cmath>

@@ -35,10 +35,10 @@ std::optional<NewestEnd> newestEndOfLabels(std::string_view first, std::string_v
 
 struct HeatCell {
     std::int64_t count = 0;
-    double expected = 0.0; // by the odds: n / 10 in a position, 3n / 10 anywhere
-    double chance = 1.0;   // two-sided: of a count at least this far from the expected one
+    double expected = 0.0;  // by the odds: n / 10 in a position, 3n / 10 anywhere
+    double chance = 1.0;    // two-sided: of a count at least this far from the expected one
     double logChance = 0.0; // the same as a log, which keeps 10^-1000 apart from none
-    int unusual = 0;       // +1 (more) or -1 (fewer) where the chance is under 5%
+    int unusual = 0;        // +1 (more) or -1 (fewer) where the chance is under 5%
     // 0 for a count as luck gives it, up to 1 for one that 1 history in 1,000 reaches.
     double strength = 0.0;
 };

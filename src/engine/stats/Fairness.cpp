@@ -1,7 +1,7 @@
 #include "engine/stats/Fairness.h"
 
-#include "engine/stats/Chance.h"
 #include "engine/numbers/Measures.h"
+#include "engine/stats/Chance.h"
 
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/special_functions/gamma.hpp>

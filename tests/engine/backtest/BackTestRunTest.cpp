@@ -3,8 +3,8 @@
 // exact fractions, and the extremes a million draws reach.
 
 #include "engine/backtest/BackTestRun.h"
-#include "engine/stats/Chance.h"
 #include "engine/numbers/LiveCount.h"
+#include "engine/stats/Chance.h"
 #include "engine/stats/SkipCounts.h"
 
 #include "Support.h"
@@ -123,8 +123,9 @@ TEST(BackTest, WhatPlayingWouldHaveCost) {
     // The digit choice throws out 1 of 4 winners where its share, 93.6%, throws out 3.7.
     const BackTestReport report = *backTest(chosen({{1, 2, 3, 4}}), draws("123 112 444 567"), {});
     EXPECT_EQ(costShares(report, report.costs[0]).unusual, -1);
-    EXPECT_EQ(unusualByLuckText(report), "By luck alone about 0.02 of this 1 condition would show a "
-                                         "chance under 5%; 1 does.");
+    EXPECT_EQ(unusualByLuckText(report),
+              "By luck alone about 0.02 of this 1 condition would show a "
+              "chance under 5%; 1 does.");
     EXPECT_EQ(newestCellText(report), "Draw 1 is the newest");
 }
 
@@ -145,8 +146,7 @@ TEST(BackTest, CouldThisBeLuck) {
         {chosen({{1, 2, 3, 4}}), {}, "no draw tested", "-"},
         // 25 straight numbers, 2.5%, hit in all 438 draws: 0.025^438, about 10^-702.
         {chosen({{1}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}}), DrawList(438, 111),
-         well + "1 time in 5.0 \u00d7 10^701: unusual",
-         "99.1% to 100.0% (chance alone: 2.5%)"},
+         well + "1 time in 5.0 \u00d7 10^701: unusual", "99.1% to 100.0% (chance alone: 2.5%)"},
         // 70 straight numbers, 7%, 7 hits in 100 draws: just at chance, P(X >= 7).
         {chosen({{1}, {0, 1, 2, 3, 4, 5, 6}, kAll}), atChance(),
          well + "56 times in 100: no sign that the filters help",
@@ -217,9 +217,9 @@ TEST(BackTest, EachDrawWithItsOwnShare) {
         // What the settings play today, and what they played along the way.
         std::snprintf(expected, sizeof expected, "played %.1f of them",
                       static_cast<double>(covered) / 100);
-        EXPECT_NE(backTestSummary(r)[2].second.find(
-                      shareOfDraws(r.coveredDraws) + " today; along the tested draws they " +
-                      expected + " on average"),
+        EXPECT_NE(backTestSummary(r)[2].second.find(shareOfDraws(r.coveredDraws) +
+                                                    " today; along the tested draws they " +
+                                                    expected + " on average"),
                   std::string::npos)
             << backTestSummary(r)[2].second;
     }
@@ -310,9 +310,9 @@ TEST(SkipCounts, ALongSkipIsRareNotImpossible) {
 // draws has the chance (1 - p)^c, so each row counts from the first c below 5%,
 // once the history is that long; the sum 0 and the sum 27 last, at 2,995 draws.
 TEST(SkipCounts, RowsThatLuckAloneMakesUnusual) {
-    const std::pair<std::size_t, double> rows[] = {
-        {1, 0.0}, {9, 0.0}, {30, 2.26}, {100, 2.94}, {1000, 3.53}, {2994, 3.53}, {2995, 3.68},
-        {100000, 3.68}};
+    const std::pair<std::size_t, double> rows[] = {{1, 0.0},     {9, 0.0},      {30, 2.26},
+                                                   {100, 2.94},  {1000, 3.53},  {2994, 3.53},
+                                                   {2995, 3.68}, {100000, 3.68}};
     for (const auto& [history, expected] : rows) {
         double sum = 0.0;
         for (const SkipRow& row : skipCounts(DrawList(history, 123), NewestEnd::Last)) {

@@ -42,9 +42,15 @@ TEST(Chance, TinyChancesAreNeverNone) {
 // over every count; a single draw reaches 5% at no count, three digits only at 3.
 TEST(Chance, CountsThatLuckAloneMakesUnusual) {
     const std::tuple<const char*, std::size_t, double> rows[] = {
-        {"1 draw", 1, 0.1},          {"3 digits", 3, 0.1},      {"30 draws", 30, 0.1},
-        {"100 draws", 100, 0.1},     {"4 at 93.6%", 4, 0.936},  {"999 at 0.5", 999, 0.5},
-        {"5000 at 0.2%", 5000, 0.002}, {"no share", 50, 0.0},   {"no draw", 0, 0.3},
+        {"1 draw", 1, 0.1},
+        {"3 digits", 3, 0.1},
+        {"30 draws", 30, 0.1},
+        {"100 draws", 100, 0.1},
+        {"4 at 93.6%", 4, 0.936},
+        {"999 at 0.5", 999, 0.5},
+        {"5000 at 0.2%", 5000, 0.002},
+        {"no share", 50, 0.0},
+        {"no draw", 0, 0.3},
     };
     for (const auto& [name, n, p] : rows) {
         double bySum = 0.0;
@@ -56,18 +62,21 @@ TEST(Chance, CountsThatLuckAloneMakesUnusual) {
     EXPECT_NEAR(binomialChanceUnusual(3, 0.1), 0.001, 1e-15);
     EXPECT_EQ(binomialChanceUnusual(1, 0.1), 0.0);
     const std::tuple<double, std::size_t, std::size_t, const char*> texts[] = {
-        {0.0, 78, 0, "By luck alone none of these 78 rows would show a chance under 5%; none does."},
+        {0.0, 78, 0,
+         "By luck alone none of these 78 rows would show a chance under 5%; none does."},
         {0.0225, 1, 1,
          "By luck alone about 0.02 of this 1 condition would show a chance under 5%; 1 does."},
-        {1.6669, 40, 3, "By luck alone about 1.7 of these 40 cells would show a chance under 5%; "
-                        "3 do."},
+        {1.6669, 40, 3,
+         "By luck alone about 1.7 of these 40 cells would show a chance under 5%; "
+         "3 do."},
         {0.004, 40, 0,
          "By luck alone almost none of these 40 cells would show a chance under 5%; none does."},
     };
     for (const auto& [expected, rowCount, shown, text] : texts) {
-        EXPECT_EQ(luckAloneText(expected, rowCount, rowCount == 40 ? "cell"
-                                                   : rowCount == 1 ? "condition"
-                                                                   : "row",
+        EXPECT_EQ(luckAloneText(expected, rowCount,
+                                rowCount == 40  ? "cell"
+                                : rowCount == 1 ? "condition"
+                                                : "row",
                                 shown),
                   text);
     }

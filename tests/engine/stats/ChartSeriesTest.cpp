@@ -256,7 +256,6 @@ TEST(ChartSeries, TheBandOfLuckIsTheBinomialsAndTheApproximationFollowsIt) {
     EXPECT_GE(equal, 99 * (mixed.size() - 100) / 100);
 }
 
-
 TEST(ChartSeries, OrderAndDrawing) {
     EXPECT_EQ(oldestFirst(parseDraws("123 456"), NewestEnd::First), parseDraws("456 123"));
     EXPECT_EQ(oldestFirst(parseDraws("123 456"), NewestEnd::Last), parseDraws("123 456"));

@@ -1,5 +1,5 @@
-// Is this history a fair draw: the distributions against known values, the pooling, Holm by hand, and the whole page on
-// simulated histories, fair (calibration) and planted with a bias (power).
+// Is this history a fair draw: the distributions against known values, the pooling, Holm by hand,
+// and the whole page on simulated histories, fair (calibration) and planted with a bias (power).
 
 #include "engine/stats/Fairness.h"
 #include "engine/stats/Chance.h"
