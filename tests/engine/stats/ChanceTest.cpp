@@ -225,9 +225,14 @@ TEST(PoissonBinomial, ExactAtItsEdgesAtAnyLength) {
         EXPECT_NEAR(poissonBinomialLogLowerTail(high, n - 1), std::log(-std::expm1(all)), 0.01)
             << n << " one miss or more";
     }
-    // 100,000 draws at 7 in 1,000 with no hit: 0.993^100000, about 10^-305.
-    const std::vector<double> seven(100000, 0.007);
-    EXPECT_NEAR(poissonBinomialLogLowerTail(seven, 0), 100000 * std::log1p(-0.007), 0.01);
+    // 100,000 draws at 7 in 1,000 with no hit: 0.993^100000, about 10^-305,
+    // and 150,000 such draws, 10^-458, below what a double holds.
+    for (const std::size_t n : {100000, 150000}) {
+        const std::vector<double> seven(n, 0.007);
+        EXPECT_NEAR(poissonBinomialLogLowerTail(seven, 0),
+                    static_cast<double>(n) * std::log1p(-0.007), 0.01)
+            << n << " draws at 7 in 1,000";
+    }
     // The hot/cold pattern of 20,005 draws: 20,003 days at 1 in 1,000 and no hit.
     std::vector<double> pattern(20003, 0.001);
     pattern.insert(pattern.begin(), {0.0, 0.0});
