@@ -1,8 +1,8 @@
 #include "backtest/frmBackTestWindow.h"
 
 #include "backtest/DrawStrip.h"
-#include "engine/stats/Chance.h"
 #include "engine/numbers/LiveCount.h"
+#include "engine/stats/Chance.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/Look.h"
 
@@ -256,12 +256,13 @@ void frmBackTest::makeCostsTable() {
     costs_ = makeTable(
         QStringLiteral("tblConditionCosts"), QStringLiteral("What each setting costs"),
         QStringLiteral("Each condition alone: how many of the tested draws it throws out, how "
-                       "many of all 1000 numbers, how many winners that share of numbers throws "
+                       "many of all 1000 numbers, how much more often it throws out a winner "
+                       "than a number, how many winners that share of numbers throws "
                        "out by luck alone, and how rarely luck alone is this far off. A red row "
                        "throws out winners more often than luck would, a green one less often; "
                        "only rows that luck alone gives less than 5 times in 100 are coloured."),
         {QStringLiteral("Condition"), QStringLiteral("Winners thrown out"),
-         QStringLiteral("Numbers thrown out"), QStringLiteral("Winners per number"),
+         QStringLiteral("Numbers thrown out"), QStringLiteral("Winners against numbers"),
          QStringLiteral("By luck alone"), QStringLiteral("Chance by luck")},
         results_);
     costs_->setMinimumHeight(160); // a few rows at least; the page scrolls to it
@@ -554,8 +555,7 @@ void frmBackTest::showCosts() {
             new SortedByValue(share(c.drawsThrownOut, report_.tested), shares.winners),
             new SortedByValue(share(static_cast<std::size_t>(c.numbersThrownOut), kNumberCount),
                               shares.numbers),
-            new SortedByValue(perNumber ? QString::number(*perNumber, 'f', 2) : QStringLiteral("-"),
-                              perNumber.value_or(0.0)),
+            new SortedByValue(fromEngine(winnersPerNumberText(shares)), perNumber.value_or(0.0)),
             new SortedByValue(QString::number(shares.expected, 'f', 1), shares.expected),
             new SortedByValue(fromEngine(logPercentText(shares.logChance)), shares.logChance)};
         items[0]->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -61,6 +61,7 @@ class BackTestTest : public MainWindowFixture {
             QCOMPARE(costs->item(0, 5)->background().color(), QColor(170, 230, 170));
             QCOMPARE(costs->item(1, 0)->text(), QStringLiteral("Sumdigits 6"));
             QCOMPARE(costs->item(1, 3)->background().color(), QColor(255, 145, 145));
+            QVERIFY(costs->item(1, 3)->text().endsWith(QStringLiteral(" times as often")));
             QCOMPARE(costs->item(2, 5)->background().style(), Qt::NoBrush);
 
             // The strip from the keyboard: the first cell is the newest draw.
@@ -173,8 +174,8 @@ class BackTestTest : public MainWindowFixture {
             // 7, 8, 9 and 0 anywhere, in each position 16 digits, root sums and sums.
             QVERIFY(window->findChild<QLabel*>(QStringLiteral("lblSkipsLuck"))
                         ->text()
-                        .startsWith("Among 78 rows about 4 would show a chance under 5% by "
-                                    "luck alone; "));
+                        .startsWith("By luck alone about 2.5 of these 78 rows would show a "
+                                    "chance under 5%; "));
         }));
     }
 };

@@ -1,9 +1,9 @@
 #include "engine/backtest/BackTestRun.h"
 
-#include "engine/numbers/Conditions.h"
-#include "engine/stats/Chance.h"
-#include "engine/numbers/LiveCount.h"
 #include "engine/backtest/TryLedger.h"
+#include "engine/numbers/Conditions.h"
+#include "engine/numbers/LiveCount.h"
+#include "engine/stats/Chance.h"
 
 #include <algorithm>
 #include <array>
@@ -226,6 +226,21 @@ std::string luckText(const BackTestReport& r, std::size_t tries) {
            (tries > 1 ? ". " + triesText(tries, luck.logChance, well) : "");
 }
 
+// What the settings play now and, where a hot/cold pattern changed it from
+// draw to draw, what they played on average along the tested draws.
+std::string playedText(const BackTestReport& r) {
+    const std::string now = "the settings play " + shareOfDraws(r.coveredDraws);
+    const bool same = std::all_of(r.strip.begin(), r.strip.end(), [&r](const DrawVerdict& v) {
+        return v.covered == r.coveredDraws;
+    });
+    if (same) {
+        return now;
+    }
+    const double average = static_cast<double>(r.coveredTested) / static_cast<double>(r.tested);
+    return now + " today; along the tested draws they played " + fixed(average, 1) +
+           " of them on average (" + fixed(average / 10.0, 1) + "%)";
+}
+
 } // namespace
 
 Result<BackTestReport> backTest(const MainInput& input, const DrawList& history,
@@ -280,20 +295,31 @@ CostShares costShares(const BackTestReport& report, const ConditionCost& cost) {
     return shares;
 }
 
+std::string winnersPerNumberText(const CostShares& shares) {
+    if (!shares.winnersPerNumber) {
+        return "-";
+    }
+    const std::string times = fixed(*shares.winnersPerNumber, 2);
+    return shares.winners == 0.0 ? "no winner"
+           : times == "1.00"     ? "as often"
+                                 : times + " times as often";
+}
+
 std::string unusualByLuckText(const BackTestReport& report) {
     const std::size_t conditions = report.costs.size();
     if (conditions == 0) {
         return "No filter is set: every number is played";
     }
     std::size_t unusual = 0;
+    double expected = 0.0;
     for (const ConditionCost& c : report.costs) {
         unusual += costShares(report, c).unusual != 0 ? 1 : 0;
+        // The winners a condition throws out of fair draws are Binomial(tested,
+        // its share of numbers), the very distribution its chance is taken from.
+        expected += binomialChanceUnusual(report.tested,
+                                          c.numbersThrownOut / static_cast<double>(kNumberCount));
     }
-    char expected[16];
-    std::snprintf(expected, sizeof expected, "%.2g", 0.05 * static_cast<double>(conditions));
-    return "Among " + counted(conditions, "condition") + ", about " + expected +
-           " would look this unusual by luck alone; " + std::to_string(unusual) +
-           (unusual == 1 ? " does." : " do.");
+    return luckAloneText(expected, conditions, "condition", unusual);
 }
 
 double stakeOn(const DrawVerdict& v, const Prizes& prizes) {
@@ -402,8 +428,7 @@ std::vector<std::pair<std::string, std::string>> backTestSummary(const BackTestR
                                   ? " (all)"
                                   : " (the newest of " + std::to_string(r.historyDraws) + ")")},
         {"Hits", std::to_string(r.hits) + rate},
-        {"Chance alone",
-         fixed(chance, 1) + " hits: the settings play " + shareOfDraws(r.coveredDraws)},
+        {"Chance alone", fixed(chance, 1) + " hits: " + playedText(r)},
         {"Against chance",
          chance > 0 ? fixed(static_cast<double>(r.hits) / chance, 2) + " times" : std::string("-")},
         {"Longest run without a hit", counted(r.longestWithoutHit, "draw")},

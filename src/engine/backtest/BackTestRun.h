@@ -92,8 +92,12 @@ struct CostShares {
     int unusual = 0;
 };
 CostShares costShares(const BackTestReport& report, const ConditionCost& cost);
-// "Among 12 conditions, about 0.6 would look this unusual by luck alone; 2 do.";
-// without a condition, that every number is played.
+// Winners per number in words: "2.50 times as often", "as often", "no winner";
+// "-" where it throws out no number.
+std::string winnersPerNumberText(const CostShares& shares);
+// "By luck alone about 0.2 of these 3 conditions would show a chance under 5%;
+// none does.", from the exact chance of each under fair draws; without a
+// condition, that every number is played.
 std::string unusualByLuckText(const BackTestReport& report);
 
 // What playing the settings would have cost: a stake per number and the

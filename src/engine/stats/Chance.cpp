@@ -136,8 +136,24 @@ std::string counted(std::size_t count, const std::string& singular) {
 
 namespace {
 
-// `chance` in words; `none` where it is truly nothing, not just too small for a double.
-std::string wordsOf(double chance, bool none) {
+// One time in m × 10^e, m to two digits, worked from the logarithm alone;
+// kept finite and within an int, however small the chance.
+std::string oneTimeInPowerOfTen(double logChance) {
+    const double tens = std::clamp(-logChance / std::log(10.0), 0.0, 1e9);
+    int exponent = static_cast<int>(std::floor(tens));
+    double mantissa = std::round(std::pow(10.0, tens - exponent) * 10.0) / 10.0;
+    if (mantissa >= 10.0) {
+        mantissa = 1.0;
+        ++exponent;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "1 time in %.1f \u00d7 10^%d", mantissa, exponent);
+    return text;
+}
+
+// A chance in words from its logarithm; `none` where it is truly nothing, not
+// just too small for a double.
+std::string wordsOf(double chance, double logChance, bool none) {
     if (chance >= 1.0) {
         return "every time";
     }
@@ -149,8 +165,8 @@ std::string wordsOf(double chance, bool none) {
         const long times = std::clamp(std::lround(100.0 * chance), 2L, 99L);
         return std::to_string(times) + " times in 100";
     }
-    if (chance < 1e-9) {
-        return "less than 1 time in 1,000,000,000";
+    if (logChance < std::log(1e-9)) {
+        return oneTimeInPowerOfTen(logChance);
     }
     // One in so many, to two significant digits: 1 in 2,000, 1 in 67.
     const double inverse = 1.0 / chance;
@@ -178,11 +194,68 @@ std::string percentOf(double chance, bool none) {
 } // namespace
 
 std::string chanceInWords(double chance) {
-    return wordsOf(chance, chance <= 0.0);
+    return wordsOf(chance, std::log(chance), !(chance > 0.0));
 }
 
 std::string logChanceInWords(double logChance) {
-    return wordsOf(std::exp(logChance), std::isnan(logChance) || logChance == kMinusInfinity);
+    return wordsOf(std::exp(logChance), logChance,
+                   std::isnan(logChance) || logChance == kMinusInfinity);
+}
+
+double binomialChanceUnusual(std::size_t n, double p) {
+    if (n == 0 || !(p > 0.0 && p < 1.0)) {
+        return 0.0; // the count is certain: its chance is 1
+    }
+    const double level = std::log(0.05);
+    const auto unusual = [&](std::size_t k) { return binomialLogTwoSided(n, k, p) < level; };
+    // The smaller tail only grows from 0 to the mode and shrinks beyond it, so
+    // the unusual counts are those up to some k and those from some k on.
+    const auto mode = std::min(n, static_cast<std::size_t>(static_cast<double>(n + 1) * p));
+    double share = 0.0;
+    if (unusual(0)) {
+        std::size_t usual = mode; // the first count from 0 that is not unusual
+        for (std::size_t low = 0; usual - low > 1;) {
+            const std::size_t mid = low + (usual - low) / 2;
+            (unusual(mid) ? low : usual) = mid;
+        }
+        share += binomialLowerTail(n, usual - 1, p);
+    }
+    if (unusual(n)) {
+        std::size_t usual = mode; // the last count up to n that is not unusual
+        for (std::size_t high = n; high - usual > 1;) {
+            const std::size_t mid = usual + (high - usual) / 2;
+            (unusual(mid) ? high : usual) = mid;
+        }
+        share += binomialUpperTail(n, usual + 1, p);
+    }
+    return share;
+}
+
+namespace {
+
+// 1.67 as "about 1.7", 0.0104 as "about 0.01": what a reader needs of an expected count.
+std::string aboutText(double expected) {
+    if (expected <= 0.0) {
+        return "none";
+    }
+    if (expected < 0.01) {
+        return "almost none";
+    }
+    return "about " + withDigits(expected < 0.095  ? "%.2f"
+                                 : expected < 9.95 ? "%.1f"
+                                                   : "%.0f",
+                                 expected);
+}
+
+} // namespace
+
+std::string luckAloneText(double expected, std::size_t rows, const std::string& singular,
+                          std::size_t shown) {
+    return "By luck alone " + aboutText(expected) + (rows == 1 ? " of this " : " of these ") +
+           counted(rows, singular) + " would show a chance under 5%; " +
+           (shown == 0   ? std::string("none does.")
+            : shown == 1 ? std::string("1 does.")
+                         : grouped(shown) + " do.");
 }
 
 std::string percentText(double chance) {

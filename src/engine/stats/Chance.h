@@ -24,9 +24,11 @@ double binomialTwoSided(std::size_t n, std::size_t k, double p);
 double binomialLogTwoSided(std::size_t n, std::size_t k, double p);
 
 // The hits among draws that each have a chance of their own (`shares`, one a
-// draw): log P(X >= k) and log P(X <= k). Exact up to kExactPoissonBinomial
-// draws (a recursion draw by draw, tilted so that the draws around k carry
-// the weight, its scale kept as a log); a saddlepoint approximation beyond.
+// draw): log P(X >= k) and log P(X <= k). Exact near either edge, up to 32
+// hits or misses, at any number of draws (a recursion over the first k + 1
+// counts only); elsewhere exact up to kExactPoissonBinomial draws (a recursion
+// draw by draw, tilted so that the draws around k carry the weight, its scale
+// kept as a log); a saddlepoint approximation beyond.
 inline constexpr std::size_t kExactPoissonBinomial = 20000;
 double poissonBinomialLogUpperTail(const std::vector<double>& shares, std::size_t k);
 double poissonBinomialLogLowerTail(const std::vector<double>& shares, std::size_t k);
@@ -41,10 +43,21 @@ struct Range {
 // The 95% Wilson range of a rate of `hits` in `n`; 0 to 1 where n is 0.
 Range wilsonRange(std::size_t hits, std::size_t n);
 
-// "38 times in 100", "1 time in 2,000", "every time", "never"; below one
-// time in a billion "less than 1 time in 1,000,000,000", however small.
+// The one way a chance is said in words: "38 times in 100", "1 time in 2,000",
+// "every time", "never"; rarer than one time in a billion, from its logarithm
+// so that it stays exact however small: "1 time in 2.8 × 10^651".
 std::string chanceInWords(double chance);
 std::string logChanceInWords(double logChance);
+// How many of a table's rows a fair draw would show with a chance under 5%,
+// each row's chance being binomialTwoSided(n, its count, p): the chance that
+// a count X ~ Binomial(n, p) lands where binomialTwoSided(n, X, p) < 0.05.
+// Discrete counts reach 5% only at some values, so this is often well under 5%.
+double binomialChanceUnusual(std::size_t n, double p);
+// "By luck alone about 1.7 of these 40 cells would show a chance under 5%; 3 do.":
+// `expected` of the `rows` (each a `singular`) against the `shown` that do.
+std::string luckAloneText(double expected, std::size_t rows, const std::string& singular,
+                          std::size_t shown);
+
 // "39%", "4.2%", "0.052%"; "under 0.001%" for any chance below that but none.
 std::string percentText(double chance);
 std::string logPercentText(double logChance);

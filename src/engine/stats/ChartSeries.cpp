@@ -1,7 +1,7 @@
 #include "engine/stats/ChartSeries.h"
 
-#include "engine/stats/Chance.h"
 #include "engine/Digits.h"
+#include "engine/stats/Chance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,15 +75,20 @@ DigitHeat digitHeat(const DrawList& draws) {
         const std::size_t n = row == 3 ? 3 * draws.size() : draws.size();
         for (HeatCell& cell : heat.cells[row]) {
             cell.expected = static_cast<double>(n) / 10.0;
-            cell.chance =
-                n == 0 ? 1.0 : binomialTwoSided(n, static_cast<std::size_t>(cell.count), 0.1);
-            if (cell.chance < 0.05) {
+            cell.logChance =
+                n == 0 ? 0.0 : binomialLogTwoSided(n, static_cast<std::size_t>(cell.count), 0.1);
+            cell.chance = std::exp(cell.logChance);
+            if (cell.logChance < std::log(0.05)) {
                 cell.unusual = static_cast<double>(cell.count) > cell.expected ? 1 : -1;
             }
-            cell.strength = std::clamp(-std::log10(std::max(cell.chance, 1e-300)) / 3.0, 0.0, 1.0);
+            cell.strength = std::clamp(-cell.logChance / std::log(10.0) / 3.0, 0.0, 1.0);
         }
     }
     return heat;
+}
+
+double heatExpectedUnusual(std::size_t draws) {
+    return 30.0 * binomialChanceUnusual(draws, 0.1) + 10.0 * binomialChanceUnusual(3 * draws, 0.1);
 }
 
 std::string heatLuckText(const DigitHeat& heat) {
@@ -93,8 +98,7 @@ std::string heatLuckText(const DigitHeat& heat) {
             unusual += cell.unusual != 0 ? 1 : 0;
         }
     }
-    return "Among 40 cells, about 2 would look this unusual by luck alone; " +
-           std::to_string(unusual) + (unusual == 1 ? " does." : " do.");
+    return luckAloneText(heatExpectedUnusual(heat.draws), 40, "cell", unusual);
 }
 
 std::string heatRowName(int row) {
@@ -108,7 +112,7 @@ std::string heatCellText(const DigitHeat& heat, int row, int digit) {
     return heatRowName(row) + ", digit " + std::to_string(digit) + ": " +
            grouped(static_cast<std::size_t>(cell.count)) + times + "; by the odds " +
            formatted("%.1f", cell.expected) +
-           "; a count this far off: " + chanceInWords(cell.chance);
+           "; a count this far off: " + logChanceInWords(cell.logChance);
 }
 
 // ---- Sums ------------------------------------------------------------------

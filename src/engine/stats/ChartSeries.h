@@ -35,9 +35,10 @@ std::optional<NewestEnd> newestEndOfLabels(std::string_view first, std::string_v
 
 struct HeatCell {
     std::int64_t count = 0;
-    double expected = 0.0; // by the odds: n / 10 in a position, 3n / 10 anywhere
-    double chance = 1.0;   // two-sided: of a count at least this far from the expected one
-    int unusual = 0;       // +1 (more) or -1 (fewer) where the chance is under 5%
+    double expected = 0.0;  // by the odds: n / 10 in a position, 3n / 10 anywhere
+    double chance = 1.0;    // two-sided: of a count at least this far from the expected one
+    double logChance = 0.0; // the same as a log, which keeps 10^-1000 apart from none
+    int unusual = 0;        // +1 (more) or -1 (fewer) where the chance is under 5%
     // 0 for a count as luck gives it, up to 1 for one that 1 history in 1,000 reaches.
     double strength = 0.0;
 };
@@ -47,7 +48,12 @@ struct DigitHeat {
     std::array<std::array<HeatCell, 10>, 4> cells{};
 };
 DigitHeat digitHeat(const DrawList& draws);
-// "Among 40 cells, about 2 would look this unusual by luck alone; 3 do."
+// How many cells a fair draw would show unusual, on average: in a position a
+// digit's count is Binomial(n, 1/10); anywhere it is the sum over the draws of
+// its count in each, 0 to 3 times with the chances 729, 243, 27 and 1 in 1,000,
+// which is Binomial(3n, 1/10), since a fair draw's three digits are independent.
+double heatExpectedUnusual(std::size_t draws);
+// "By luck alone about 1.7 of these 40 cells would show a chance under 5%; 3 do."
 std::string heatLuckText(const DigitHeat& heat);
 // "Pos 1, digit 7: 12 times; by the odds 10.0; a count this far off: 55 times in 100".
 std::string heatCellText(const DigitHeat& heat, int row, int digit);

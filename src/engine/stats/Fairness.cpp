@@ -1,10 +1,9 @@
 #include "engine/stats/Fairness.h"
 
-#include "engine/stats/Chance.h"
 #include "engine/numbers/Measures.h"
+#include "engine/stats/Chance.h"
 
 #include <boost/math/policies/policy.hpp>
-#include <boost/math/special_functions/beta.hpp>
 #include <boost/math/special_functions/gamma.hpp>
 #include <boost/math/tools/fraction.hpp>
 
@@ -52,38 +51,6 @@ struct UpperGammaFraction {
         return {k * (a - k), z};
     }
 };
-
-// log P(X >= k) or log P(X <= k), X ~ Binomial(n, p), summed from k outwards
-// in ratios of neighbouring terms: used only far out in a tail, where they shrink.
-double logBinomialTailSeries(std::size_t n, std::size_t k, double p, bool upper) {
-    const double odds = p / (1.0 - p);
-    double sum = 1.0;
-    double term = 1.0;
-    for (std::size_t j = k; upper ? j < n : j > 0; j = upper ? j + 1 : j - 1) {
-        const double nj = static_cast<double>(n - j);
-        const double jd = static_cast<double>(j);
-        term *= upper ? nj / (jd + 1.0) * odds : jd / (nj + 1.0) / odds;
-        sum += term;
-        if (term < sum * 1e-17) {
-            break;
-        }
-    }
-    return binomialLogPmf(n, k, p) + std::log(sum);
-}
-
-double logBinomialTail(std::size_t n, std::size_t k, double p, bool upper) {
-    if (upper ? k == 0 : k >= n) {
-        return 0.0;
-    }
-    if (upper ? k > n : false) {
-        return kMinusInfinity;
-    }
-    const double a = static_cast<double>(upper ? k : k + 1);
-    const double b = static_cast<double>(upper ? n - k + 1 : n - k);
-    const double tail =
-        upper ? boost::math::ibeta(a, b, p, Quiet()) : boost::math::ibetac(a, b, p, Quiet());
-    return tail > kSmallest ? std::log(tail) : logBinomialTailSeries(n, k, p, upper);
-}
 
 double logChoose(std::size_t n, std::size_t k) {
     if (k > n) {
@@ -240,7 +207,7 @@ FairnessTest repeatsTest(const Tally& t, std::size_t position) {
     const std::size_t k = t.repeats[position];
     const double expected = static_cast<double>(pairs) * 0.1;
     test.statistic = static_cast<double>(k);
-    test.logChance = logBinomialTwoSided(pairs, k, 0.1);
+    test.logChance = binomialLogTwoSided(pairs, k, 0.1);
     test.figure =
         counted(k, "repeat") + " in " + grouped(pairs) + " (" + tenths(expected) + " expected)";
     test.sentence = "Position " + std::to_string(position + 1) +
@@ -366,16 +333,6 @@ double logChiSquareTail(double x, int df) {
     return a * std::log(z) - z - std::lgamma(a) - std::log(z - a + 1.0 + rest);
 }
 
-double logBinomialTwoSided(std::size_t n, std::size_t k, double p) {
-    const double smaller =
-        std::min(logBinomialTail(n, k, p, true), logBinomialTail(n, k, p, false));
-    return std::min(0.0, std::log(2.0) + smaller);
-}
-
-double chanceOf(double logChance) {
-    return std::clamp(std::exp(logChance), 0.0, 1.0);
-}
-
 std::vector<Cell> pooledCells(std::vector<Cell> cells) {
     while (cells.size() > 1) {
         // The middle is the cell a fair draw fills most; the others pool towards it.
@@ -462,24 +419,6 @@ std::vector<double> holmAdjusted(const std::vector<double>& logChances) {
     return adjusted;
 }
 
-std::string chanceWords(double logChance) {
-    if (logChance >= std::log(1e-9)) {
-        return chanceInWords(chanceOf(logChance));
-    }
-    // One time in m × 10^e, m to two digits, worked from the logarithm alone.
-    // Kept finite and within an int, however far off a history is.
-    const double tens = std::clamp(-logChance / std::log(10.0), 0.0, 1e9);
-    int exponent = static_cast<int>(std::floor(tens));
-    double mantissa = std::round(std::pow(10.0, tens - exponent) * 10.0) / 10.0;
-    if (mantissa >= 10.0) {
-        mantissa = 1.0;
-        ++exponent;
-    }
-    char text[64];
-    std::snprintf(text, sizeof text, "1 time in %.1f \u00d7 10^%d", mantissa, exponent);
-    return text;
-}
-
 std::string atMostWords(double logChance) {
     // Kept finite and within an int, however far off a history is.
     const double tens = std::clamp(-logChance / std::log(10.0), 0.0, 1e9);
@@ -526,7 +465,7 @@ FairnessReport fairnessReport(const DrawList& draws) {
         }
         test.logAdjusted = adjusted[next++];
         test.unusual = test.logAdjusted <= std::log(kUnusual);
-        test.chanceText = chanceWords(test.logChance);
+        test.chanceText = logChanceInWords(test.logChance);
     }
     report.testsMade = logChances.size();
     report.verdict = verdictOf(report.tests, report.testsMade);

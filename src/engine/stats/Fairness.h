@@ -25,11 +25,6 @@ namespace pick3 {
 
 // log P(X >= x) for X chi-square with `df` degrees of freedom (df >= 1).
 double logChiSquareTail(double x, int df);
-// log of the chance of a count at least as far from n * p as k, on either side:
-// the smaller binomial tail through k, doubled, at most 1.
-double logBinomialTwoSided(std::size_t n, std::size_t k, double p);
-// The chance itself, from its logarithm (0 where it underflows).
-double chanceOf(double logChance);
 
 // ---- The pieces of the tests ----------------------------------------------
 
@@ -92,7 +87,7 @@ struct FairnessTest {
     double logChance = 0.0;   // under a fair draw
     double logAdjusted = 0.0; // after Holm over the tests made
     bool unusual = false;
-    std::string chanceText; // "38 times in 100"
+    std::string chanceText; // "38 times in 100", in the words of logChanceInWords
     std::string sentence;   // what it means, in words
 };
 
@@ -110,9 +105,6 @@ struct FairnessReport {
 // The ten tests on `draws` (in the order drawn; either end may be the newest).
 FairnessReport fairnessReport(const DrawList& draws);
 
-// A chance in words from its logarithm: "38 times in 100", "1 time in 2,000",
-// and beyond a billion "1 time in 2.4 × 10^633".
-std::string chanceWords(double logChance);
 // The most it can be, in words: "5 times in 100", "3 times in 1,000".
 std::string atMostWords(double logChance);
 

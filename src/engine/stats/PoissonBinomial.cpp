@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <numeric>
 #include <utility>
 
 namespace pick3 {
@@ -166,8 +167,47 @@ double upperTail(const std::vector<double>& shares, std::size_t k, bool flipped,
     return tail(draws, left);
 }
 
+// Near an edge, few hits or few misses, the exact recursion needs only the
+// states 0 to k, whatever the number of draws: log P(X >= k), the last state
+// holding k or more, or log P(X <= k), what passes k dropped. Counts the
+// misses instead of the hits where `misses`. Kept scaled, the scale as a log,
+// so that 0.993^100000 (10^-305) keeps its digits.
+double edgeLogTail(const Draws& draws, std::size_t k, bool atLeast, bool misses) {
+    std::vector<double> q(k + 1, 0.0);
+    q[0] = 1.0;
+    double logScale = 0.0;
+    for (const auto& [share, count] : draws.groups) {
+        const double p = misses ? 1.0 - share : share;
+        for (std::size_t i = 0; i < count; ++i) {
+            for (std::size_t m = k; m > 0; --m) {
+                q[m] = (atLeast && m == k ? q[m] : q[m] * (1.0 - p)) + q[m - 1] * p;
+            }
+            q[0] *= 1.0 - p;
+            const double most = *std::max_element(q.begin(), q.end());
+            if (most < 1e-150) {
+                for (double& v : q) {
+                    v /= most;
+                }
+                logScale += std::log(most);
+            }
+        }
+    }
+    const double sum = atLeast ? q[k] : std::accumulate(q.begin(), q.end(), 0.0);
+    return std::min(0.0, logScale + std::log(sum));
+}
+
+// Up to this many hits, or misses, a tail is worked by edgeLogTail.
+constexpr std::size_t kEdge = 32;
+
 double chosenUpper(const Draws& draws, std::size_t k) {
-    return draws.count <= kExactPoissonBinomial ? exactUpper(draws, k) : saddlepointUpper(draws, k);
+    const std::size_t n = draws.count;
+    if (k <= kEdge) {
+        return edgeLogTail(draws, k, true, false);
+    }
+    if (n - k <= kEdge) { // k or more hits: n - k or fewer misses
+        return edgeLogTail(draws, n - k, false, true);
+    }
+    return n <= kExactPoissonBinomial ? exactUpper(draws, k) : saddlepointUpper(draws, k);
 }
 
 } // namespace

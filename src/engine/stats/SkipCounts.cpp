@@ -1,11 +1,11 @@
 #include "engine/stats/SkipCounts.h"
 
 #include "engine/numbers/Measures.h"
+#include "engine/stats/Chance.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 namespace pick3 {
 
@@ -29,6 +29,7 @@ struct Tally {
     }
     SkipRow row(SkipSubject subject, int value, std::size_t draws) const {
         SkipRow r{subject, value, hits, hits == 0 ? draws : draws - 1 - last, longest, {}};
+        r.draws = draws;
         r.longest = std::max(r.longest, r.current);
         if (hits >= 2) {
             r.average = static_cast<double>(skipped) / static_cast<double>(hits - 1);
@@ -61,17 +62,35 @@ double SkipRow::logChanceOfSkip() const {
     return static_cast<double>(current) * std::log1p(-odds);
 }
 
+double SkipRow::chanceUnusual() const {
+    if (!(odds > 0.0 && odds < 1.0)) {
+        return 0.0;
+    }
+    const double level = std::log(0.05);
+    const auto unusualAt = [this, level](std::size_t skip) {
+        SkipRow at = *this;
+        at.current = skip;
+        return at.logChanceOfSkip() < level;
+    };
+    // A first guess, settled on the very test the table makes as doubles round.
+    auto shortest = static_cast<std::size_t>(level / std::log1p(-odds));
+    while (shortest > 0 && unusualAt(shortest - 1)) {
+        --shortest;
+    }
+    while (!unusualAt(shortest)) {
+        ++shortest;
+    }
+    return shortest <= draws ? std::exp(static_cast<double>(shortest) * std::log1p(-odds)) : 0.0;
+}
+
 std::string skipLuckText(const std::vector<SkipRow>& rows) {
     std::size_t rare = 0;
+    double expected = 0.0;
     for (const SkipRow& row : rows) {
         rare += row.logChanceOfSkip() < std::log(0.05) ? 1 : 0;
+        expected += row.chanceUnusual();
     }
-    const double expected = 0.05 * static_cast<double>(rows.size());
-    char about[16];
-    std::snprintf(about, sizeof about, expected >= 1.0 ? "%.0f" : "%.1g", expected);
-    return "Among " + std::to_string(rows.size()) + (rows.size() == 1 ? " row" : " rows") +
-           " about " + about + " would show a chance under 5% by luck alone; " +
-           std::to_string(rare) + (rare == 1 ? " does." : " do.");
+    return luckAloneText(expected, rows.size(), "row", rare);
 }
 
 double SkipRow::due() const {

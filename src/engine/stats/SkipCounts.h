@@ -24,6 +24,7 @@ struct SkipRow {
     std::size_t longest = 0;       // the most draws in a row without it, the current run included
     std::optional<double> average; // the mean of the skips between two of its draws
     double odds = 0.1;             // the chance that a draw brings it, from the 1,000 numbers
+    std::size_t draws = 0;         // of the history counted: the longest a current skip can be
     // The draws it stays away on average by those odds: (1 - p) / p.
     double expectedSkip() const;
     // The chance of a skip at least as long as the current one: (1 - p)^current;
@@ -35,13 +36,17 @@ struct SkipRow {
     // How overdue it is by the odds: (current + 1) / (expected skip + 1); above 1
     // it has been away longer than it stays away on average.
     double due() const;
+    // The chance that a fair draw gives a current skip whose chance is under 5%:
+    // P(current >= c) = (1 - p)^c for the shortest such skip c, if the history
+    // is long enough for it; none otherwise.
+    double chanceUnusual() const;
 };
 
 // Rows in the order: positions 1 to 3 and any position, digits 0 to 9 each;
 // root sums 0 to 9; sums 0 to 27.
 std::vector<SkipRow> skipCounts(const DrawList& history, NewestEnd newest);
 
-// "Among 78 rows about 4 would show a chance under 5% by luck alone; 6 do.":
+// "By luck alone about 2.3 of these 78 rows would show a chance under 5%; 6 do.":
 // how many rows show a skip that rare, against what luck alone gives.
 std::string skipLuckText(const std::vector<SkipRow>& rows);
 

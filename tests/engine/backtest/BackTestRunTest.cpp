@@ -3,8 +3,8 @@
 // exact fractions, and the extremes a million draws reach.
 
 #include "engine/backtest/BackTestRun.h"
-#include "engine/stats/Chance.h"
 #include "engine/numbers/LiveCount.h"
+#include "engine/stats/Chance.h"
 #include "engine/stats/SkipCounts.h"
 
 #include "Support.h"
@@ -124,7 +124,8 @@ TEST(BackTest, WhatPlayingWouldHaveCost) {
     const BackTestReport report = *backTest(chosen({{1, 2, 3, 4}}), draws("123 112 444 567"), {});
     EXPECT_EQ(costShares(report, report.costs[0]).unusual, -1);
     EXPECT_EQ(unusualByLuckText(report),
-              "Among 1 condition, about 0.05 would look this unusual by luck alone; 1 does.");
+              "By luck alone about 0.02 of this 1 condition would show a "
+              "chance under 5%; 1 does.");
     EXPECT_EQ(newestCellText(report), "Draw 1 is the newest");
 }
 
@@ -145,8 +146,7 @@ TEST(BackTest, CouldThisBeLuck) {
         {chosen({{1, 2, 3, 4}}), {}, "no draw tested", "-"},
         // 25 straight numbers, 2.5%, hit in all 438 draws: 0.025^438, about 10^-702.
         {chosen({{1}, {1, 2, 3, 4, 5}, {1, 2, 3, 4, 5}}), DrawList(438, 111),
-         well + "less than 1 time in 1,000,000,000: unusual",
-         "99.1% to 100.0% (chance alone: 2.5%)"},
+         well + "1 time in 5.0 \u00d7 10^701: unusual", "99.1% to 100.0% (chance alone: 2.5%)"},
         // 70 straight numbers, 7%, 7 hits in 100 draws: just at chance, P(X >= 7).
         {chosen({{1}, {0, 1, 2, 3, 4, 5, 6}, kAll}), atChance(),
          well + "56 times in 100: no sign that the filters help",
@@ -214,6 +214,14 @@ TEST(BackTest, EachDrawWithItsOwnShare) {
         char expected[32];
         std::snprintf(expected, sizeof expected, "%.1f hits", static_cast<double>(covered) / 1000);
         EXPECT_TRUE(backTestSummary(r)[2].second.starts_with(expected)) << expected;
+        // What the settings play today, and what they played along the way.
+        std::snprintf(expected, sizeof expected, "played %.1f of them",
+                      static_cast<double>(covered) / 100);
+        EXPECT_NE(backTestSummary(r)[2].second.find(shareOfDraws(r.coveredDraws) +
+                                                    " today; along the tested draws they " +
+                                                    expected + " on average"),
+                  std::string::npos)
+            << backTestSummary(r)[2].second;
     }
 }
 
@@ -279,7 +287,7 @@ TEST(SkipCounts, AShortHistoryByHand) {
     EXPECT_EQ(shown(skipCounts({}, NewestEnd::Last)[0]), "0 0 0 -");
     EXPECT_TRUE(row(SkipSubject::Position1, 0).neverDrawn());
     EXPECT_EQ(skipLuckText(rows),
-              "Among 78 rows about 4 would show a chance under 5% by luck alone; 0 do.");
+              "By luck alone none of these 78 rows would show a chance under 5%; none does.");
 }
 
 // "Any position 2" after 2,457 draws without a 2: 0.729^2457, about 10^-337.
@@ -292,10 +300,31 @@ TEST(SkipCounts, ALongSkipIsRareNotImpossible) {
     // Every digit but 1 in every position and anywhere, every root sum but 3 and
     // every sum but 3; not the root sum 0, the sum 0 nor the sum 27: 0.999^2457 is 8.6%.
     EXPECT_EQ(skipLuckText(rows),
-              "Among 78 rows about 4 would show a chance under 5% by luck alone; 69 do.");
+              "By luck alone about 3.5 of these 78 rows would show a chance under 5%; 69 do.");
     const std::vector<SkipRow> ten(rows.begin(), rows.begin() + 10);
     EXPECT_EQ(skipLuckText(ten),
-              "Among 10 rows about 0.5 would show a chance under 5% by luck alone; 9 do.");
+              "By luck alone about 0.5 of these 10 rows would show a chance under 5%; 9 do.");
+}
+
+// How many of the 78 rows fair draws show with a chance under 5%: a skip of c
+// draws has the chance (1 - p)^c, so each row counts from the first c below 5%,
+// once the history is that long; the sum 0 and the sum 27 last, at 2,995 draws.
+TEST(SkipCounts, RowsThatLuckAloneMakesUnusual) {
+    const std::pair<std::size_t, double> rows[] = {{1, 0.0},     {9, 0.0},      {30, 2.26},
+                                                   {100, 2.94},  {1000, 3.53},  {2994, 3.53},
+                                                   {2995, 3.68}, {100000, 3.68}};
+    for (const auto& [history, expected] : rows) {
+        double sum = 0.0;
+        for (const SkipRow& row : skipCounts(DrawList(history, 123), NewestEnd::Last)) {
+            sum += row.chanceUnusual();
+        }
+        EXPECT_NEAR(sum, expected, 0.005) << history << " draws";
+    }
+    // A digit in a position: 0.9^28 is 5.2%, 0.9^29 is 4.7%.
+    SkipRow digit{SkipSubject::Position1, 4, 1, 0, 0, {}, 0.1, 29};
+    EXPECT_NEAR(digit.chanceUnusual(), std::pow(0.9, 29), 1e-15);
+    digit.draws = 28;
+    EXPECT_EQ(digit.chanceUnusual(), 0.0);
 }
 
 TEST(LiveCount, NumbersAndTheDrawsTheyCover) {
@@ -348,7 +377,7 @@ TEST(Chance, InWords) {
         {0.38, "38 times in 100"},     {0.0005, "1 time in 2,000"},
         {0.015, "2 times in 100"},     {0.0149, "1 time in 67"},
         {1.0, "every time"},           {0.0, "never"},
-        {0.00007, "1 time in 14,000"}, {1e-12, "less than 1 time in 1,000,000,000"},
+        {0.00007, "1 time in 14,000"}, {1e-12, "1 time in 1.0 \u00d7 10^12"},
     };
     for (const auto& [chance, words] : rows) {
         EXPECT_EQ(chanceInWords(chance), words) << chance;

@@ -32,8 +32,7 @@ TEST(TryLedger, CountsDifferentSettingsOnTheSameDraws) {
          "the best of 14 random tries would do this well up to 52 times in 100"},
         {3, 0.4, true, "the best of 3 random tries would do this well up to 100 times in 100"},
         {2, -700.0, false,
-         "the worst of 2 random tries would do this badly up to less than 1 time "
-         "in 1,000,000,000"},
+         "the worst of 2 random tries would do this badly up to 1 time in 5.0 \u00d7 10^699"},
     };
     for (const auto& [tries, chance, well, text] : texts) {
         const double logChance = chance < 0.0 ? chance * kLn10 : std::log(chance); // 10^-700

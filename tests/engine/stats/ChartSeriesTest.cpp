@@ -66,12 +66,35 @@ TEST(ChartSeries, DigitHeat) {
     const DigitHeat sevens = digitHeat(repeated("777", 10));
     // Every 7 (4 cells) and 0 to 6, 8, 9 anywhere (0.9^30 = 4%, doubled: 8%, not unusual).
     EXPECT_EQ(heatLuckText(sevens),
-              "Among 40 cells, about 2 would look this unusual by luck alone; 4 do.");
+              "By luck alone about 0.5 of these 40 cells would show a chance under 5%; 4 do.");
     EXPECT_EQ(heatCellText(sevens, 0, 7),
-              "Pos 1, digit 7: 10 times; by the odds 1.0; a count this far off: less than 1 time "
-              "in 1,000,000,000");
+              "Pos 1, digit 7: 10 times; by the odds 1.0; a count this far off: 1 time in 5.0 "
+              "\u00d7 10^9");
+    // 5 in position 1 of each of 1,000 draws: 2 * 10^-1000, far below a double, not never.
+    DrawList fives;
+    for (int round = 0; round < 10; ++round) {
+        for (std::uint16_t n = 500; n < 600; ++n) {
+            fives.push_back(n);
+        }
+    }
+    EXPECT_EQ(heatCellText(digitHeat(fives), 0, 5),
+              "Pos 1, digit 5: 1,000 times; by the odds 100.0; a count this far off: 1 time in "
+              "5.0 \u00d7 10^999");
     EXPECT_DOUBLE_EQ(sevens.cells[0][7].strength, 1.0);
     EXPECT_DOUBLE_EQ(digitHeat(everyNumber(1)).cells[0][0].strength, 0.0);
+}
+
+// How many of the 40 cells fair draws show unusual, on average: one draw only
+// by a triple (1 in 1,000 for each digit), then towards 40 * 5% from below.
+TEST(ChartSeries, CellsThatLuckAloneMakesUnusual) {
+    const std::pair<std::size_t, double> rows[] = {
+        {0, 0.0}, {1, 0.01}, {100, 1.67}, {1000, 1.80}, {10000, 1.97}};
+    for (const auto& [draws, expected] : rows) {
+        EXPECT_NEAR(heatExpectedUnusual(draws), expected, 0.005) << draws << " draws";
+    }
+    EXPECT_EQ(heatLuckText(digitHeat(parseDraws("123"))),
+              "By luck alone about 0.01 of these 40 cells would show a chance under 5%; none "
+              "does.");
 }
 
 TEST(ChartSeries, SumsAgainstTheSumChart) {
@@ -232,7 +255,6 @@ TEST(ChartSeries, TheBandOfLuckIsTheBinomialsAndTheApproximationFollowsIt) {
     }
     EXPECT_GE(equal, 99 * (mixed.size() - 100) / 100);
 }
-
 
 TEST(ChartSeries, OrderAndDrawing) {
     EXPECT_EQ(oldestFirst(parseDraws("123 456"), NewestEnd::First), parseDraws("456 123"));
