@@ -12,6 +12,10 @@ install(TARGETS pick3 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The charts module, where the program looks for it from its own folder.
 install(TARGETS pick3_charts LIBRARY DESTINATION "${PICK3_CHARTS_INSTALL_DIR}")
 
+# The states' game definitions, where the program looks for them beside its own folder.
+file(GLOB PICK3_GAME_FILES CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/../games/*.json")
+install(FILES ${PICK3_GAME_FILES} DESTINATION "${CMAKE_INSTALL_DATADIR}/pick3-tallymoor/games")
+
 install(FILES "${PICK3_PACKAGING_DIR}/${PICK3_APP_ID}.desktop"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 install(FILES "${PICK3_PACKAGING_DIR}/${PICK3_APP_ID}.metainfo.xml"

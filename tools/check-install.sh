@@ -58,6 +58,8 @@ module_found() { [ -n "$module_rel" ] && grep -q 'ELF.*shared object' <<<"$(file
 check "charts module installed where the program looks: bin/$module_rel" module_found
 lean_program() { ! readelf -d "$prefix/bin/pick3" | grep -E 'NEEDED.*(Charts|Svg|OpenGL)'; }
 check "program does not link Qt Charts, Qt SVG or OpenGL" lean_program
+games_installed() { [ "$(ls "$prefix"/share/pick3-tallymoor/games/*.json | wc -l)" -eq 11 ]; }
+check "the eleven game definitions installed: share/pick3-tallymoor/games" games_installed
 check "desktop entry installed: $desktop" test -s "$prefix/$desktop"
 check "metadata installed: $metainfo" test -s "$prefix/$metainfo"
 check "scalable icon installed: $svg" grep -q '<svg' "$prefix/$svg"
@@ -129,7 +131,9 @@ if [ -n "$deb" ]; then
   contents=$(dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|')
   in_deb() { grep -qx -- "$1" <<<"$contents"; }
   module_in_deb=/usr/$(realpath -m --relative-to="$prefix" "$module")
-  for f in /usr/bin/pick3 "$module_in_deb" "/usr/$desktop" "/usr/$metainfo" "/usr/$svg"; do
+  for f in /usr/bin/pick3 "$module_in_deb" "/usr/$desktop" "/usr/$metainfo" "/usr/$svg" \
+           /usr/share/pick3-tallymoor/games/texas-pick-3.json \
+           /usr/share/pick3-tallymoor/games/other-pick-3.json; do
     check "package holds $f" in_deb "$f"
   done
   for s in "${icon_sizes[@]}"; do

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
           qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libboost-math-dev
-          libgtest-dev libbenchmark-dev fonts-dejavu-core)
+          libgtest-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev)
 if [ "${1:-build}" = run ]; then
   packages+=(xvfb xauth)
 fi

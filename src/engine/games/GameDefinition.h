@@ -1,0 +1,128 @@
+#pragma once
+// What a state's Pick 3 game is, as one definition file in games/ describes it:
+// its draw times (with the days each is held), its play types and their prizes,
+// its add-ons, and since when each of these holds. Where the sources give no
+// figure, or disagree, the value is "not known" and the program says so instead
+// of guessing. Money is in whole cents; a prize is given for each stake sold.
+//
+// readGameDefinition() turns one file's text into a GameDefinition or a refusal
+// naming the file, the field and why; loadGameFolder() reads a whole folder.
+
+#include "engine/Result.h"
+#include "engine/games/ClockTime.h"
+#include "engine/games/Period.h"
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pick3 {
+
+// The format of the definition files; a file from a newer version is refused, not half read.
+inline constexpr std::string_view kGameFormat = "pick3-tallymoor game";
+inline constexpr int kGameFormatVersion = 1;
+
+struct DrawTime {
+    std::string name;                        // "Midday": unique within its schedule
+    std::optional<ClockTime> time;           // local clock time; nothing when not known
+    std::optional<std::array<bool, 7>> days; // held Monday ... Sunday; nothing when not known
+    std::optional<ClockTime> salesCutoff;    // nothing when not known
+    PeriodBound from;                        // when it began, if later than its schedule
+    std::string note;
+};
+
+struct SchedulePeriod {
+    Period period;
+    std::string timeZone;            // IANA name ("America/Chicago") or "unknown"
+    std::vector<DrawTime> drawTimes; // in the order of the day
+    std::vector<std::string> sources;
+    std::string note;
+};
+
+// An outcome's prize in cents, or nothing when not known.
+using Prize = std::optional<int>;
+using OutcomePrizes = std::map<std::string, Prize, std::less<>>;
+
+// The prizes of one stake; nothing when the stake is sold but its prizes are not known.
+struct StakePrizes {
+    int stakeCents = 0;
+    std::optional<OutcomePrizes> outcomes;
+};
+
+// The stakes of a play and their prizes; nothing when not even the stakes are known.
+using PrizeTable = std::optional<std::vector<StakePrizes>>;
+
+struct PlayType {
+    std::string key;  // one of playTypeShapes(): "straight", "box", ...
+    std::string name; // the state's own name: "Exact Order", "50/50", "Super Straight"
+    Period period;
+    Known sold = Known::yes; // "unknown" where a source names the play only vaguely
+    PrizeTable prizes;
+    Known tripleBoxSold = Known::unknown;         // box plays only
+    Known nineAndZeroNeighbours = Known::unknown; // 1-off plays only: is 9 next to 0?
+    std::vector<std::string> sources;
+    std::string note;
+};
+
+struct AddOnCost {
+    enum class Rule { doubles, plus, unknown };
+    Rule rule = Rule::unknown;
+    int plusCents = 0; // for Rule::plus
+};
+
+struct AddOn {
+    std::string key;  // "fireball", "wild_ball"
+    std::string name; // "Fireball"
+    Period period;
+    AddOnCost cost;
+    // Its own prizes by play type key; a play type not listed is not known. Nothing: none known.
+    std::optional<std::map<std::string, std::vector<StakePrizes>, std::less<>>> prizes;
+    Known winsMoreThanOnce = Known::unknown; // can one ticket win several of its prizes?
+    std::vector<std::string> sources;
+    std::string note;
+};
+
+struct ClaimPeriod {
+    enum class Unit { days, months, years };
+    int amount = 0;
+    Unit unit = Unit::days;
+    std::vector<std::string> sources;
+};
+
+struct GameDefinition {
+    std::string id;    // the file's stem: "texas-pick-3"
+    std::string state; // "Texas"
+    std::string name;  // the game's own name: "Pick 3", "Numbers", "Cash 3"
+    CivilDate checked; // the first day of the month its sources were checked
+    std::vector<std::string> sources;
+    std::optional<ClaimPeriod> claimPeriod; // nothing when not known
+    std::vector<SchedulePeriod> schedules;  // no two overlap
+    std::vector<PlayType> playTypes;        // no two of one key overlap
+    std::vector<AddOn> addOns;              // no two of one key overlap
+    std::vector<std::string> notes;
+
+    // "Texas Pick 3", "New York Numbers".
+    std::string title() const { return state + " " + name; }
+};
+
+// One definition file's text. The file's name goes into every refusal:
+// `texas-pick-3.json: "playTypes[2].prizes.100.straight" is below zero`.
+Result<GameDefinition> readGameDefinition(std::string_view text, std::string_view fileName);
+
+struct GameFile {
+    std::string name; // "texas-pick-3.json"
+    std::string text;
+};
+
+struct GameFolder {
+    std::vector<GameDefinition> games; // those that read, in the order given
+    std::vector<std::string> refusals; // one for each file that did not
+};
+
+// Every file of a folder; a file that is refused does not keep the others from loading.
+GameFolder loadGameFolder(const std::vector<GameFile>& files);
+
+} // namespace pick3
