@@ -16,7 +16,7 @@ constexpr int kListedConflicts = 200;
 ConflictsTable::ConflictsTable(QWidget* parent) : QTableWidget(0, 4, parent) {
     setObjectName(QStringLiteral("tblConflicts"));
     setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Draw time"),
-                               QStringLiteral("Lines"), QStringLiteral("Number to use")});
+                               QStringLiteral("Numbers given"), QStringLiteral("Number to use")});
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setTabKeyNavigation(false);
@@ -32,21 +32,22 @@ void ConflictsTable::showConflicts(const ImportResult* result) {
     setRowCount(listed);
     for (int row = 0; row < listed; ++row) {
         const Conflict& c = result->conflicts[static_cast<std::size_t>(row)];
-        QStringList lines;
-        for (const std::int32_t line : c.lines) {
-            lines << QString::number(line);
+        // Every number given, with its line, stays in view beside the choice.
+        QStringList given;
+        for (std::size_t n = 0; n < c.numbers.size(); ++n) {
+            given << QStringLiteral("%1 (line %2)").arg(drawText(c.numbers[n])).arg(c.lines[n]);
         }
         const QStringList cells{fromEngine(weekdayText(c.day) + " " + isoDateText(c.day)),
-                                fromEngine(result->drawTimes[c.time]), lines.join(", ")};
+                                fromEngine(result->drawTimes[c.time]),
+                                given.join(QStringLiteral(", "))};
         for (int column = 0; column < 3; ++column) {
             setItem(row, column, new QTableWidgetItem(cells[column]));
         }
         auto* pick = named(new QComboBox, QStringLiteral("cboConflict(%1)").arg(row));
+        pick->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         pick->addItem(QStringLiteral("leave out"), -1);
         for (std::size_t n = 0; n < c.numbers.size(); ++n) {
-            pick->addItem(
-                QStringLiteral("%1 (line %2)").arg(drawText(c.numbers[n])).arg(c.lines[n]),
-                c.numbers[n]);
+            pick->addItem(given[static_cast<int>(n)], c.numbers[n]);
         }
         describe(pick, QStringLiteral("Number to use on %1 %2").arg(cells[0], cells[1]));
         connect(pick, &QComboBox::currentIndexChanged, this, &ConflictsTable::picked);

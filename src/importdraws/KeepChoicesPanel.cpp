@@ -131,8 +131,19 @@ void KeepChoicesPanel::showDrawTimes(const ImportResult* result) {
 
 void KeepChoicesPanel::showDates(const ImportResult& result) {
     const QSignalBlocker quietFrom(dtpFrom_), quietTo(dtpTo_);
-    const QDate oldest = dateOf(result.draws.empty() ? 0 : result.draws.back().day);
-    const QDate newest = dateOf(result.draws.empty() ? 0 : result.draws.front().day);
+    // The conflicts' dates too: a number picked for one is used.
+    std::vector<DayNumber> days;
+    if (!result.draws.empty()) {
+        days = {result.draws.back().day, result.draws.front().day};
+    }
+    for (const Conflict& c : result.conflicts) {
+        days.push_back(c.day);
+    }
+    const auto [low, high] = days.empty() ? std::pair<DayNumber, DayNumber>{0, 0}
+                                          : std::pair{*std::min_element(days.begin(), days.end()),
+                                                      *std::max_element(days.begin(), days.end())};
+    const QDate oldest = dateOf(low);
+    const QDate newest = dateOf(high);
     for (QDateEdit* edit : {dtpFrom_, dtpTo_}) {
         edit->setDateRange(oldest, newest);
     }
