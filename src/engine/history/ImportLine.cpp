@@ -188,6 +188,7 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
     line = line.substr(0, std::min(line.size(), kLookedAt));
     line_ = plain ? line : plainSpaces(line, plain_);
     tokens_.clear();
+    colons_ = false;
     scan_ = Scan{};
     scan_.separator = separator;
     std::size_t i = 0;
@@ -204,6 +205,7 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
         } else {
             ++scan_.puncts;
             scan_.punct = static_cast<char>(c);
+            colons_ = colons_ || c == ':';
             scan_.afterGlue = c == '$' || c == '#';
             ++i;
         }
@@ -514,6 +516,9 @@ int LineReader::clockOf(std::size_t k, std::size_t& end) const {
 
 void LineReader::findClocks() {
     clockCount_ = 0;
+    if (!colons_) {
+        return; // no clock time without a colon
+    }
     for (std::size_t k = 0; k + 1 < tokens_.size(); ++k) {
         std::size_t end = k;
         const int minutes = tokens_[k].used ? -1 : clockOf(k, end);

@@ -197,6 +197,7 @@ class LineReader {
     };
     std::array<Clock, 4> clocks_{};
     std::size_t clockCount_ = 0;
+    bool colons_ = false; // the line holds a colon between tokens
 };
 
 // The rules a header row gives its columns: sums, bonus digits, prizes and
