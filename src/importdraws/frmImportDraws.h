@@ -6,6 +6,7 @@
 // "Use these draws" hands the chosen draws to the owner by drawsChosen().
 
 #include "engine/history/DrawImport.h"
+#include "importdraws/ImportReading.h"
 #include "widgets/DiscardableDialog.h"
 
 #include <QFutureWatcher>
@@ -13,23 +14,17 @@
 #include <functional>
 #include <memory>
 
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QLineEdit;
-class QDateEdit;
-class QGroupBox;
-class QHBoxLayout;
 class QLabel;
+class QLayout;
 class QProgressBar;
 class QPushButton;
-class QTabWidget;
-class QTableView;
-class QTableWidget;
 
 namespace pick3 {
 
-class RowsModel;
+class ImportPreviewPanel;
+class ImportSourcePanel;
+class KeepChoicesPanel;
+class ReadingChoicesPanel;
 
 // What "Use these draws" hands over: the draw box's new text, one draw a line,
 // and the date and draw time of each of its draws by their place in the text.
@@ -59,81 +54,41 @@ class frmImportDraws : public DiscardableDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    // One reading: the text (kept for reading it again with other choices) and
-    // what was recognised, or why nothing was.
-    struct Reading {
-        std::shared_ptr<const std::string> text;
-        // What was read; none where reading failed or was cancelled. Shared, as the
-        // worker's result is copied out of its future.
-        std::shared_ptr<const ImportResult> result;
-        QString problem;        // empty when read, or when cancelled
-        bool fileError = false; // the problem names the file already
-        bool cancelled = false;
-    };
-    struct Progress;
-    static Reading read(const QString& path, std::shared_ptr<const std::string> text,
-                        const ImportChoices& choices, const std::shared_ptr<Progress>& progress);
-
-    QWidget* makeSources(QWidget* parent);
     QLayout* makeBusyRow(QWidget* parent);
     QWidget* makeMiddle(QWidget* parent);
     QLayout* makeUseRow(QWidget* parent);
-    QWidget* makeReadingChoices(QWidget* parent);
-    QWidget* makeKeepChoices(QWidget* parent);
-    QTabWidget* makePreview(QWidget* parent);
+    void connectPanels();
     void readClipboard();
+    void readDrawBox();
     void readText(std::shared_ptr<const std::string> text, const QString& source);
     void start(const QString& path, std::shared_ptr<const std::string> text, const QString& source);
-    void finish(Reading reading);
+    void finish(ImportReading reading);
     void readAgain();
     void setBusy(bool busy);
-    ImportChoices readingChoices() const;
-    KeepChoices keepChoices() const;
     void showReading();
-    void showColumnChoices();
-    void showProblems();
-    void showDrawTimes();
-    void showConflicts();
+    void showDateReading();
     void refilter();
     void useDraws();
 
     std::shared_ptr<const std::string> boxText_;
     std::shared_ptr<const std::string> text_;
     std::shared_ptr<const ImportResult> result_;
-    std::vector<DatedDraw> kept_;
+    std::shared_ptr<const std::vector<DatedDraw>> kept_;
     QString source_, pendingSource_;
-    std::shared_ptr<Progress> progress_;
-    QFutureWatcher<Reading> running_;
+    std::shared_ptr<ReadingProgress> progress_;
+    QFutureWatcher<ImportReading> running_;
     QTimer progressTimer_;
     bool quiet_ = false; // the draw box read on opening: a failure is said in the window
 
-    QWidget* sources_ = nullptr;
-    QLabel* lblSource_ = nullptr;
+    ImportSourcePanel* sources_ = nullptr;
     QProgressBar* prgImport_ = nullptr;
     QPushButton* cmdCancel_ = nullptr;
     QLabel* lblSummary_ = nullptr;
     QLabel* lblDateReading_ = nullptr;
-    QLineEdit* txtTimeCodes_ = nullptr; // "M = Midday, E = Evening"
-    QString shownTimeCodes_;            // as the last reading gave them
-    bool timeCodesChosen_ = false;      // the user has corrected them
     QWidget* choices_ = nullptr;
-    QComboBox* cboDateColumn_ = nullptr;
-    QComboBox* cboTimeColumn_ = nullptr;
-    QComboBox* cboDrawColumn_ = nullptr;
-    QComboBox* cboDateOrder_ = nullptr;
-    QHBoxLayout* drawTimesRow_ = nullptr;
-    std::vector<QCheckBox*> chkDrawTime_;
-    QDateEdit* dtpFrom_ = nullptr;
-    QDateEdit* dtpTo_ = nullptr;
-    QComboBox* cboLastDraws_ = nullptr;
-    QButtonGroup* newest_ = nullptr;
-    QTabWidget* tabs_ = nullptr;
-    RowsModel* draws_ = nullptr;
-    RowsModel* unread_ = nullptr;
-    RowsModel* twice_ = nullptr;
-    RowsModel* missing_ = nullptr;
-    QTableView* tblDraws_ = nullptr;
-    QTableWidget* tblConflicts_ = nullptr;
+    ReadingChoicesPanel* reading_ = nullptr;
+    KeepChoicesPanel* keep_ = nullptr;
+    ImportPreviewPanel* preview_ = nullptr;
     QLabel* lblKept_ = nullptr;
     QPushButton* cmdUse_ = nullptr;
 };

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 using namespace pick3;
@@ -213,6 +214,47 @@ class ImportDrawsTest : public MainWindowFixture {
                 clickButton(import, QStringLiteral("cmdUseDraws"));
             }));
             QCOMPARE(drawBox(counter)->toPlainText(), "123\n489\n555\n");
+        });
+    }
+
+    // A conflict shows both numbers with their lines, and the choice, without
+    // its drop-down opened; picking one puts it into the draws to use.
+    void conflictsShowBothNumbers() {
+        setFileChooser(
+            [path = fileWith("12/06/2026,Evening,489\n12/06/2026,Evening,123\n"
+                             "12/05/2026,Evening,555\n")](const FileQuestion&) { return path; });
+        inCounter([&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+                clickButton(import, QStringLiteral("cmdImportFile"));
+                const auto* table =
+                    import->findChild<QTableWidget*>(QStringLiteral("tblConflicts"));
+                QCOMPARE(table->rowCount(), 1);
+                QCOMPARE(table->item(0, 2)->text(), "489 (line 1), 123 (line 2)");
+                auto* pick = import->findChild<QComboBox*>(QStringLiteral("cboConflict(0)"));
+                QCOMPARE(pick->currentText(), "leave out");
+                QVERIFY(table->columnWidth(3) >= pick->sizeHint().width());
+                QCOMPARE(previewRows(import).size(), 1);
+                pick->setCurrentIndex(2);
+                QCOMPARE(previewRows(import).first(), "2026-12-06 Sun Evening 123 2");
+            }));
+        });
+    }
+
+    // The shorthand reads digits as it reads letters.
+    void drawTimeDigitsNamed() {
+        setFileChooser([path = fileWith("11/27/26 2 9-8-7\n11/27/26 1 6-5-3\n")](
+                           const FileQuestion&) { return path; });
+        inCounter([&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+                clickButton(import, QStringLiteral("cmdImportFile"));
+                QCOMPARE(previewRows(import).first(), "2026-11-27 Fri Draw 2 987 1");
+                auto* codes = import->findChild<QLineEdit*>(QStringLiteral("txtTimeCodes"));
+                codes->setFocus();
+                codes->selectAll();
+                QTest::keyClicks(codes, "1 = Midday, 2 = Evening");
+                QTest::keyClick(codes, Qt::Key_Return);
+                QCOMPARE(previewRows(import).first(), "2026-11-27 Fri Evening 987 1");
+            }));
         });
     }
 

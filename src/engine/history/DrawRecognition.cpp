@@ -9,8 +9,10 @@
 #include "engine/history/ImportLine.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstdlib>
 #include <limits>
+#include <numeric>
 
 namespace pick3 {
 using namespace importing;
@@ -23,6 +25,7 @@ constexpr std::string_view kMsgNoDraws =
 constexpr std::string_view kNoDraw = "no draw of three digits";
 constexpr std::string_view kNoDate = "no date";
 constexpr std::string_view kNoSuchDate = "no such date";
+constexpr std::string_view kEarlyDate = "a date before 1900";
 constexpr std::string_view kNotLikeDraws = "not written like the draws around it";
 
 constexpr std::size_t kSnippet = 100;          // bytes of an unread line kept
@@ -219,6 +222,9 @@ struct FirstLook {
     // words of their own: a line written otherwise is page furniture.
     int lineShape = -1;
     bool shapeWords = false;
+    // A line saying what the draw-time codes stand for ("1 = Midday, 2 = Evening").
+    std::string legendLine;
+    std::vector<std::pair<std::string, std::string>> legend;
 };
 
 struct Sample {
@@ -239,6 +245,52 @@ Sample sampleOf(std::string_view text) {
     return sample;
 }
 
+// "1 = Midday, 2 = Evening": two codes or more, each short, each naming a draw
+// time with a word.
+std::vector<std::pair<std::string, std::string>> legendOf(std::string_view line) {
+    if (line.find('=') == std::string_view::npos) {
+        return {};
+    }
+    auto codes = parseTimeCodes(line);
+    const bool legend =
+        codes.size() >= 2 && std::all_of(codes.begin(), codes.end(), [](const auto& code) {
+            const auto alnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)); };
+            const auto letter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)); };
+            return code.first.size() <= 3 &&
+                   std::all_of(code.first.begin(), code.first.end(), alnum) &&
+                   code.first != code.second &&
+                   std::any_of(code.second.begin(), code.second.end(), letter);
+        });
+    return legend ? codes : decltype(codes){};
+}
+
+void findLegend(const Sample& sample, FirstLook& look) {
+    for (const std::string& line : sample.lines) {
+        if (auto legend = legendOf(line); !legend.empty()) {
+            look.legendLine = std::string(trimmed(line));
+            look.legend = std::move(legend);
+            return;
+        }
+    }
+}
+
+// The codes found, named and ordered by the file's legend where it names them all.
+std::vector<std::pair<std::string, std::string>>
+withLegend(std::vector<std::pair<std::string, std::string>> found,
+           const std::vector<std::pair<std::string, std::string>>& legend) {
+    const auto lower = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return text;
+    };
+    const bool named =
+        !found.empty() && std::all_of(found.begin(), found.end(), [&](const auto& f) {
+            return std::any_of(legend.begin(), legend.end(),
+                               [&](const auto& l) { return lower(l.first) == lower(f.first); });
+        });
+    return named ? legend : found;
+}
+
 // The first line holding a draw, and the header above it.
 std::size_t findFirstData(const Sample& sample, FirstLook& look) {
     LineReader reader;
@@ -250,10 +302,22 @@ std::size_t findFirstData(const Sample& sample, FirstLook& look) {
         }
     }
     if (first == sample.lines.size()) {
-        first = 0; // no draw at all: nothing is taken for a header
+        // No draw on a line of its own (one digit a line, say): what stands
+        // above the first date is a title; nothing is taken for a header.
+        for (first = 0; first < sample.lines.size(); ++first) {
+            reader.tokenize(sample.lines[first], look.rules.separator);
+            if (reader.read(look.rules).date.style != DateStyle::None) {
+                break;
+            }
+        }
+        look.firstDataLine = first < sample.numbers.size() ? sample.numbers[first] : 0;
+        return 0;
     }
     look.firstDataLine = first < sample.numbers.size() ? sample.numbers[first] : 0;
     for (std::size_t k = first; k-- > 0;) {
+        if (!look.legendLine.empty() && trimmed(sample.lines[k]) == look.legendLine) {
+            continue;
+        }
         reader.tokenize(sample.lines[k], look.rules.separator);
         if (reader.read(look.rules).date.style == DateStyle::None) {
             look.header = std::string(trimmed(sample.lines[k]));
@@ -273,7 +337,7 @@ void findCodesAndShape(const Sample& sample, std::size_t first, const ImportChoi
             sample.lines[k], reader, look.rules,
             [&](const LineReader& r, const LineReading& reading, bool) { finder.see(r, reading); });
     }
-    look.layout.timeCodes = choices.timeCodes.value_or(finder.codes());
+    look.layout.timeCodes = choices.timeCodes.value_or(withLegend(finder.codes(), look.legend));
     applyCodes(look.layout.timeCodes, look.rules);
     std::array<int, 8> undated{};
     std::array<int, 8> dated{};
@@ -315,12 +379,12 @@ void findColumns(const Sample& sample, std::size_t first, const ImportChoices& c
             return;
         }
         // Draws with one draw time on one row count once: the rest are prizes.
-        std::uint64_t named = 0;
+        std::bitset<kTimeKeys> named;
         int distinct = 0;
         for (int d = 0; d < r.drawCount; ++d) {
-            const int key = r.draws[static_cast<std::size_t>(d)].timeKey;
-            distinct += key < kUnnamed && (named & std::uint64_t{1} << key) != 0 ? 0 : 1;
-            named |= std::uint64_t{1} << key;
+            const std::size_t key = r.draws[static_cast<std::size_t>(d)].timeKey;
+            distinct += key < kUnnamed && named[key] ? 0 : 1;
+            named[key] = true;
         }
         ++perLine[static_cast<std::size_t>(distinct)];
         count(dateAt, r.date.field);
@@ -363,6 +427,7 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
     std::vector<std::string_view> views(sample.lines.begin(), sample.lines.end());
     FirstLook look;
     look.rules.separator = guessSeparator(views);
+    findLegend(sample, look);
     const std::size_t first = findFirstData(sample, look);
     ImportLayout& layout = look.layout;
     layout.separator = look.rules.separator;
@@ -398,7 +463,14 @@ class Reading {
     std::optional<std::int32_t> dateOfRecord(std::int32_t number, std::string_view line,
                                              const LineReader& reader, const LineReading& r,
                                              bool several, bool& underHeading);
-    void addDraws(std::int32_t number, std::int32_t code, const LineReading& r, bool underHeading);
+    bool dateCellNotADate(const LineReader& reader, const LineReading& r) const;
+    void refuseDate(std::int32_t number, std::string_view reason, std::string_view line);
+    void addDraws(std::int32_t number, std::int32_t code, const LineReader& reader,
+                  const LineReading& r, bool underHeading);
+    std::uint8_t clockKey(const LineReader& reader, const LineDraw& draw);
+    bool readBall(std::int32_t number, std::string_view line, const LineReader& reader,
+                  const LineReading& r);
+    void closeBalls();
     void settleDates();
     void readAmbiguousDates(DateOrder order);
     void nameTimes();
@@ -418,6 +490,19 @@ class Reading {
     std::int64_t monthFirstSeen_ = 0; // dates whose second part is over 12
     std::vector<std::int32_t> noSuchDate_;
     int headingTime_ = -1; // the draw time a line of its own named for the rows below it
+    // The clock times met, by key - kClock: minutes after midnight, as written.
+    std::vector<std::pair<int, std::string>> clocks_;
+    // A results page that draws each digit as a ball of its own gives one digit
+    // a line, under a draw-time line; the add-on ball comes after its name.
+    struct Balls {
+        bool open = false;      // a draw-time line came: digits may follow
+        bool done = false;      // the last three made a draw
+        bool addOnNext = false; // the next digit is the add-on's ("Fireball", then 3)
+        int digits = 0;
+        int number = 0;
+        std::array<std::int32_t, 2> lines{};
+        std::array<std::string, 2> texts;
+    } balls_;
     // The last date line: the date of the draws on the lines below it.
     struct Heading {
         std::int32_t code = 0;
@@ -485,6 +570,7 @@ bool Reading::readLines() {
                       });
     }
     endPage();
+    closeBalls();
     flushHeading();
     return true;
 }
@@ -500,9 +586,17 @@ void Reading::endPage() {
 void Reading::readRecord(std::int32_t number, std::string_view line, const LineReader& reader,
                          const LineReading& r, bool several) {
     const bool dated = r.date.style != DateStyle::None;
+    if (readBall(number, line, reader, r)) {
+        return;
+    }
     if (r.drawCount == 0 && !dated && reader.headingTime() >= 0) {
         headingTime_ = reader.headingTime(); // "Pick 3 Evening" above its draws
+        balls_.open = true;
         return;
+    }
+    if (r.drawCount == 0 && !dated && !look_.legendLine.empty() &&
+        trimmed(line) == look_.legendLine) {
+        return; // "1 = Midday, 2 = Evening"
     }
     if ((!look_.header.empty() && trimmed(line) == look_.header) ||
         (r.drawCount == 0 && !dated && reader.onlyExtras())) {
@@ -515,8 +609,55 @@ void Reading::readRecord(std::int32_t number, std::string_view line, const LineR
     const std::optional<std::int32_t> code =
         dateOfRecord(number, line, reader, r, several, underHeading);
     if (code) {
-        addDraws(number, *code, r, underHeading);
+        addDraws(number, *code, reader, r, underHeading);
     }
+}
+
+// One digit a line under a draw-time line: three make a draw. Whether the
+// line was taken so.
+bool Reading::readBall(std::int32_t number, std::string_view line, const LineReader& reader,
+                       const LineReading& r) {
+    const bool plain = r.drawCount == 0 && r.date.style == DateStyle::None;
+    const int digit = plain ? reader.loneDigit() : -1;
+    if (digit < 0) {
+        if (balls_.open || balls_.done || balls_.addOnNext) {
+            const bool addOn = balls_.done && plain && reader.onlyExtras() &&
+                               std::none_of(reader.tokens().begin(), reader.tokens().end(),
+                                            [](const Token& t) { return t.number; });
+            closeBalls();
+            balls_.addOnNext = addOn;
+        }
+        return false;
+    }
+    if (balls_.addOnNext) {
+        balls_.addOnNext = false;
+        return true; // the add-on's digit: no digit of the draw
+    }
+    if (!balls_.open || !heading_.active || headingTime_ < 0) {
+        return false;
+    }
+    if (balls_.digits < 2) {
+        balls_.lines[static_cast<std::size_t>(balls_.digits)] = number;
+        balls_.texts[static_cast<std::size_t>(balls_.digits)] = snippetOf(line);
+    }
+    balls_.number = balls_.number * 10 + digit;
+    if (++balls_.digits == 3) {
+        heading_.used = true;
+        result_.draws.push_back({heading_.code, static_cast<std::uint8_t>(headingTime_),
+                                 static_cast<std::uint16_t>(balls_.number), balls_.lines[0]});
+        balls_ = Balls{};
+        balls_.done = true;
+    }
+    return true;
+}
+
+// Digits that made no draw are lines not read.
+void Reading::closeBalls() {
+    for (int k = 0; k < balls_.digits && k < 2; ++k) {
+        addUnread(balls_.lines[static_cast<std::size_t>(k)], kNoDraw,
+                  balls_.texts[static_cast<std::size_t>(k)]);
+    }
+    balls_ = Balls{};
 }
 
 // The date of a record: its own, or the date line's above it when the record
@@ -526,9 +667,9 @@ std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::stri
                                                   bool several, bool& underHeading) {
     std::optional<std::int32_t> code;
     if (r.date.style != DateStyle::None) {
-        code = encode(r.date);
+        code = r.date.year < 1900 ? std::nullopt : encode(r.date);
         if (!code) {
-            addUnread(number, kNoSuchDate, line);
+            refuseDate(number, r.date.year < 1900 ? kEarlyDate : kNoSuchDate, line);
             return std::nullopt;
         }
         ++styles_[static_cast<std::size_t>(r.date.style)];
@@ -553,8 +694,8 @@ std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::stri
         addUnread(number, kNoDraw, line);
         return std::nullopt;
     }
-    if (!heading_.active) {
-        addUnread(number, kNoDate, line);
+    if (!heading_.active || dateCellNotADate(reader, r)) {
+        refuseDate(number, kNoDate, line);
         return std::nullopt;
     }
     if (shapeOf(r) != look_.lineShape || (reader.hasOtherWords() && !look_.shapeWords)) {
@@ -566,18 +707,50 @@ std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::stri
     return heading_.code;
 }
 
-void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReading& r,
-                       bool underHeading) {
+// A date that is refused ends the block of the date above: the lines under
+// it are not that date's.
+void Reading::refuseDate(std::int32_t number, std::string_view reason, std::string_view line) {
+    addUnread(number, reason, line);
+    flushHeading();
+}
+
+// A row of columns whose date cell holds something that is no date ("N/A"):
+// an empty cell takes the date above, such a cell does not.
+bool Reading::dateCellNotADate(const LineReader& reader, const LineReading& r) const {
+    const ImportLayout& layout = look_.layout;
+    return look_.rules.separator != ' ' && layout.dateColumn >= 0 &&
+           layout.dateColumn != layout.drawColumn && reader.fieldHoldsOther(layout.dateColumn, r);
+}
+
+// The key of a draw's clock time: one per time of day, named as first written.
+std::uint8_t Reading::clockKey(const LineReader& reader, const LineDraw& draw) {
+    for (std::size_t c = 0; c < clocks_.size(); ++c) {
+        if (clocks_[c].first == draw.clock) {
+            return static_cast<std::uint8_t>(kClock + static_cast<int>(c));
+        }
+    }
+    if (clocks_.size() == static_cast<std::size_t>(kMaxClocks)) {
+        return kUnnamed;
+    }
+    clocks_.emplace_back(draw.clock, std::string(reader.clockText(draw)));
+    return static_cast<std::uint8_t>(kClock + static_cast<int>(clocks_.size()) - 1);
+}
+
+void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReader& reader,
+                       const LineReading& r, bool underHeading) {
     // A row holds each draw time once: a second number of three digits with
     // the same draw time is a prize or the like. Where rows hold one draw, an
     // unnamed second number is one too.
-    std::uint64_t times = 0;
+    std::bitset<kTimeKeys> times;
     for (int d = 0; d < r.drawCount; ++d) {
         const LineDraw& draw = r.draws[static_cast<std::size_t>(d)];
         // Below a date on a line of its own, a draw-time line names the draws.
         std::uint8_t time = draw.timeKey == kUnnamed && underHeading && headingTime_ >= 0
                                 ? static_cast<std::uint8_t>(headingTime_)
                                 : draw.timeKey;
+        if (time == kClock) {
+            time = clockKey(reader, draw);
+        }
         if (look_.layout.rowPerDate && (time == kUnnamed || time >= kPositional)) {
             // Unnamed draws of a row are told apart by their column, so that a
             // row missing its first draw names the second one rightly.
@@ -591,10 +764,10 @@ void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReading
             }
             time = kUnnamed;
         }
-        if ((times & std::uint64_t{1} << time) != 0) {
+        if (times[time]) {
             continue;
         }
-        times |= std::uint64_t{1} << time;
+        times[time] = true;
         if (column_ > laterColumns_.size()) {
             laterColumns_.resize(column_);
         }
@@ -681,17 +854,27 @@ void Reading::nameTimes() {
     for (const DatedDraw& d : result_.draws) {
         seen[d.time] = true;
     }
+    // Clock times in their order within a day.
+    std::array<int, kTimeKeys> order{};
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin() + kClock, order.begin() + kClock + static_cast<int>(clocks_.size()),
+              [this](int a, int b) {
+                  return clocks_[static_cast<std::size_t>(a - kClock)].first <
+                         clocks_[static_cast<std::size_t>(b - kClock)].first;
+              });
     std::array<std::uint8_t, kTimeKeys> index{};
     const auto& codes = look_.layout.timeCodes;
-    for (int key = 0; key < kTimeKeys; ++key) {
-        if (seen[static_cast<std::size_t>(key)]) {
-            index[static_cast<std::size_t>(key)] =
-                static_cast<std::uint8_t>(result_.drawTimes.size());
-            const auto code = static_cast<std::size_t>(key - kCode);
-            result_.drawTimes.push_back(key >= kCode && key < kUnnamed && code < codes.size()
-                                            ? codes[code].second
-                                            : timeKeyName(key));
+    for (const int key : order) {
+        if (!seen[static_cast<std::size_t>(key)]) {
+            continue;
         }
+        index[static_cast<std::size_t>(key)] = static_cast<std::uint8_t>(result_.drawTimes.size());
+        const auto code = static_cast<std::size_t>(key - kCode);
+        const auto clock = static_cast<std::size_t>(key - kClock);
+        result_.drawTimes.push_back(
+            key >= kCode && key < kClock && code < codes.size()         ? codes[code].second
+            : key >= kClock && key < kUnnamed && clock < clocks_.size() ? clocks_[clock].second
+                                                                        : timeKeyName(key));
     }
     for (DatedDraw& d : result_.draws) {
         d.time = index[d.time];

@@ -26,6 +26,10 @@ std::int32_t dateKey(const RawDate& date) {
     return date.year * 10000 + date.first * 100 + date.second;
 }
 
+bool isDigitCode(std::string_view code) {
+    return code.size() == 1 && code[0] >= '0' && code[0] <= '9';
+}
+
 std::string trim(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -95,6 +99,9 @@ CodeFinder::named(std::vector<std::string> written,
         if (known >= 0) {
             return static_cast<double>(known);
         }
+        if (isDigitCode(code)) {
+            return 500.0 + (code[0] - '0'); // "1", "2": the first draw of a day, the second
+        }
         const auto& [sum, days] = place.at(lowerText(code));
         const double average = sum / std::max(days, 1);
         return 1000.0 + (newestFirst ? -average : average);
@@ -104,7 +111,9 @@ CodeFinder::named(std::vector<std::string> written,
     std::vector<std::pair<std::string, std::string>> out;
     for (const std::string& code : written) {
         const int known = timeKeyOfCode(code);
-        out.emplace_back(code, known >= 0 ? timeKeyName(known) : code);
+        out.emplace_back(code, known >= 0          ? timeKeyName(known)
+                               : isDigitCode(code) ? "Draw " + code
+                                                   : code);
     }
     return out;
 }

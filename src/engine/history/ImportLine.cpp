@@ -75,6 +75,12 @@ bool isYear(const Token& t) {
     return year >= kFirstYear && year <= kLastYear;
 }
 
+// 1899, 0026: four digits written as a year, before the years of any draw
+// history; a date with one is read, and refused for its year.
+bool isEarlyYear(const Token& t) {
+    return t.number && t.length == 4 && t.value < kFirstYear;
+}
+
 bool isDayOrMonth(const Token& t) {
     return t.number && t.length <= 2 && t.value >= 1 && t.value <= 31;
 }
@@ -182,6 +188,7 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
     line = line.substr(0, std::min(line.size(), kLookedAt));
     line_ = plain ? line : plainSpaces(line, plain_);
     tokens_.clear();
+    colons_ = false;
     scan_ = Scan{};
     scan_.separator = separator;
     std::size_t i = 0;
@@ -198,6 +205,7 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
         } else {
             ++scan_.puncts;
             scan_.punct = static_cast<char>(c);
+            colons_ = colons_ || c == ':';
             scan_.afterGlue = c == '$' || c == '#';
             ++i;
         }
@@ -362,7 +370,11 @@ std::string LineReader::codeBefore(const LineDraw& draw) const {
         return {};
     }
     const Token& t = tokens_[draw.token - 1u];
-    if (t.number || t.length > 5 || monthOfWord(text(t)) > 0 || isExtraWord(text(t))) {
+    if (t.number) {
+        // "11/27/26 2 9-8-7": a digit of its own names the draw time.
+        return t.length == 1 && !t.glued && !t.used ? std::string(text(t)) : std::string();
+    }
+    if (t.used || t.length > 5 || monthOfWord(text(t)) > 0 || isExtraWord(text(t))) {
         return {};
     }
     return std::string(text(t));
@@ -407,11 +419,10 @@ std::optional<LineReader::DateMatch> LineReader::dateAt(std::size_t i,
         return std::nullopt;
     }
     // A year first may run on into a time of day: 2026-12-06T00:00:00
-    if (t.length == 4 && b.length <= 2 && c.length <= 2 && t.value >= kFirstYear &&
-        t.value <= kLastYear) {
+    if (t.length == 4 && b.length <= 2 && c.length <= 2 && t.value <= kLastYear) {
         return DateMatch{{DateStyle::YearFirst, false, b.value, c.value, t.value}, i, i + 2};
     }
-    if (t.length <= 2 && b.length <= 2 && isYear(c) && !c.glued &&
+    if (t.length <= 2 && b.length <= 2 && (isYear(c) || isEarlyYear(c)) && !c.glued &&
         (c.length == 4 || b.gap != Gap::Field)) {
         return DateMatch{{DateStyle::Numbers, true, t.value, b.value, yearOf(c)}, i, i + 2};
     }
@@ -464,6 +475,112 @@ RawDate LineReader::findDate(const ColumnRules& rules) {
         }
     }
     return {};
+}
+
+// A clock time from token k: 7:29, 19:29 or 7:29:05, maybe with AM or PM.
+// Its minutes after midnight and its last token, or -1 where there is none.
+int LineReader::clockOf(std::size_t k, std::size_t& end) const {
+    const std::size_t n = tokens_.size();
+    const auto colonBefore = [&](std::size_t j) {
+        const Token& a = tokens_[j - 1];
+        const Token& b = tokens_[j];
+        const std::size_t at = a.begin + a.length;
+        return b.number && b.length == 2 && b.value <= 59 && b.begin == at + 1 && line_[at] == ':';
+    };
+    const Token& hour = tokens_[k];
+    // "2026-12-06T19:29": the time of a time stamp, glued to its "T"; nor
+    // are its minutes and seconds a time of their own.
+    const bool afterColon = hour.begin > 0 && line_[hour.begin - 1] == ':';
+    if (!hour.number || hour.glued || afterColon || hour.length > 2 || hour.value > 23 ||
+        k + 1 >= n || !colonBefore(k + 1)) {
+        return -1;
+    }
+    end = k + 1 + (k + 2 < n && colonBefore(k + 2) ? 1 : 0);
+    // 19:29:00.000: the fraction of a second belongs to the time.
+    if (end > k + 1 && end + 1 < n && tokens_[end + 1].number &&
+        tokens_[end + 1].begin == tokens_[end].begin + tokens_[end].length + 1 &&
+        line_[tokens_[end + 1].begin - 1] == '.') {
+        ++end;
+    }
+    int h = hour.value;
+    if (end + 1 < n && !tokens_[end + 1].number && tokens_[end + 1].field == hour.field) {
+        std::array<char, 12> buffer{};
+        const std::string_view w = lowered(text(tokens_[end + 1]), buffer);
+        if ((w == "am" || w == "pm") && h >= 1 && h <= 12) {
+            h = h % 12 + (w == "pm" ? 12 : 0);
+            ++end;
+        }
+    }
+    return h * 60 + tokens_[k + 1].value;
+}
+
+void LineReader::findClocks() {
+    clockCount_ = 0;
+    if (!colons_) {
+        return; // no clock time without a colon
+    }
+    for (std::size_t k = 0; k + 1 < tokens_.size(); ++k) {
+        std::size_t end = k;
+        const int minutes = tokens_[k].used ? -1 : clockOf(k, end);
+        if (minutes < 0) {
+            continue;
+        }
+        for (std::size_t j = k; j <= end; ++j) {
+            tokens_[j].used = true;
+        }
+        // 0:00 stamps a date and names no draw.
+        if (minutes > 0 && clockCount_ < clocks_.size()) {
+            clocks_[clockCount_++] = {minutes, k, end};
+        }
+        k = end;
+    }
+}
+
+int LineReader::nameByClock(const ColumnRules& rules, LineDraw& draw, std::size_t& wordAt) const {
+    // The nearest clock time before the draw, else the first after it.
+    const Clock* found = nullptr;
+    for (std::size_t c = 0; c < clockCount_; ++c) {
+        const Clock& clock = clocks_[c];
+        const bool wanted =
+            !rules.timeColumn || static_cast<int>(tokens_[clock.from].field) == *rules.timeColumn;
+        if (wanted && (found == nullptr || clock.from < draw.token)) {
+            found = &clock;
+        }
+    }
+    if (found == nullptr) {
+        return -1;
+    }
+    draw.clock = static_cast<std::int16_t>(found->minutes);
+    draw.clockToken = static_cast<std::uint16_t>(found->from);
+    wordAt = found->from;
+    return kClock;
+}
+
+std::string_view LineReader::clockText(const LineDraw& draw) const {
+    for (std::size_t c = 0; c < clockCount_; ++c) {
+        if (clocks_[c].from == draw.clockToken) {
+            const Token& last = tokens_[clocks_[c].to];
+            const std::size_t begin = tokens_[clocks_[c].from].begin;
+            return line_.substr(begin, last.begin + last.length - begin);
+        }
+    }
+    return {};
+}
+
+int LineReader::loneDigit() const {
+    const bool lone =
+        tokens_.size() == 1 && tokens_[0].number && tokens_[0].length == 1 && !tokens_[0].glued;
+    return lone ? tokens_[0].value : -1;
+}
+
+bool LineReader::fieldHoldsOther(int field, const LineReading& reading) const {
+    for (int d = 0; d < reading.drawCount; ++d) {
+        if (reading.draws[static_cast<std::size_t>(d)].field == field) {
+            return false;
+        }
+    }
+    return std::any_of(tokens_.begin(), tokens_.end(),
+                       [field](const Token& t) { return static_cast<int>(t.field) == field; });
 }
 
 void LineReader::recordStarts(const ColumnRules& rules, std::vector<std::size_t>& starts,
@@ -617,7 +734,10 @@ void LineReader::nameTimes(const ColumnRules& rules, LineReading& out) const {
     for (int d = 0; d < out.drawCount; ++d) {
         LineDraw& draw = out.draws[static_cast<std::size_t>(d)];
         std::size_t wordAt = 0;
-        const int key = timeOfDraw(rules, draw, wordAt);
+        int key = timeOfDraw(rules, draw, wordAt);
+        if (key < 0 && clockCount_ > 0) {
+            key = nameByClock(rules, draw, wordAt);
+        }
         if (key >= 0 && (rules.timeColumn || rules.headerTime.size() <= draw.field ||
                          rules.headerTime[draw.field] < 0)) {
             out.timeField = tokens_[wordAt].field;
@@ -657,6 +777,7 @@ bool LineReader::hasOtherWords() const {
 LineReading LineReader::read(const ColumnRules& rules) {
     LineReading out;
     out.date = findDate(rules);
+    findClocks();
     findDraws(rules, out);
     nameTimes(rules, out);
     return out;

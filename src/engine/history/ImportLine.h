@@ -42,19 +42,23 @@ std::size_t unicodeBreakAt(std::string_view text, std::size_t i);
 // one and the draws told apart only by their place on the row come after.
 // Each kind has eight keys: key + n is its n-th draw ("Night 2"), for a
 // code its n-th code, for kPositional the (n+1)-th draw of a row without names.
+// Clock times ("7:29 PM") have a key each, given by the reading in the order
+// met; a line names one only as kClock.
 enum TimeKey : std::uint8_t {
     kMorning = 0,
     kMidday = 8,
     kDay = 16,
     kEvening = 24,
     kNight = 32,
-    kCode = 40, // codes of the file's own ("A", "B") in their order within a day
-    kUnnamed = 48,
-    kPositional = 56,
+    kCode = 40,  // codes of the file's own ("A", "B") in their order within a day
+    kClock = 48, // to kClock + kMaxClocks - 1
+    kUnnamed = 112,
+    kPositional = 120,
 };
 constexpr int kMaxDrawsPerLine = 8;
 constexpr int kKindKeys = 8;
-constexpr int kTimeKeys = 64;
+constexpr int kMaxClocks = 64;
+constexpr int kTimeKeys = 128;
 // The name of a key; a code's name comes from the file.
 std::string timeKeyName(int key);
 // The key a draw-time code names where it is a known one ("M", "EV", "Morn"), or -1.
@@ -82,6 +86,8 @@ struct LineDraw {
     std::uint16_t field = 0;
     std::uint16_t token = 0; // where it starts on the line
     std::uint8_t style = 0;  // how its digits are written: see DigitStyle
+    std::int16_t clock = -1; // with kClock: the clock time naming it, in minutes after midnight
+    std::uint16_t clockToken = 0;
 };
 
 enum DigitStyle : std::uint8_t { kJoined, kSeparate, kInFields };
@@ -127,6 +133,13 @@ class LineReader {
                       std::size_t from) const;
     // Words that are neither dates, draw times, codes nor known extras.
     bool hasOtherWords() const;
+    // The clock time naming a draw as the line writes it ("7:29 PM", "19:29").
+    std::string_view clockText(const LineDraw& draw) const;
+    // The digit of a line that holds one digit and nothing else, or -1.
+    int loneDigit() const;
+    // Whether a field holds anything but the line's draws ("N/A" where a date
+    // belongs).
+    bool fieldHoldsOther(int field, const LineReading& reading) const;
 
   private:
     struct DateMatch {
@@ -165,6 +178,9 @@ class LineReader {
     int ordinalAfter(std::size_t word, const LineDraw& draw) const;
     int timeOfDraw(const ColumnRules& rules, const LineDraw& draw, std::size_t& wordAt) const;
     RawDate findDate(const ColumnRules& rules);
+    void findClocks();
+    int clockOf(std::size_t k, std::size_t& end) const;
+    int nameByClock(const ColumnRules& rules, LineDraw& draw, std::size_t& wordAt) const;
     void findDraws(const ColumnRules& rules, LineReading& out);
     void nameTimes(const ColumnRules& rules, LineReading& out) const;
     std::string_view text(const Token& t) const { return line_.substr(t.begin, t.length); }
@@ -174,6 +190,14 @@ class LineReader {
     std::vector<Token> tokens_;
     Scan scan_;
     int fieldCount_ = 0;
+    // The clock times of the line: their minutes after midnight and tokens.
+    struct Clock {
+        int minutes = 0;
+        std::size_t from = 0, to = 0;
+    };
+    std::array<Clock, 4> clocks_{};
+    std::size_t clockCount_ = 0;
+    bool colons_ = false; // the line holds a colon between tokens
 };
 
 // The rules a header row gives its columns: sums, bonus digits, prizes and

@@ -207,5 +207,99 @@ TEST(ImportLayouts, DrawsOfOneKindNamedApart) {
     EXPECT_EQ(describe(same)["conflicts"], "2026-12-06/Night");
 }
 
+TEST(ImportLayouts, DrawTimesWrittenAsDigitsOrClockTimes) {
+    expectDraws({
+        {"a digit of its own before the draw, named by a legend line",
+         "1 = Midday, 2 = Evening\n11/27/26  2  9-8-7\n11/27/26  1  6-5-3\n",
+         "2026-11-27/Evening/987 2026-11-27/Midday/653"},
+        {"a legend line below the draws",
+         "11/27/26 1 6-5-3\n11/27/26 2 9-8-7\n1 = Day, 2 = Night\n",
+         "2026-11-27/Night/987 2026-11-27/Day/653"},
+        {"digits without a legend name the first and second draw",
+         "11/27/26 2 9-8-7\n11/27/26 1 6-5-3\n", "2026-11-27/Draw 2/987 2026-11-27/Draw 1/653"},
+        {"Draw 1: and Draw 2:", "12/05/2026 Draw 1: 1-2-3\n12/05/2026 Draw 2: 4-8-9\n",
+         "2026-12-05/Draw 2/489 2026-12-05/Draw 1/123"},
+        {"clock times with PM: 12:59 PM is the earlier",
+         "12/05/2026,7:29 PM,4-8-9\n12/05/2026,12:59 PM,1-2-3\n",
+         "2026-12-05/7:29 PM/489 2026-12-05/12:59 PM/123"},
+        {"12:30 AM is half past midnight, before 1:10 AM",
+         "12/05/2026,1:10 AM,4-8-9\n12/05/2026,12:30 AM,1-2-3\n",
+         "2026-12-05/1:10 AM/489 2026-12-05/12:30 AM/123"},
+        {"24-hour clock times, with seconds",
+         "12/05/2026,19:29:00,4-8-9\n12/05/2026,9:05:00,1-2-3\n",
+         "2026-12-05/19:29:00/489 2026-12-05/9:05:00/123"},
+        {"one time of day written two ways is one draw time, shown as first written",
+         "12/05/2026,19:29,4-8-9\n12/04/2026,7:29 PM,5-5-5\n",
+         "2026-12-05/19:29/489 2026-12-04/19:29/555"},
+        {"the time after the date under a Draw Date/Time header",
+         "Draw Date/Time,Ball 1,Ball 2,Ball 3\n12/05/2026 7:29 PM,4,8,9\n12/05/2026 12:59 "
+         "PM,1,2,3\n",
+         "2026-12-05/7:29 PM/489 2026-12-05/12:59 PM/123"},
+        {"a time stamp's time names no draw", "2026-12-06T19:29:00,123\n2026-12-05 0:00,456\n",
+         "2026-12-06//123 2026-12-05//456"},
+        {"the fraction of a second is no draw", "12/05/2026 19:29:00.000,4-8-9\n",
+         "2026-12-05/19:29:00.000/489"},
+        {"a draw-time word names the draw before a clock time does",
+         "12/05/2026 Evening 7:29 PM 4-8-9\n12/05/2026 Midday 12:59 PM 1-2-3\n",
+         "2026-12-05/Evening/489 2026-12-05/Midday/123"},
+    });
+    // The shorthand the user writes reads digits as it reads letters.
+    ImportChoices named;
+    named.timeCodes = parseTimeCodes("1 = Midday, 2 = Evening");
+    EXPECT_EQ(describe(readText("11/27/26 2 9-8-7\n11/27/26 1 6-5-3\n", named))["draws"],
+              "2026-11-27/Evening/987 2026-11-27/Midday/653");
+}
+
+TEST(ImportLayouts, ARowWhoseDateIsNoDateTakesNoDateAbove) {
+    const std::vector<std::pair<std::string, std::string>> cells{
+        {"06/15/1899", "a date before 1900"}, {"N/A", "no date"},
+        {"03/01/0026", "a date before 1900"}, {"1899-06-15", "a date before 1900"},
+        {"02/30/2026", "no such date"},
+    };
+    for (const auto& [cell, reason] : cells) {
+        const ImportResult r = readText("03/02/2026,Evening,1-1-1\n03/01/2026,Evening,4-5-6\n" +
+                                        cell + ",Midday,5-6-7\n,Evening,7-7-7\n");
+        EXPECT_EQ(describe(r)["draws"], "2026-03-02/Evening/111 2026-03-01/Evening/456") << cell;
+        ASSERT_EQ(r.unread.size(), 2U) << cell;
+        EXPECT_EQ(r.unread[0].line, 3) << cell;
+        EXPECT_EQ(r.unread[0].reason, reason) << cell;
+        // The row below the refused date is not the date above it either.
+        EXPECT_EQ(r.unread[1].reason, "no date") << cell;
+    }
+    // An empty date cell still takes the date above.
+    EXPECT_EQ(describe(readText("03/01/2026,Evening,4-5-6\n,Midday,5-6-7\n"))["draws"],
+              "2026-03-01/Evening/456 2026-03-01/Midday/567");
+    // A long history running back past 1900: each early row is refused, none
+    // is read as a date it does not give.
+    std::string history;
+    for (DayNumber day = *dayNumberOf({1900, 1, 10}); day >= *dayNumberOf({1899, 12, 1}); --day) {
+        const CalendarDate date = calendarDateOf(day);
+        history += std::to_string(date.month) + "/" + std::to_string(date.day) + "/" +
+                   std::to_string(date.year) + ",Evening,1-2-3\n";
+    }
+    const ImportResult early = readText(history);
+    EXPECT_EQ(early.draws.size(), 10U);
+    EXPECT_EQ(early.unreadCount, 31U);
+    EXPECT_TRUE(early.duplicates.empty());
+    EXPECT_TRUE(early.conflicts.empty());
+}
+
+TEST(ImportLayouts, OneBallALine) {
+    expectDraws({
+        {"three digits under a draw-time line, the add-on left out",
+         "Dec 6, 2026\nEvening\n9\n7\n8\nFireball\n3\nMidday\n1\n2\n0\n",
+         "2026-12-06/Evening/978 2026-12-06/Midday/120"},
+        {"no add-on", "Dec 6, 2026\nEvening\n0\n0\n4\nMidday\n5\n5\n5\n",
+         "2026-12-06/Evening/004 2026-12-06/Midday/555"},
+    });
+    // Two digits make no draw; digits under no draw-time line are none.
+    const ImportResult r =
+        readText("Dec 6, 2026\nEvening\n9\n7\nMidday\n1\n2\n3\nDec 5, 2026\n4\n5\n6\n");
+    EXPECT_EQ(describe(r)["draws"], "2026-12-06/Midday/123");
+    EXPECT_EQ(r.unreadCount, 6U);
+    EXPECT_EQ(r.unread.at(0).line, 3);
+    EXPECT_EQ(r.unread.at(0).reason, "no draw of three digits");
+}
+
 } // namespace
 } // namespace pick3

@@ -1,0 +1,40 @@
+#pragma once
+// One reading of a draw history, from a file or a text, on whichever thread
+// calls it: nothing here touches a window.
+
+#include "engine/history/DrawImport.h"
+
+#include <QString>
+#include <atomic>
+#include <memory>
+#include <string>
+
+namespace pick3 {
+
+// Told by the reading how far it is; told by the window to stop.
+struct ReadingProgress {
+    std::atomic<int> permille{0};
+    std::atomic<bool> cancel{false};
+};
+
+// The text (kept for reading it again with other choices) and what was
+// recognised, or why nothing was.
+struct ImportReading {
+    std::shared_ptr<const std::string> text;
+    // What was read; none where reading failed or was cancelled. Shared, as a
+    // worker's result is copied out of its future.
+    std::shared_ptr<const ImportResult> result;
+    QString problem;        // empty when read, or when cancelled
+    bool fileError = false; // the problem names the file already
+    bool cancelled = false;
+};
+
+// Larger files are not read at all; a history of every draw since 1900 is far smaller.
+inline constexpr qint64 kMaxImportFileBytes = 100'000'000;
+
+// Reads `text`, or without one the file at `path`.
+ImportReading readImport(const QString& path, std::shared_ptr<const std::string> text,
+                         const ImportChoices& choices,
+                         const std::shared_ptr<ReadingProgress>& progress);
+
+} // namespace pick3
