@@ -123,8 +123,8 @@ FAULTS += [
 FAULTS += [
  ("imported draws replace the box beyond undo", "src/hotcold/DrawEntryPanel.cpp",
   "    cursor.insertText(text);", "    txtDrawnNumber_->setPlainText(text);"),
- ("import writes newest first whatever the choice", "src/importdraws/frmImportDraws.cpp",
-  "    keep.newestFirst = newest_->checkedId() == 0;", "    keep.newestFirst = true;"),
+ ("import writes newest first whatever the choice", "src/importdraws/KeepChoicesPanel.cpp",
+  "    keep.newestFirst = newestFirst();", "    keep.newestFirst = true;"),
  ("back-test dates an edited box", "src/hotcold/frmHotCold.cpp",
   "    if (!importCounted_ || entry_->text() != imported_.text) {", "    if (!imported_.labelOf) {"),
 ]
@@ -158,6 +158,24 @@ FAULTS += [
   "    set.order = {}; // the order of the output plays no part in a back-test\n", ""),
  ("the draws' key ignores the newest end", "src/engine/backtest/TryLedger.cpp",
   "    add(options.newest == NewestEnd::First ? 0 : 1);\n", ""),
+]
+
+# The tests of a fair draw and the Poisson binomial.
+FAULTS += [
+ ("Holm's correction left out", "src/engine/stats/Fairness.cpp",
+  "        const double times = static_cast<double>(order.size() - j);",
+  "        const double times = 1.0 + 0.0 * static_cast<double>(order.size() - j);"),
+ ("a run counted at every draw", "src/engine/stats/Fairness.cpp",
+  "        t.runs += i == 0 || isAbove != wasAbove ? 1 : 0;", "        t.runs += 1;"),
+ ("a repeat counted against the draw two back", "src/engine/stats/Fairness.cpp",
+  "        before = d;\n", "        before = i % 2 == 0 ? d : before;\n"),
+ ("the edge recursion drops what reaches k", "src/engine/stats/PoissonBinomial.cpp",
+  "                q[m] = (atLeast && m == k ? q[m] : q[m] * (1.0 - p)) + q[m - 1] * p;",
+  "                q[m] = q[m] * (1.0 - p) + q[m - 1] * p;"),
+ ("the edge recursion never rescaled", "src/engine/stats/PoissonBinomial.cpp",
+  "            if (most < 1e-150) {", "            if (most < 0.0) {"),
+ ("few misses worked as few hits", "src/engine/stats/PoissonBinomial.cpp",
+  "        return edgeLogTail(draws, n - k, false, true);", "        return edgeLogTail(draws, n - k, false, false);"),
 ]
 
 def sh(cmd, cwd, timeout=1800):
