@@ -59,6 +59,12 @@ inline std::vector<IncomingDraw> batchOf(int count, int first = 0, unsigned seed
     return batch;
 }
 
+// A message with the file's path in it, as the store fills it.
+inline std::string filled(std::string_view message, const std::string& path) {
+    std::string text(message);
+    return text.replace(text.find("%1"), 2, path);
+}
+
 inline std::string bytesOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
