@@ -58,9 +58,8 @@ FileCheck checkFile(SQLite::Database& db) {
         const int version = db.execAndGet("PRAGMA user_version").getInt();
         if (id != Library::kApplicationId) {
             // SQLite's first write may be cut off before anything of ours is in the file.
-            const bool blank =
-                id == 0 && version == 0 &&
-                db.execAndGet("SELECT count(*) FROM sqlite_schema").getInt() == 0;
+            const bool blank = id == 0 && version == 0 &&
+                               db.execAndGet("SELECT count(*) FROM sqlite_schema").getInt() == 0;
             return {blank ? FileKind::Missing : FileKind::Foreign, 0};
         }
         if (db.execAndGet("PRAGMA quick_check").getString() != "ok") {

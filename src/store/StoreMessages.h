@@ -27,7 +27,8 @@ inline constexpr std::string_view kMsgLibraryFailed =
 inline constexpr std::string_view kMsgLibraryChanged =
     "The game library changed while the draws were being looked over: look at them again "
     "before keeping them.";
-inline constexpr std::string_view kMsgLibraryReadFailed = "The game library could not be read (%1).";
+inline constexpr std::string_view kMsgLibraryReadFailed =
+    "The game library could not be read (%1).";
 inline constexpr std::string_view kMsgBackupForeign =
     "The file %1 is not a backup of a game library of this program; the library is as it was.";
 inline constexpr std::string_view kMsgBackupDamaged =

@@ -18,8 +18,8 @@ struct IncomingDraw {
     std::string date;     // "2026-12-05"
     std::string drawTime; // "Evening"
     int timeOrder = 0;
-    std::uint16_t number = 0;               // 0 to 999: 056 is 56, written "056"
-    std::optional<std::uint8_t> addOn;      // the add-on ("Fireball") digit, where the game has one
+    std::uint16_t number = 0;          // 0 to 999: 056 is 56, written "056"
+    std::optional<std::uint8_t> addOn; // the add-on ("Fireball") digit, where the game has one
     bool operator==(const IncomingDraw&) const = default;
 };
 

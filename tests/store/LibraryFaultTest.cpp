@@ -211,7 +211,8 @@ TEST(LibraryFaults, TwoCopiesBothReadAndAWriterWaitsOrSaysWhy) {
         if (written == 5) {
             asked = true;
             EXPECT_EQ(other.draws("texas-pick-3")->size(), 10U);
-            const auto refused = other.commit(allNew("ohio-pick-3", test::batchOf(3)), {}, "a", "b");
+            const auto refused =
+                other.commit(allNew("ohio-pick-3", test::batchOf(3)), {}, "a", "b");
             EXPECT_EQ(refused.refusal(), kMsgLibraryBusy);
         }
     };
@@ -233,7 +234,8 @@ TEST(LibraryFaults, TwoCopiesBothReadAndAWriterWaitsOrSaysWhy) {
     };
     std::thread keeper([&] {
         auto library = test::openLibrary(path, slow);
-        EXPECT_TRUE(library.commit(allNew("florida-pick-3", test::batchOf(15000)), {}, "a", "b").ok());
+        EXPECT_TRUE(
+            library.commit(allNew("florida-pick-3", test::batchOf(15000)), {}, "a", "b").ok());
     });
     begun.get_future().wait();
     auto patient = test::openLibrary(path);

@@ -81,11 +81,11 @@ TEST(Library, AKeepSortsTheBatchAndWritesOnlyWhatThePlayerTakes) {
     };
     test::keepAll(library, "texas-pick-3", first, "first.txt");
     const std::vector<IncomingDraw> second{
-        {"2026-12-01", "Midday", 0, 123, std::uint8_t{4}},  // held
-        {"2026-12-01", "Evening", 1, 56, std::uint8_t{3}},  // differs: add-on only
-        {"2026-12-02", "Midday", 0, 778, std::uint8_t{1}},  // differs: number
-        {"2026-12-02", "Evening", 1, 5, std::nullopt},      // new
-        {"2026-12-02", "Evening", 1, 6, std::nullopt},      // a repeat of the row above
+        {"2026-12-01", "Midday", 0, 123, std::uint8_t{4}}, // held
+        {"2026-12-01", "Evening", 1, 56, std::uint8_t{3}}, // differs: add-on only
+        {"2026-12-02", "Midday", 0, 778, std::uint8_t{1}}, // differs: number
+        {"2026-12-02", "Evening", 1, 5, std::nullopt},     // new
+        {"2026-12-02", "Evening", 1, 6, std::nullopt},     // a repeat of the row above
     };
     const auto preview = library.preview("texas-pick-3", second);
     ASSERT_TRUE(preview.ok()) << preview.refusal();
@@ -120,11 +120,11 @@ TEST(Library, AKeepSortsTheBatchAndWritesOnlyWhatThePlayerTakes) {
     EXPECT_EQ(*library.draws("texas-pick-3"), held);
 
     // A batch with something that is not a draw is refused whole.
-    for (const IncomingDraw& bad : std::vector<IncomingDraw>{
-             {"2026-1-01", "Midday", 0, 1, std::nullopt},
-             {"2026-12-01", "", 0, 1, std::nullopt},
-             {"2026-12-01", "Midday", 0, 1000, std::nullopt},
-             {"2026-12-01", "Midday", 0, 1, std::uint8_t{10}}}) {
+    for (const IncomingDraw& bad :
+         std::vector<IncomingDraw>{{"2026-1-01", "Midday", 0, 1, std::nullopt},
+                                   {"2026-12-01", "", 0, 1, std::nullopt},
+                                   {"2026-12-01", "Midday", 0, 1000, std::nullopt},
+                                   {"2026-12-01", "Midday", 0, 1, std::uint8_t{10}}}) {
         EXPECT_FALSE(library.preview("texas-pick-3", {second[3], bad}).ok()) << bad.date;
     }
 }
@@ -149,11 +149,13 @@ TEST(Library, ForgettingAGameTakesItsDrawsAndShrinksTheFile) {
     auto library = test::openLibrary(path);
     test::keepAll(library, "texas-pick-3", test::batchOf(20000));
     test::keepAll(library, "ohio-pick-3", test::batchOf(10));
-    const auto before = std::filesystem::file_size(path) + std::filesystem::file_size(path + "-wal");
+    const auto before =
+        std::filesystem::file_size(path) + std::filesystem::file_size(path + "-wal");
     EXPECT_EQ(*library.forget("texas-pick-3"), 20000);
     const auto after = std::filesystem::file_size(path) + std::filesystem::file_size(path + "-wal");
     EXPECT_LT(after * 10, before);
-    EXPECT_EQ(*library.games(), (std::vector<HeldGame>{{"ohio-pick-3", 10, "2000-01-01", "2000-01-05"}}));
+    EXPECT_EQ(*library.games(),
+              (std::vector<HeldGame>{{"ohio-pick-3", 10, "2000-01-01", "2000-01-05"}}));
     EXPECT_EQ(test::integrityOf(path), "ok");
 }
 
@@ -205,9 +207,9 @@ TEST(Library, AVersionOneFileIsBroughtUpToDate) {
     auto library = test::openLibrary(path);
     SQLite::Database raw(path, SQLite::OPEN_READONLY);
     EXPECT_EQ(raw.execAndGet("PRAGMA user_version").getInt(), 2);
-    EXPECT_EQ(raw.execAndGet("SELECT count(*) FROM sqlite_schema WHERE name = 'draw_in_order'")
-                  .getInt(),
-              1);
+    EXPECT_EQ(
+        raw.execAndGet("SELECT count(*) FROM sqlite_schema WHERE name = 'draw_in_order'").getInt(),
+        1);
     const auto held = *library.draws("texas-pick-3");
     ASSERT_EQ(held.size(), 1U);
     EXPECT_EQ(held[0].draw, (IncomingDraw{"2019-03-02", "Night", 3, 42, std::nullopt}));

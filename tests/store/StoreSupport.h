@@ -19,7 +19,8 @@ namespace pick3::test {
 class TempFolder {
   public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pick3-store-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pick3-store-XXXXXX").string();
         path_ = mkdtemp(pattern.data());
     }
     ~TempFolder() {
@@ -49,7 +50,7 @@ inline std::vector<IncomingDraw> batchOf(int count, int first = 0, unsigned seed
         seed = seed * 1103515245U + 12345U;
         const int slot = first * 2 + i;
         IncomingDraw draw{dateOf(slot / 2), slot % 2 == 0 ? "Midday" : "Evening", slot % 2,
-                          static_cast<std::uint16_t>(seed >> 8 & 0x3FF) , std::nullopt};
+                          static_cast<std::uint16_t>(seed >> 8 & 0x3FF), std::nullopt};
         draw.number = static_cast<std::uint16_t>(draw.number % 1000);
         if (slot % 3 != 0) {
             draw.addOn = static_cast<std::uint8_t>(seed >> 20 & 7);
