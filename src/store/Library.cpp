@@ -25,8 +25,8 @@ namespace {
 
 std::unique_ptr<SQLite::Database> connect(const std::string& path, int flags,
                                           const LibraryOptions& options) {
-    auto db = std::make_unique<SQLite::Database>(path, flags,
-                                                 static_cast<int>(options.busyTimeout.count()));
+    auto db = std::make_unique<SQLite::Database>(
+        path, flags, static_cast<int>(options.busyTimeout.count()), options.vfs);
     if (options.maxPageCount > 0 && (flags & SQLite::OPEN_READWRITE) != 0) {
         db->exec("PRAGMA max_page_count = " + std::to_string(options.maxPageCount));
     }

@@ -41,6 +41,9 @@ struct LibraryOptions {
     // size in pages (0: none) that makes a full disk.
     std::function<void(std::size_t)> whileKeeping;
     std::int64_t maxPageCount = 0;
+    // For tests: SQLite's file layer by name ("unix-dotfile" shares no memory, so
+    // the write-ahead log cannot work there); empty for SQLite's own choice.
+    std::string vfs;
 };
 
 class Library {

@@ -30,6 +30,18 @@ TEST(Library, NothingIsMadeUntilTheFirstKeep) {
     EXPECT_EQ(raw.execAndGet("PRAGMA journal_mode").getString(), "wal");
 }
 
+TEST(Library, WhereTheWriteAheadLogCannotWorkTheRollbackJournalIsUsed) {
+    TempFolder folder;
+    const std::string path = folder.file("library.sqlite");
+    LibraryOptions noSharedMemory;
+    noSharedMemory.vfs = "unix-dotfile";
+    auto library = test::openLibrary(path, noSharedMemory);
+    EXPECT_EQ(test::keepAll(library, "texas-pick-3", test::batchOf(3)).added, 3U);
+    EXPECT_EQ(library.journalMode(), "delete");
+    EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
+    EXPECT_EQ(test::rowsOf(path, "texas-pick-3"), 3);
+}
+
 TEST(Library, DrawsComeBackOldestFirstAsKept) {
     TempFolder folder;
     auto library = test::openLibrary(folder.file("library.sqlite"));
