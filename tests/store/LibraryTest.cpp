@@ -106,7 +106,7 @@ TEST(Library, AKeepSortsTheBatchAndWritesOnlyWhatThePlayerTakes) {
     const std::vector<MergeKind> kinds{MergeKind::Held, MergeKind::Differs, MergeKind::Differs,
                                        MergeKind::New};
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-        EXPECT_EQ(preview->rows[i].kind, kinds[i]) << i;
+        ASSERT_EQ(preview->rows[i].kind, kinds[i]) << i;
     }
     EXPECT_EQ(preview->rows[1].held->draw, first[1]);
     EXPECT_EQ(preview->rows[2].held->draw, first[2]);
@@ -130,6 +130,14 @@ TEST(Library, AKeepSortsTheBatchAndWritesOnlyWhatThePlayerTakes) {
     // The same preview again: the library moved on, so nothing of it is written.
     EXPECT_EQ(library.commit(*preview, {1, 2}, "x", "y").refusal(), kMsgLibraryChanged);
     EXPECT_EQ(*library.draws("texas-pick-3"), held);
+
+    // A differing draw the player chose, changed by another keep since: refused, not overwritten.
+    const IncomingDraw later{"2026-12-02", "Midday", 0, 779, std::uint8_t{1}};
+    const auto stale = library.preview("texas-pick-3", {later});
+    const IncomingDraw meanwhile{"2026-12-02", "Midday", 0, 780, std::uint8_t{1}};
+    ASSERT_TRUE(library.commit(*library.preview("texas-pick-3", {meanwhile}), {0}, "x", "y").ok());
+    EXPECT_EQ(library.commit(*stale, {0}, "x", "y").refusal(), kMsgLibraryChanged);
+    EXPECT_EQ(library.draws("texas-pick-3")->at(2).draw, meanwhile);
 
     // A batch with something that is not a draw is refused whole.
     for (const IncomingDraw& bad :
