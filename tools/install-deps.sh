@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
           qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libboost-math-dev
-          libgtest-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev)
+          libgtest-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev
+          libsqlite3-dev libsqlitecpp-dev)
 if [ "${1:-build}" = run ]; then
   packages+=(xvfb xauth)
 fi
 if [ "${1:-build}" = test ]; then
-  packages+=(desktop-file-utils appstream dpkg-dev file clang-14 libclang-rt-14-dev poppler-utils)
+  packages+=(desktop-file-utils appstream dpkg-dev file clang-14 libclang-rt-14-dev poppler-utils sqlite3)
 fi
 
 missing=()

@@ -1,0 +1,109 @@
+#pragma once
+// What the store's tests share: a folder of their own that is removed afterwards,
+// batches of draws, and a second look at a file through SQLite itself.
+
+#include "store/Library.h"
+
+#include <SQLiteCpp/Database.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace pick3::test {
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pick3-store-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// "2026-01-01" and the days after it (30-day months are enough for distinct dates).
+inline std::string dateOf(int day) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", 2000 + day / 360, day / 30 % 12 + 1,
+                  day % 30 + 1);
+    return text;
+}
+
+// count draws, two draw times a day (Midday 0, Evening 1), from day `first`.
+inline std::vector<IncomingDraw> batchOf(int count, int first = 0, unsigned seed = 7) {
+    std::vector<IncomingDraw> batch;
+    for (int i = 0; i < count; ++i) {
+        seed = seed * 1103515245U + 12345U;
+        const int slot = first * 2 + i;
+        IncomingDraw draw{dateOf(slot / 2), slot % 2 == 0 ? "Midday" : "Evening", slot % 2,
+                          static_cast<std::uint16_t>(seed >> 8 & 0x3FF), std::nullopt};
+        draw.number = static_cast<std::uint16_t>(draw.number % 1000);
+        if (slot % 3 != 0) {
+            draw.addOn = static_cast<std::uint8_t>(seed >> 20 & 7);
+        }
+        batch.push_back(draw);
+    }
+    return batch;
+}
+
+// A message with the file's path in it, as the store fills it.
+inline std::string filled(std::string_view message, const std::string& path) {
+    std::string text(message);
+    return text.replace(text.find("%1"), 2, path);
+}
+
+inline std::string bytesOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// SQLite's own verdict on a file, read apart from the store.
+inline std::string integrityOf(const std::string& path) {
+    SQLite::Database db(path, SQLite::OPEN_READONLY);
+    return db.execAndGet("PRAGMA integrity_check").getString();
+}
+
+inline long long rowsOf(const std::string& path, const std::string& game) {
+    SQLite::Database db(path, SQLite::OPEN_READONLY);
+    SQLite::Statement count(db, "SELECT count(*) FROM draw WHERE game = ?");
+    count.bind(1, game);
+    count.executeStep();
+    return count.getColumn(0).getInt64();
+}
+
+// Opens a library the test expects to open, and keeps a batch in it whole.
+inline Library openLibrary(const std::string& path, LibraryOptions options = {}) {
+    auto library = Library::open(path, std::move(options));
+    EXPECT_TRUE(library.ok()) << library.refusal();
+    return std::move(*library);
+}
+
+inline KeepSummary keepAll(Library& library, const std::string& game,
+                           const std::vector<IncomingDraw>& batch,
+                           const std::string& source = "texas.csv") {
+    const auto preview = library.preview(game, batch);
+    EXPECT_TRUE(preview.ok()) << preview.refusal();
+    const auto kept = library.commit(*preview, {}, source, "2026-12-05T21:00:00Z");
+    EXPECT_TRUE(kept.ok()) << kept.refusal();
+    return kept.ok() ? *kept : KeepSummary{};
+}
+
+} // namespace pick3::test
