@@ -3,7 +3,6 @@
 // the desktop cannot open them.
 
 #include "helpers/MainWindowDriver.h"
-#include "widgets/AppInfo.h"
 
 #include <QApplication>
 #include <QDesktopServices>
