@@ -20,6 +20,7 @@
 #include <QValueAxis>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace pick3 {
 
@@ -75,10 +76,15 @@ QAbstractAxis* drawAxis(std::size_t draws, const std::function<std::string(std::
     const bool dated = labelOf && draws > 0 && !isoDateIn(labelOf(0)).empty();
     if (!dated) {
         // Draw numbers from 1: "5,000" under the 5,000th draw.
-        const AxisTicks ticks = valueTicks(
-            1.0, last + 1.0, labelsThatFit(length, labelWidth(QStringLiteral("000,000"))));
+        const AxisTicks ticks =
+            valueTicks(1.0, last + 1.0,
+                       labelsThatFit(length, labelWidth(fromEngine(numberText(last + 1.0, 0)))));
+        // None whose label would hang past either end of the axis.
+        const double half = labelWidth(fromEngine(numberText(last + 1.0, 0))) / 2.0;
+        const double perDraw = length / std::max(1.0, last);
         for (const AxisTick& tick : ticks.ticks) {
-            if (tick.value >= 1.0 && tick.value <= last + 1.0) {
+            const double at = (tick.value - 1.0) * perDraw;
+            if (tick.value >= 1.0 && at >= half && at <= length - half) {
                 axis->append(fromEngine(tick.label), tick.value - 1.0);
             }
         }
@@ -120,7 +126,16 @@ double labelWidth(const QString& text) {
 }
 
 double plotLength(const QWidget* view, Qt::Orientation along) {
-    // The axis titles and labels, the legend and the chart's title take about this much.
+    // The chart drawn before at this size knows; a first one guesses that the axis
+    // titles and labels, the legend and the chart's title take about this much.
+    if (const auto* chartView = qobject_cast<const QChartView*>(view)) {
+        const QRectF plot =
+            chartView->chart() != nullptr ? chartView->chart()->plotArea() : QRectF();
+        if (plot.width() > 50.0 && plot.height() > 50.0 &&
+            std::abs(chartView->chart()->size().width() - view->width()) < 2.0) {
+            return along == Qt::Horizontal ? plot.width() : plot.height();
+        }
+    }
     return along == Qt::Horizontal ? std::max(100, view->width() - 140)
                                    : std::max(80, view->height() - 150);
 }
@@ -155,24 +170,7 @@ void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLab
     column->addWidget(note);
 }
 
-namespace {
-
-// Every bar's name where it is labelled; elsewhere a different run of zero-width
-// spaces, since the axis wants each name once.
-QStringList shownNames(const Histogram& histogram) {
-    QStringList names;
-    for (qsizetype i = 0; i < histogram.names.size(); ++i) {
-        const bool shown = histogram.labelled.empty() ||
-                           std::find(histogram.labelled.begin(), histogram.labelled.end(),
-                                     static_cast<std::size_t>(i)) != histogram.labelled.end();
-        names.append(shown ? histogram.names[i] : QString(i + 1, QChar(0x200B)));
-    }
-    return names;
-}
-
-} // namespace
-
-QBarCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram) {
+QCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram) {
     auto* counts = new QBarSet(histogram.barsName);
     counts->setColor(kChartBlue);
     const bool tail = !histogram.lastFairName.isEmpty() && !histogram.counts.isEmpty();
@@ -189,9 +187,25 @@ QBarCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram) {
     bars->setObjectName(histogram.seriesName);
     bars->append(counts);
     bars->setBarWidth(0.9);
-    auto* x = new QBarCategoryAxis;
-    x->append(shownNames(histogram));
+    // The bars stand at 0, 1, 2, ...: a name under each labelled one.
+    auto* x = new QCategoryAxis;
+    x->setStartValue(-0.5);
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     x->setTruncateLabels(false);
+    x->setGridLineVisible(false);
+    for (qsizetype i = 0; i < histogram.names.size(); ++i) {
+        const bool shown = histogram.labelled.empty() ||
+                           std::find(histogram.labelled.begin(), histogram.labelled.end(),
+                                     static_cast<std::size_t>(i)) != histogram.labelled.end();
+        if (shown) {
+            // The tail's label a word a line ("44", "or", "more"), to stay on the axis.
+            const bool last = tail && i + 1 == histogram.names.size();
+            x->append(
+                last ? QString(histogram.names[i]).replace(QLatin1Char(' '), QStringLiteral("<br>"))
+                     : histogram.names[i],
+                static_cast<double>(i));
+        }
+    }
     QValueAxis* y = valueAxis(0.0, top * 1.05, histogram.yTitle, histogram.height);
     attach(chart, bars, x, y);
     attach(chart, lineSeries(histogram.fairName, fair, kChartOrange, 2.5, Qt::SolidLine), x, y);
@@ -207,6 +221,8 @@ QBarCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram) {
         marker->append(static_cast<double>(last), histogram.fair[last]);
         attach(chart, marker, x, y);
     }
+    // Set once the series are attached, which widen it to their own.
+    x->setRange(-0.5, static_cast<double>(histogram.counts.size()) - 0.5);
     return x;
 }
 

@@ -82,6 +82,6 @@ struct Histogram {
     QString lastFairName;
 };
 // Draws it on `chart`; its x axis is given back for its labels to be set.
-QBarCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram);
+QCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram);
 
 } // namespace pick3

@@ -194,7 +194,7 @@ void LuckPage::show(const Series& s) {
     QLineSeries* low = lineSeries(QStringLiteral("5th percentile of luck"), toPoints(s.low),
                                   kChartOrange, 1.0, Qt::SolidLine);
     auto* band = new QAreaSeries(high, low);
-    band->setName(QStringLiteral("Band of luck (5th to 95th percentile)"));
+    band->setName(QStringLiteral("Band of luck, 5th to 95th"));
     band->setObjectName(band->name());
     QColor fill = kChartOrange;
     fill.setAlpha(90);
@@ -202,8 +202,7 @@ void LuckPage::show(const Series& s) {
     band->setPen(QPen(kChartOrange, 1.0));
     attach(chart, band, x, y);
     attach(chart,
-           lineSeries(against ? QStringLiteral("Expected hits (zero)")
-                              : QStringLiteral("Expected hits"),
+           lineSeries(against ? QStringLiteral("Expected (zero)") : QStringLiteral("Expected hits"),
                       toPoints(s.expected), neutralColour(this), 1.5, Qt::DashLine),
            x, y);
     attach(chart,
@@ -234,7 +233,7 @@ void LuckPage::drawMoney(QChart* chart, const Series& s, QAbstractAxis* x) {
            x, axis, Qt::AlignRight);
     if (s.view == LuckView::AgainstExpected) {
         attach(chart,
-               lineSeries(QStringLiteral("Won less the average return"), toPoints(s.wonLessAverage),
+               lineSeries(QStringLiteral("Won less the average"), toPoints(s.wonLessAverage),
                           kChartPurple, 1.5, Qt::DashDotLine),
                x, axis, Qt::AlignRight);
     }

@@ -138,7 +138,7 @@ void SkipsPage::showHistogram(const Series& s) {
     QChart* chart = makeChart(this, QStringLiteral("Skips against the odds"));
     Histogram lengths{QStringLiteral("Skips by length"),
                       QStringLiteral("Skips"),
-                      QStringLiteral("By the odds"),
+                      QStringLiteral("Odds"),
                       QStringLiteral("Skips"),
                       {},
                       {},
@@ -154,7 +154,8 @@ void SkipsPage::showHistogram(const Series& s) {
     }
     const bool tail = !s.bins.empty() && s.bins.back().orLonger;
     if (tail) {
-        lengths.lastFairName = QStringLiteral("By the odds, %1").arg(lengths.names.last());
+        // The orange square beside "Odds": what the odds give for the last bar.
+        lengths.lastFairName = lengths.names.last();
     }
     // As many lengths named as fit, the last ("44 or more") always.
     lengths.labelled = labelledBars(
@@ -162,7 +163,7 @@ void SkipsPage::showHistogram(const Series& s) {
         labelsThatFit(plotLength(histogram_, Qt::Horizontal), labelWidth(QStringLiteral("00"))),
         tail);
     lengths.height = plotLength(histogram_, Qt::Vertical);
-    QBarCategoryAxis* x = drawHistogram(chart, lengths);
+    QCategoryAxis* x = drawHistogram(chart, lengths);
     x->setTitleText(QStringLiteral("Skip, in draws"));
     histogram_->setChart(chart);
     delete old;

@@ -145,7 +145,7 @@ void SumsPage::showHistogram(const Series& s) {
     sums.labelled = labelledBars(28, labelsThatFit(plotLength(histogram_, Qt::Horizontal),
                                                    labelWidth(QStringLiteral("27"))));
     sums.height = plotLength(histogram_, Qt::Vertical);
-    QBarCategoryAxis* x = drawHistogram(chart, sums);
+    QCategoryAxis* x = drawHistogram(chart, sums);
     x->setTitleText(QStringLiteral("Sum"));
     histogram_->setChart(chart);
     delete old;
