@@ -15,7 +15,7 @@ namespace {
 constexpr int kCell = 10;  // a cell's side
 constexpr int kPitch = 12; // from one cell to the next
 constexpr int kMargin = 4;
-const QColor kHit{0x20, 0xA0, 0x30};
+const QColor kHit{0x00, 0x72, 0xB2}; // dark blue against light grey: told apart by anyone
 const QColor kMiss{0xC8, 0xC8, 0xC8};
 
 } // namespace

@@ -71,10 +71,11 @@ QString share(std::size_t part, std::size_t whole) {
     return QStringLiteral("%1 of %2 (%3%)").arg(part).arg(whole).arg(percent, 0, 'f', 1);
 }
 
-// Red where a condition throws out more winners than its share of numbers
-// would by luck, green where fewer; only where luck alone rarely does that.
-const QColor kMoreWinners{255, 145, 145};
-const QColor kFewerWinners{170, 230, 170};
+// Orange where a condition throws out more winners than its share of numbers
+// would by luck, blue where fewer (the charts' pair, which a colour-blind
+// player tells apart), each with its mark; only where luck alone rarely does that.
+const QColor kMoreWinners{0xF6, 0xCB, 0x70};
+const QColor kFewerWinners{0xA9, 0xCF, 0xEA};
 
 // White for a skip that half of all skips reach, through orange to red for
 // one that 1 skip in 100 reaches.
@@ -522,7 +523,7 @@ void frmBackTest::showStrip() {
     });
     details_->setText(QStringLiteral("Point at a draw to see how it did."));
     legend_->setText(
-        QStringLiteral("<span style=\"color:#20a030\">&#9632;</span> a hit: \"Create numbers\" "
+        QStringLiteral("<span style=\"color:#0072b2\">&#9632;</span> a hit: \"Create numbers\" "
                        "would have created the draw &nbsp; <span style=\"color:#a0a0a0\">&#9632;"
                        "</span> a miss &nbsp; %1")
             .arg(fromEngine(newestCellText(report_)).toHtmlEscaped()));
@@ -550,8 +551,11 @@ void frmBackTest::showCosts() {
         const ConditionCost& c = report_.costs[static_cast<std::size_t>(row)];
         const CostShares shares = costShares(report_, c);
         const auto& perNumber = shares.winnersPerNumber;
+        const QString mark = shares.unusual > 0   ? QStringLiteral("  \u25B2 more")
+                             : shares.unusual < 0 ? QStringLiteral("  \u25BC fewer")
+                                                  : QString();
         const std::array<QTableWidgetItem*, 6> items{
-            new SortedByValue(fromEngine(c.name), row),
+            new SortedByValue(fromEngine(c.name) + mark, row),
             new SortedByValue(share(c.drawsThrownOut, report_.tested), shares.winners),
             new SortedByValue(share(static_cast<std::size_t>(c.numbersThrownOut), kNumberCount),
                               shares.numbers),

@@ -18,6 +18,7 @@ class QChartView;
 class QAbstractAxis;
 class QValueAxis;
 class QBarCategoryAxis;
+#include <QCategoryAxis>
 class QWidget;
 class QAbstractSeries;
 class QLabel;
@@ -44,10 +45,20 @@ void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLab
 // Attaches `series` to the chart's axes (made by the first series), x then y.
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y,
             Qt::Alignment ySide = Qt::AlignLeft);
-// An axis of draws 0 to n - 1 with, where dates are known, a date under a few ticks.
+// An axis of draws 0 to n - 1, `length` pixels long, with a whole date ("2026-12-06")
+// or the draw's number ("15,000") under as many ticks as fit without overlapping.
 QAbstractAxis* drawAxis(std::size_t draws, const std::function<std::string(std::size_t)>& labelOf,
-                        const QString& title);
-QValueAxis* valueAxis(double low, double high, const QString& title);
+                        const QString& title, double length);
+// An axis whose labels are the engine's ticks ("15,000", "-1,500.00"), from the first to the last.
+QCategoryAxis* tickedAxis(const AxisTicks& ticks, const QString& title);
+// A count (or, with `smallest` 0.01, money) axis from about `low` to `high`, `length` pixels
+// tall, with round ticks that do not crowd.
+QCategoryAxis* valueAxis(double low, double high, const QString& title, double length = 300.0,
+                         double smallest = 1.0);
+// The width an axis label takes in the chart's font.
+double labelWidth(const QString& text);
+// The plot's length along a chart view, less the room its axes' labels and titles take.
+double plotLength(const QWidget* view, Qt::Orientation along);
 // An engine series as chart points, moved right by `shift` draws.
 QList<QPointF> toPoints(const std::vector<ChartPoint>& points, double shift = 0.0);
 // A named line (the name is its legend entry and its objectName).
@@ -64,8 +75,13 @@ struct Histogram {
     QStringList names;
     QList<double> counts;
     QList<double> fair;
+    std::vector<std::size_t> labelled; // the bars whose name shows (the rest are too many)
+    double height = 300.0;             // the plot's height, for the counts' ticks
+    // Where the last bar gathers a tail ("44 or more"): its fair count is a marker
+    // of this name, not the end of the line.
+    QString lastFairName;
 };
 // Draws it on `chart`; its x axis is given back for its labels to be set.
-QBarCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram);
+QCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram);
 
 } // namespace pick3

@@ -11,6 +11,8 @@
 #include <initializer_list>
 #include <memory>
 
+class QSplitter;
+class QTimer;
 class QTableWidget;
 
 namespace pick3 {
@@ -32,6 +34,9 @@ class ChartPage : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // A page whose axes' ticks depend on its size draws again when resized.
+    void redrawWhenResized() { redrawWhenResized_ = true; }
     // Works the series out again and draws them (through runThenShow).
     virtual void redraw() = 0;
     void redrawIfShown();
@@ -65,6 +70,13 @@ class ChartPage : public QWidget {
     }
 
   private:
+    QByteArray splitKey() const;
+    void placeSplit();
+
+    QSplitter* splitter_ = nullptr;
+    QTimer* resized_ = nullptr;
+    bool redrawWhenResized_ = false;
+    bool splitPlaced_ = false;
     QString title_;
     std::shared_ptr<const ChartDraws> draws_;
     bool due_ = false;

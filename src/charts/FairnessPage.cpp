@@ -36,8 +36,14 @@ FairnessPage::FairnessPage(QWidget* parent)
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(true);
     table_->verticalHeader()->hide();
+    // The figures take the room they need; "What was counted" the rest, its rows
+    // as tall as their text, so nothing needs a tooltip to be read.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setTextElideMode(Qt::ElideNone);
+    connect(table_->horizontalHeader(), &QHeaderView::sectionResized, table_,
+            [this] { table_->resizeRowsToContents(); });
     table_->setTabKeyNavigation(false);
     describe(table_, QStringLiteral("Fairness tests"),
              QStringLiteral("Each test of a fair draw: its figure, how often a fair draw gives "
@@ -97,7 +103,7 @@ void FairnessPage::showReport(const FairnessReport& report) {
                                            fromEngine(test.sentence)};
         for (std::size_t c = 0; c < cells.size(); ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
-            item->setToolTip(cells[c]); // a long sentence is cut in its cell
+            item->setToolTip(cells[c]);
             if (test.unusual) {
                 item->setBackground(kUnusualColour);
             }

@@ -5,6 +5,7 @@
 #include "widgets/Look.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
@@ -31,16 +32,55 @@ std::pair<QColor, QColor> cellColours(const HeatCell& cell, const QColor& base) 
 
 } // namespace
 
+// The colours' key: blue fewer than the odds give, orange more, the darker the
+// rarer, each swatch with its mark and its chance.
+QWidget* HeatPage::makeKey(QWidget* parent) {
+    auto* key = named(new QWidget(parent), QStringLiteral("wgtHeatKey"));
+    auto* row = new QHBoxLayout(key);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    const QColor base = palette().color(QPalette::Base);
+    const auto swatch = [&](int direction, double strength, const QString& text) {
+        HeatCell cell;
+        cell.count = direction < 0 ? 0 : 2;
+        cell.expected = 1.0;
+        cell.strength = strength;
+        const auto [background, ink] = cellColours(cell, base);
+        QLabel* box = makeLabel(QString(), text, key);
+        box->setAlignment(Qt::AlignCenter);
+        box->setAutoFillBackground(true);
+        QPalette colours = box->palette();
+        colours.setColor(QPalette::Window, background);
+        colours.setColor(QPalette::WindowText, ink);
+        box->setPalette(colours);
+        box->setContentsMargins(6, 2, 6, 2);
+        row->addWidget(box);
+    };
+    row->addWidget(makeLabel(QStringLiteral("lblHeatKey"), QStringLiteral("Key:"), key));
+    swatch(-1, 1.0, QStringLiteral("\u25BC fewer, 1 in 1,000"));
+    swatch(-1, 2.0 / 3.0, QStringLiteral("\u25BC 1 in 100"));
+    swatch(-1, 1.3 / 3.0, QStringLiteral("\u25BC 1 in 20"));
+    swatch(0, 0.0, QStringLiteral("as the odds give"));
+    swatch(1, 1.3 / 3.0, QStringLiteral("\u25B2 1 in 20"));
+    swatch(1, 2.0 / 3.0, QStringLiteral("\u25B2 1 in 100"));
+    swatch(1, 1.0, QStringLiteral("\u25B2 more, 1 in 1,000"));
+    row->addStretch(1);
+    describe(key, QStringLiteral("Key"),
+             QStringLiteral("Blue, marked with a down arrow: fewer than the odds give; orange, "
+                            "marked with an up arrow: more; the darker, the rarer by luck alone"));
+    return key;
+}
+
 HeatPage::HeatPage(QWidget* parent) : ChartPage(QStringLiteral("Digit heat map"), parent) {
     setObjectName(QStringLiteral("pgHeat"));
-    QLabel* label = makeLabel(QStringLiteral("lblHeatWindow"), QStringLiteral("&Window:"), this);
+    QLabel* label = makeLabel(QStringLiteral("lblHeatWindow"), QStringLiteral("&Draws:"), this);
     window_ = named(new QComboBox(this), QStringLiteral("cboHeatWindow"));
     for (const int last : {30, 100, 365}) {
-        window_->addItem(QStringLiteral("the last %1 draws").arg(last), last);
+        window_->addItem(QStringLiteral("last %1").arg(last), last);
     }
-    window_->addItem(QStringLiteral("all draws"), 0);
+    window_->addItem(QStringLiteral("all"), 0);
     window_->setCurrentIndex(3);
-    describe(window_, QStringLiteral("Window of draws"),
+    describe(window_, QStringLiteral("Draws counted"),
              QStringLiteral("Count the last 30, 100 or 365 draws, or all of them"));
     label->setBuddy(window_);
     connect(window_, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
@@ -72,6 +112,7 @@ HeatPage::HeatPage(QWidget* parent) : ChartPage(QStringLiteral("Digit heat map")
     auto* column = new QVBoxLayout(picture_);
     column->addWidget(heading);
     column->addWidget(table_, 1);
+    column->addWidget(makeKey(picture_));
     column->addWidget(luck_);
     column->addWidget(cell_);
 
@@ -92,7 +133,11 @@ void HeatPage::show(const DigitHeat& heat) {
         for (int d = 0; d < 10; ++d) {
             const HeatCell& cell =
                 heat.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(d)];
-            auto* item = new QTableWidgetItem(QString::number(cell.count));
+            // A mark beside the colour, for a reader who cannot tell the colours apart.
+            const QString mark = fromEngine(heatMark(cell));
+            auto* item =
+                new QTableWidgetItem(fromEngine(grouped(static_cast<std::size_t>(cell.count))) +
+                                     (mark.isEmpty() ? QString() : QStringLiteral(" ") + mark));
             const auto [background, text] = cellColours(cell, base);
             item->setBackground(background);
             item->setForeground(text);
@@ -103,7 +148,9 @@ void HeatPage::show(const DigitHeat& heat) {
             table_->setItem(row, d, item);
         }
     }
-    luck_->setText(fromEngine(counted(heat.draws, "draw") + ". " + heatLuckText(heat)));
+    const std::string unusual = heatUnusualText(heat);
+    luck_->setText(fromEngine(counted(heat.draws, "draw") + ". " + heatLuckText(heat) +
+                              (unusual.empty() ? "" : " " + unusual)));
     showCell(table_->currentRow(), table_->currentColumn());
 }
 

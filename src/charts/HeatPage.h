@@ -24,6 +24,7 @@ class HeatPage : public ChartPage {
   private:
     void show(const DigitHeat& heat);
     void showCell(int row, int column);
+    QWidget* makeKey(QWidget* parent);
 
     QComboBox* window_;
     QWidget* picture_;

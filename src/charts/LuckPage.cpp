@@ -8,6 +8,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
@@ -21,10 +22,6 @@ namespace pick3 {
 
 namespace {
 
-std::vector<double> asDoubles(const std::vector<std::int64_t>& values) {
-    return std::vector<double>(values.begin(), values.end());
-}
-
 double highest(const std::vector<ChartPoint>& points, double floor) {
     for (const ChartPoint& p : points) {
         floor = std::max(floor, p.y);
@@ -37,6 +34,14 @@ double lowest(const std::vector<ChartPoint>& points, double ceiling) {
         ceiling = std::min(ceiling, p.y);
     }
     return ceiling;
+}
+
+QString whole(double value) {
+    return fromEngine(numberText(value, 0));
+}
+
+QString money(double value) {
+    return fromEngine(numberText(value, 2));
 }
 
 } // namespace
@@ -54,7 +59,7 @@ class LuckPage::ValuesModel : public QAbstractTableModel {
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : static_cast<int>(rows_.size());
     }
-    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 6; }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 7; }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role == Qt::TextAlignmentRole) {
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
@@ -67,20 +72,27 @@ class LuckPage::ValuesModel : public QAbstractTableModel {
         case 0:
             return labelOf_ ? fromEngine(labelOf_(r.place)) : QString::number(r.place + 1);
         case 1:
-            return QString::number(r.hits);
+            return whole(r.hits);
         case 2:
-            return QString::number(r.expected, 'f', 2);
+            return money(r.expected);
         case 3:
-            return QString::number(r.low);
+            return whole(static_cast<double>(r.low));
         case 4:
-            return QString::number(r.high);
+            return whole(static_cast<double>(r.high));
+        case 5:
+            return money(r.net);
         default:
-            return QString::number(r.net, 'f', 2);
+            return money(r.wonLessAverage);
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static const std::array<const char*, 6> names{
-            "Draw", "Hits", "Expected", "5th percentile", "95th percentile", "Net money"};
+        static const std::array<const char*, 7> names{"Draw",
+                                                      "Hits",
+                                                      "Expected",
+                                                      "5th percentile",
+                                                      "95th percentile",
+                                                      "Net money",
+                                                      "Won less the average"};
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
             return {};
         }
@@ -94,6 +106,18 @@ class LuckPage::ValuesModel : public QAbstractTableModel {
 
 LuckPage::LuckPage(QWidget* parent) : ChartPage(QStringLiteral("Could this be luck?"), parent) {
     setObjectName(QStringLiteral("pgLuck"));
+    redrawWhenResized();
+    QLabel* label = makeLabel(QStringLiteral("lblLuckView"), QStringLiteral("&Show:"), this);
+    viewChoice_ = named(new QComboBox(this), QStringLiteral("cboLuckView"));
+    viewChoice_->addItem(QStringLiteral("the hits less the hits expected"),
+                         static_cast<int>(LuckView::AgainstExpected));
+    viewChoice_->addItem(QStringLiteral("the hits counted up"),
+                         static_cast<int>(LuckView::Cumulative));
+    describe(viewChoice_, QStringLiteral("Show"),
+             QStringLiteral("The hits less the hits expected, a line about zero that reads at "
+                            "any length; or the hits, the expected hits and the band counted up"));
+    label->setBuddy(viewChoice_);
+    connect(viewChoice_, &QComboBox::currentIndexChanged, this, [this] { redraw(); });
     picture_ = new QWidget(this);
     view_ = makeChartView(makeChart(this, title()), QStringLiteral("chtLuck"), title(), picture_);
     note_ = makeLabel(QStringLiteral("lblLuckNote"), QString(), picture_);
@@ -111,23 +135,28 @@ LuckPage::LuckPage(QWidget* parent) : ChartPage(QStringLiteral("Could this be lu
     values_->horizontalHeader()->setStretchLastSection(true);
     values_->setMinimumHeight(60);
     describe(values_, QStringLiteral("Luck: values"));
-    layOutPage({}, picture_, values_);
+    layOutPage({label, viewChoice_}, picture_, values_);
 }
 
 LuckPage::Series LuckPage::series(const BackTestReport& report, const Prizes& prizes,
-                                  std::size_t columns) {
+                                  std::size_t columns, LuckView view) {
     const LuckSeries luck = luckSeries(report, prizes);
+    const LuckLines lines = luckLines(luck, view);
     Series s;
     s.draws = luck.hits.size();
-    s.hits = minMaxPerColumn(luck.hits, columns);
-    s.expected = minMaxPerColumn(luck.expected, columns);
-    s.low = minMaxPerColumn(asDoubles(luck.band.low), columns);
-    s.high = minMaxPerColumn(asDoubles(luck.band.high), columns);
-    s.net = minMaxPerColumn(luck.net, columns);
+    s.view = view;
+    s.hits = minMaxPerColumn(lines.hits, columns);
+    s.expected = minMaxPerColumn(lines.expected, columns);
+    s.low = minMaxPerColumn(lines.low, columns);
+    s.high = minMaxPerColumn(lines.high, columns);
+    s.net = minMaxPerColumn(lines.net, columns);
+    s.wonLessAverage = minMaxPerColumn(lines.wonLessAverage, columns);
+    s.bottom = lines.bottom;
+    s.top = lines.top;
     for (const ChartPoint& p : s.hits) {
         const auto i = static_cast<std::size_t>(p.x);
-        s.rows.push_back(
-            {i, luck.hits[i], luck.expected[i], luck.net[i], luck.band.low[i], luck.band.high[i]});
+        s.rows.push_back({i, luck.hits[i], luck.expected[i], luck.net[i], luck.wonLessAverage[i],
+                          luck.band.low[i], luck.band.high[i]});
     }
     s.text = luckText(luck);
     s.exact = luck.band.exactDraws == luck.hits.size();
@@ -139,29 +168,33 @@ void LuckPage::redraw() {
         note_->setText(QStringLiteral("The luck chart draws a back-test: open \"Back-test\" in "
                                       "the main window and press \"Charts...\" there."));
         model_->reset({}, {});
+        markDrawn();
         return;
     }
     const auto columns = static_cast<std::size_t>(std::max(200, view_->width()));
-    runThenShow<Series>(
-        [draws = sharedDraws(), columns] { return series(*draws->report, draws->prizes, columns); },
-        [this](const Series& s) { show(s); });
+    const auto view = static_cast<LuckView>(viewChoice_->currentData().toInt());
+    runThenShow<Series>([draws = sharedDraws(), columns,
+                         view] { return series(*draws->report, draws->prizes, columns, view); },
+                        [this](const Series& s) { show(s); });
 }
 
 void LuckPage::show(const Series& s) {
     QChart* old = view_->chart();
     QChart* chart = makeChart(this, title());
+    const bool against = s.view == LuckView::AgainstExpected;
     QAbstractAxis* x =
-        drawAxis(s.draws, draws().labelOf, QStringLiteral("Tested draw, oldest first"));
-    QValueAxis* y = valueAxis(0.0, std::max(1.0, highest(s.high, highest(s.hits, 1.0))) * 1.05,
-                              QStringLiteral("Hits"));
-    auto* money = valueAxis(std::min(0.0, lowest(s.net, 0.0)), std::max(1.0, highest(s.net, 0.0)),
-                            QStringLiteral("Net money"));
+        drawAxis(s.draws, draws().labelOf, QStringLiteral("Tested draw, oldest first"),
+                 plotLength(view_, Qt::Horizontal));
+    QValueAxis* y =
+        valueAxis(s.bottom, s.top,
+                  against ? QStringLiteral("Hits less the expected") : QStringLiteral("Hits"),
+                  plotLength(view_, Qt::Vertical));
     QLineSeries* high = lineSeries(QStringLiteral("95th percentile of luck"), toPoints(s.high),
                                    kChartOrange, 1.0, Qt::SolidLine);
     QLineSeries* low = lineSeries(QStringLiteral("5th percentile of luck"), toPoints(s.low),
                                   kChartOrange, 1.0, Qt::SolidLine);
     auto* band = new QAreaSeries(high, low);
-    band->setName(QStringLiteral("Band of luck (5th to 95th percentile)"));
+    band->setName(QStringLiteral("Band of luck, 5th to 95th"));
     band->setObjectName(band->name());
     QColor fill = kChartOrange;
     fill.setAlpha(90);
@@ -169,15 +202,14 @@ void LuckPage::show(const Series& s) {
     band->setPen(QPen(kChartOrange, 1.0));
     attach(chart, band, x, y);
     attach(chart,
-           lineSeries(QStringLiteral("Expected hits"), toPoints(s.expected), neutralColour(this),
-                      1.5, Qt::DashLine),
+           lineSeries(against ? QStringLiteral("Expected (zero)") : QStringLiteral("Expected hits"),
+                      toPoints(s.expected), neutralColour(this), 1.5, Qt::DashLine),
            x, y);
     attach(chart,
-           lineSeries(QStringLiteral("Hits"), toPoints(s.hits), kChartBlue, 2.5, Qt::SolidLine), x,
-           y);
-    attach(chart,
-           lineSeries(QStringLiteral("Net money"), toPoints(s.net), kChartPurple, 1.5, Qt::DotLine),
-           x, money, Qt::AlignRight);
+           lineSeries(against ? QStringLiteral("Hits less the expected") : QStringLiteral("Hits"),
+                      toPoints(s.hits), kChartBlue, 2.5, Qt::SolidLine),
+           x, y);
+    drawMoney(chart, s, x);
     view_->setChart(chart);
     delete old;
     note_->setText(fromEngine(s.text) +
@@ -189,8 +221,27 @@ void LuckPage::show(const Series& s) {
     showValues(s);
 }
 
+// Money on the right: the net, and against the expected hits what was won less
+// what the prizes of the numbers played return on average.
+void LuckPage::drawMoney(QChart* chart, const Series& s, QAbstractAxis* x) {
+    const double bottom = std::min(lowest(s.net, 0.0), lowest(s.wonLessAverage, 0.0));
+    const double top = std::max({1.0, highest(s.net, 0.0), highest(s.wonLessAverage, 0.0)});
+    QValueAxis* axis =
+        valueAxis(bottom, top, QStringLiteral("Money"), plotLength(view_, Qt::Vertical), 0.01);
+    attach(chart,
+           lineSeries(QStringLiteral("Net money"), toPoints(s.net), kChartPurple, 1.5, Qt::DotLine),
+           x, axis, Qt::AlignRight);
+    if (s.view == LuckView::AgainstExpected) {
+        attach(chart,
+               lineSeries(QStringLiteral("Won less the average"), toPoints(s.wonLessAverage),
+                          kChartPurple, 1.5, Qt::DashDotLine),
+               x, axis, Qt::AlignRight);
+    }
+}
+
 void LuckPage::showValues(const Series& s) {
     model_->reset(s.rows, draws().labelOf);
+    values_->resizeColumnsToContents(); // "Thu 2026-05-21 Evening" whole
 }
 
 } // namespace pick3

@@ -4,9 +4,13 @@
 // percentile of a random player with the same shares; and the net money.
 
 #include "charts/ChartPage.h"
+#include "engine/backtest/LuckSeries.h"
 #include "engine/stats/ChartSeries.h"
 
 class QChartView;
+class QAbstractAxis;
+class QChart;
+class QComboBox;
 class QLabel;
 class QTableView;
 
@@ -21,18 +25,21 @@ class LuckPage : public ChartPage {
     // The points drawn: each line reduced to the columns of the chart.
     struct Series {
         std::size_t draws = 0;
-        std::vector<ChartPoint> hits, expected, low, high, net;
+        LuckView view = LuckView::AgainstExpected;
+        std::vector<ChartPoint> hits, expected, low, high, net, wonLessAverage;
+        double bottom = 0.0, top = 1.0; // of the hits axis
         // The values at each point of the hits line, for the table.
         struct Row {
             std::size_t place = 0;
-            double hits = 0.0, expected = 0.0, net = 0.0;
+            double hits = 0.0, expected = 0.0, net = 0.0, wonLessAverage = 0.0;
             std::int64_t low = 0, high = 0;
         };
         std::vector<Row> rows;
         std::string text;
         bool exact = true;
     };
-    static Series series(const BackTestReport& report, const Prizes& prizes, std::size_t columns);
+    static Series series(const BackTestReport& report, const Prizes& prizes, std::size_t columns,
+                         LuckView view = LuckView::AgainstExpected);
 
   protected:
     void redraw() override;
@@ -40,7 +47,9 @@ class LuckPage : public ChartPage {
   private:
     void show(const Series& s);
     void showValues(const Series& s);
+    void drawMoney(QChart* chart, const Series& s, QAbstractAxis* x);
 
+    QComboBox* viewChoice_;
     QWidget* picture_;
     QChartView* view_;
     QLabel* note_;

@@ -1,6 +1,7 @@
 #include "charts/SkipsPage.h"
 
 #include "charts/ChartLook.h"
+#include "engine/stats/Chance.h"
 #include "widgets/Look.h"
 
 #include <QBarCategoryAxis>
@@ -18,6 +19,7 @@ namespace pick3 {
 
 SkipsPage::SkipsPage(QWidget* parent) : ChartPage(QStringLiteral("Skips"), parent) {
     setObjectName(QStringLiteral("pgSkips"));
+    redrawWhenResized();
     QLabel* digitLabel = makeLabel(QStringLiteral("lblSkipDigit"), QStringLiteral("&Digit:"), this);
     digit_ = named(new QComboBox(this), QStringLiteral("cboSkipDigit"));
     for (int d = 0; d < 10; ++d) {
@@ -86,7 +88,7 @@ void SkipsPage::show(const Series& s) {
         setValuesRow(
             values_, static_cast<int>(i),
             {QString::number(bin.length) + (bin.orLonger ? QStringLiteral(" or more") : QString()),
-             QString::number(bin.count), QString::number(bin.fair, 'f', 1)});
+             fromEngine(grouped(bin.count)), QString::number(bin.fair, 'f', 1)});
     }
 }
 
@@ -119,7 +121,8 @@ void SkipsPage::showRecent(const Series& s) {
     x->append(names);
     x->setLabelsVisible(names.size() <= 30);
     x->setTitleVisible(false); // the chart's title says what runs along
-    QValueAxis* y = valueAxis(0.0, top * 1.05, QStringLiteral("Draws"));
+    QValueAxis* y =
+        valueAxis(0.0, top * 1.05, QStringLiteral("Draws"), plotLength(recent_, Qt::Vertical));
     attach(chart, bars, x, y);
     const auto n = static_cast<double>(names.size());
     attach(chart,
@@ -135,23 +138,33 @@ void SkipsPage::showHistogram(const Series& s) {
     QChart* chart = makeChart(this, QStringLiteral("Skips against the odds"));
     Histogram lengths{QStringLiteral("Skips by length"),
                       QStringLiteral("Skips"),
-                      QStringLiteral("By the odds"),
+                      QStringLiteral("Odds"),
                       QStringLiteral("Skips"),
                       {},
                       {},
+                      {},
+                      {},
+                      300.0,
                       {}};
     for (const SkipBin& bin : s.bins) {
         lengths.names.append(QString::number(bin.length) +
-                             (bin.orLonger ? QStringLiteral("+") : QString()));
+                             (bin.orLonger ? QStringLiteral(" or more") : QString()));
         lengths.counts.append(static_cast<double>(bin.count));
         lengths.fair.append(bin.fair);
     }
-    QBarCategoryAxis* x = drawHistogram(chart, lengths);
-    // Too many lengths to name under each bar: the range in the title.
-    x->setLabelsVisible(lengths.names.size() <= 30);
-    x->setTitleVisible(false);
-    chart->setTitle(
-        QStringLiteral("Skips by length, 0 to %1, against the odds").arg(lengths.names.last()));
+    const bool tail = !s.bins.empty() && s.bins.back().orLonger;
+    if (tail) {
+        // The orange square beside "Odds": what the odds give for the last bar.
+        lengths.lastFairName = lengths.names.last();
+    }
+    // As many lengths named as fit, the last ("44 or more") always.
+    lengths.labelled = labelledBars(
+        s.bins.size(),
+        labelsThatFit(plotLength(histogram_, Qt::Horizontal), labelWidth(QStringLiteral("00"))),
+        tail);
+    lengths.height = plotLength(histogram_, Qt::Vertical);
+    QCategoryAxis* x = drawHistogram(chart, lengths);
+    x->setTitleText(QStringLiteral("Skip, in draws"));
     histogram_->setChart(chart);
     delete old;
 }

@@ -1,6 +1,7 @@
 #include "charts/SumsPage.h"
 
 #include "charts/ChartLook.h"
+#include "engine/stats/Chance.h"
 #include "widgets/Look.h"
 
 #include <QBarCategoryAxis>
@@ -18,6 +19,7 @@ namespace pick3 {
 
 SumsPage::SumsPage(QWidget* parent) : ChartPage(QStringLiteral("Sums over time"), parent) {
     setObjectName(QStringLiteral("pgSums"));
+    redrawWhenResized();
     QLabel* label =
         makeLabel(QStringLiteral("lblSumSpan"), QStringLiteral("&Moving average over:"), this);
     span_ = named(new QComboBox(this), QStringLiteral("cboSumSpan"));
@@ -80,9 +82,9 @@ void SumsPage::show(const Series& s) {
     values_->setRowCount(0);
     for (int sum = 0; sum < 28; ++sum) {
         const SumBar& bar = s.bars[static_cast<std::size_t>(sum)];
-        setValuesRow(
-            values_, sum,
-            {QString::number(sum), QString::number(bar.count), QString::number(bar.fair, 'f', 1)});
+        setValuesRow(values_, sum,
+                     {QString::number(sum), fromEngine(grouped(bar.count)),
+                      QString::number(bar.fair, 'f', 1)});
     }
 }
 
@@ -90,10 +92,11 @@ void SumsPage::showTime(const Series& s) {
     QChart* old = time_->chart();
     QChart* chart = makeChart(this, title());
     const double last = s.draws == 0 ? 1.0 : static_cast<double>(s.draws - 1);
-    QAbstractAxis* x = drawAxis(s.draws, draws().labelOf, QStringLiteral("Draw, oldest first"));
-    QValueAxis* y = valueAxis(0.0, 27.0, QStringLiteral("Sum"));
-    y->setRange(0.0, 27.0); // the sums there are, not rounder numbers
-    y->setTickCount(4);
+    QAbstractAxis* x = drawAxis(s.draws, draws().labelOf, QStringLiteral("Draw, oldest first"),
+                                plotLength(time_, Qt::Horizontal));
+    // The sums there are, not rounder numbers.
+    QValueAxis* y = tickedAxis({0.0, 27.0, {{0.0, "0"}, {9.0, "9"}, {18.0, "18"}, {27.0, "27"}}},
+                               QStringLiteral("Sum"));
     const QColor grey = neutralColour(this);
     attach(chart,
            lineSeries(QStringLiteral("Sums"), toPoints(s.sums, 0.0), kChartSky, 1.0, Qt::SolidLine),
@@ -128,6 +131,9 @@ void SumsPage::showHistogram(const Series& s) {
                    QStringLiteral("Draws"),
                    {},
                    {},
+                   {},
+                   {},
+                   300.0,
                    {}};
     for (int sum = 0; sum < 28; ++sum) {
         const SumBar& bar = s.bars[static_cast<std::size_t>(sum)];
@@ -135,13 +141,12 @@ void SumsPage::showHistogram(const Series& s) {
         sums.counts.append(static_cast<double>(bar.count));
         sums.fair.append(bar.fair);
     }
-    QBarCategoryAxis* x = drawHistogram(chart, sums);
+    // As many sums named as fit under the bars, upright: every third at 1024 by 768.
+    sums.labelled = labelledBars(28, labelsThatFit(plotLength(histogram_, Qt::Horizontal),
+                                                   labelWidth(QStringLiteral("27"))));
+    sums.height = plotLength(histogram_, Qt::Vertical);
+    QCategoryAxis* x = drawHistogram(chart, sums);
     x->setTitleText(QStringLiteral("Sum"));
-    x->setLabelsAngle(-90);
-    x->setTruncateLabels(false);
-    QFont small = x->labelsFont();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
-    x->setLabelsFont(small);
     histogram_->setChart(chart);
     delete old;
 }

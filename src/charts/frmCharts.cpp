@@ -79,9 +79,11 @@ frmCharts::frmCharts(ChartSource source, QWidget* parent)
     addPage(new HeatPage(stack_));
     addPage(new SumsPage(stack_));
     addPage(new SkipsPage(stack_));
-    addPage(new LuckPage(stack_));
+    auto* luck = new LuckPage(stack_);
+    addPage(luck);
     addPage(new FairnessPage(stack_));
-    pages_->setCurrentRow(0);
+    // A back-test's charts open on the page that is about it.
+    pages_->setCurrentRow(source_.report ? stack_->indexOf(luck) : 0);
     setTabOrder(banner->closeButton(), pages_);
     setNewest(source_.newest.value_or(NewestEnd::First));
     resize(1000, 620);

@@ -5,14 +5,43 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStandardItemModel>
+#include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace pick3 {
 
+namespace {
+
+// Draws the current row with a frame only. Some styles fill the keyboard's
+// current row with the highlight colour, which reads as a tick: a filled row
+// must always mean a ticked one.
+class FramedCurrentDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain = option;
+        plain.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected | QStyle::State_MouseOver);
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (option.state & QStyle::State_HasFocus) {
+            painter->save();
+            painter->setPen(QPen(option.palette.color(QPalette::Text), 1, Qt::DotLine));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+            painter->restore();
+        }
+    }
+};
+
+} // namespace
+
 CheckList::CheckList(QWidget* parent) : QListWidget(parent) {
     // The tick is the only mark an item has: no highlight that could be taken for one.
     setSelectionMode(QAbstractItemView::NoSelection);
+    setItemDelegate(new FramedCurrentDelegate(this));
     setUniformItemSizes(true);
     // A tick flipped by the item itself (an assistive tool's toggle) is reported too.
     connect(this, &QListWidget::itemChanged, this, &CheckList::onItemChanged);
@@ -48,13 +77,25 @@ QSize CheckList::sizeHint() const {
     }
     const int frame = 2 * frameWidth();
     const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
-    // Before the list is filled it still wants room for a short numeral.
-    int width = count() > 0 ? sizeHintForColumn(0)
-                            : fontMetrics().horizontalAdvance(QStringLiteral("00")) + 28;
+    // Before the list is filled it wants the room a one-digit item takes, so
+    // that filling it (the must-include digits come with the first tick) moves
+    // nothing beside it.
+    int width = std::max(sizeHintForColumn(0), sampleItemWidth());
     if (count() > visibleRows_) {
         width += verticalScrollBar()->sizeHint().width();
     }
     return {width + frame + 4, rowHeight * visibleRows_ + frame};
+}
+
+int CheckList::sampleItemWidth() const {
+    QStandardItemModel sample;
+    auto* item = new QStandardItem(QStringLiteral("0")); // owned by the model
+    item->setCheckable(true);
+    item->setCheckState(Qt::Unchecked);
+    sample.appendRow(item);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    return itemDelegate()->sizeHint(option, sample.index(0, 0)).width();
 }
 
 QSize CheckList::minimumSizeHint() const {

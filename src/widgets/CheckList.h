@@ -2,7 +2,8 @@
 // A list box with a tick box in front of every item: the one list widget of
 // every filter, digit, pattern and pair list of the program. A left click
 // anywhere on an item, or Space on the current one, flips its tick; a right
-// click asks for the list's menu. No item is ever highlighted.
+// click asks for the list's menu. No item is ever highlighted: the current one
+// has a dotted frame.
 
 #include "engine/numbers/Catalogue.h"
 #include "engine/numbers/Selection.h"
@@ -55,6 +56,7 @@ class CheckList : public QListWidget {
     void onItemChanged(QListWidgetItem* item);
     void flipTick(int row);
     QPoint menuPosition() const; // by the current item
+    int sampleItemWidth() const; // of an item "0", ticked or not
     bool settingByCode_ = false;
     int visibleRows_ = 0;
     int pressedRow_ = -1; // where the left button went down, until it comes up

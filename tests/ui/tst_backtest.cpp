@@ -54,13 +54,14 @@ class BackTestTest : public MainWindowFixture {
             window->findChild<QDoubleSpinBox*>(QStringLiteral("spnStraightPrize"))->setValue(250);
             QCOMPARE(summary(window, 8),
                      QStringLiteral("played 680.00, won 4,000.00, net 3,320.00"));
-            // Green: fewer winners than the share; red: more; the sum 27: plain.
+            // Blue and a down mark: fewer winners than the share; orange and an up mark: more;
+            // the sum 27: plain.
             QTableWidget* costs = table(window, "tblConditionCosts");
             QCOMPARE(costs->item(0, 0)->text() + " | " + costs->item(0, 1)->text(),
-                     QStringLiteral("Use Digits: 1, 2, 3, 4 | 8 of 40 (20.0%)"));
-            QCOMPARE(costs->item(0, 5)->background().color(), QColor(170, 230, 170));
-            QCOMPARE(costs->item(1, 0)->text(), QStringLiteral("Sumdigits 6"));
-            QCOMPARE(costs->item(1, 3)->background().color(), QColor(255, 145, 145));
+                     QStringLiteral("Use Digits: 1, 2, 3, 4  \u25BC fewer | 8 of 40 (20.0%)"));
+            QCOMPARE(costs->item(0, 5)->background().color(), QColor(0xA9, 0xCF, 0xEA));
+            QCOMPARE(costs->item(1, 0)->text(), QStringLiteral("Sumdigits 6  \u25B2 more"));
+            QCOMPARE(costs->item(1, 3)->background().color(), QColor(0xF6, 0xCB, 0x70));
             QVERIFY(costs->item(1, 3)->text().endsWith(QStringLiteral(" times as often")));
             QCOMPARE(costs->item(2, 5)->background().style(), Qt::NoBrush);
 

@@ -8,11 +8,11 @@
 #include "charts/SumsPage.h"
 #include "charts/frmCharts.h"
 #include "engine/backtest/LuckSeries.h"
-#include "engine/backtest/LuckSeries.h"
 #include "engine/stats/ChartSeries.h"
 #include "helpers/MainWindowDriver.h"
 #include "widgets/PrintDialog.h"
 
+#include <QAreaSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
@@ -28,6 +28,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <random>
 
 using namespace pick3;
 using namespace pick3::test;
@@ -53,6 +54,17 @@ QList<QPointF> linePoints(const QWidget* page, const char* chart, const QString&
     for (QAbstractSeries* s : view->chart()->series()) {
         if (s->objectName() == series) {
             return static_cast<QLineSeries*>(s)->points();
+        }
+    }
+    return {};
+}
+
+// The upper or lower edge of the luck chart's band.
+QList<QPointF> bandEdge(const QWidget* page, bool upper) {
+    auto* view = page->findChild<QChartView*>(QStringLiteral("chtLuck"));
+    for (QAbstractSeries* s : view->chart()->series()) {
+        if (auto* band = qobject_cast<QAreaSeries*>(s)) {
+            return (upper ? band->upperSeries() : band->lowerSeries())->points();
         }
     }
     return {};
@@ -90,7 +102,7 @@ class ChartsTest : public MainWindowFixture {
                 clickButton(charts, QStringLiteral("optNewest(1)"));
                 checkSums(charts, parseDraws(kDraws.toStdString()));
                 ChartPage* luck = showPage(charts, 3);
-                QVERIFY(luck == nullptr); // nothing to draw without a back-test
+                QVERIFY(luck != nullptr); // drawn: nothing but its note without a back-test
                 QVERIFY(charts->findChild<QLabel*>(QStringLiteral("lblLuckNote"))
                             ->text()
                             .contains(QStringLiteral("press \"Charts...\" there")));
@@ -106,21 +118,34 @@ class ChartsTest : public MainWindowFixture {
             QVERIFY(inModal(backTestWindow, QStringLiteral("cmdCharts"), [&input](QWidget* charts) {
                 QVERIFY(charts->findChild<QRadioButton*>(QStringLiteral("optNewest(0)")) ==
                         nullptr); // the back-test says which end is newest
+                // The back-test's charts open on its own page.
+                QCOMPARE(static_cast<frmCharts*>(charts)->currentPage()->objectName(),
+                         QStringLiteral("pgLuck"));
                 ChartPage* page = showPage(charts, 3);
                 QVERIFY(page != nullptr);
                 // The engine's luck of the same back-test: 456 is the one miss of five.
                 const auto report = pick3::backTest(input, parseDraws(kDraws.toStdString()), {});
                 QVERIFY(report.ok());
                 const LuckSeries luck = luckSeries(*report, Prizes());
+                const LuckLines about = luckLines(luck, LuckView::AgainstExpected);
+                QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Hits less the expected")),
+                         asPoints(about.hits));
+                QCOMPARE(bandEdge(page, true), asPoints(about.high));
+                QCOMPARE(bandEdge(page, false), asPoints(about.low));
+                QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Won less the average")),
+                         asPoints(luck.wonLessAverage));
+                QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Net money")),
+                         asPoints(luck.net));
+                page->findChild<QComboBox*>(QStringLiteral("cboLuckView"))->setCurrentIndex(1);
+                QVERIFY(QTest::qWaitFor([page] { return page->isDrawn(); }, 5000));
                 QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Hits")), asPoints(luck.hits));
                 QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Expected hits")),
                          asPoints(luck.expected));
-                QCOMPARE(linePoints(page, "chtLuck", QStringLiteral("Net money")),
-                         asPoints(luck.net));
                 auto* values =
                     page->findChild<QTableView*>(QStringLiteral("tblLuckValues"))->model();
                 QCOMPARE(values->rowCount(), 40);
                 QCOMPARE(values->index(39, 1).data().toString(), QString::number(report->hits));
+                QCOMPARE(values->columnCount(), 7);
                 // The tested draws, not the count's: the digit heat map of the same 40.
                 checkHeat(charts, oldestFirst(parseDraws(kDraws.toStdString()), NewestEnd::First));
             }));
@@ -142,8 +167,8 @@ class ChartsTest : public MainWindowFixture {
         auto* view = sums->findChild<QChartView*>(QStringLiteral("chtSumsOverTime"));
         auto* axis = qobject_cast<QCategoryAxis*>(view->chart()->axes(Qt::Horizontal).first());
         QVERIFY(axis != nullptr);
-        QCOMPARE(axis->categoriesLabels().first(), QStringLiteral("2026-12-03"));
-        QCOMPARE(axis->categoriesLabels().last(), QStringLiteral("2026-12-05"));
+        // Whole dates, none hanging past the ends: of three draws, the middle one's.
+        QCOMPARE(axis->categoriesLabels(), QStringList{QStringLiteral("2026-12-04")});
         // Oldest first: 789, 456, 123.
         QCOMPARE(linePoints(sums, "chtSumsOverTime", QStringLiteral("Sums")),
                  asPoints({24, 15, 6}));
@@ -194,6 +219,50 @@ class ChartsTest : public MainWindowFixture {
         QVERIFY2(printed.contains(QStringLiteral("By the odds")), qPrintable(printed));
     }
 
+    // Pictures of every page for the guide, where PICK3_SHOTS names a folder: a
+    // back-test of 30, 400 and 100,000 pasted draws, the window as large as a
+    // 1280 by 720 and a 1024 by 768 screen leave it.
+    void picturesForTheGuide() {
+        const QString folder = qEnvironmentVariable("PICK3_SHOTS");
+        if (folder.isEmpty()) {
+            QSKIP("PICK3_SHOTS names no folder");
+        }
+        doSteps(w, {"lstDigitsWheel:1234"});
+        for (const int draws : {30, 400, 100'000}) {
+            std::mt19937 random(static_cast<unsigned>(draws));
+            QString history;
+            for (int i = 0; i < draws; ++i) {
+                history +=
+                    QString::number(std::uniform_int_distribution<int>(0, 999)(random) + 1000)
+                        .mid(1) +
+                    QLatin1Char(' ');
+            }
+            QVERIFY(countInHotCold(w, history));
+            QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [&](QWidget* backTest) {
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    backTest->findChild<QWidget*>(QStringLiteral("cmdCharts"))->isEnabled(), 60000);
+                QVERIFY(inModal(backTest, QStringLiteral("cmdCharts"), [&](QWidget* charts) {
+                    for (const QSize screen : {QSize(1280, 720), QSize(1024, 768)}) {
+                        charts->resize(screen - QSize(0, 40)); // less the title bar
+                        for (int i = 0; i < 5; ++i) {
+                            ChartPage* page = showPage(charts, i);
+                            QVERIFY(page != nullptr);
+                            QTest::qWait(400); // a resized chart draws again
+                            QTRY_VERIFY_WITH_TIMEOUT(page->isDrawn(), 20000);
+                            QVERIFY(charts->grab().save(
+                                QStringLiteral("%1/charts-%2-%3-%4.png")
+                                    .arg(folder, page->objectName().startsWith(QStringLiteral("pg"))
+                                                     ? page->objectName().mid(2).toLower()
+                                                     : QStringLiteral("fairness"))
+                                    .arg(screen.width())
+                                    .arg(draws)));
+                        }
+                    }
+                }));
+            }));
+        }
+    }
+
     // Before a count, and a back-test that tested nothing: every page draws, empty.
     void noDraws() {
         ChartSource source;
@@ -217,9 +286,16 @@ class ChartsTest : public MainWindowFixture {
         QVERIFY(page != nullptr);
         auto* table = page->findChild<QTableWidget*>(QStringLiteral("tblHeat"));
         const DigitHeat heat = digitHeat(oldest);
+        // The count, and beside an unusual one's colour its mark.
+        const auto shown = [&heat](int row, int digit) {
+            const HeatCell& cell =
+                heat.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(digit)];
+            const QString mark = QString::fromStdString(heatMark(cell));
+            return QString::number(cell.count) + (mark.isEmpty() ? QString() : ' ' + mark);
+        };
         QCOMPARE(table->item(0, 4)->text() + ' ' + table->item(3, 1)->text(),
-                 QString::number(heat.cells[0][4].count) + ' ' +
-                     QString::number(heat.cells[3][1].count));
+                 shown(0, 4) + ' ' + shown(3, 1));
+        QVERIFY(table->item(0, 4)->text().endsWith(QChar(0x25B2))); // 16 fours of 40: more
         // Focus on a cell tells its figures.
         table->setFocus();
         table->setCurrentCell(3, 1);

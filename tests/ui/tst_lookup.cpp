@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 
 using namespace pick3;
 using namespace pick3::test;
@@ -33,6 +35,27 @@ class LookupTest : public QObject {
     }
 
   private Q_SLOTS:
+    // On a 1280 by 720 screen a six-way number over a few hundred draws reads whole,
+    // without scrolling.
+    void aNormalAnswerHasRoom() {
+        counter->resize(1280, 680);
+        QString history;
+        for (int i = 0; i < 300; ++i) {
+            history += QString::number(1000 + (i * 379 + 17) % 1000).mid(1) + QLatin1Char(' ');
+        }
+        count(history);
+        const QString answer = lookUp(QStringLiteral("123"));
+        QVERIFY(answer.contains(QStringLiteral("Pairs")));
+        auto* box = ctl<QPlainTextEdit>("txtLookUpResult");
+        QApplication::processEvents();
+        QCOMPARE(box->verticalScrollBar()->maximum(), 0);
+        QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
+        const QString folder = qEnvironmentVariable("PICK3_SHOTS");
+        if (!folder.isEmpty()) {
+            QVERIFY(counter->grab().save(folder + QStringLiteral("/lookup-1280-300.png")));
+        }
+    }
+
     void init() {
         counter = std::make_unique<frmHotCold>(DigitMode::AnyPosition);
         counter->show();
@@ -49,7 +72,8 @@ class LookupTest : public QObject {
         ctl<QPlainTextEdit>("txtDrawnNumber")->setPlainText(QStringLiteral("000"));
         const QStringList lines = lookUp(" 123 ").split('\n');
         QCOMPARE(lines.value(0), "123, six-way, in 7 draws (newest first)");
-        QCOMPARE(lines.value(5), "  draw 1 (321); draw 2 (123); draw 4 (123); draw 6 (132)");
+        QCOMPARE(lines.value(5), "  draw 1 (came as 321); draw 2 (came as 123); draw 4 (came as "
+                                 "123); draw 6 (came as 132)");
         for (const char* typed : {"12", "1234", "12a"}) {
             QCOMPARE(lookUp(typed), "Type a number of three digits, such as 123 or 097.");
         }
@@ -73,8 +97,8 @@ class LookupTest : public QObject {
         }));
         QVERIFY(
             lookUp("894").contains("Boxed, any order: 2 hits (0.018 expected; odds 6 in 1,000)\n"
-                                   "  Sun 2026-12-06 Evening (489); Sun 2026-12-06 Midday "
-                                   "(948)\n"));
+                                   "  Sun 2026-12-06 Evening (came as 489); Sun 2026-12-06 Midday "
+                                   "(came as 948)\n"));
         // Imported oldest first, the lookup takes the last draw as the newest.
         ctl<QComboBox>("cboLookUpNewest")->setCurrentIndex(0);
         ctl<QPlainTextEdit>("txtDrawnNumber")->setPlainText(history);

@@ -7,6 +7,7 @@
 #include "helpers/MainWindowDriver.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -220,6 +221,45 @@ class MainWindowTest : public MainWindowFixture {
         if (list == "lstSumDigits") {
             QCOMPARE(liveLine() != before, flips == 1);
         }
+    }
+
+    // The first digit ticked fills the must-include list: nothing beside it moves,
+    // nor when the last digit is unticked and the list empties again.
+    void firstDigitMovesNoList() {
+        const auto lefts = [this] {
+            QList<int> x;
+            for (const CheckList* l : w->findChildren<CheckList*>()) {
+                x << l->mapTo(w, QPoint()).x();
+            }
+            x << ctl("commandPanel")->mapTo(w, QPoint()).x();
+            return x;
+        };
+        QApplication::processEvents();
+        const QList<int> before = lefts();
+        doSteps(w, {"lstDigitsWheel:1"});
+        QApplication::processEvents();
+        QCOMPARE(lst(QStringLiteral("lstMustHaveDigit"))->count(), 1);
+        QCOMPARE(lefts(), before);
+        doSteps(w, {"lstDigitsWheel:1"});
+        QApplication::processEvents();
+        QCOMPARE(lefts(), before);
+    }
+
+    // The keyboard's current row has a frame, never a fill: a filled row is a ticked one.
+    void anUntickedCurrentRowIsNotFilled() {
+        CheckList* l = lst(QStringLiteral("lstSumDigits"));
+        l->setFocus();
+        QTest::keyClick(w, Qt::Key_Tab); // the style now shows the keyboard's focus
+        l->setFocus();
+        l->scrollToItem(l->item(6));
+        const QRect row = l->visualItemRect(l->item(6));
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, row.center());
+        }
+        QVERIFY(!l->isTicked(6) && l->currentRow() == 6);
+        const QImage shot = l->viewport()->grab().toImage();
+        const QColor base = l->palette().color(QPalette::Base);
+        QCOMPARE(shot.pixelColor(row.right() - 4, row.center().y()).rgb(), base.rgb());
     }
 
     // A pattern ticked by a click on its text in the counter is mirrored here once.

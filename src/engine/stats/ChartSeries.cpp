@@ -101,6 +101,42 @@ std::string heatLuckText(const DigitHeat& heat) {
     return luckAloneText(heatExpectedUnusual(heat.draws), 40, "cell", unusual);
 }
 
+std::string heatUnusualText(const DigitHeat& heat, std::size_t most) {
+    std::vector<std::pair<std::size_t, int>> unusual; // row, digit
+    for (std::size_t row = 0; row < 4; ++row) {
+        for (int d = 0; d < 10; ++d) {
+            if (heat.cells[row][static_cast<std::size_t>(d)].unusual != 0) {
+                unusual.emplace_back(row, d);
+            }
+        }
+    }
+    const auto chance = [&heat](const std::pair<std::size_t, int>& c) {
+        return heat.cells[c.first][static_cast<std::size_t>(c.second)].chance;
+    };
+    std::stable_sort(unusual.begin(), unusual.end(),
+                     [&chance](const auto& a, const auto& b) { return chance(a) < chance(b); });
+    std::string text;
+    for (std::size_t i = 0; i < unusual.size() && i < most; ++i) {
+        const auto [row, d] = unusual[i];
+        const HeatCell& cell = heat.cells[row][static_cast<std::size_t>(d)];
+        text +=
+            (i == 0 ? "Unusual: " : "; ") +
+            (row == 3 ? std::string("any position") : "position " + std::to_string(row + 1)) +
+            ", digit " + std::to_string(d) + ", " +
+            counted(static_cast<std::size_t>(cell.count), "time") + " against " +
+            formatted(cell.expected == std::floor(cell.expected) ? "%.0f" : "%.1f", cell.expected) +
+            " by the odds";
+    }
+    if (unusual.size() > most) {
+        text += "; and " + std::to_string(unusual.size() - most) + " more";
+    }
+    return text.empty() ? text : text + ".";
+}
+
+std::string heatMark(const HeatCell& cell) {
+    return cell.unusual > 0 ? "\u25B2" : cell.unusual < 0 ? "\u25BC" : "";
+}
+
 std::string heatRowName(int row) {
     return row == 3 ? "Any position" : "Pos " + std::to_string(row + 1);
 }
@@ -373,6 +409,125 @@ std::vector<ChartPoint> minMaxPerColumn(const std::vector<double>& y, std::size_
         }
     }
     return points;
+}
+
+} // namespace pick3
+
+namespace pick3 {
+
+// ---- Axes ------------------------------------------------------------------
+
+std::size_t labelsThatFit(double length, double labelWidth, double gap) {
+    const double each = std::max(1.0, labelWidth + gap);
+    // n labels take n widths and n - 1 gaps.
+    const double fit = std::floor((length + gap) / each);
+    return fit < 2.0 ? 2 : static_cast<std::size_t>(std::min(fit, 1000.0));
+}
+
+std::string numberText(double value, int decimals) {
+    const double scale = decimals >= 2 ? 100.0 : 1.0;
+    const long long scaled = std::llround(std::fabs(value) * scale);
+    const auto whole = static_cast<std::size_t>(scaled / static_cast<long long>(scale));
+    std::string text = (value < 0.0 && scaled != 0 ? "-" : "") + grouped(whole);
+    if (decimals >= 2) {
+        const long long cents = scaled % 100;
+        text += (cents < 10 ? ".0" : ".") + std::to_string(cents);
+    }
+    return text;
+}
+
+namespace {
+
+// 1, 2, 5, 10, 20, 50, ... times a power of ten, the first at least `from`.
+double roundStepAtLeast(double from) {
+    double power = std::pow(10.0, std::floor(std::log10(from)));
+    for (;;) {
+        for (const double m : {1.0, 2.0, 5.0}) {
+            if (m * power >= from * (1.0 - 1e-9)) {
+                return m * power;
+            }
+        }
+        power *= 10.0;
+    }
+}
+
+} // namespace
+
+AxisTicks valueTicks(double low, double high, std::size_t most, double smallest) {
+    most = std::max<std::size_t>(most, 2);
+    smallest = smallest > 0.0 ? smallest : 1.0;
+    if (!(high > low)) {
+        high = low + smallest;
+    }
+    double step = roundStepAtLeast(std::max(smallest, (high - low) / static_cast<double>(most)));
+    // A value a rounding error past a multiple of the step counts as on it.
+    const auto below = [&] { return std::floor(low / step + 1e-9); };
+    const auto above = [&] { return std::ceil(high / step - 1e-9); };
+    while (above() - below() + 1.0 > static_cast<double>(most)) {
+        step = roundStepAtLeast(step * 1.5);
+    }
+    const auto first = static_cast<long long>(below());
+    const auto last = static_cast<long long>(above());
+    AxisTicks axis;
+    axis.low = static_cast<double>(first) * step;
+    axis.high = static_cast<double>(last) * step;
+    const int decimals = step < 1.0 ? 2 : 0;
+    for (long long k = first; k <= last; ++k) {
+        const double value = static_cast<double>(k) * step;
+        axis.ticks.push_back({value, numberText(value, decimals)});
+    }
+    return axis;
+}
+
+std::vector<std::size_t> labelledBars(std::size_t count, std::size_t most, bool keepLast) {
+    most = std::max<std::size_t>(most, keepLast ? 3 : 1);
+    if (keepLast) {
+        most -= 1; // the last label takes two places
+    }
+    std::size_t every = 1;
+    for (std::size_t power = 1; (count + every - 1) / every > most; power *= 10) {
+        for (const std::size_t m : {1, 2, 3, 5}) {
+            every = m * power;
+            if ((count + every - 1) / every <= most) {
+                break;
+            }
+        }
+    }
+    std::vector<std::size_t> bars;
+    for (std::size_t i = 0; i < count; i += every) {
+        bars.push_back(i);
+    }
+    if (keepLast && count > 0) {
+        while (!bars.empty() && bars.back() + 2 * every > count - 1) {
+            bars.pop_back();
+        }
+        bars.push_back(count - 1);
+    }
+    return bars;
+}
+
+std::vector<std::size_t> drawTickPlaces(std::size_t draws, double length, double labelWidth,
+                                        double gap) {
+    if (draws < 2 || length <= 0.0) {
+        return draws == 0 ? std::vector<std::size_t>{} : std::vector<std::size_t>{0};
+    }
+    const double perDraw = length / static_cast<double>(draws - 1);
+    const double half = labelWidth / 2.0;
+    // The first and last draw whose label stays on the axis.
+    const auto lo = static_cast<std::size_t>(std::ceil(half / perDraw - 1e-9));
+    const auto hi =
+        static_cast<std::size_t>(std::max(0.0, std::floor((length - half) / perDraw + 1e-9)));
+    if (lo > hi || hi >= draws) {
+        return {(draws - 1) / 2};
+    }
+    const auto apart =
+        std::max<std::size_t>(1, static_cast<std::size_t>(std::ceil((labelWidth + gap) / perDraw)));
+    const std::size_t steps = (hi - lo) / apart; // the ticks less one
+    std::vector<std::size_t> places{lo};
+    for (std::size_t t = 1; t <= steps; ++t) {
+        places.push_back(lo + (t * (hi - lo) + steps / 2) / steps);
+    }
+    return places;
 }
 
 } // namespace pick3

@@ -6,7 +6,9 @@
 //   skipSeries       the skips of a digit between its hits; skipHistogram against the odds;
 //   randomHitBand    the 5th to 95th percentile of a random player's hits, draw by draw;
 //   minMaxPerColumn  a long series cut to what a screen can show: the lowest and highest value
-//                    of each pixel column.
+//                    of each pixel column;
+//   valueTicks, drawTickPlaces, labelledBars  where an axis gets its labels, so that they fit
+//                    the axis's length without overlapping.
 // Every series runs from the oldest draw to the newest.
 
 #include "engine/Draws.h"
@@ -57,6 +59,11 @@ double heatExpectedUnusual(std::size_t draws);
 std::string heatLuckText(const DigitHeat& heat);
 // "Pos 1, digit 7: 12 times; by the odds 10.0; a count this far off: 55 times in 100".
 std::string heatCellText(const DigitHeat& heat, int row, int digit);
+// The unusual cells by name, rarest first, at most `most` of them:
+// "Unusual: position 2, digit 3, 20 times against 30 by the odds." (empty where none is).
+std::string heatUnusualText(const DigitHeat& heat, std::size_t most = 4);
+// The mark beside an unusual cell's colour: "▲" more, "▼" fewer, "" as luck gives it.
+std::string heatMark(const HeatCell& cell);
 // "Pos 1", "Pos 2", "Pos 3", "Any position".
 std::string heatRowName(int row);
 
@@ -134,5 +141,39 @@ struct ChartPoint {
     bool operator==(const ChartPoint&) const = default;
 };
 std::vector<ChartPoint> minMaxPerColumn(const std::vector<double>& y, std::size_t columns);
+
+// ---- Axes ------------------------------------------------------------------
+// The charts library does not say where its labels fall, so the ticks are
+// chosen here, from the axis's length and the width of its widest label.
+
+struct AxisTick {
+    double value = 0.0;
+    std::string label;
+    bool operator==(const AxisTick&) const = default;
+};
+struct AxisTicks {
+    double low = 0.0; // the axis runs from the first tick to the last
+    double high = 1.0;
+    std::vector<AxisTick> ticks;
+};
+// How many labels `labelWidth` long fit along `length` with `gap` between two; at least 2.
+std::size_t labelsThatFit(double length, double labelWidth, double gap = 16.0);
+// A figure with its thousands separated: "15,000", "-1,500"; with 2 decimals "-1,500,000.00".
+std::string numberText(double value, int decimals);
+// At most `most` ticks at whole multiples of a round step (1, 2 or 5 times a
+// power of ten, never below `smallest`), from the last multiple at or below `low`
+// to the first at or above `high`. Whole numbers; with cents only where the step
+// is under 1.
+AxisTicks valueTicks(double low, double high, std::size_t most, double smallest = 1.0);
+// The bars of `count` that get a label where `most` labels fit: every k-th from
+// the first, k the smallest of 1, 2, 3, 5, 10, 20, 50, ... that fits. With `keepLast`
+// the last bar is labelled too (its label, "44 or more", as wide as two), and so
+// none closer than two steps before it.
+std::vector<std::size_t> labelledBars(std::size_t count, std::size_t most, bool keepLast = false);
+// The draws, of 0 to draws - 1 spread over `length`, that get a label `labelWidth`
+// wide centred on them: evenly apart, two labels never closer than `gap`, and
+// no label out past either end of the axis (but one in the middle where none fits).
+std::vector<std::size_t> drawTickPlaces(std::size_t draws, double length, double labelWidth,
+                                        double gap = 16.0);
 
 } // namespace pick3

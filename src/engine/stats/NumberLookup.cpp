@@ -1,7 +1,7 @@
 #include "engine/stats/NumberLookup.h"
 
-#include "engine/stats/Chance.h"
 #include "engine/numbers/Measures.h"
+#include "engine/stats/Chance.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,14 +65,14 @@ std::string drawName(std::size_t place, const std::function<std::string(std::siz
     return label.empty() ? "draw " + grouped(place + 1) : label;
 }
 
-// "Sat 2026-12-05 Evening; draw 612 (321)": the boxed ones with the order that came.
+// "Sat 2026-12-05 Evening; draw 612 (came as 321)": the boxed ones with the order that came.
 std::string hitList(const std::vector<std::size_t>& hits, const DrawList& draws, bool withOrder,
                     const std::function<std::string(std::size_t)>& labelOf) {
     std::string text;
     for (const std::size_t place : hits) {
         const auto [d1, d2, d3] = digitsOf(draws.at(place));
         text += (text.empty() ? "" : "; ") + drawName(place, labelOf) +
-                (withOrder ? " (" + numberText(d1, d2, d3) + ")" : "");
+                (withOrder ? " (came as " + numberText(d1, d2, d3) + ")" : "");
     }
     return text;
 }

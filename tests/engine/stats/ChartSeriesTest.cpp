@@ -285,5 +285,117 @@ TEST(ChartSeries, OrderAndDrawing) {
               123'456.0);
 }
 
+TEST(ChartSeries, TheUnusualCellsByName) {
+    EXPECT_EQ(heatUnusualText(digitHeat(everyNumber(1))), "");
+    // 30 draws of 555: the fives by far the rarest, then the digits that never came anywhere.
+    const DigitHeat heat = digitHeat(repeated("555", 30));
+    EXPECT_EQ(heatUnusualText(heat),
+              "Unusual: any position, digit 5, 90 times against 9 by the odds; position 1, "
+              "digit 5, 30 times against 3 by the odds; position 2, digit 5, 30 times against 3 "
+              "by the odds; position 3, digit 5, 30 times against 3 by the odds; and 9 more.");
+    EXPECT_EQ(heatMark(heat.cells[0][5]) + heatMark(heat.cells[3][0]) + heatMark(heat.cells[0][0]),
+              "\u25B2\u25BC");
+    EXPECT_EQ(heatUnusualText(digitHeat(repeated("555", 5)), 1),
+              "Unusual: any position, digit 5, 15 times against 1.5 by the odds; and 3 more.");
+}
+
+TEST(ChartSeries, NumbersOnAxes) {
+    const struct {
+        const char* name;
+        double value;
+        int decimals;
+        const char* text;
+    } rows[] = {
+        {"zero", 0.0, 0, "0"},
+        {"thousands", 15000.0, 0, "15,000"},
+        {"a negative million with cents", -1'500'000.0, 2, "-1,500,000.00"},
+        {"cents under ten", 12.05, 2, "12.05"},
+        {"a rounded minus zero", -0.004, 2, "0.00"},
+        {"rounded to whole", 999.6, 0, "1,000"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(numberText(row.value, row.decimals), row.text) << row.name;
+    }
+}
+
+TEST(ChartSeries, ValueTicksAreRoundAndFew) {
+    const auto labels = [](const AxisTicks& axis) {
+        std::string out;
+        for (const AxisTick& t : axis.ticks) {
+            out += (out.empty() ? "" : " | ") + t.label;
+        }
+        return out;
+    };
+    const struct {
+        const char* name;
+        double low, high;
+        std::size_t most;
+        double smallest;
+        const char* labels;
+    } rows[] = {
+        {"hits of a long history", 0.0, 14'200.0, 6, 1.0, "0 | 5,000 | 10,000 | 15,000"},
+        {"about zero", -37.0, 52.0, 8, 1.0, "-40 | -20 | 0 | 20 | 40 | 60"},
+        {"a tiny range stays whole", 0.0, 0.4, 8, 1.0, "0 | 1"},
+        {"money in whole amounts", -1'480'000.0, 0.0, 5, 0.01,
+         "-1,500,000 | -1,000,000 | "
+         "-500,000 | 0"},
+        {"money where cents matter", 0.0, 0.3, 5, 0.01, "0.00 | 0.10 | 0.20 | 0.30"},
+        {"an empty range", 5.0, 5.0, 5, 1.0, "5 | 6"},
+    };
+    for (const auto& row : rows) {
+        const AxisTicks axis = valueTicks(row.low, row.high, row.most, row.smallest);
+        EXPECT_EQ(labels(axis), row.labels) << row.name;
+        EXPECT_LE(axis.ticks.size(), row.most) << row.name;
+        EXPECT_LE(axis.low, row.low) << row.name;
+        EXPECT_GE(axis.high, row.high) << row.name;
+    }
+}
+
+TEST(ChartSeries, LabelsThatFitTheAxis) {
+    EXPECT_EQ(labelsThatFit(400, 84, 16), 4U); // 4 * 84 + 3 * 16 = 384
+    EXPECT_EQ(labelsThatFit(383, 84, 16), 3U);
+    EXPECT_EQ(labelsThatFit(10, 84, 16), 2U);
+    // The sums 0 to 27 at 1024 by 768: ten labels fit, every third sum.
+    EXPECT_EQ(labelledBars(28, 10), (std::vector<std::size_t>{0, 3, 6, 9, 12, 15, 18, 21, 24, 27}));
+    EXPECT_EQ(labelledBars(28, 28).size(), 28U);
+    EXPECT_EQ(labelledBars(45, 8), (std::vector<std::size_t>{0, 10, 20, 30, 40}));
+    EXPECT_EQ(labelledBars(0, 8).size(), 0U);
+    // "44 or more" takes the room of two labels.
+    EXPECT_EQ(labelledBars(45, 9, true), (std::vector<std::size_t>{0, 10, 20, 44}));
+    EXPECT_EQ(labelledBars(5, 9, true), (std::vector<std::size_t>{0, 1, 2, 4}));
+
+    const struct {
+        const char* name;
+        std::size_t draws;
+        double length, label;
+    } rows[] = {
+        {"30 draws, wide", 30, 700, 80},
+        {"400 draws", 400, 700, 80},
+        {"100,000 draws", 100'000, 700, 80},
+        {"100,000 draws, narrow", 100'000, 300, 80},
+        {"2 draws", 2, 700, 80},
+        {"30 draws, long labels", 30, 420, 150},
+    };
+    for (const auto& row : rows) {
+        const std::vector<std::size_t> places = drawTickPlaces(row.draws, row.length, row.label);
+        const double perDraw = row.length / static_cast<double>(row.draws - 1);
+        ASSERT_FALSE(places.empty()) << row.name;
+        if (places.size() == 1) {
+            continue; // none fits whole: one in the middle
+        }
+        EXPECT_GE(static_cast<double>(places.front()) * perDraw, row.label / 2) << row.name;
+        EXPECT_LE(static_cast<double>(places.back()) * perDraw, row.length - row.label / 2)
+            << row.name;
+        for (std::size_t i = 1; i < places.size(); ++i) {
+            EXPECT_GE(static_cast<double>(places[i] - places[i - 1]) * perDraw, row.label + 16)
+                << row.name;
+        }
+        // All the labels that fit, but for one lost to whole draws.
+        EXPECT_GE(static_cast<double>(places.size()),
+                  std::floor((row.length - row.label) / (row.label + 16)))
+            << row.name;
+    }
+}
+
 } // namespace
 } // namespace pick3

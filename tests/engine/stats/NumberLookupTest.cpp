@@ -92,7 +92,8 @@ TEST(NumberLookup, TextNamesHitsByLabelOrPlace) {
               "  draw 2; draw 4\r\n"
               "  Last drawn draw 2; skip now 1, longest 3 (999 on average by the odds)\r\n"
               "Boxed, any order: 4 hits (0.042 expected; odds 6 in 1,000)\r\n"
-              "  draw 1 (321); draw 2 (123); draw 4 (123); draw 6 (132)\r\n"
+              "  draw 1 (came as 321); draw 2 (came as 123); draw 4 (came as 123); draw 6 (came as "
+              "132)\r\n"
               "  Last drawn draw 1; skip now 0, longest 1 (165.7 on average by the odds)\r\n"
               "Pairs (100 expected in 10,000 draws; 0.07 in these): front 12x 2, back x23 2, "
               "split 1x3 3\r\n");
@@ -101,7 +102,7 @@ TEST(NumberLookup, TextNamesHitsByLabelOrPlace) {
     const std::string dated = lookupText(lookUpNumber(112, DrawList(12'340, 121), NewestEnd::Last),
                                          DrawList(12'340, 121), label);
     EXPECT_NE(dated.find("Boxed, any order: 12,340 hits (37 expected; odds 3 in 1,000)\r\n"
-                         "  Day 12339 (121); Day 12338 (121);"),
+                         "  Day 12339 (came as 121); Day 12338 (came as 121);"),
               std::string::npos)
         << dated;
     EXPECT_NE(dated.find("Last drawn Day 12339; skip now 0, longest 0 (332.3 on average"),
