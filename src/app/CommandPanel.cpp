@@ -205,8 +205,12 @@ void CommandPanel::showPairCounts(const PairSets& pairs) {
 
 void CommandPanel::showLiveCount(const std::string& line, bool refused) {
     liveCount_->setText(fromEngine(line));
-    setTextColour(liveCount_,
-                  refused ? QColor(0xA0, 0x00, 0x00) : palette().color(QPalette::WindowText));
+    const QColor colour =
+        refused ? QColor(0xA0, 0x00, 0x00) : palette().color(QPalette::WindowText);
+    // A new palette at every tick would restyle the label each time for nothing.
+    if (liveCount_->palette().color(QPalette::WindowText) != colour) {
+        setTextColour(liveCount_, colour);
+    }
 }
 
 void CommandPanel::addCommands(QWidget* commands, const std::vector<QWidget*>& tabStops) {

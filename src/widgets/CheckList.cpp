@@ -45,6 +45,47 @@ CheckList::CheckList(QWidget* parent) : QListWidget(parent) {
     setUniformItemSizes(true);
     // A tick flipped by the item itself (an assistive tool's toggle) is reported too.
     connect(this, &QListWidget::itemChanged, this, &CheckList::onItemChanged);
+    followModel();
+}
+
+CheckList::~CheckList() {
+    disconnect(model(), nullptr, this, nullptr);
+}
+
+// Every change of an item's tick, every row added or removed and every reset or
+// reordering reaches the mirror, whoever makes it and whatever signals are blocked here.
+void CheckList::followModel() {
+    const QAbstractItemModel* items = model();
+    connect(items, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& from, const QModelIndex& to, const QList<int>& roles) {
+                if (roles.isEmpty() || roles.contains(Qt::CheckStateRole)) {
+                    readTicks(from.row(), to.row());
+                }
+            });
+    connect(items, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex& /*parent*/, int first, int last) {
+                ticks_.insert(ticks_.begin() + first, static_cast<std::size_t>(last - first + 1),
+                              false);
+                readTicks(first, last);
+            });
+    connect(items, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex& /*parent*/, int first, int last) {
+                ticks_.erase(ticks_.begin() + first, ticks_.begin() + last + 1);
+            });
+    const auto readAll = [this] {
+        ticks_.assign(static_cast<std::size_t>(count()), false);
+        readTicks(0, count() - 1);
+    };
+    connect(items, &QAbstractItemModel::modelReset, this, readAll);
+    connect(items, &QAbstractItemModel::layoutChanged, this, readAll);
+    connect(items, &QAbstractItemModel::rowsMoved, this, readAll);
+}
+
+void CheckList::readTicks(int first, int last) {
+    for (int row = std::max(first, 0); row <= last && row < count(); ++row) {
+        const QListWidgetItem* it = item(row);
+        ticks_[static_cast<std::size_t>(row)] = it != nullptr && it->checkState() == Qt::Checked;
+    }
 }
 
 CheckList::CheckList(const ListEntry& entry, QWidget* parent) : CheckList(parent) {
@@ -124,8 +165,8 @@ void CheckList::addItemText(const QString& text) {
 }
 
 bool CheckList::isTicked(int row) const {
-    const QListWidgetItem* it = item(row);
-    return it != nullptr && it->checkState() == Qt::Checked;
+    return row >= 0 && static_cast<std::size_t>(row) < ticks_.size() &&
+           ticks_[static_cast<std::size_t>(row)];
 }
 
 void CheckList::setTicked(int row, bool ticked) {
@@ -135,9 +176,8 @@ void CheckList::setTicked(int row, bool ticked) {
     }
     {
         const QSignalBlocker block(this);
-        it->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+        it->setCheckState(ticked ? Qt::Checked : Qt::Unchecked); // the view repaints the row
     }
-    viewport()->update(visualItemRect(it));
     Q_EMIT itemTickChanged(row, ticked);
 }
 
@@ -148,19 +188,11 @@ void CheckList::setAllTicked(bool ticked) {
 }
 
 Ticks CheckList::ticks() const {
-    Ticks result(static_cast<std::size_t>(count()));
-    for (int r = 0; r < count(); ++r) {
-        result[static_cast<std::size_t>(r)] = isTicked(r);
-    }
-    return result;
+    return ticks_;
 }
 
 int CheckList::tickedCount() const {
-    int n = 0;
-    for (int r = 0; r < count(); ++r) {
-        n += isTicked(r) ? 1 : 0;
-    }
-    return n;
+    return static_cast<int>(std::count(ticks_.begin(), ticks_.end(), true));
 }
 
 QString CheckList::itemText(int row) const {
@@ -169,7 +201,9 @@ QString CheckList::itemText(int row) const {
 }
 
 void CheckList::onItemChanged(QListWidgetItem* item) {
-    // The user flipped a tick box.
+    // The user flipped a tick box. The list's own handler of the change runs before
+    // the mirror's, so the mirror takes the row first.
+    readTicks(row(item), row(item));
     Q_EMIT itemTickChanged(row(item), item->checkState() == Qt::Checked);
 }
 

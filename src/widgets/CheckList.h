@@ -20,6 +20,11 @@ class CheckList : public QListWidget {
     // Named, tooltipped and coloured as the catalogue says; the items are not
     // added (the window fills its lists).
     CheckList(const ListEntry& entry, QWidget* parent);
+    // The items go with the list's base classes, after this part: their removal
+    // must no longer reach the mirror.
+    ~CheckList() override;
+    CheckList(const CheckList&) = delete;
+    CheckList& operator=(const CheckList&) = delete;
 
     void setItems(const QStringList& texts); // replaces every item, nothing ticked
     void addItemText(const QString& text);   // appends one unticked item
@@ -54,12 +59,17 @@ class CheckList : public QListWidget {
 
   private:
     void onItemChanged(QListWidgetItem* item);
+    void followModel();
+    void readTicks(int first, int last); // the mirror of those rows, from their items
     void flipTick(int row);
     QPoint menuPosition() const; // by the current item
     int sampleItemWidth() const; // of an item "0", ticked or not
     bool settingByCode_ = false;
     int visibleRows_ = 0;
     int pressedRow_ = -1; // where the left button went down, until it comes up
+    // The tick of every row, kept in step with the items by the model's signals, so
+    // that reading every list at each tick reads no item.
+    Ticks ticks_;
 };
 
 } // namespace pick3

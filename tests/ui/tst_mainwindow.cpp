@@ -150,6 +150,35 @@ class MainWindowTest : public MainWindowFixture {
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
     }
 
+    // A tick flipped on the item itself (as an assistive tool toggles it), an item
+    // added or removed behind the list's back: the list and the live count read the
+    // ticks as they stand, at once, in the handler of the change too.
+    void ticksChangedOnTheItemsAreRead() {
+        doSteps(w, {"lstDigitsWheel:1234"});
+        auto* sums = ctl<CheckList>("lstSumDigits");
+        QList<bool> seenInHandler;
+        connect(sums, &CheckList::itemTickChanged, this,
+                [&seenInHandler, sums](int row, bool) { seenInHandler << sums->isTicked(row); });
+        for (int row = 0; row < sums->count(); ++row) {
+            sums->item(row)->setCheckState(Qt::Checked); // every sum: nothing is left
+        }
+        QCOMPARE(seenInHandler, QList<bool>(sums->count(), true));
+        QCOMPARE(sums->tickedCount(), sums->count());
+        QCOMPARE(liveLine(), QStringLiteral("You can not exclude all sumdigits."));
+        sums->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(!sums->isTicked(0) && sums->isTicked(1));
+        delete sums->takeItem(0); // the rows below move up with their ticks
+        QVERIFY(sums->isTicked(0));
+        QCOMPARE(sums->ticks(), Ticks(static_cast<std::size_t>(sums->count()), true));
+        sums->addItemText(QStringLiteral("x"));
+        QVERIFY(!sums->isTicked(sums->count() - 1));
+        QCOMPARE(sums->tickedCount(), sums->count() - 1);
+        ctl<QPushButton>("cmdResetFilters")->click(); // the lists filled afresh, nothing ticked
+        QCOMPARE(sums->ticks(), Ticks(static_cast<std::size_t>(sums->count()), false));
+        QCOMPARE(liveLine(),
+                 QStringLiteral("Please select at least 4 digits from the list 'Use Digits'."));
+    }
+
     // The live count's line may wrap; no button moves when it does.
     void wrappedLiveCountMovesNoButton() {
         const auto buttonTops = [this] {

@@ -250,15 +250,26 @@ std::size_t LineReader::scanBetween(std::size_t i) {
     return next;
 }
 
-void LineReader::emit(Token t) {
+// The token is written field by field into its place: a copy of the whole, made
+// right after its bytes were set one by one, stalls on every token of a long file.
+void LineReader::emit(const Token& t) {
     if (scan_.separator == ' ' && scan_.spaced && !tokens_.empty()) {
         ++scan_.field;
     }
-    t.field = static_cast<std::uint16_t>(std::min(scan_.field, 0xFFFF));
-    t.gap = tokens_.empty() ? Gap::None
-                            : gapOf(scan_.crossedField, scan_.puncts, scan_.punct, scan_.spaced);
-    t.spaced = scan_.spaced;
-    tokens_.push_back(t);
+    const Gap gap = tokens_.empty()
+                        ? Gap::None
+                        : gapOf(scan_.crossedField, scan_.puncts, scan_.punct, scan_.spaced);
+    Token& slot = tokens_.emplace_back();
+    slot.begin = t.begin;
+    slot.length = t.length;
+    slot.value = t.value;
+    slot.field = static_cast<std::uint16_t>(std::min(scan_.field, 0xFFFF));
+    slot.number = t.number;
+    slot.gap = gap;
+    slot.spaced = scan_.spaced;
+    slot.glued = t.glued;
+    slot.used = t.used;
+    slot.ordinal = t.ordinal;
     scan_.crossedField = scan_.spaced = false;
     scan_.puncts = 0;
     scan_.punct = 0;

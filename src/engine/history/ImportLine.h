@@ -162,7 +162,7 @@ class LineReader {
     std::size_t scanBetween(std::size_t i);
     std::size_t scanNumber(std::size_t i);
     std::size_t scanWord(std::size_t i);
-    void emit(Token t);
+    void emit(const Token& t);
     bool followsGameName() const;
     void markOrdinals();
     bool drawable(const ColumnRules& rules, const Token& t) const {

@@ -395,13 +395,23 @@ const ListEntry& listEntry(ListId id) {
     return kCatalogue[index];
 }
 
+namespace {
+// The list of every family in each mode, worked out once, when compiling.
+constexpr std::array<std::array<ListId, 2>, kFamilyCount> kFamilyLists = [] {
+    std::array<std::array<ListId, 2>, kFamilyCount> table{};
+    for (std::size_t f = 0; f < kFamilyCount; ++f) {
+        listsOf(static_cast<Family>(f), DigitMode::AnyPosition, &table[f][0]);
+        listsOf(static_cast<Family>(f), DigitMode::Positional, &table[f][1]);
+    }
+    return table;
+}();
+} // namespace
+
 ListId familyList(Family family, DigitMode mode) {
     if (static_cast<std::size_t>(family) >= kFamilyCount) {
         throw std::invalid_argument("unknown family");
     }
-    ListId found = ListId::DigitsWheel;
-    listsOf(family, mode, &found);
-    return found;
+    return kFamilyLists[static_cast<std::size_t>(family)][mode == DigitMode::Positional ? 1 : 0];
 }
 
 } // namespace pick3

@@ -1,10 +1,12 @@
 #include "engine/numbers/Commands.h"
 
-#include "engine/numbers/Measures.h"
 #include "engine/Messages.h"
+#include "engine/numbers/Measures.h"
 #include "engine/numbers/ResultsText.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace pick3 {
 
@@ -90,6 +92,19 @@ CommandResult allExcluded() {
     return result;
 }
 
+// The three numerals of every number, 000 to 999.
+const std::array<std::array<char, 3>, kNumberCount>& numeralsOfNumbers() {
+    static const auto table = [] {
+        std::array<std::array<char, 3>, kNumberCount> numerals{};
+        for (int n = 0; n < kNumberCount; ++n) {
+            const auto [d1, d2, d3] = digitsOf(n);
+            numerals[static_cast<std::size_t>(n)] = {numeral(d1), numeral(d2), numeral(d3)};
+        }
+        return numerals;
+    }();
+    return table;
+}
+
 // A number as the results text writes it: boxed singles and doubles in the
 // chosen output order, everything else as it stands.
 std::string writtenForm(int d1, int d2, int d3, const MainInput& in) {
@@ -99,26 +114,44 @@ std::string writtenForm(int d1, int d2, int d3, const MainInput& in) {
     return fnBoxedOutputOrder(d1, d2, d3, in.order);
 }
 
-// One line per enabled section, even an empty one; CR LF between, none at the end.
+// One line per enabled section, even an empty one; CR LF between, none at the end;
+// ", " between the numbers of a line (as SectionText joins them). The text is
+// written in place: a number takes at most as many characters as the longest code.
 std::string createdText(const MainInput& in, const NumberSet& created) {
-    std::string text;
-    text.reserve(created.count() * 5);
+    const auto& numerals = numeralsOfNumbers();
+    const std::size_t longest = std::max(
+        {std::size_t{3}, in.order.sixWay.size(), in.order.llh.size(), in.order.lhh.size()});
+    std::string text(created.count() * (longest + 2) + 2 * kLineBreak.size(), '\0');
+    char* out = text.data();
+    const auto put = [&out](std::string_view part) {
+        std::memcpy(out, part.data(), part.size());
+        out += part.size();
+    };
     bool first = true;
     const std::array<bool, 3> excluded = excludedStructures(in);
     for (std::size_t s = 0; s < 3; ++s) {
         if (excluded[s]) {
             continue;
         }
-        const NumberSet section = created & numbersOfStructure(static_cast<Structure>(s));
-        SectionText line;
+        const auto structure = static_cast<Structure>(s);
+        const NumberSet section = created & numbersOfStructure(structure);
+        put(first ? "" : kLineBreak);
+        first = false;
+        const bool asRead = in.mode == DigitMode::Positional || structure == Structure::Triple;
+        std::string_view separator;
         // Ascending numbers are the order of the builders' loops in both modes.
         for (std::size_t n = section._Find_first(); n < section.size(); n = section._Find_next(n)) {
-            const auto [d1, d2, d3] = digitsOf(static_cast<int>(n));
-            line.add(writtenForm(d1, d2, d3, in));
+            put(separator);
+            separator = ", ";
+            if (asRead) {
+                put({numerals[n].data(), 3});
+            } else {
+                const auto [d1, d2, d3] = digitsOf(static_cast<int>(n));
+                put(fnBoxedOutputOrder(d1, d2, d3, in.order));
+            }
         }
-        text.append(first ? "" : kLineBreak).append(line.text());
-        first = false;
     }
+    text.resize(static_cast<std::size_t>(out - text.data()));
     return text;
 }
 
