@@ -7,7 +7,7 @@ Usage: tools/plant-faults.py [SCRATCH_DIR] [--area AREA] [--check] [fault name .
 The scratch copy (default /tmp/pick3-faults) is built once with the ci preset.
 Each fault then costs one incremental build of its area and one run of its
 area's tests: an engine room's tests (CTest label numbers, history, stats,
-sets or backtest) for a fault in that room, the window tests (label ui) for
+sets, backtest, games or plays; store for the game library) for a fault in that room, the window tests (label ui) for
 any other. A fault its area misses is tried on the rest of the suite, and
 reported as caught outside its area if that catches it.
 --area AREA  plants only the faults of one area.
@@ -178,17 +178,49 @@ FAULTS += [
   "        return edgeLogTail(draws, n - k, false, true);", "        return edgeLogTail(draws, n - k, false, false);"),
 ]
 
+# The chart series, the lookup and the charts window.
+FAULTS += [
+ ("axis labels may overlap by a gap", "src/engine/stats/ChartSeries.cpp",
+  "    const double fit = std::floor((length + gap) / each);",
+  "    const double fit = std::floor((length + 2.0 * gap) / each);"),
+ ("cents written without their leading zero", "src/engine/stats/ChartSeries.cpp",
+  "        text += (cents < 10 ? \".0\" : \".\") + std::to_string(cents);",
+  "        text += \".\" + std::to_string(cents);"),
+ ("the newest draws of a long history taken from the wrong end", "src/engine/stats/ChartSeries.cpp",
+  "DrawList newestOf(const DrawList& oldest, std::size_t last) {\n",
+  "DrawList newestOf(const DrawList& oldest, std::size_t last) {\n    return last == 0 || last >= oldest.size() ? oldest : DrawList(oldest.begin(), oldest.begin() + static_cast<std::ptrdiff_t>(last));\n"),
+ ("the lookup's front pair matches the back pair", "src/engine/stats/NumberLookup.cpp",
+  "        r.pairs[0].hits += draw / 10 == number / 10 ? 1 : 0;",
+  "        r.pairs[0].hits += draw % 100 == number % 100 ? 1 : 0;"),
+ ("the lookup counts skips from the oldest draw", "src/engine/stats/NumberLookup.cpp",
+  "        const std::size_t place = newest == NewestEnd::First ? n - 1 - t : t;",
+  "        const std::size_t place = t;"),
+ ("the lookup's pairs expect a draw in ten", "src/engine/stats/NumberLookup.cpp",
+  "        r.pairs[p].expected = static_cast<double>(n) / 100.0;",
+  "        r.pairs[p].expected = static_cast<double>(n) / 10.0;"),
+ ("the charts open on the heat map after a back-test", "src/charts/frmCharts.cpp",
+  "    pages_->setCurrentRow(source_.report ? stack_->indexOf(luck) : 0);",
+  "    pages_->setCurrentRow(0);"),
+ ("the heat map leaves out its unusual cells", "src/charts/HeatPage.cpp",
+  "    const std::string unusual = heatUnusualText(heat);", "    const std::string unusual;"),
+ ("the luck table rows from the wrong series", "src/charts/LuckPage.cpp",
+  "        s.rows.push_back({i, luck.hits[i], luck.expected[i], luck.net[i], luck.wonLessAverage[i],",
+  "        s.rows.push_back({i, luck.expected[i], luck.hits[i], luck.net[i], luck.wonLessAverage[i],"),
+]
+
 def sh(cmd, cwd, timeout=1800):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     return subprocess.run(cmd, shell=True, cwd=cwd, env=env, capture_output=True, text=True,
                           timeout=timeout)
 
 
-ROOMS = ("numbers", "history", "stats", "sets", "backtest")
+ROOMS = ("numbers", "history", "stats", "sets", "backtest", "games", "plays", "store")
 
 
 def area_of(path):
     parts = path.split("/")
+    if parts[:2] == ["src", "store"]:
+        return "store"
     return parts[2] if parts[:2] == ["src", "engine"] and parts[2] in ROOMS else "ui"
 
 
