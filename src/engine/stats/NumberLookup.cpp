@@ -171,8 +171,9 @@ std::string lookupText(const NumberLookup& lookup, const DrawList& draws,
     text += skipLines("Straight", lookup.straight, lookup.draws, 1, false, draws, labelOf);
     text += skipLines("Boxed, any order", lookup.boxed, lookup.draws, orders(lookup.kind), true,
                       draws, labelOf);
-    text += "Pairs (100 expected in 10,000 draws; " + oneDecimal(lookup.pairs[0].expected) +
-            " in these): ";
+    // The hits of the three pairs on a line of their own, so that it stays whole in the box.
+    text +=
+        "Pairs (" + oneDecimal(lookup.pairs[0].expected) + " expected each; odds 1 in 100):\r\n  ";
     const std::array<const char*, 3> names{"front ", "back ", "split "};
     for (std::size_t p = 0; p < 3; ++p) {
         text += (p == 0 ? "" : ", ") + std::string(names[p]) + lookup.pairs[p].pattern + " " +

@@ -95,8 +95,8 @@ TEST(NumberLookup, TextNamesHitsByLabelOrPlace) {
               "  draw 1 (came as 321); draw 2 (came as 123); draw 4 (came as 123); draw 6 (came as "
               "132)\r\n"
               "  Last drawn draw 1; skip now 0, longest 1 (165.7 on average by the odds)\r\n"
-              "Pairs (100 expected in 10,000 draws; 0.07 in these): front 12x 2, back x23 2, "
-              "split 1x3 3\r\n");
+              "Pairs (0.07 expected each; odds 1 in 100):\r\n"
+              "  front 12x 2, back x23 2, split 1x3 3\r\n");
     // An imported history names each draw by its date and draw time.
     const auto label = [](std::size_t place) { return "Day " + std::to_string(place); };
     const std::string dated = lookupText(lookUpNumber(112, DrawList(12'340, 121), NewestEnd::Last),
@@ -110,7 +110,8 @@ TEST(NumberLookup, TextNamesHitsByLabelOrPlace) {
     EXPECT_NE(dated.find("Straight: 0 hits (12.3 expected; odds 1 in 1,000)\r\n  Never drawn; "
                          "skip now 12,340, longest 12,340 (999 on average"),
               std::string::npos);
-    EXPECT_NE(dated.find("123.4 in these): front 11x 0, back x12 0, split 1x2 0"),
+    EXPECT_NE(dated.find("Pairs (123.4 expected each; odds 1 in 100):\r\n  front 11x 0, back x12 "
+                         "0, split 1x2 0"),
               std::string::npos);
 }
 
