@@ -6,8 +6,8 @@
 #include "app/FilterPanel.h"
 #include "app/PlayListPrinter.h"
 #include "app/SetFilePanel.h"
-#include "engine/numbers/LiveCount.h"
 #include "engine/Messages.h"
+#include "engine/numbers/LiveCount.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/CheckList.h"
@@ -197,6 +197,9 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
                         counter ? counter->countedOrder() : SortOrder::HitsDescDigitsAsc, this);
     if (counter != nullptr) {
         window->setDrawLabels(counter->countedLabels());
+        if (const ChosenDraws* imported = counter->countedImport(); imported && imported->game) {
+            window->setGame(imported->game, imported->dateOf);
+        }
     }
     window->setTryLedger(&tries_);
     connect(window, &frmBackTest::chartsRequested, this, [this, window] {
