@@ -197,6 +197,9 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
                         counter ? counter->countedOrder() : SortOrder::HitsDescDigitsAsc, this);
     if (counter != nullptr) {
         window->setDrawLabels(counter->countedLabels());
+        if (const ChosenDraws* imported = counter->countedImport(); imported && imported->game) {
+            window->setGame(imported->game, imported->dateOf);
+        }
     }
     window->setTryLedger(&tries_);
     connect(window, &frmBackTest::chartsRequested, this, [this, window] {

@@ -1,6 +1,7 @@
 #include "backtest/frmBackTestWindow.h"
 
 #include "backtest/DrawStrip.h"
+#include "engine/backtest/GamePrizes.h"
 #include "engine/numbers/LiveCount.h"
 #include "engine/stats/Chance.h"
 #include "widgets/BannerFrame.h"
@@ -325,8 +326,13 @@ QWidget* frmBackTest::makeResultsTab() {
 // The stake and the prizes that the money lines of the summary are worked with.
 QWidget* frmBackTest::makePrizes(QWidget* parent) {
     auto* prizes = new QWidget(parent);
-    auto* row = new QHBoxLayout(prizes);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(prizes);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
+    prizesFrom_ = makeLabel(QStringLiteral("lblPrizesFrom"), QString(), prizes);
+    prizesFrom_->setWordWrap(true);
+    prizesFrom_->hide(); // shown once a game is given
     struct Field {
         const char* name;
         const char* caption;
@@ -355,13 +361,81 @@ QWidget* frmBackTest::makePrizes(QWidget* parent) {
         // The field's own line edit is what a screen reader lands on.
         spin->findChild<QLineEdit*>()->setAccessibleName(QString::fromUtf8(fields[i].spoken));
         label->setBuddy(spin);
-        connect(spin, &QDoubleSpinBox::valueChanged, this, &frmBackTest::showMoney);
+        connect(spin, &QDoubleSpinBox::valueChanged, this, [this] {
+            typed_ = typed_ || !showingGame_;
+            if (!showingGame_) {
+                showMoney();
+            }
+        });
         row->addWidget(label);
         row->addWidget(spin);
         prizes_[i] = spin;
     }
     row->addStretch(1);
+    rows->addWidget(prizesFrom_);
     return prizes;
+}
+
+void frmBackTest::setGame(std::shared_ptr<const GameDefinition> game,
+                          std::function<std::optional<CivilDate>(std::size_t index)> dateOf) {
+    game_ = std::move(game);
+    dateOf_ = std::move(dateOf);
+    typed_ = false;
+    prizesFrom_->setVisible(game_ != nullptr);
+    showMoney();
+}
+
+// The prizes of each tested draw by the game's table of its date, the fields showing
+// those of the first; none where no game is given, the player typed, or the table is not
+// known (the window then says why).
+std::optional<std::vector<Prizes>> frmBackTest::gamePrizes() {
+    if (game_ == nullptr) {
+        return std::nullopt;
+    }
+    const QString title = fromEngine(game_->title());
+    if (typed_) {
+        prizesFrom_->setText(QStringLiteral("Prizes: typed"));
+        return std::nullopt;
+    }
+    std::vector<CivilDate> dates;
+    for (const DrawVerdict& v : report_.strip) {
+        const std::optional<CivilDate> date = dateOf_ ? dateOf_(v.index) : std::nullopt;
+        if (!date) {
+            prizesFrom_->setText(
+                QStringLiteral("Prizes: typed; the dates of the draws are not known"));
+            return std::nullopt;
+        }
+        dates.push_back(*date);
+    }
+    const Result<std::vector<Prizes>> prizes = gamePrizesOfDraws(*game_, dates, report_.mode);
+    if (!prizes.ok()) {
+        prizesFrom_->setText(QStringLiteral("Prizes: typed; %1").arg(fromEngine(prizes.refusal())));
+        return std::nullopt;
+    }
+    QString text = QStringLiteral("Prizes: %1's table of each draw's date").arg(title);
+    if (report_.mode == DigitMode::AnyPosition && !dates.empty()) {
+        const Known triple = tripleBoxSoldOn(*game_, dates.front());
+        text += triple == Known::yes ? QString()
+                : triple == Known::no
+                    ? QStringLiteral("; a triple at the straight prize: %1 sells no triple box")
+                          .arg(title)
+                    : QStringLiteral("; a triple at the straight prize: whether %1 sells a "
+                                     "triple box is not known")
+                          .arg(title);
+    }
+    prizesFrom_->setText(text);
+    if (!prizes->empty()) {
+        const Prizes& first = prizes->front();
+        showingGame_ = true;
+        prizes_[0]->setValue(first.stake);
+        prizes_[1]->setValue(first.straight);
+        if (report_.mode == DigitMode::AnyPosition) {
+            prizes_[2]->setValue(first.boxSixWay);
+            prizes_[3]->setValue(first.boxThreeWay);
+        }
+        showingGame_ = false;
+    }
+    return *prizes;
 }
 
 QWidget* frmBackTest::makeSkipTab() {
@@ -504,7 +578,9 @@ Prizes frmBackTest::prizes() const {
 }
 
 void frmBackTest::showMoney() {
-    const auto lines = moneySummary(moneyOf(report_, prizes()));
+    const std::optional<std::vector<Prizes>> perDraw = gamePrizes();
+    const auto lines =
+        moneySummary(perDraw ? moneyOf(report_, *perDraw) : moneyOf(report_, prizes()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         captions_[kSummaryLines + i]->setText(captionText(lines[i].first));
         summary_[kSummaryLines + i]->setText(fromEngine(lines[i].second));

@@ -5,14 +5,17 @@
 // root sums and sums are due.
 
 #include "engine/backtest/BackTestRun.h"
-#include "engine/stats/SkipCounts.h"
 #include "engine/backtest/TryLedger.h"
+#include "engine/games/GameDefinition.h"
+#include "engine/stats/SkipCounts.h"
 #include "widgets/DiscardableDialog.h"
 
 #include <QFutureWatcher>
 #include <QPointer>
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -38,6 +41,10 @@ class frmBackTest : public DiscardableDialog {
     void setDrawLabels(std::function<std::string(std::size_t index)> labelOf) {
         labelOf_ = std::move(labelOf);
     }
+    // The game the draws were imported as: the stake and prizes come from its table of each
+    // tested draw's date (`dateOf` by the draw's place) until the player types others.
+    void setGame(std::shared_ptr<const GameDefinition> game,
+                 std::function<std::optional<CivilDate>(std::size_t index)> dateOf);
     // The ledger of the settings tried on the same draws, kept by the main
     // window beyond this window; each test shown is entered in it, the one
     // shown already too.
@@ -75,6 +82,7 @@ class frmBackTest : public DiscardableDialog {
     void showLuck();
     void showCosts();
     void showMoney();
+    std::optional<std::vector<Prizes>> gamePrizes();
     void showStrip();
     void showSkipCounts();
     void showPointed(int cell);
@@ -116,6 +124,11 @@ class frmBackTest : public DiscardableDialog {
     TryLedger* ledger_ = nullptr;
     bool tested_ = false; // the report shown is of a test, not a refusal
     std::function<std::string(std::size_t)> labelOf_;
+    std::shared_ptr<const GameDefinition> game_;
+    std::function<std::optional<CivilDate>(std::size_t)> dateOf_;
+    bool typed_ = false;       // the player typed a stake or prize: the game's table is left
+    bool showingGame_ = false; // the fields are being set from the game's table
+    QLabel* prizesFrom_ = nullptr;
 };
 
 } // namespace pick3

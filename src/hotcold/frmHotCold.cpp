@@ -185,6 +185,10 @@ std::function<std::string(std::size_t)> frmHotCold::countedLabels() const {
     return imported_.labelOf;
 }
 
+const ChosenDraws* frmHotCold::countedImport() const {
+    return importCounted_ && entry_->text() == imported_.text ? &imported_ : nullptr;
+}
+
 frmImportDraws* frmHotCold::makeImport() {
     auto* window = new frmImportDraws(entry_->draws(), importFile_, this);
     connect(window, &frmImportDraws::drawsChosen, this, &frmHotCold::useImported);

@@ -47,6 +47,9 @@ class frmHotCold : public DiscardableDialog {
     // while the draw box holds exactly what the import wrote and that was
     // counted; otherwise empty.
     std::function<std::string(std::size_t index)> countedLabels() const;
+    // What the import handed over for the last count (its game, its dates); none where the
+    // draws counted are not the imported ones.
+    const ChosenDraws* countedImport() const;
 
   Q_SIGNALS:
     // A pattern's tick, to be mirrored into the main window's store list of the same name.

@@ -63,7 +63,9 @@ ImportPreviewPanel::ImportPreviewPanel(QWidget* parent) : QTabWidget(parent) {
     }
 }
 
-void ImportPreviewPanel::showReading(const std::shared_ptr<const ImportResult>& result) {
+void ImportPreviewPanel::showReading(const std::shared_ptr<const ImportResult>& result,
+                                     std::shared_ptr<const GameFindings> findings) {
+    findings_ = std::move(findings);
     tblConflicts_->showConflicts(result.get());
     showProblems(result);
 }
@@ -90,10 +92,7 @@ void ImportPreviewPanel::showProblems(const std::shared_ptr<const ImportResult>&
                : column == 2 ? drawText(twice.draw.number)
                              : QStringLiteral("%1, %2").arg(twice.draw.line).arg(twice.repeatLine);
     });
-    missing_->show(static_cast<int>(r.missingDates.size()), [result](int row, int column) {
-        const DayNumber day = result->missingDates[static_cast<std::size_t>(row)];
-        return fromEngine(column == 0 ? isoDateText(day) : weekdayText(day));
-    });
+    showMissing(result);
     setTabText(1, QStringLiteral("Not r&ead (%1)").arg(r.unreadCount));
     widget(1)->setToolTip(
         r.unreadCount > r.unread.size()
@@ -101,26 +100,69 @@ void ImportPreviewPanel::showProblems(const std::shared_ptr<const ImportResult>&
             : QString());
     setTabText(2, QStringLiteral("Co&nflicts (%1)").arg(r.conflicts.size()));
     setTabText(3, QStringLiteral("Rows t&wice (%1)").arg(r.duplicates.size()));
-    setTabText(4, QStringLiteral("Missin&g dates (%1)").arg(r.missingDates.size()));
+}
+
+// The dates with no draw, or with a game the draws its schedule held that the text lacks.
+void ImportPreviewPanel::showMissing(const std::shared_ptr<const ImportResult>& result) {
+    if (findings_ == nullptr || result == nullptr) {
+        const std::size_t rows = result ? result->missingDates.size() : 0;
+        missing_->show(
+            static_cast<int>(rows),
+            [result](int row, int column) {
+                const DayNumber day = result->missingDates[static_cast<std::size_t>(row)];
+                return fromEngine(column == 0 ? isoDateText(day) : weekdayText(day));
+            },
+            QStringList{QStringLiteral("Date"), QStringLiteral("Day")});
+        setTabText(4, QStringLiteral("Missin&g dates (%1)").arg(rows));
+        widget(4)->setToolTip(QString());
+        return;
+    }
+    missing_->show(
+        static_cast<int>(findings_->missing.size()),
+        [findings = findings_](int row, int column) {
+            const HeldDraw& draw = findings->missing[static_cast<std::size_t>(row)];
+            return fromEngine(column == 0 ? draw.date.text()
+                              : column == 1
+                                  ? std::string(weekdayName(draw.date.weekday())).substr(0, 3)
+                                  : draw.drawTime);
+        },
+        QStringList{QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Draw time")});
+    setTabText(4, QStringLiteral("Missin&g draws (%1)").arg(findings_->missing.size()));
+    widget(4)->setToolTip(fromEngine(findings_->missingRefusal));
 }
 
 void ImportPreviewPanel::showKept(const std::shared_ptr<const ImportResult>& result,
                                   const std::shared_ptr<const std::vector<DatedDraw>>& kept) {
-    draws_->show(static_cast<int>(kept->size()), [result, kept](int row, int column) {
-        const DatedDraw& d = (*kept)[static_cast<std::size_t>(row)];
-        switch (column) {
-        case 0:
-            return fromEngine(isoDateText(d.day));
-        case 1:
-            return fromEngine(weekdayText(d.day));
-        case 2:
-            return fromEngine(result->drawTimes[d.time]);
-        case 3:
-            return drawText(d.number);
-        default:
-            return QString::number(d.line);
-        }
-    });
+    // The add-on's digits in a column of their own, titled by its name ("Fireball").
+    const QString addOn = findings_ && result ? fromEngine(findings_->addOnName) : QString();
+    QStringList headers{QStringLiteral("Date"), QStringLiteral("Day"), QStringLiteral("Draw time"),
+                        QStringLiteral("Number"), QStringLiteral("Line")};
+    if (!addOn.isEmpty()) {
+        headers.insert(4, addOn);
+    }
+    const bool withAddOn = !addOn.isEmpty();
+    draws_->show(
+        static_cast<int>(kept->size()),
+        [result, kept, withAddOn](int row, int at) {
+            const DatedDraw& d = (*kept)[static_cast<std::size_t>(row)];
+            if (withAddOn && at == 4) {
+                return d.addOn < 0 ? QString() : QString::number(d.addOn);
+            }
+            const int column = withAddOn && at > 4 ? at - 1 : at;
+            switch (column) {
+            case 0:
+                return fromEngine(isoDateText(d.day));
+            case 1:
+                return fromEngine(weekdayText(d.day));
+            case 2:
+                return fromEngine(result->drawTimes[d.time]);
+            case 3:
+                return drawText(d.number);
+            default:
+                return QString::number(d.line);
+            }
+        },
+        headers);
     setTabText(0, QStringLiteral("&Draws to use (%1)").arg(kept->size()));
 }
 

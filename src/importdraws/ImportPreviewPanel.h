@@ -4,6 +4,7 @@
 // twice, missing dates). Large readings cost nothing until scrolled to.
 
 #include "engine/history/DrawImport.h"
+#include "importdraws/GameReading.h"
 
 #include <QTabWidget>
 #include <memory>
@@ -21,8 +22,10 @@ class ImportPreviewPanel : public QTabWidget {
   public:
     explicit ImportPreviewPanel(QWidget* parent);
 
-    // A new reading's problems and conflicts; none clears them.
-    void showReading(const std::shared_ptr<const ImportResult>& result);
+    // A new reading's problems and conflicts; none clears them. With a game's findings the
+    // missing tab lists missing draws (date and draw time), and an add-on has a column.
+    void showReading(const std::shared_ptr<const ImportResult>& result,
+                     std::shared_ptr<const GameFindings> findings = nullptr);
     // The draws that go into the draw box, as the choices stand.
     void showKept(const std::shared_ptr<const ImportResult>& result,
                   const std::shared_ptr<const std::vector<DatedDraw>>& kept);
@@ -35,6 +38,7 @@ class ImportPreviewPanel : public QTabWidget {
 
   private:
     void showProblems(const std::shared_ptr<const ImportResult>& result);
+    void showMissing(const std::shared_ptr<const ImportResult>& result);
 
     RowsModel* draws_ = nullptr;
     RowsModel* unread_ = nullptr;
@@ -42,6 +46,7 @@ class ImportPreviewPanel : public QTabWidget {
     RowsModel* missing_ = nullptr;
     QTableView* tblDraws_ = nullptr;
     ConflictsTable* tblConflicts_ = nullptr;
+    std::shared_ptr<const GameFindings> findings_;
 };
 
 } // namespace pick3

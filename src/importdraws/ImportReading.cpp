@@ -7,7 +7,8 @@ namespace pick3 {
 
 ImportReading readImport(const QString& path, std::shared_ptr<const std::string> text,
                          const ImportChoices& choices,
-                         const std::shared_ptr<ReadingProgress>& progress) {
+                         const std::shared_ptr<ReadingProgress>& progress,
+                         std::shared_ptr<const GameDefinition> game) {
     ImportReading reading;
     if (text == nullptr) {
         FileBytes file = readFileBytes(path, kMaxImportFileBytes);
@@ -34,6 +35,10 @@ ImportReading readImport(const QString& path, std::shared_ptr<const std::string>
             reading.problem = fromEngine(result.refusal());
         }
         return reading;
+    }
+    if (game != nullptr) {
+        *result = namedByGame(std::move(*result), *game, reading.findings);
+        reading.game = std::move(game);
     }
     reading.result = std::make_shared<const ImportResult>(std::move(*result));
     return reading;

@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace pick3 {
 
@@ -14,9 +15,12 @@ class RowsModel : public QAbstractTableModel {
     RowsModel(QStringList headers, QObject* parent)
         : QAbstractTableModel(parent), headers_(std::move(headers)) {}
 
-    // Replaces every row at once.
-    void show(int rows, Cell cell) {
+    // Replaces every row at once; with headers, the columns too.
+    void show(int rows, Cell cell, std::optional<QStringList> headers = std::nullopt) {
         beginResetModel();
+        if (headers) {
+            headers_ = std::move(*headers);
+        }
         rows_ = rows;
         cell_ = std::move(cell);
         endResetModel();

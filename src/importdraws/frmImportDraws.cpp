@@ -7,9 +7,11 @@
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/FileAccess.h"
+#include "widgets/GameClock.h"
 #include "widgets/Look.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -51,6 +53,7 @@ frmImportDraws::frmImportDraws(std::string boxText, const QString& file, QWidget
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(10, 8, 10, 10);
     column->addWidget(sources_);
+    column->addLayout(makeGameRow(area));
     column->addLayout(makeBusyRow(area));
     column->addWidget(makeMiddle(area), 1);
     column->addLayout(makeUseRow(area));
@@ -95,6 +98,76 @@ void frmImportDraws::connectPanels() {
             [this] { prgImport_->setValue(progress_->permille.load()); });
     connect(&running_, &QFutureWatcher<ImportReading>::finished, this,
             [this] { finish(running_.result()); });
+}
+
+QLayout* frmImportDraws::makeGameRow(QWidget* parent) {
+    cboGame_ = named(new QComboBox(parent), QStringLiteral("cboGame"));
+    cboGame_->addItem(QStringLiteral("None"));
+    cboGame_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    describe(cboGame_, QStringLiteral("Game"),
+             QStringLiteral("The state's game the history is of: its schedule names the draw "
+                            "times and tells the missing draws; None reads the text as found"));
+    QLabel* label = makeLabel(QStringLiteral("lblGame"), QStringLiteral("Game &played:"), parent);
+    label->setBuddy(cboGame_);
+    lblGame_ = makeLabel(QStringLiteral("lblGameNote"), QString(), parent);
+    lblGame_->setWordWrap(true);
+    connect(cboGame_, &QComboBox::currentIndexChanged, this, &frmImportDraws::readAgain);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(cboGame_);
+    row->addWidget(lblGame_, 1);
+    return row;
+}
+
+void frmImportDraws::showEvent(QShowEvent* event) {
+    DiscardableDialog::showEvent(event);
+    loadGames();
+}
+
+// The games, read once: the shipped definitions, then the player's own.
+void frmImportDraws::loadGames() {
+    if (gamesLoaded_) {
+        return;
+    }
+    gamesLoaded_ = true;
+    catalog_ = loadGameCatalog({shippedGamesFolder(), playerGamesFolder()});
+    const QSignalBlocker quiet(cboGame_);
+    for (const auto& game : catalog_.games) {
+        cboGame_->addItem(fromEngine(game->title()));
+    }
+    showGame();
+}
+
+std::shared_ptr<const GameDefinition> frmImportDraws::chosenGame() const {
+    const int index = cboGame_->currentIndex() - 1;
+    if (index < 0 || static_cast<std::size_t>(index) >= catalog_.games.size()) {
+        return nullptr;
+    }
+    return catalog_.games[static_cast<std::size_t>(index)];
+}
+
+// Beside the choice: the game's zone and its time there, why its missing draws cannot be
+// told, and the definitions that did not read.
+void frmImportDraws::showGame() {
+    QStringList notes;
+    if (const auto game = chosenGame()) {
+        const std::string& zoneName =
+            game->schedules.empty() ? std::string("unknown") : game->schedules.back().timeZone;
+        const std::optional<QTimeZone> zone = GameClock::zoneNamed(zoneName);
+        notes.append(zone ? QStringLiteral("Draw times in %1 time; it is %2 there now.")
+                                .arg(fromEngine(zoneName), GameClock::now(*zone).toString(
+                                                               QStringLiteral("yyyy-MM-dd HH:mm")))
+                          : QStringLiteral("The time zone of %1 is not known.")
+                                .arg(fromEngine(game->title())));
+        if (findings_ && !findings_->missingRefusal.empty()) {
+            notes.append(
+                QStringLiteral("Missing draws: %1.").arg(fromEngine(findings_->missingRefusal)));
+        }
+    }
+    for (const QString& refusal : catalog_.refusals) {
+        notes.append(QStringLiteral("Not read: %1").arg(refusal));
+    }
+    lblGame_->setText(notes.join(QLatin1Char(' ')));
 }
 
 void frmImportDraws::keyPressEvent(QKeyEvent* event) {
@@ -208,13 +281,14 @@ void frmImportDraws::start(const QString& path, std::shared_ptr<const std::strin
     progress_ = std::make_shared<ReadingProgress>();
     const qint64 size = text ? static_cast<qint64>(text->size()) : QFileInfo(path).size();
     if (size <= kInstantBytes) {
-        finish(readImport(path, std::move(text), choices, progress_));
+        finish(readImport(path, std::move(text), choices, progress_, chosenGame()));
         return;
     }
     setBusy(true);
     prgImport_->setValue(0);
     prgImport_->setFormat(QStringLiteral("Reading %1: %p%").arg(source));
-    running_.setFuture(QtConcurrent::run(&readImport, path, std::move(text), choices, progress_));
+    running_.setFuture(
+        QtConcurrent::run(&readImport, path, std::move(text), choices, progress_, chosenGame()));
 }
 
 void frmImportDraws::finish(ImportReading reading) {
@@ -232,6 +306,8 @@ void frmImportDraws::finish(ImportReading reading) {
     text_ = std::move(reading.text);
     source_ = pendingSource_;
     result_ = std::move(reading.result);
+    game_ = std::move(reading.game);
+    findings_ = game_ ? std::make_shared<const GameFindings>(std::move(reading.findings)) : nullptr;
     showReading();
 }
 
@@ -275,7 +351,8 @@ void frmImportDraws::showReading() {
         keep_->showDates(*result_);
     }
     keep_->showDrawTimes(result_.get());
-    preview_->showReading(result_);
+    preview_->showReading(result_, findings_);
+    showGame();
     refilter();
 }
 
@@ -322,6 +399,13 @@ void frmImportDraws::useDraws() {
     chosen.count = kept_->size();
     chosen.labelOf = [result = result_, draws = kept_](std::size_t index) {
         return index < draws->size() ? drawLabel(*result, (*draws)[index]) : std::string();
+    };
+    chosen.game = game_;
+    chosen.dateOf = [draws = kept_](std::size_t index) -> std::optional<CivilDate> {
+        if (index >= draws->size()) {
+            return std::nullopt;
+        }
+        return civilDateOf((*draws)[index].day);
     };
     Q_EMIT drawsChosen(chosen);
     closeAndDiscard();

@@ -5,7 +5,9 @@
 // correct how the text was read and say which draws go into the draw box.
 // "Use these draws" hands the chosen draws to the owner by drawsChosen().
 
+#include "engine/games/GameDefinition.h"
 #include "engine/history/DrawImport.h"
+#include "importdraws/GameCatalog.h"
 #include "importdraws/ImportReading.h"
 #include "widgets/DiscardableDialog.h"
 
@@ -14,6 +16,7 @@
 #include <functional>
 #include <memory>
 
+class QComboBox;
 class QLabel;
 class QLayout;
 class QProgressBar;
@@ -32,6 +35,9 @@ struct ChosenDraws {
     QString text;
     std::size_t count = 0;
     std::function<std::string(std::size_t index)> labelOf;
+    // The game chosen in the window (none: "None"), and each draw's date by its place.
+    std::shared_ptr<const GameDefinition> game;
+    std::function<std::optional<CivilDate>(std::size_t index)> dateOf;
 };
 
 class frmImportDraws : public DiscardableDialog {
@@ -45,6 +51,9 @@ class frmImportDraws : public DiscardableDialog {
     // Reads a file (picked, or dropped on the draw box); a failure is told in a
     // message and leaves the preview as it was.
     void readFile(const QString& path);
+    // The game whose schedule names the draw times: "None" reads as found. Read from the
+    // shipped and the player's definitions when the window is first shown.
+    QComboBox* gameChoice() const { return cboGame_; }
 
   Q_SIGNALS:
     void drawsChosen(const pick3::ChosenDraws& draws);
@@ -52,11 +61,16 @@ class frmImportDraws : public DiscardableDialog {
   protected:
     // Enter in the draw-time codes reads the text again, and presses no button.
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QLayout* makeBusyRow(QWidget* parent);
     QWidget* makeMiddle(QWidget* parent);
     QLayout* makeUseRow(QWidget* parent);
+    QLayout* makeGameRow(QWidget* parent);
+    void loadGames();
+    void showGame();
+    std::shared_ptr<const GameDefinition> chosenGame() const;
     void connectPanels();
     void readClipboard();
     void readDrawBox();
@@ -74,6 +88,10 @@ class frmImportDraws : public DiscardableDialog {
     std::shared_ptr<const std::string> text_;
     std::shared_ptr<const ImportResult> result_;
     std::shared_ptr<const std::vector<DatedDraw>> kept_;
+    std::shared_ptr<const GameDefinition> game_; // the game the reading shown was named by
+    std::shared_ptr<const GameFindings> findings_;
+    GameCatalog catalog_;
+    bool gamesLoaded_ = false;
     QString source_, pendingSource_;
     std::shared_ptr<ReadingProgress> progress_;
     QFutureWatcher<ImportReading> running_;
@@ -91,6 +109,8 @@ class frmImportDraws : public DiscardableDialog {
     ImportPreviewPanel* preview_ = nullptr;
     QLabel* lblKept_ = nullptr;
     QPushButton* cmdUse_ = nullptr;
+    QComboBox* cboGame_ = nullptr;
+    QLabel* lblGame_ = nullptr;
 };
 
 } // namespace pick3

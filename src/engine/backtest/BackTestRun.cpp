@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <stdexcept>
 #include <unordered_map>
 #include <utility>
 
@@ -363,6 +364,33 @@ Money moneyOf(const BackTestReport& r, const Prizes& prizes) {
         money.gameReturn = (6.0 * sixWay * prizes.boxSixWay + 3.0 * threeWay * prizes.boxThreeWay +
                             triples * prizes.straight) /
                            kNumberCount / numbers;
+    }
+    return money;
+}
+
+Money moneyOf(const BackTestReport& r, const std::vector<Prizes>& prizes) {
+    if (prizes.size() != r.strip.size()) {
+        throw std::invalid_argument("moneyOf: one prize table per tested draw");
+    }
+    Money money;
+    double numbers = 0.0, paidBack = 0.0;
+    for (std::size_t i = 0; i < r.strip.size(); ++i) {
+        const DrawVerdict& v = r.strip[i];
+        const Prizes& p = prizes[i];
+        money.played += stakeOn(v, p);
+        money.won += wonOn(r, v, p);
+        // The draws its numbers win in, each at its own prize, over the 1,000 possible.
+        const int triples = v.played - v.sixWay - v.threeWay;
+        paidBack += (6.0 * v.sixWay * p.boxSixWay + 3.0 * v.threeWay * p.boxThreeWay +
+                     triples * p.straight) /
+                    kNumberCount;
+        numbers += v.played;
+    }
+    if (money.played > 0.0) {
+        money.returned = money.won / money.played;
+    }
+    if (numbers > 0.0) {
+        money.gameReturn = paidBack / numbers;
     }
     return money;
 }

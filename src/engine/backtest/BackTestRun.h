@@ -117,6 +117,9 @@ struct Money {
     double gameReturn = 0.0; // what the game pays back per 1.00 on the numbers played, on average
 };
 Money moneyOf(const BackTestReport& report, const Prizes& prizes);
+// The same with each tested draw's own prizes (`prizes[i]` for `strip[i]`), as a game's
+// table of each draw's date gives them; the game's return is over every draw's numbers.
+Money moneyOf(const BackTestReport& report, const std::vector<Prizes>& prizes);
 // What one tested draw cost and paid: its numbers' stake, and the prize on a hit.
 double stakeOn(const DrawVerdict& verdict, const Prizes& prizes);
 double wonOn(const BackTestReport& report, const DrawVerdict& verdict, const Prizes& prizes);

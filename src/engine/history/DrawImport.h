@@ -3,7 +3,9 @@
 // download. Every line becomes a date, a draw time and the three digits drawn,
 // or is reported with its line number and why it could not be read. Dates,
 // sums, bonus ("Fireball") digits, prizes and Pick 4 draws are never taken for
-// a Pick 3 draw. Text in, values out: the window only shows what comes back.
+// a Pick 3 draw; an add-on's digit in a column of its own ("Fireball") or right
+// after the three in fields of their own is kept beside the draw, never in it. Text in, values out:
+// the window only shows what comes back.
 
 #include "engine/Result.h"
 
@@ -61,6 +63,7 @@ std::string dateOrderText(DateOrder order);
 struct DatedDraw {
     DayNumber day = 0;
     std::uint8_t time = 0;    // index into ImportResult::drawTimes
+    std::int8_t addOn = -1;   // the add-on's digit drawn with it (a Fireball), -1: none
     std::uint16_t number = 0; // 0 to 999: 097 is 97
     std::int32_t line = 0;    // the line of the text it came from, from 1
     bool operator==(const DatedDraw&) const = default;

@@ -631,6 +631,9 @@ bool Reading::readBall(std::int32_t number, std::string_view line, const LineRea
     }
     if (balls_.addOnNext) {
         balls_.addOnNext = false;
+        if (!result_.draws.empty()) {
+            result_.draws.back().addOn = static_cast<std::int8_t>(digit); // kept beside the draw
+        }
         return true; // the add-on's digit: no digit of the draw
     }
     if (!balls_.open || !heading_.active || headingTime_ < 0) {
@@ -643,7 +646,7 @@ bool Reading::readBall(std::int32_t number, std::string_view line, const LineRea
     balls_.number = balls_.number * 10 + digit;
     if (++balls_.digits == 3) {
         heading_.used = true;
-        result_.draws.push_back({heading_.code, static_cast<std::uint8_t>(headingTime_),
+        result_.draws.push_back({heading_.code, static_cast<std::uint8_t>(headingTime_), -1,
                                  static_cast<std::uint16_t>(balls_.number), balls_.lines[0]});
         balls_ = Balls{};
         balls_.done = true;
@@ -772,7 +775,7 @@ void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReader&
             laterColumns_.resize(column_);
         }
         (column_ == 0 ? result_.draws : laterColumns_[column_ - 1])
-            .push_back({code, time, draw.number, number});
+            .push_back({code, time, draw.addOn, draw.number, number});
     }
 }
 

@@ -90,6 +90,13 @@ constexpr std::array<std::string_view, 14> kExtraWords{
     "sum",    "sums",   "total",   "bonus",   "fireball",   "wild",  "prize",
     "prizes", "payout", "jackpot", "winners", "multiplier", "extra", "odds"};
 
+// The words that name an add-on drawn beside the three digits.
+bool isAddOnWord(std::string_view word) {
+    std::array<char, 12> buffer{};
+    const std::string_view w = word.size() > 12 ? std::string_view() : lowered(word, buffer);
+    return w == "fireball" || w == "wild" || w == "bonus";
+}
+
 bool isExtraWord(std::string_view word) {
     if (word.size() > 12) {
         return false;
@@ -686,6 +693,11 @@ std::size_t LineReader::findDigitRun(const ColumnRules& rules, std::size_t i, Li
         addDraw(out, tokens_[k].value * 100 + tokens_[k + 1].value * 10 + tokens_[k + 2].value, k,
                 run == Gap::Field ? kInFields : kSeparate);
     }
+    if (run == Gap::Field && length == 4 && out.drawCount > 0) {
+        // The digit after the three is the add-on's ("Pick 3,9,9,2013,1,2,3,4"): kept beside it.
+        out.draws[static_cast<std::size_t>(out.drawCount - 1)].addOn =
+            static_cast<std::int8_t>(tokens_[i + 3].value);
+    }
     // "Night 1 4-5-6": a run cut short by another separator starts again at
     // its last digit.
     return draws == 0 && gapChanged && length == 2 ? j - 1 : j;
@@ -791,6 +803,14 @@ LineReading LineReader::read(const ColumnRules& rules) {
     findClocks();
     findDraws(rules, out);
     nameTimes(rules, out);
+    if (rules.addOnColumn >= 0 && out.drawCount == 1) {
+        // A column of its own for the add-on's digit: one digit there goes beside the draw.
+        for (const Token& t : tokens_) {
+            if (static_cast<int>(t.field) == rules.addOnColumn && t.number && t.length == 1) {
+                out.draws[0].addOn = static_cast<std::int8_t>(t.value);
+            }
+        }
+    }
     return out;
 }
 
@@ -839,6 +859,7 @@ char guessSeparator(const std::vector<std::string_view>& lines) {
 
 void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
     rules.ignored.assign(names.size(), false);
+    rules.addOnColumn = -1;
     rules.headerTime.assign(names.size(), -1);
     std::vector<int> ordinals(names.size(), 0);
     std::array<int, kTimeKeys> numberedColumns{};
@@ -859,6 +880,9 @@ void applyHeader(const std::vector<std::string>& names, ColumnRules& rules) {
                 }
             } else if (isExtraWord(word)) {
                 rules.ignored[f] = true;
+                if (rules.addOnColumn < 0 && isAddOnWord(word)) {
+                    rules.addOnColumn = static_cast<int>(f);
+                }
             } else if (rules.headerTime[f] < 0) {
                 rules.headerTime[f] = static_cast<std::int8_t>(timeKeyOfWord(word));
             }

@@ -87,6 +87,7 @@ struct LineDraw {
     std::uint16_t token = 0; // where it starts on the line
     std::uint8_t style = 0;  // how its digits are written: see DigitStyle
     std::int16_t clock = -1; // with kClock: the clock time naming it, in minutes after midnight
+    std::int8_t addOn = -1;  // the add-on's digit drawn with it ("Fireball"), or -1
     std::uint16_t clockToken = 0;
 };
 
@@ -104,6 +105,7 @@ struct ColumnRules {
     char separator = ' ';                // ' ': free text, fields split by spaces
     std::vector<bool> ignored;           // per field: sums, bonus, prizes, other games
     std::vector<std::int8_t> headerTime; // per field: the draw time its header names, or -1
+    int addOnColumn = -1;                // the field a header names an add-on in ("Fireball")
     std::optional<int> dateColumn, timeColumn, drawColumn;
     // Draw-time codes, lower-case, and the key each names.
     std::vector<std::string> codes;

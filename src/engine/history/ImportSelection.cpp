@@ -108,7 +108,7 @@ std::vector<DatedDraw> keptDraws(const ImportResult& result, const KeepChoices& 
             at == c.numbers.end() || c.lines.empty()
                 ? (c.lines.empty() ? 0 : c.lines.front())
                 : c.lines.at(static_cast<std::size_t>(at - c.numbers.begin()));
-        const DatedDraw draw{c.day, c.time, *pick, line};
+        const DatedDraw draw{c.day, c.time, -1, *pick, line};
         if (wanted(draw)) {
             kept.push_back(draw);
             picked = true;
