@@ -25,7 +25,13 @@ ImportReading readImport(const QString& path, std::shared_ptr<const std::string>
         text = std::make_shared<const std::string>(std::move(*decoded));
     }
     reading.text = text;
-    Result<ImportResult> result = recognizeDraws(*text, choices, [progress](double done) {
+    ImportChoices asTheGameWrites = choices;
+    if (game != nullptr) {
+        for (const AddOn& addOn : game->addOns) {
+            asTheGameWrites.fourthDigitAddOn |= addOn.fourthDigitInHistories;
+        }
+    }
+    Result<ImportResult> result = recognizeDraws(*text, asTheGameWrites, [progress](double done) {
         progress->permille = static_cast<int>(done * 1000.0);
         return !progress->cancel.load();
     });

@@ -149,6 +149,23 @@ class GamesTest : public MainWindowFixture {
         }));
     }
 
+    // New Jersey writes its Fireball as a fourth digit from 2017-03-10: chosen, the game's
+    // files give their draws and the Fireball apart; not chosen, "1234" is no Pick 3 draw.
+    void newJerseysFourthDigitIsItsFireball() {
+        const QString path = fileWith("Date,Draw,Numbers\n03/10/2017,Evening,1234\n"
+                                      "03/09/2017,Evening,567\n",
+                                      QStringLiteral("new-jersey.csv"));
+        inImport(path, [](QWidget* import) {
+            QCOMPARE(rowsOf(import, "tblImportedDraws").size(), 1);
+            chooseGame(import, "New Jersey Pick 3");
+            QCOMPARE(titlesOf(import, "tblImportedDraws"),
+                     "Date|Day|Draw time|Number|Fireball|Line");
+            QCOMPARE(
+                rowsOf(import, "tblImportedDraws"),
+                QStringList({"2017-03-10 Fri Evening 123 4 2", "2017-03-09 Thu Evening 567  3"}));
+        });
+    }
+
     // Georgia's clock times are named by its schedule; 1:00 PM is none of its draw times.
     void clockTimesNamedByTheSchedule() {
         const QString path = fileWith("Date,Time,Number\n05/01/2024,12:29 PM,123\n"

@@ -81,6 +81,9 @@ struct AddOn {
     // Its own prizes by play type key; a play type not listed is not known. Nothing: none known.
     std::optional<std::map<std::string, std::vector<StakePrizes>, std::less<>>> prizes;
     Known winsMoreThanOnce = Known::unknown; // can one ticket win several of its prizes?
+    // The state's history files write its digit as a fourth digit of the number ("1234":
+    // 123 and the add-on's 4), so that a reading keeps it apart.
+    bool fourthDigitInHistories = false;
     std::vector<std::string> sources;
     std::string note;
 };

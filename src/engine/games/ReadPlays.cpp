@@ -122,9 +122,9 @@ readAddOnPrizes(const Json& object, const std::string& path) {
 }
 
 AddOn readAddOn(const Json& object, const std::string& path, const ReadContext& context) {
-    checkFields(
-        object, path,
-        {"key", "name", "from", "until", "cost", "prizes", "winsMoreThanOnce", "source", "note"});
+    checkFields(object, path,
+                {"key", "name", "from", "until", "cost", "prizes", "winsMoreThanOnce",
+                 "inHistories", "source", "note"});
     AddOn addOn;
     addOn.key = textMember(object, path, "key");
     addOn.name = textMember(object, path, "name");
@@ -132,6 +132,11 @@ AddOn readAddOn(const Json& object, const std::string& path, const ReadContext& 
     addOn.cost = readCost(object, path);
     addOn.prizes = readAddOnPrizes(object, path);
     addOn.winsMoreThanOnce = knownMember(object, path, "winsMoreThanOnce");
+    const std::string inHistories = optionalText(object, path, "inHistories");
+    if (!inHistories.empty() && inHistories != "fourth digit") {
+        refuse(fieldPath(path, "inHistories"), "is neither left out nor \"fourth digit\"");
+    }
+    addOn.fourthDigitInHistories = inHistories == "fourth digit";
     addOn.sources = readSources(object, path, context);
     addOn.note = optionalText(object, path, "note");
     return addOn;

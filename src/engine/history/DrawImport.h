@@ -134,6 +134,9 @@ struct ImportChoices {
     // The draw-time codes and their names, earliest in the day first; an empty
     // list reads no codes.
     std::optional<std::vector<std::pair<std::string, std::string>>> timeCodes;
+    // The game's histories write its add-on as a fourth digit: "1234" and "1-2-3-4" are
+    // the draw 123 and the add-on's 4 (New Jersey's Fireball), never another game's draw.
+    bool fourthDigitAddOn = false;
 };
 
 // "M = Midday, E = Evening"

@@ -444,6 +444,7 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
         look.rules.dateColumn = choices.dateColumn;
     }
     look.rules.timeColumn = choices.timeColumn;
+    look.rules.fourthDigitAddOn = choices.fourthDigitAddOn;
     if (choices.drawColumn && *choices.drawColumn >= 0) {
         look.rules.drawColumn = choices.drawColumn;
     }

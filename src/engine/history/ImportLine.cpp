@@ -650,9 +650,31 @@ void LineReader::findDraws(const ColumnRules& rules, LineReading& out) {
             if (!joinedBefore && !joinedAfter) {
                 addDraw(out, t.value, i, kJoined);
             }
+        } else if (t.length == 4 && rules.fourthDigitAddOn) {
+            findDrawWithAddOn(i, out);
         } else if (t.length == 1) {
             i = findDigitRun(rules, i, out);
         }
+    }
+}
+
+// "1234" where the game's histories write its add-on as a fourth digit: the
+// draw 123, the add-on's 4 kept beside it. Not a piece of a longer number.
+void LineReader::findDrawWithAddOn(std::size_t i, LineReading& out) {
+    const Token& t = tokens_[i];
+    const bool joined =
+        (i + 1 < tokens_.size() && tokens_[i + 1].number && !tokens_[i + 1].spaced &&
+         tokens_[i + 1].gap != Gap::Space && tokens_[i + 1].gap != Gap::Field &&
+         tokens_[i + 1].gap != Gap::Comma) ||
+        (i > 0 && tokens_[i - 1].number && !tokens_[i - 1].used && !t.spaced &&
+         t.gap != Gap::Space && t.gap != Gap::Field && t.gap != Gap::Comma && t.gap != Gap::None);
+    if (joined) {
+        return;
+    }
+    addDraw(out, t.value / 10, i, kJoined);
+    if (out.drawCount > 0) {
+        out.draws[static_cast<std::size_t>(out.drawCount - 1)].addOn =
+            static_cast<std::int8_t>(t.value % 10);
     }
 }
 
@@ -686,15 +708,17 @@ std::size_t LineReader::findDigitRun(const ColumnRules& rules, std::size_t i, Li
     const std::size_t length = j - i + 1;
     // Digits in fields of their own may be followed by a bonus digit, or be
     // two draws of a row; in one field, four digits are another game's draw.
-    const std::size_t draws = run != Gap::Field ? (length == 3 ? 1 : 0)
+    const bool addOnLast = length == 4 && (run == Gap::Field || rules.fourthDigitAddOn);
+    const std::size_t draws = run != Gap::Field ? (length == 3 || addOnLast ? 1 : 0)
                               : length % 3 == 0 ? length / 3
                                                 : (length > 3 ? 1 : 0);
     for (std::size_t k = i; k < i + 3 * draws; k += 3) {
         addDraw(out, tokens_[k].value * 100 + tokens_[k + 1].value * 10 + tokens_[k + 2].value, k,
                 run == Gap::Field ? kInFields : kSeparate);
     }
-    if (run == Gap::Field && length == 4 && out.drawCount > 0) {
-        // The digit after the three is the add-on's ("Pick 3,9,9,2013,1,2,3,4"): kept beside it.
+    if (addOnLast && out.drawCount > 0) {
+        // The digit after the three is the add-on's ("Pick 3,9,9,2013,1,2,3,4", or "1-2-3-4"
+        // where the game writes it so): kept beside it.
         out.draws[static_cast<std::size_t>(out.drawCount - 1)].addOn =
             static_cast<std::int8_t>(tokens_[i + 3].value);
     }

@@ -106,6 +106,7 @@ struct ColumnRules {
     std::vector<bool> ignored;           // per field: sums, bonus, prizes, other games
     std::vector<std::int8_t> headerTime; // per field: the draw time its header names, or -1
     int addOnColumn = -1;                // the field a header names an add-on in ("Fireball")
+    bool fourthDigitAddOn = false;       // a fourth digit of a draw is the add-on's
     std::optional<int> dateColumn, timeColumn, drawColumn;
     // Draw-time codes, lower-case, and the key each names.
     std::vector<std::string> codes;
@@ -177,6 +178,7 @@ class LineReader {
     }
     void addDraw(LineReading& out, int number, std::size_t first, DigitStyle style) const;
     std::size_t findDigitRun(const ColumnRules& rules, std::size_t i, LineReading& out);
+    void findDrawWithAddOn(std::size_t i, LineReading& out);
     int ordinalAfter(std::size_t word, const LineDraw& draw) const;
     int timeOfDraw(const ColumnRules& rules, const LineDraw& draw, std::size_t& wordAt) const;
     RawDate findDate(const ColumnRules& rules);

@@ -168,6 +168,9 @@ const std::vector<std::tuple<const char*, std::function<void(json&)>, std::strin
      R"(test-game.json: "id" is "texas-pick-3" but the file is named "test-game.json": rename one of them)"},
     {"a list where an object belongs", [](json& g) { g["schedules"][0] = json::array(); },
      R"(test-game.json: "schedules[0]" is not an object)"},
+    {"an add-on written in histories some other way",
+     [](json& g) { g["addOns"][0]["inHistories"] = "fifth digit"; },
+     R"(test-game.json: "addOns[0].inHistories" is neither left out nor "fourth digit")"},
     {"an unknown time zone name is kept as written",
      [](json& g) { g["schedules"][0]["timeZone"] = "Mars/Olympus_Mons"; }, "read"},
 };

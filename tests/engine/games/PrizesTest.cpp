@@ -125,6 +125,10 @@ TEST(Prizes, AddOnsHoldFromTheirOwnDay) {
     for (const auto& [game, date, key, named] : rows) {
         const auto addOn = addOnOn(shippedGame(game), day(date), key);
         EXPECT_EQ(addOn.ok() ? addOn->name : addOn.refusal(), named) << game << " " << date;
+        // Only New Jersey's files write the add-on as a fourth digit of the number.
+        EXPECT_EQ(addOn.ok() && addOn->fourthDigitInHistories,
+                  addOn.ok() && game == "new-jersey-pick-3")
+            << game << " " << date;
     }
 }
 

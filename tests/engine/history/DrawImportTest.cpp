@@ -143,7 +143,8 @@ TEST(DrawImport, AnAddOnDigitIsKeptBesideItsDraw) {
     const struct {
         const char* name;
         const char* text;
-        const char* draws; // number+add-on, newest first; "-" where none
+        const char* draws;             // number+add-on, newest first; "-" where none
+        bool fourthDigitAddOn = false; // the game writes its add-on as a fourth digit
     } rows[] = {
         {"a fourth digit in a field of its own, as Texas writes its files",
          "Pick 3 Night,9,9,2013,1,2,3,4\nPick 3 Day,9,9,2013,5,6,7,0\n", "123+4 567+0"},
@@ -157,9 +158,19 @@ TEST(DrawImport, AnAddOnDigitIsKeptBesideItsDraw) {
         {"three digits only: no add-on", "12/06/2026 Evening 1-2-3\n12/05/2026 Evening 456\n",
          "123+- 456+-"},
         {"a sum is no add-on", "Date,Number,Sum\n12/06/2026,635,14\n", "635+-"},
+        {"four digits in one field, as New Jersey writes its Fireball",
+         "03/11/2017,Evening,1234\n03/10/2017,Evening,5670\n03/09/2017,Evening,890\n",
+         "123+4 567+0 890+-", true},
+        {"four digits in a run of their own", "03/11/2017 Evening 1-2-3-4\n", "123+4", true},
+        {"four digits of another game where the game writes no add-on so",
+         "03/11/2017,Evening,1234\n03/10/2017,Evening,567\n", "567+-"},
+        {"a longer number is no draw with an add-on",
+         "03/11/2017,Evening,12345\n03/10/2017,Evening,567\n", "567+-", true},
     };
     for (const auto& row : rows) {
-        const ImportResult r = recognized(row.text);
+        ImportChoices choices;
+        choices.fourthDigitAddOn = row.fourthDigitAddOn;
+        const ImportResult r = recognized(row.text, choices);
         std::string got;
         for (const DatedDraw& d : r.draws) {
             got += (got.empty() ? "" : " ") + drawBoxText({d}).substr(0, 3) + "+" +
