@@ -9,8 +9,9 @@ Each fault then costs one incremental build of its area and one run of its
 area's tests: an engine room's tests (CTest label numbers, history, stats,
 sets, backtest, games or plays; store for the game library) for a fault in that room, the window tests (label ui) for
 any other. A fault its area misses is tried on the rest of the suite, and
-reported as caught outside its area if that catches it. A fault in a window's
-folder is first tried on that window's own tests alone.
+reported as caught outside its area if that catches it (an engine room's fault
+on the other rooms' tests first). A fault in a window's folder is first tried on
+that window's own tests alone.
 --area AREA  plants only the faults of one area.
 --check      only reports the faults that no longer match the code."""
 
@@ -108,11 +109,11 @@ FAULTS += [
  ("focus left on Close after a long test", "src/backtest/frmBackTestWindow.cpp",
   "        showRun(running_.result());\n        restoreFocus();", "        showRun(running_.result());"),
  ("prize fields change nothing", "src/backtest/frmBackTestWindow.cpp",
-  "        connect(spin, &QDoubleSpinBox::valueChanged, this, &frmBackTest::showMoney);\n", ""),
+  "            if (!showingGame_) {\n                showMoney();", "            if (false) {\n                showMoney();"),
 ]
 FAULTS += [
  ("four digits in one field read as a draw", "src/engine/history/ImportLine.cpp",
-  "const std::size_t draws = run != Gap::Field ? (length == 3 ? 1 : 0)",
+  "const std::size_t draws = run != Gap::Field ? (length == 3 || addOnLast ? 1 : 0)",
   "const std::size_t draws = run != Gap::Field ? (length >= 3 ? 1 : 0)"),
  ("ambiguous dates always read month first", "src/engine/history/DrawRecognition.cpp",
   "        } else if (jumps(result_.draws, DateOrder::DayMonthYear) <", "        } else if (false && jumps(result_.draws, DateOrder::DayMonthYear) <"),
@@ -231,18 +232,20 @@ FIRST_WINDOW_TESTS = {"app": ["mainwindow", "filtersets", "numbersout"], "hotcol
                       "charts": ["charts", "fairness"], "pairs": ["pairs"]}
 
 
-def run_tests(scratch, area, outside=False, windows=None):
-    """Builds what the tests of an area (or of all the others, or of some windows)
-    need, and runs them: None where the build fails, else the failed tests (empty
-    where all pass)."""
+def run_tests(scratch, area, outside=False, windows=None, rooms=None):
+    """Builds what the tests of an area (or of all the others, of some windows or of
+    some rooms) need, and runs them: None where the build fails, else the failed
+    tests (empty where all pass)."""
     target = f"--target pick3_{area}_tests" if area in ROOMS and not outside else ""
     if windows:
         target = "--target " + " ".join(f"tst_{w}" for w in windows)
+    if rooms:
+        target = "--target " + " ".join(f"pick3_{r}_tests" for r in rooms)
     if sh(f"cmake --build build/ci -j2 {target}", scratch).returncode:
         return None
     selection = f"-LE '^{area}$'" if outside else f"-L '^{area}$'"
-    if windows:
-        selection = "-L '^(" + "|".join(windows) + ")$'"
+    if windows or rooms:
+        selection = "-L '^(" + "|".join(windows or rooms) + ")$'"
     run = sh(f"cd build/ci && ctest -j2 --timeout 300 {selection}", scratch)
     failed = sorted(set(re.findall(r"Test +#\d+: (\S+) .*(?:Failed|Exception|Timeout)",
                                    run.stdout)))
@@ -261,6 +264,10 @@ def try_fault(scratch, name, path):
         return f"BUILD FAILS  {name}", False
     if failed:
         return f"CAUGHT       {name}  by " + ", ".join(failed), False
+    if area in ROOMS:  # the other rooms' tests build in a moment; the windows' take long
+        failed = run_tests(scratch, area, rooms=[r for r in ROOMS if r != area])
+        if failed:
+            return f"CAUGHT       {name}  outside its area ({area}), by " + ", ".join(failed), False
     failed = run_tests(scratch, area, outside=True)
     if failed:
         return f"CAUGHT       {name}  outside its area ({area}), by " + ", ".join(failed), False
