@@ -241,11 +241,15 @@ def run_tests(scratch, area, outside=False, windows=None, rooms=None):
         target = "--target " + " ".join(f"tst_{w}" for w in windows)
     if rooms:
         target = "--target " + " ".join(f"pick3_{r}_tests" for r in rooms)
-    if sh(f"cmake --build build/ci -j2 {target}", scratch).returncode:
+    build = sh(f"cmake --build build/ci -j2 {target}", scratch)
+    if build.returncode:
+        errors = [line for line in build.stdout.splitlines() if "error" in line]
+        print("\n".join(errors[:5]), file=sys.stderr, flush=True)
         return None
     selection = f"-LE '^{area}$'" if outside else f"-L '^{area}$'"
     if windows or rooms:
-        selection = "-L '^(" + "|".join(windows or rooms) + ")$'"
+        labels = [f"window-{w}" for w in windows] if windows else rooms
+        selection = "-L '^(" + "|".join(labels) + ")$'"
     run = sh(f"cd build/ci && ctest -j2 --timeout 300 {selection}", scratch)
     failed = sorted(set(re.findall(r"Test +#\d+: (\S+) .*(?:Failed|Exception|Timeout)",
                                    run.stdout)))
