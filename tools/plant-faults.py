@@ -278,6 +278,28 @@ def try_fault(scratch, name, path):
     return f"MISSED       {name}", True
 
 
+def sync_copy(tree, scratch):
+    """Makes the scratch copy hold the tree's files: only a file whose bytes differ
+    is written (so that it alone is rebuilt), and a file the tree no longer has is
+    removed (so that no folder's glob picks it up)."""
+    tracked = subprocess.run(["git", "ls-files"], cwd=tree, capture_output=True,
+                             text=True).stdout.split("\n")
+    tracked = {f for f in tracked if f and os.path.isfile(os.path.join(tree, f))}
+    for f in tracked:
+        src, dst = os.path.join(tree, f), os.path.join(scratch, f)
+        data = open(src, "rb").read()
+        if not os.path.exists(dst) or open(dst, "rb").read() != data:
+            os.makedirs(os.path.dirname(dst), exist_ok=True)
+            open(dst, "wb").write(data)
+            os.chmod(dst, os.stat(src).st_mode)
+    for top in ("src", "tests", "bench", "games", "cmake", "tools"):
+        for folder, _, files in os.walk(os.path.join(scratch, top)):
+            for name in files:
+                path = os.path.relpath(os.path.join(folder, name), scratch)
+                if path not in tracked:
+                    os.remove(os.path.join(scratch, path))
+
+
 def main():
     args = sys.argv[1:]
     scratch = args.pop(0) if args and os.sep in args[0] else "/tmp/pick3-faults"
@@ -298,8 +320,7 @@ def main():
     if check:
         print(f"{len(chosen) - len(stale)} of {len(chosen)} faults match the code")
         sys.exit(1 if stale else 0)
-    os.makedirs(scratch, exist_ok=True)
-    sh(f"git ls-files | tar cf - -T - | (cd {scratch} && tar xf -)", tree)
+    sync_copy(tree, scratch)
     if sh("cmake --preset ci >/dev/null && cmake --build build/ci -j2", scratch).returncode:
         sys.exit("the scratch copy does not build")
     missed = 0
