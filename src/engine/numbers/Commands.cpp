@@ -124,8 +124,11 @@ std::string createdText(const MainInput& in, const NumberSet& created) {
     std::string text(created.count() * (longest + 2) + 2 * kLineBreak.size(), '\0');
     char* out = text.data();
     const auto put = [&out](std::string_view part) {
-        std::memcpy(out, part.data(), part.size());
-        out += part.size();
+        // An empty part may hold no pointer at all, which memcpy must not be given.
+        if (!part.empty()) {
+            std::memcpy(out, part.data(), part.size());
+            out += part.size();
+        }
     };
     bool first = true;
     const std::array<bool, 3> excluded = excludedStructures(in);
