@@ -296,6 +296,11 @@ class ChartsTest : public MainWindowFixture {
         QCOMPARE(table->item(0, 4)->text() + ' ' + table->item(3, 1)->text(),
                  shown(0, 4) + ' ' + shown(3, 1));
         QVERIFY(table->item(0, 4)->text().endsWith(QChar(0x25B2))); // 16 fours of 40: more
+        // The line under the map names the unusual cells.
+        QVERIFY(page->findChild<QLabel*>(QStringLiteral("lblHeatLuck"))
+                    ->text()
+                    .endsWith(QString::fromStdString(heatUnusualText(heat))));
+        QVERIFY(!heatUnusualText(heat).empty());
         // Focus on a cell tells its figures.
         table->setFocus();
         table->setCurrentCell(3, 1);

@@ -22,6 +22,13 @@ TEST(TryLedger, CountsDifferentSettingsOnTheSameDraws) {
     for (const auto& [name, settings, draws, tries] : steps) {
         EXPECT_EQ(ledger.record(settings, draws), tries) << name;
     }
+    // Settings that differ in their output order alone are the same try.
+    MainInput lmh;
+    MainInput mhl;
+    mhl.order.sixWay = "MHL";
+    EXPECT_EQ(settingsKeyOf(lmh), settingsKeyOf(mhl));
+    mhl.excludeTriples = true;
+    EXPECT_NE(settingsKeyOf(lmh), settingsKeyOf(mhl));
     const DrawList history{123, 456};
     EXPECT_NE(drawsKeyOf(history, {}), drawsKeyOf({456, 123}, {}));
     EXPECT_NE(drawsKeyOf(history, {}), drawsKeyOf(history, {NewestEnd::Last}));

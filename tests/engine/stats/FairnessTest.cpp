@@ -122,6 +122,12 @@ TEST(Fairness, FindsPlantedBiases) {
         biased.verdict.rfind("Position 2's digits are unusual: a fair draw does this at most ", 0),
         0U)
         << biased.verdict;
+    // A repeat is counted against the draw just before: 456 after 456, not after 123.
+    for (const FairnessTest& test : fairnessReport(parseDraws("123 456 456 789")).tests) {
+        if (test.name == "Repeats, position 1") {
+            EXPECT_TRUE(test.figure.starts_with("1 repeat in 3")) << test.figure;
+        }
+    }
     // One draw in four repeats the first digit of the draw before.
     const DrawList repeats = simulated(random, 10'000, [&](std::mt19937& r, const DrawList& so) {
         const int fresh = digit(r) * 100 + digit(r) * 10 + digit(r);

@@ -84,6 +84,14 @@ TEST(NumberLookup, KindsOddsAndAverageSkips) {
     }
 }
 
+TEST(NumberLookup, EachPairInItsOwnPlaces) {
+    // 123's front pair 12x, back pair x23 and split pair 1x3 in draws that hold one each.
+    const NumberLookup l = lookUpNumber(123, parseDraws("120 121 923 173 456"), NewestEnd::First);
+    EXPECT_EQ(l.pairs[0].hits, 2U);
+    EXPECT_EQ(l.pairs[1].hits, 1U);
+    EXPECT_EQ(l.pairs[2].hits, 1U);
+}
+
 TEST(NumberLookup, TextNamesHitsByLabelOrPlace) {
     const NumberLookup l = lookUpNumber(123, kHistory, NewestEnd::First);
     EXPECT_EQ(lookupText(l, kHistory),
