@@ -28,19 +28,7 @@ QString label(const QWidget* window, const QString& name) {
     return window->findChild<QLabel*>(name)->text();
 }
 
-// A table's rows as "cell cell cell" each, and its column titles.
-QStringList rowsOf(const QWidget* window, const char* table) {
-    const auto* model = window->findChild<QTableView*>(QLatin1String(table))->model();
-    QStringList rows;
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < model->columnCount(); ++c) {
-            cells << model->index(r, c).data().toString();
-        }
-        rows << cells.join(' ');
-    }
-    return rows;
-}
+// A table's column titles (its rows: rowsOf).
 QString titlesOf(const QWidget* window, const char* table) {
     const auto* model = window->findChild<QTableView*>(QLatin1String(table))->model();
     QStringList titles;

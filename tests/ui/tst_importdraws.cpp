@@ -41,16 +41,7 @@ QString label(const QWidget* window, const char* name) {
 }
 // The preview's rows: "date day time number line" each.
 QStringList previewRows(const QWidget* import) {
-    const auto* model = import->findChild<QTableView*>(QStringLiteral("tblImportedDraws"))->model();
-    QStringList rows;
-    for (int r = 0; r < model->rowCount(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < model->columnCount(); ++c) {
-            cells << model->index(r, c).data().toString();
-        }
-        rows << cells.join(' ');
-    }
-    return rows;
+    return rowsOf(import, "tblImportedDraws");
 }
 // Runs `act` and reads, then closes, the first modal window named `name` that it opens
 // within `ms`, at once or from a worker thread.

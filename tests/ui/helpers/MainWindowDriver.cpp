@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTimer>
 
 namespace pick3::test {
@@ -176,6 +177,19 @@ UrlCatcher::UrlCatcher() {
 UrlCatcher::~UrlCatcher() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+QStringList rowsOf(const QWidget* window, const char* table) {
+    const auto* model = window->findChild<QTableView*>(QLatin1String(table))->model();
+    QStringList rows;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model->columnCount(); ++c) {
+            cells << model->index(r, c).data().toString();
+        }
+        rows << cells.join(' ');
+    }
+    return rows;
 }
 
 } // namespace pick3::test

@@ -59,6 +59,9 @@ inline QStringList tickedTexts(const CheckList* list) {
 }
 
 // The main window's results box; typing replaces the whole text.
+// A table view's rows, each as its cells joined by a space: "2026-12-05 Sat Evening 555 4".
+QStringList rowsOf(const QWidget* window, const char* table);
+
 QString resultsText(const QWidget* window);
 void typeResults(const QWidget* window, const QString& text);
 // The three-digit numbers of a text, in the order written.
