@@ -3,15 +3,18 @@
 #include "hotcold/DrawEntryPanel.h"
 #include "hotcold/HitListsPanel.h"
 #include "hotcold/HotColdFilterPanel.h"
+#include "hotcold/LibraryGamePanel.h"
 #include "hotcold/LookupPanel.h"
 #include "hotcold/NumberMakingPanel.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
+#include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace pick3 {
@@ -25,6 +28,7 @@ frmHotCold::frmHotCold(DigitMode mainMode, QWidget* parent)
     BannerFrame* banner =
         BannerFrame::around(this, QStringLiteral("HotCold-counter Pick 3 ") + sVersion());
     QWidget* area = banner->content();
+    games_ = new LibraryGamePanel(area);
     entry_ = new DrawEntryPanel(area);
     lookup_ = new LookupPanel(area);
     entry_->addBesideCount(lookup_);
@@ -33,6 +37,7 @@ frmHotCold::frmHotCold(DigitMode mainMode, QWidget* parent)
     filter_ = new HotColdFilterPanel(area);
     buildLayout(banner);
 
+    connect(games_, &LibraryGamePanel::drawsPicked, this, &frmHotCold::useImported);
     connect(entry_, &DrawEntryPanel::countRequested, this, &frmHotCold::cmdGo_Click);
     connect(entry_, &DrawEntryPanel::importRequested, this, [this] { openImport(QString()); });
     connect(entry_, &DrawEntryPanel::fileDropped, this, &frmHotCold::openImport);
@@ -61,6 +66,7 @@ void frmHotCold::buildLayout(BannerFrame* banner) {
     hitRow->addWidget(hitLists_, 1);
     hitRow->addWidget(making_);
     auto* left = new QVBoxLayout;
+    left->addWidget(games_);
     left->addWidget(entry_, 2);
     left->addLayout(hitRow);
     left->addWidget(making_->outputArea(), 1);
@@ -76,16 +82,22 @@ void frmHotCold::buildLayout(BannerFrame* banner) {
                             "Esc or the title-bar close hide the window and keep the filter in "
                             "force."));
     // Reading order: entry, count, ranking, creation, output, patterns, Close last.
-    std::vector<QWidget*> order = entry_->tabOrder();
-    for (const auto& part : {lookup_->tabOrder(), hitLists_->tabOrder(), making_->tabOrder(),
-                             std::vector<QWidget*>{making_->output()}, filter_->tabOrder(),
-                             std::vector<QWidget*>{close}}) {
+    std::vector<QWidget*> order = games_->tabOrder();
+    for (const auto& part : {entry_->tabOrder(), lookup_->tabOrder(), hitLists_->tabOrder(),
+                             making_->tabOrder(), std::vector<QWidget*>{making_->output()},
+                             filter_->tabOrder(), std::vector<QWidget*>{close}}) {
         order.insert(order.end(), part.begin(), part.end());
     }
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
     resizeToFit(this, {980, kMostWindowHeight});
+}
+
+void frmHotCold::showEvent(QShowEvent* event) {
+    DiscardableDialog::showEvent(event);
+    // Once the window is up, so that a message about the library shows over it.
+    QTimer::singleShot(0, this, [this] { games_->loadGames(this); });
 }
 
 bool frmHotCold::settingsSaved() const {
@@ -199,6 +211,10 @@ frmImportDraws* frmHotCold::makeImport() {
 void frmHotCold::openImport(const QString& droppedPath) {
     importFile_ = droppedPath;
     import_.get().exec();
+    // Draws kept in the window may be of a game not listed yet.
+    if (openedGameLibrary() != nullptr) {
+        games_->loadGames(this, true);
+    }
 }
 
 // The imported draws replace the box's text as one edit, and are counted as "Count" counts.

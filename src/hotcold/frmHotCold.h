@@ -17,6 +17,7 @@ class BannerFrame;
 class DrawEntryPanel;
 class HitListsPanel;
 class HotColdFilterPanel;
+class LibraryGamePanel;
 class LookupPanel;
 class NumberMakingPanel;
 
@@ -71,6 +72,12 @@ class frmHotCold : public DiscardableDialog {
     void openImport(const QString& droppedPath);
     void useImported(const ChosenDraws& chosen);
 
+  protected:
+    // The games of the library are read when the counter is first shown.
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    LibraryGamePanel* games_;
     DrawEntryPanel* entry_;
     LookupPanel* lookup_;
     HitListsPanel* hitLists_;

@@ -88,7 +88,7 @@ std::string drawDigits(std::uint16_t number) {
 }
 
 // The draws named by the game; those at a time its schedule does not hold become lines not read.
-void nameDraws(ImportResult& result, Namer& namer) {
+void nameDraws(ImportResult& result, Namer& namer, std::vector<OutsideDraw>& outside) {
     std::vector<DatedDraw> kept;
     kept.reserve(result.draws.size());
     for (DatedDraw d : result.draws) {
@@ -98,6 +98,7 @@ void nameDraws(ImportResult& result, Namer& namer) {
             kept.push_back(d);
             continue;
         }
+        outside.push_back({d.day, result.drawTimes[d.time], d.number, d.addOn});
         ++result.unreadCount;
         if (result.unread.size() < kMaxUnreadListed) {
             result.unread.push_back(
@@ -180,6 +181,10 @@ std::string addOnNameOf(const ImportResult& result, const GameDefinition& game) 
 
 } // namespace
 
+int drawTimeOrder(const GameDefinition& game, const std::string& name) {
+    return placeInDay(game, name);
+}
+
 CivilDate civilDateOf(DayNumber day) {
     const CalendarDate date = calendarDateOf(day);
     return {date.year, date.month, date.day};
@@ -187,7 +192,7 @@ CivilDate civilDateOf(DayNumber day) {
 
 ImportResult namedByGame(ImportResult result, const GameDefinition& game, GameFindings& findings) {
     Namer namer(game, result);
-    nameDraws(result, namer);
+    nameDraws(result, namer, findings.outside);
     reorder(result, namer);
     findMissing(result, game, findings);
     findings.addOnName = addOnNameOf(result, game);

@@ -3,15 +3,20 @@
 #include "importdraws/ImportPreviewPanel.h"
 #include "importdraws/ImportSourcePanel.h"
 #include "importdraws/KeepChoicesPanel.h"
+#include "importdraws/LibraryBatch.h"
+#include "importdraws/LibraryKeepPanel.h"
 #include "importdraws/ReadingChoicesPanel.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/FileAccess.h"
 #include "widgets/GameClock.h"
+#include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -75,6 +80,7 @@ frmImportDraws::frmImportDraws(std::string boxText, const QString& file, QWidget
             readFile(file);
         } else if (boxText_->find_first_not_of(" \t\r\n") != std::string::npos) {
             quiet_ = true;
+            pendingSourceName_ = QStringLiteral("the draw box");
             readText(boxText_, QStringLiteral("the draw box"));
         }
     });
@@ -111,6 +117,7 @@ QLayout* frmImportDraws::makeGameRow(QWidget* parent) {
     label->setBuddy(cboGame_);
     lblGame_ = makeLabel(QStringLiteral("lblGameNote"), QString(), parent);
     lblGame_->setWordWrap(true);
+    connect(cboGame_, &QComboBox::currentIndexChanged, this, &frmImportDraws::followGamePlayed);
     connect(cboGame_, &QComboBox::currentIndexChanged, this, &frmImportDraws::readAgain);
     auto* row = new QHBoxLayout;
     row->addWidget(label);
@@ -132,8 +139,10 @@ void frmImportDraws::loadGames() {
     gamesLoaded_ = true;
     catalog_ = loadGameCatalog({shippedGamesFolder(), playerGamesFolder()});
     const QSignalBlocker quiet(cboGame_);
+    const QSignalBlocker quietKeep(cboKeepGame_);
     for (const auto& game : catalog_.games) {
         cboGame_->addItem(fromEngine(game->title()));
+        cboKeepGame_->addItem(fromEngine(game->title()));
     }
     showGame();
 }
@@ -215,12 +224,16 @@ QWidget* frmImportDraws::makeMiddle(QWidget* parent) {
     choiceRow->addWidget(keep_, 1);
     preview_ = new ImportPreviewPanel(middle);
     preview_->setMinimumHeight(200);
+    keepPanel_ = new LibraryKeepPanel(middle);
+    keepPanel_->hide();
+    connect(keepPanel_, &LibraryKeepPanel::outsideChanged, this, &frmImportDraws::showKeepPreview);
     auto* column = new QVBoxLayout(middle);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(lblSummary_);
     column->addWidget(lblDateReading_);
     column->addWidget(choices_);
     column->addWidget(preview_, 1);
+    column->addWidget(keepPanel_);
     scroll->setWidget(middle);
     return scroll;
 }
@@ -234,19 +247,42 @@ QLayout* frmImportDraws::makeUseRow(QWidget* parent) {
              QStringLiteral("Writes the draws to use into the draw box, one per line, and counts "
                             "them; Ctrl+Z in the draw box brings back what it held"));
     connect(cmdUse_, &QPushButton::clicked, this, &frmImportDraws::useDraws);
+    cboKeepGame_ = named(new QComboBox(parent), QStringLiteral("cboKeepGame"));
+    cboKeepGame_->addItem(QStringLiteral("None"));
+    cboKeepGame_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    describe(cboKeepGame_, QStringLiteral("Keep in game"),
+             QStringLiteral("The game of your library the draws to use are kept in; its schedule "
+                            "names their draw times. None keeps nothing"));
+    QLabel* keepLabel =
+        makeLabel(QStringLiteral("lblKeepGame"), QStringLiteral("Keep in game:"), parent);
+    keepLabel->setBuddy(cboKeepGame_);
+    connect(cboKeepGame_, &QComboBox::currentIndexChanged, this, &frmImportDraws::keepGameChosen);
+    cmdKeep_ = named(new QPushButton(QStringLiteral("Keep draws"), parent),
+                     QStringLiteral("cmdKeepDraws"));
+    cmdKeep_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    describe(cmdKeep_, QStringLiteral("Keep draws"),
+             QStringLiteral("Keeps the draws to use in the chosen game of your library, as the "
+                            "preview below shows (Ctrl+K); a held draw that differs is replaced "
+                            "only where you ticked the new one"));
+    connect(cmdKeep_, &QPushButton::clicked, this, &frmImportDraws::keepDraws);
     auto* useRow = new QHBoxLayout;
     useRow->addWidget(lblKept_, 1);
+    useRow->addWidget(keepLabel);
+    useRow->addWidget(cboKeepGame_);
+    useRow->addWidget(cmdKeep_);
     useRow->addWidget(cmdUse_);
     return useRow;
 }
 
 void frmImportDraws::readFile(const QString& path) {
     quiet_ = false;
+    pendingSourceName_ = fileNameOf(path);
     start(path, nullptr, QStringLiteral("\"%1\"").arg(fileNameOf(path)));
 }
 
 void frmImportDraws::readClipboard() {
     quiet_ = false;
+    pendingSourceName_ = QStringLiteral("the clipboard");
     const QClipboard* clipboard = QGuiApplication::clipboard();
     readText(std::make_shared<const std::string>(clipboard ? toEngine(clipboard->text())
                                                            : std::string()),
@@ -255,6 +291,7 @@ void frmImportDraws::readClipboard() {
 
 void frmImportDraws::readDrawBox() {
     quiet_ = false;
+    pendingSourceName_ = QStringLiteral("the draw box");
     readText(boxText_, QStringLiteral("the draw box"));
 }
 
@@ -305,6 +342,7 @@ void frmImportDraws::finish(ImportReading reading) {
     }
     text_ = std::move(reading.text);
     source_ = pendingSource_;
+    sourceName_ = pendingSourceName_;
     result_ = std::move(reading.result);
     game_ = std::move(reading.game);
     findings_ = game_ ? std::make_shared<const GameFindings>(std::move(reading.findings)) : nullptr;
@@ -329,6 +367,8 @@ void frmImportDraws::setBusy(bool busy) {
         part->setEnabled(!busy);
     }
     cmdUse_->setEnabled(!busy && !kept_->empty());
+    cmdKeep_->setEnabled(!busy && merge_.has_value());
+    cboKeepGame_->setEnabled(!busy);
     if (busy) {
         cmdCancel_->setFocus();
     }
@@ -388,6 +428,7 @@ void frmImportDraws::refilter() {
                   .arg(plural(kept_->size(), "draw", "draws"),
                        keep_->newestFirst() ? QStringLiteral("first") : QStringLiteral("last")));
     cmdUse_->setEnabled(!running_.isRunning() && !kept_->empty());
+    showKeepPreview();
 }
 
 void frmImportDraws::useDraws() {
@@ -409,6 +450,88 @@ void frmImportDraws::useDraws() {
     };
     Q_EMIT drawsChosen(chosen);
     closeAndDiscard();
+}
+
+} // namespace pick3
+
+namespace pick3 {
+
+// A game to keep in: the library is opened (the first time), and the draw times are named
+// by that game's schedule.
+void frmImportDraws::keepGameChosen(int index) {
+    if (index > 0 && openGameLibrary(this) == nullptr) {
+        const QSignalBlocker quiet(cboKeepGame_);
+        cboKeepGame_->setCurrentIndex(0);
+        index = 0;
+    }
+    if (index > 0 && cboGame_->currentIndex() != index) {
+        cboGame_->setCurrentIndex(index); // reads the text again, then shows the preview
+        return;
+    }
+    showKeepPreview();
+}
+
+// Another game played moves the game kept in with it, once one is chosen.
+void frmImportDraws::followGamePlayed(int index) {
+    if (cboKeepGame_->currentIndex() > 0 && cboKeepGame_->currentIndex() != index) {
+        const QSignalBlocker quiet(cboKeepGame_);
+        cboKeepGame_->setCurrentIndex(index);
+    }
+}
+
+// What keeping the draws to use would do in the chosen game, read from the library.
+void frmImportDraws::showKeepPreview() {
+    merge_.reset();
+    GameLibrary* library = openedGameLibrary();
+    const bool chosen = cboKeepGame_->currentIndex() > 0 && library != nullptr;
+    keepPanel_->setVisible(chosen && result_ != nullptr);
+    cmdKeep_->setEnabled(false);
+    if (!chosen || result_ == nullptr || game_ == nullptr || kept_->empty()) {
+        if (chosen && result_ != nullptr) {
+            keepPanel_->showProblem(QStringLiteral("No draw to keep with these choices."));
+        }
+        return;
+    }
+    std::vector<IncomingDraw> batch = incomingDraws(*result_, *kept_, *game_);
+    const std::size_t outside = findings_ ? findings_->outside.size() : 0;
+    if (outside > 0 && keepPanel_->keepOutside()) {
+        const std::vector<IncomingDraw> more = incomingDraws(findings_->outside, *game_);
+        batch.insert(batch.end(), more.begin(), more.end());
+    }
+    Result<MergePreview> preview = library->preview(game_->id, batch);
+    Result<std::vector<StoredDraw>> held = library->draws(game_->id, DrawQuery{});
+    if (!preview.ok() || !held.ok()) {
+        keepPanel_->showProblem(fromEngine(preview.ok() ? held.refusal() : preview.refusal()));
+        return;
+    }
+    keepPanel_->showPreview(fromEngine(game_->title()), *preview, outside,
+                            missingAfterKeep(*game_, *held, *preview));
+    merge_ = std::move(*preview);
+    cmdKeep_->setEnabled(!running_.isRunning() && !library->readOnly());
+}
+
+void frmImportDraws::keepDraws() {
+    GameLibrary* library = openedGameLibrary();
+    if (!merge_ || library == nullptr || game_ == nullptr) {
+        return;
+    }
+    // The file, and its folder, are made by the first keep.
+    QDir().mkpath(libraryFolder());
+    const QString keptAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    const Result<KeepSummary> kept =
+        library->commit(*merge_, keepPanel_->takeNew(), toEngine(sourceName_), toEngine(keptAt));
+    if (!kept.ok()) {
+        showMessage(this, windowTitle(), fromEngine(kept.refusal()));
+        showKeepPreview(); // the library is as it was; the preview reads it again
+        return;
+    }
+    QString said = QStringLiteral("Kept in %1: %2 new, %3 replaced, %4 left as held.")
+                       .arg(fromEngine(game_->title()))
+                       .arg(kept->added)
+                       .arg(kept->replaced)
+                       .arg(kept->unchanged);
+    showMessage(this, windowTitle(), said);
+    showKeepPreview();
 }
 
 } // namespace pick3

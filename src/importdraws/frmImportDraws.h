@@ -9,6 +9,7 @@
 #include "engine/history/DrawImport.h"
 #include "importdraws/GameCatalog.h"
 #include "importdraws/ImportReading.h"
+#include "store/StoredDraws.h"
 #include "widgets/DiscardableDialog.h"
 
 #include <QFutureWatcher>
@@ -27,6 +28,7 @@ namespace pick3 {
 class ImportPreviewPanel;
 class ImportSourcePanel;
 class KeepChoicesPanel;
+class LibraryKeepPanel;
 class ReadingChoicesPanel;
 
 // What "Use these draws" hands over: the draw box's new text, one draw a line,
@@ -54,6 +56,11 @@ class frmImportDraws : public DiscardableDialog {
     // The game whose schedule names the draw times: "None" reads as found. Read from the
     // shipped and the player's definitions when the window is first shown.
     QComboBox* gameChoice() const { return cboGame_; }
+    // "Keep in game:": the game of the library the draws to use are kept in ("None":
+    // nothing is kept). Choosing one names the draw times by its schedule too.
+    QComboBox* keepGameChoice() const { return cboKeepGame_; }
+    // Keeps the draws to use in the chosen game, as the preview shows them; says how it went.
+    void keepDraws();
 
   Q_SIGNALS:
     void drawsChosen(const pick3::ChosenDraws& draws);
@@ -83,6 +90,9 @@ class frmImportDraws : public DiscardableDialog {
     void showDateReading();
     void refilter();
     void useDraws();
+    void keepGameChosen(int index);
+    void followGamePlayed(int index);
+    void showKeepPreview();
 
     std::shared_ptr<const std::string> boxText_;
     std::shared_ptr<const std::string> text_;
@@ -93,6 +103,8 @@ class frmImportDraws : public DiscardableDialog {
     GameCatalog catalog_;
     bool gamesLoaded_ = false;
     QString source_, pendingSource_;
+    QString sourceName_, pendingSourceName_; // as the library records it: "texas.csv"
+    std::optional<MergePreview> merge_;      // what keeping would do, as shown
     std::shared_ptr<ReadingProgress> progress_;
     QFutureWatcher<ImportReading> running_;
     QTimer progressTimer_;
@@ -111,6 +123,9 @@ class frmImportDraws : public DiscardableDialog {
     QPushButton* cmdUse_ = nullptr;
     QComboBox* cboGame_ = nullptr;
     QLabel* lblGame_ = nullptr;
+    QComboBox* cboKeepGame_ = nullptr;
+    QPushButton* cmdKeep_ = nullptr;
+    LibraryKeepPanel* keepPanel_ = nullptr;
 };
 
 } // namespace pick3

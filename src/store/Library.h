@@ -16,6 +16,7 @@
 // another, then refuses with kMsgLibraryBusy.
 
 #include "engine/Result.h"
+#include "store/GameLibrary.h"
 #include "store/StoredDraws.h"
 
 #include <chrono>
@@ -30,9 +31,6 @@ class Database;
 }
 
 namespace pick3 {
-
-// Nothing, successfully: the result of a step that only changes the library.
-struct Done {};
 
 struct LibraryOptions {
     std::chrono::milliseconds busyTimeout{5000};

@@ -126,11 +126,6 @@ struct Overtaken {};
 
 } // namespace
 
-std::size_t MergePreview::count(MergeKind kind) const {
-    return static_cast<std::size_t>(std::count_if(
-        rows.begin(), rows.end(), [kind](const MergeRow& row) { return row.kind == kind; }));
-}
-
 Result<std::vector<HeldGame>> Library::games() {
     std::vector<HeldGame> games;
     if (!db_) {

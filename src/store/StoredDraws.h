@@ -3,6 +3,7 @@
 // batch of incoming draws sorted into new / already held / differing, and the
 // games held. Plain values: the store reads and writes them, the windows show them.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -65,7 +66,10 @@ struct MergePreview {
     std::string game;
     std::vector<MergeRow> rows;
     std::size_t repeats = 0; // rows of the batch dropped as repeats
-    std::size_t count(MergeKind kind) const;
+    std::size_t count(MergeKind kind) const {
+        return static_cast<std::size_t>(std::count_if(
+            rows.begin(), rows.end(), [kind](const MergeRow& row) { return row.kind == kind; }));
+    }
 };
 
 // What a commit wrote.

@@ -1,0 +1,145 @@
+#include "widgets/LibraryAccess.h"
+
+#include "widgets/AppInfo.h"
+#include "widgets/Look.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace pick3 {
+namespace {
+
+constexpr char kModuleName[] = "pick3_library";
+constexpr char kEntryName[] = "pick3_library_api";
+
+struct LibraryState {
+    const LibraryModuleApi* api = nullptr;
+    std::unique_ptr<GameLibrary> library;
+};
+
+LibraryState& state() {
+    static LibraryState held;
+    return held;
+}
+
+const LibraryModuleApi* moduleApi(QString* problem) {
+    LibraryState& held = state();
+    if (held.api == nullptr) {
+        held.api = loadLibraryModule(libraryModuleFolders(), problem);
+    }
+    return held.api;
+}
+
+// A file the library refuses (not ours, damaged): left as it is, unless the player starts
+// a new library, which keeps the old file under another name.
+bool startNewLibrary(QWidget* over, const LibraryModuleApi& api, const QString& refusal) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Game library"), refusal,
+                    QMessageBox::NoButton, over);
+    QPushButton* start =
+        box.addButton(QStringLiteral("&Start a new library"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("&Leave it"), QMessageBox::RejectRole);
+    box.exec();
+    if (box.clickedButton() != start) {
+        return false;
+    }
+    const QString stamp =
+        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const Result<std::string> kept = api.setAside(toEngine(libraryPath()), toEngine(stamp));
+    if (!kept.ok()) {
+        showMessage(over, QStringLiteral("Game library"), fromEngine(kept.refusal()));
+        return false;
+    }
+    showMessage(over, QStringLiteral("Game library"),
+                QStringLiteral("The old file is kept as %1. A new library starts with the "
+                               "next draws you keep.")
+                    .arg(fromEngine(*kept)));
+    return true;
+}
+
+} // namespace
+
+QString libraryFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+QString libraryPath() {
+    return QDir(libraryFolder()).filePath(QStringLiteral("library.sqlite"));
+}
+
+QStringList libraryModuleFolders() {
+    const QString here = QCoreApplication::applicationDirPath();
+    return {here, QDir::cleanPath(here + QLatin1Char('/') + QLatin1String(PICK3_MODULES_FROM_BIN))};
+}
+
+const LibraryModuleApi* loadLibraryModule(const QStringList& folders, QString* problem) {
+    QStringList reasons;
+    for (const QString& folder : folders) {
+        // Never unloaded: the library it opens lives as long as the program.
+        auto* module = new QLibrary(QDir(folder).filePath(QLatin1String(kModuleName)));
+        module->setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        if (module->load()) {
+            using Entry = const LibraryModuleApi* (*)();
+            if (auto entry = reinterpret_cast<Entry>(module->resolve(kEntryName)))
+                return entry();
+            reasons << module->errorString();
+            module->unload();
+        } else {
+            reasons << module->errorString();
+        }
+        delete module;
+    }
+    if (problem != nullptr)
+        *problem = QStringLiteral("The game library could not be opened: the library module is "
+                                  "missing or broken.\n\n") +
+                   reasons.join(QLatin1Char('\n'));
+    return nullptr;
+}
+
+void setLibraryApi(const LibraryModuleApi* api) {
+    closeGameLibrary();
+    state().api = api;
+}
+
+GameLibrary* openGameLibrary(QWidget* over) {
+    LibraryState& held = state();
+    if (held.library) {
+        return held.library.get();
+    }
+    QString problem;
+    const LibraryModuleApi* api = moduleApi(&problem);
+    if (api == nullptr) {
+        showMessage(over, QStringLiteral("Game library"), problem);
+        return nullptr;
+    }
+    Result<std::unique_ptr<GameLibrary>> opened = api->open(toEngine(libraryPath()));
+    if (!opened.ok()) {
+        if (!startNewLibrary(over, *api, fromEngine(opened.refusal()))) {
+            return nullptr;
+        }
+        opened = api->open(toEngine(libraryPath()));
+        if (!opened.ok()) {
+            showMessage(over, QStringLiteral("Game library"), fromEngine(opened.refusal()));
+            return nullptr;
+        }
+    }
+    held.library = std::move(*opened);
+    if (!held.library->notice().empty()) {
+        showMessage(over, QStringLiteral("Game library"), fromEngine(held.library->notice()));
+    }
+    return held.library.get();
+}
+
+GameLibrary* openedGameLibrary() {
+    return state().library.get();
+}
+
+void closeGameLibrary() {
+    state().library.reset();
+}
+
+} // namespace pick3

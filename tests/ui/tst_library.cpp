@@ -1,0 +1,275 @@
+// The game library through the windows: a Texas download kept in Texas Pick 3 (the
+// preview of new draws, the missing ones after the keep), the program started again and
+// the game picked in the counter (its draws in the box, newest first, named by date and
+// draw time, one draw time only, the newest few), a corrected download (the differing
+// draw kept as held until the player ticks the new one; a draw outside the schedule
+// kept only when ticked), and a file that is not a library never overwritten.
+
+#include "backtest/DrawStrip.h"
+#include "helpers/MainWindowDriver.h"
+#include "widgets/FileAccess.h"
+#include "widgets/LibraryAccess.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+using namespace pick3;
+using namespace pick3::test;
+
+namespace {
+
+const QString kTexas = QStringLiteral(PICK3_TEST_DATA_DIR "/layouts/texas-pick-3.csv");
+
+QString label(const QWidget* window, const char* name) {
+    return window->findChild<QLabel*>(QLatin1String(name))->text();
+}
+QComboBox* combo(const QWidget* window, const char* name) {
+    return window->findChild<QComboBox*>(QLatin1String(name));
+}
+void chooseText(const QWidget* window, const char* name, const QString& text) {
+    QComboBox* box = combo(window, name);
+    const int at = box->findText(text);
+    QVERIFY2(at >= 0, qPrintable(text));
+    box->setCurrentIndex(at);
+}
+QPlainTextEdit* drawBox(const QWidget* counter) {
+    return counter->findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"));
+}
+// Answers every message box shown while `act` runs with the button whose text is
+// `answer` (OK where there is none); gives their texts.
+QStringList answeringMessages(const std::function<void()>& act, const QString& answer = {}) {
+    QStringList texts;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || !box->isVisible()) {
+            return;
+        }
+        texts << box->text();
+        for (QAbstractButton* button : box->buttons()) {
+            if (!answer.isEmpty() && button->text() == answer) {
+                button->click();
+                return;
+            }
+        }
+        box->accept();
+    });
+    poll.start(10);
+    act();
+    return texts;
+}
+// The counter's game choices.
+QStringList gamesListed(const QWidget* counter) {
+    QStringList games;
+    const QComboBox* box = combo(counter, "cboCountGame");
+    for (int i = 0; i < box->count(); ++i) {
+        games << box->itemText(i);
+    }
+    return games;
+}
+
+} // namespace
+
+class LibraryTest : public MainWindowFixture {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString fileWith(const QByteArray& bytes, const QString& name) {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
+                   ? file.fileName()
+                   : QString();
+    }
+    // Imports `path` in the counter, lets `operate` work in the import window, then
+    // lets `after` look at the counter.
+    void inImport(const QString& path, const std::function<void(QWidget*)>& operate,
+                  const std::function<void(QWidget*)>& after = {}) {
+        setFileChooser([path](const FileQuestion&) { return path; });
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [&](QWidget* import) {
+                clickButton(import, QStringLiteral("cmdImportFile"));
+                operate(import);
+            }));
+            if (after) {
+                after(counter);
+            }
+            QTest::keyClick(counter, Qt::Key_Escape);
+        }));
+    }
+    QStringList keep(QWidget* import) {
+        return answeringMessages([import] { clickButton(import, QStringLiteral("cmdKeepDraws")); });
+    }
+    // The program closed and started again: the library is opened afresh.
+    void restart() {
+        unloadMainWindow();
+        closeGameLibrary();
+        w = static_cast<frmPick3ZozevidAru*>(startMainWindow());
+    }
+
+  private Q_SLOTS:
+    void init() {
+        closeGameLibrary();
+        QDir(libraryFolder()).removeRecursively();
+        w = qobject_cast<frmPick3ZozevidAru*>(startMainWindow());
+    }
+    void cleanup() {
+        setFileChooser({});
+        unloadMainWindow();
+    }
+
+    void keptGameComesBackAfterARestart() {
+        QVERIFY(!QFile::exists(libraryPath()));
+        inImport(
+            kTexas,
+            [this](QWidget* import) {
+                QVERIFY(
+                    !import->findChild<QGroupBox*>(QStringLiteral("grpLibraryKeep"))->isVisible());
+                chooseText(import, "cboKeepGame", QStringLiteral("Texas Pick 3"));
+                // The game kept in names the draw times too.
+                QCOMPARE(combo(import, "cboGame")->currentText(), "Texas Pick 3");
+                QCOMPARE(label(import, "lblKeepSummary"),
+                         "Into Texas Pick 3: 16 new draws, 0 already held, 0 differ from a held "
+                         "draw.");
+                QCOMPARE(label(import, "lblMissingAfterKeep"),
+                         "After the keep the game lacks 2 draws: 2013-09-05 Night, 2013-09-10 "
+                         "Evening.");
+                QVERIFY(!QFile::exists(libraryPath())); // nothing written before the keep
+                QCOMPARE(
+                    keep(import),
+                    QStringList({"Kept in Texas Pick 3: 16 new, 0 replaced, 0 left as held."}));
+                QCOMPARE(label(import, "lblKeepSummary"),
+                         "Into Texas Pick 3: 0 new draws, 16 already held, 0 differ from a held "
+                         "draw.");
+            },
+            [](QWidget* counter) {
+                QCOMPARE(gamesListed(counter), QStringList({"None", "Texas Pick 3 (16 draws)"}));
+            });
+        QVERIFY(QFile::exists(libraryPath()));
+
+        restart();
+        doSteps(w, {QStringLiteral("lstDigitsWheel:0123456789")}); // every draw a hit
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [](QWidget* counter) {
+            drawBox(counter)->setPlainText(QStringLiteral("111 222"));
+            QTRY_COMPARE(gamesListed(counter).size(), 2);
+            chooseText(counter, "cboCountGame", QStringLiteral("Texas Pick 3 (16 draws)"));
+            QCOMPARE(numbersIn(drawBox(counter)->toPlainText()).join(' '),
+                     "045 258 726 839 382 091 552 661 913 444 104 530 608 119 277 314");
+            QCOMPARE(label(counter, "lblCountingGame"),
+                     "Counting 16 draws of Texas Pick 3, every draw time.");
+            chooseText(counter, "cboCountDrawTimes", QStringLiteral("Night only"));
+            QCOMPARE(numbersIn(drawBox(counter)->toPlainText()).join(' '), "045 382 661 530 119");
+            counter->findChild<QSpinBox*>(QStringLiteral("spnCountNewest"))->setValue(2);
+            QCOMPARE(numbersIn(drawBox(counter)->toPlainText()).join(' '), "045 382");
+            QCOMPARE(label(counter, "lblCountingGame"),
+                     "Counting 2 draws of Texas Pick 3, Night only.");
+            // None leaves the box as it is; Ctrl+Z brings back what was typed.
+            chooseText(counter, "cboCountGame", QStringLiteral("None"));
+            QCOMPARE(numbersIn(drawBox(counter)->toPlainText()).join(' '), "045 382");
+            QTest::keyClick(counter, Qt::Key_Escape);
+        }));
+        // The back-test names each draw by its date and draw time, and pays by Texas's table.
+        QVERIFY(inModal(w, QStringLiteral("cmdBackTest"), [](QWidget* backTest) {
+            QCOMPARE(backTest->findChild<DrawStrip*>()->describeCell(0),
+                     "Draw 1, Wed 2013-09-11 Night, 045: hit");
+            QVERIFY(label(backTest, "lblPrizesFrom").contains("Texas Pick 3"));
+        }));
+    }
+
+    void aDifferingDrawIsReplacedOnlyWhenTicked() {
+        inImport(kTexas, [this](QWidget* import) {
+            chooseText(import, "cboKeepGame", QStringLiteral("Texas Pick 3"));
+            keep(import);
+        });
+        // 2013-09-11 Night corrected to 046; a Morning draw before Texas held one.
+        QFile file(kTexas);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray corrected =
+            file.readAll()
+                .replace("Night,9,11,2013,0,4,5,8", "Night,9,11,2013,0,4,6,8")
+                .append("Pick 3 Morning,9,7,2013,1,2,3\n");
+        inImport(fileWith(corrected, QStringLiteral("corrected.csv")), [this](QWidget* import) {
+            chooseText(import, "cboKeepGame", QStringLiteral("Texas Pick 3"));
+            QCOMPARE(label(import, "lblKeepSummary"),
+                     "Into Texas Pick 3: 0 new draws, 15 already held, 1 differs from a held "
+                     "draw.");
+            auto* differs = import->findChild<QTableWidget*>(QStringLiteral("tblDiffers"));
+            QCOMPARE(differs->rowCount(), 1);
+            QStringList row;
+            for (int c = 0; c < differs->columnCount(); ++c) {
+                row << differs->item(0, c)->text();
+            }
+            QCOMPARE(row.join('|'), "2013-09-11|Night|045 + 8|texas-pick-3.csv|046 + 8");
+            auto* outside = import->findChild<QCheckBox*>(QStringLiteral("chkKeepOutside"));
+            QVERIFY(outside->isVisible());
+            QCOMPARE(outside->text(), "Keep the 1 draw outside the game's schedule too");
+            // Kept as it stands: nothing new, the held number stays.
+            QCOMPARE(keep(import).value(0),
+                     "Kept in Texas Pick 3: 0 new, 0 replaced, 16 left as held.");
+            QCOMPARE(differs->rowCount(), 1);
+            differs->item(0, 4)->setCheckState(Qt::Checked);
+            outside->setChecked(true);
+            QCOMPARE(label(import, "lblKeepSummary"),
+                     "Into Texas Pick 3: 1 new draw, 15 already held, 1 differs from a held "
+                     "draw.");
+            differs->item(0, 4)->setCheckState(Qt::Checked); // the table was shown again
+            QCOMPARE(keep(import).value(0),
+                     "Kept in Texas Pick 3: 1 new, 1 replaced, 15 left as held.");
+            QCOMPARE(label(import, "lblKeepSummary"),
+                     "Into Texas Pick 3: 0 new draws, 17 already held, 0 differ from a held "
+                     "draw.");
+        });
+    }
+
+    void aFileThatIsNoLibraryIsNeverOverwritten() {
+        QVERIFY(QDir().mkpath(libraryFolder()));
+        const QByteArray notes = "my own notes, not a library\n";
+        QFile file(libraryPath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
+        file.close();
+        // Left as it is: the counter lists no game, the file is untouched.
+        QStringList said = answeringMessages(
+            [this] {
+                QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [](QWidget* counter) {
+                    QTest::qWait(100);
+                    QCOMPARE(gamesListed(counter), QStringList({"None"}));
+                    QTest::keyClick(counter, Qt::Key_Escape);
+                }));
+            },
+            QStringLiteral("&Leave it"));
+        QCOMPARE(said.size(), 1);
+        QVERIFY(said[0].contains("is not a game library of this program"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), notes);
+        file.close();
+        // Asked once a run; at the next start a new library is started, the old file
+        // kept beside it under another name.
+        restart();
+        said = answeringMessages(
+            [this] {
+                QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [](QWidget* counter) {
+                    QTest::qWait(100);
+                    QTest::keyClick(counter, Qt::Key_Escape);
+                }));
+            },
+            QStringLiteral("&Start a new library"));
+        QCOMPARE(said.size(), 2);
+        QVERIFY(said[1].startsWith("The old file is kept as"));
+        QVERIFY(!QFile::exists(libraryPath()));
+        const QStringList kept =
+            QDir(libraryFolder()).entryList({QStringLiteral("library.sqlite.damaged-*")});
+        QCOMPARE(kept.size(), 1);
+        QFile old(QDir(libraryFolder()).filePath(kept[0]));
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), notes);
+    }
+};
+
+QTEST_MAIN(LibraryTest)
+#include "tst_library.moc"
