@@ -58,7 +58,8 @@ LibraryKeepPanel::LibraryKeepPanel(QWidget* parent)
     tblDiffers_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblDiffers_->setTabKeyNavigation(false);
     tblDiffers_->horizontalHeader()->setStretchLastSection(true);
-    tblDiffers_->setMinimumHeight(90);
+    tblDiffers_->setMinimumHeight(60);
+    tblDiffers_->setMaximumHeight(120);
     describe(tblDiffers_, QStringLiteral("Draws that differ from a held draw"),
              QStringLiteral("The held number stays unless you tick the new one"));
     chkOutside_ = named(new QCheckBox(QStringLiteral("Keep the draws outside the game's schedule "
@@ -74,7 +75,9 @@ LibraryKeepPanel::LibraryKeepPanel(QWidget* parent)
     lblMissing_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* column = new QVBoxLayout(this);
     column->addWidget(lblSummary_);
-    column->addWidget(tblDiffers_, 1);
+    column->setContentsMargins(8, 4, 8, 4);
+    column->setSpacing(3);
+    column->addWidget(tblDiffers_);
     column->addWidget(chkOutside_);
     column->addWidget(lblMissing_);
 }

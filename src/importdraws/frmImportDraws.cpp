@@ -61,6 +61,11 @@ frmImportDraws::frmImportDraws(std::string boxText, const QString& file, QWidget
     column->addLayout(makeGameRow(area));
     column->addLayout(makeBusyRow(area));
     column->addWidget(makeMiddle(area), 1);
+    // What keeping would do stays in view beside the button that keeps.
+    keepPanel_ = new LibraryKeepPanel(area);
+    keepPanel_->hide();
+    connect(keepPanel_, &LibraryKeepPanel::outsideChanged, this, &frmImportDraws::showKeepPreview);
+    column->addWidget(keepPanel_);
     column->addLayout(makeUseRow(area));
     setTabOrder(banner->closeButton(), sources_->firstButton());
     // The keyboard starts at the sources, not on Close.
@@ -224,16 +229,12 @@ QWidget* frmImportDraws::makeMiddle(QWidget* parent) {
     choiceRow->addWidget(keep_, 1);
     preview_ = new ImportPreviewPanel(middle);
     preview_->setMinimumHeight(200);
-    keepPanel_ = new LibraryKeepPanel(middle);
-    keepPanel_->hide();
-    connect(keepPanel_, &LibraryKeepPanel::outsideChanged, this, &frmImportDraws::showKeepPreview);
     auto* column = new QVBoxLayout(middle);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(lblSummary_);
     column->addWidget(lblDateReading_);
     column->addWidget(choices_);
     column->addWidget(preview_, 1);
-    column->addWidget(keepPanel_);
     scroll->setWidget(middle);
     return scroll;
 }

@@ -6,8 +6,15 @@
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
 
+#include "widgets/LibraryAccess.h"
+
+#include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace pick3;
 
@@ -22,8 +29,14 @@ QByteArray mappedFiles() {
 
 class StartupModulesTest : public QObject {
     Q_OBJECT
+    QTemporaryDir home;
 
   private Q_SLOTS:
+    void initTestCase() {
+        // The data folder is the test's own.
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        QCoreApplication::setApplicationName(QStringLiteral("pick3-tallymoor"));
+    }
     void startMapsOnlyWhatItNeeds() {
         Main();
         QVERIFY(mainWindow() != nullptr && mainWindow()->isVisible());
@@ -32,9 +45,32 @@ class StartupModulesTest : public QObject {
         // The reading itself works: the libraries a start needs are there.
         QVERIFY(maps.contains("libQt6Widgets"));
         for (const char* library :
-             {"libQt6Charts", "libQt6Network", "libsqlite3", "libQt6Sql", "libpick3_charts"}) {
+             {"libQt6Charts", "libQt6Network", "libsqlite3", "libQt6Sql", "libpick3_charts",
+              "libpick3_library"}) {
             QVERIFY2(!maps.contains(library), library);
         }
+        delete mainWindow();
+    }
+
+    // The counter lists the library's games: shown, it brings the library module and
+    // SQLite, and without a library it reads and makes no file.
+    void theCounterBringsTheLibraryAndMakesNoFile() {
+        Main();
+        QByteArray maps;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&maps] {
+            QWidget* counter = QApplication::activeModalWidget();
+            if (maps.isEmpty() && counter != nullptr && counter->objectName() == "frmHotCold") {
+                QTest::qWait(100); // the games are read once the window is up
+                maps = mappedFiles();
+                QTest::keyClick(counter, Qt::Key_Escape);
+            }
+        });
+        poll.start(10);
+        mainWindow()->findChild<QAbstractButton*>(QStringLiteral("cmdHotCold"))->click();
+        QVERIFY(maps.contains("libpick3_library"));
+        QVERIFY(maps.contains("libsqlite3"));
+        QVERIFY(!QFileInfo::exists(libraryFolder()));
         delete mainWindow();
     }
 };
