@@ -2,6 +2,7 @@
 
 #include "engine/games/CivilDate.h"
 #include "engine/stats/Chance.h"
+#include "hotcold/frmGameLibrary.h"
 #include "importdraws/GameCatalog.h"
 #include "widgets/AppInfo.h"
 #include "widgets/LibraryAccess.h"
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <algorithm>
 
@@ -107,6 +109,14 @@ LibraryGamePanel::LibraryGamePanel(QWidget* parent) : QWidget(parent) {
         row->addWidget(part);
     }
     row->addWidget(lblCounting_, 1);
+    auto* library =
+        named(new QPushButton(QStringLiteral("Li&brary..."), this), QStringLiteral("cmdLibrary"));
+    describe(library, QStringLiteral("Library"),
+             QStringLiteral("The games your library keeps: back it up, restore it, export a "
+                            "game's draws as CSV or forget a game"));
+    connect(library, &QPushButton::clicked, this, &LibraryGamePanel::openLibraryWindow);
+    row->addWidget(library);
+    cmdLibrary_ = library;
     cboDrawTimes_->setEnabled(false);
     spnNewest_->setEnabled(false);
     connect(cboGame_, &QComboBox::currentIndexChanged, this, &LibraryGamePanel::gameChosen);
@@ -115,7 +125,7 @@ LibraryGamePanel::LibraryGamePanel(QWidget* parent) : QWidget(parent) {
 }
 
 std::vector<QWidget*> LibraryGamePanel::tabOrder() const {
-    return {cboGame_, cboDrawTimes_, spnNewest_};
+    return {cboGame_, cboDrawTimes_, spnNewest_, cmdLibrary_};
 }
 
 QString LibraryGamePanel::countedText() const {
@@ -165,6 +175,34 @@ std::shared_ptr<const GameDefinition> LibraryGamePanel::definitionOf(const std::
     const auto at = std::find_if(definitions_.begin(), definitions_.end(),
                                  [&id](const auto& definition) { return definition->id == id; });
     return at == definitions_.end() ? nullptr : *at;
+}
+
+void LibraryGamePanel::openLibraryWindow() {
+    GameLibrary* library = openGameLibrary(window());
+    if (library == nullptr) {
+        return;
+    }
+    if (definitions_.empty()) {
+        definitions_ = loadGameCatalog({shippedGamesFolder(), playerGamesFolder()}).games;
+    }
+    frmGameLibrary dialog(
+        *library,
+        [this](const std::string& id) {
+            const auto definition = definitionOf(id);
+            return fromEngine(definition ? definition->title() : id);
+        },
+        window());
+    dialog.exec();
+    // A game forgotten or restored: the choices list what the library holds now. The draw
+    // box keeps what it holds.
+    loadGames(window(), true);
+    if (cboGame_->currentIndex() <= 0) {
+        held_.reset();
+        counted_.clear();
+        lblCounting_->clear();
+        cboDrawTimes_->setEnabled(false);
+        spnNewest_->setEnabled(false);
+    }
 }
 
 // A game picked: its draws read once, its draw times offered, and its draws handed over.

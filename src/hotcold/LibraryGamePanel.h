@@ -33,6 +33,7 @@ class LibraryGamePanel : public QWidget {
     void drawsPicked(const pick3::ChosenDraws& draws);
 
   private:
+    void openLibraryWindow();
     void gameChosen();
     void pickDraws();
     std::shared_ptr<const GameDefinition> definitionOf(const std::string& id) const;
@@ -41,6 +42,7 @@ class LibraryGamePanel : public QWidget {
     QComboBox* cboDrawTimes_ = nullptr;
     QSpinBox* spnNewest_ = nullptr;
     QLabel* lblCounting_ = nullptr;
+    QWidget* cmdLibrary_ = nullptr;
     bool loaded_ = false;
     std::vector<std::string> gameIds_; // by the choice's index less one
     std::vector<std::shared_ptr<const GameDefinition>> definitions_;

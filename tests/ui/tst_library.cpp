@@ -227,6 +227,52 @@ class LibraryTest : public MainWindowFixture {
         });
     }
 
+    void backedUpExportedForgottenAndRestored() {
+        inImport(kTexas, [this](QWidget* import) {
+            chooseText(import, "cboKeepGame", QStringLiteral("Texas Pick 3"));
+            keep(import);
+        });
+        const QString backup = dir.filePath(QStringLiteral("backup.sqlite"));
+        const QString csv = dir.filePath(QStringLiteral("texas.csv"));
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
+            QTRY_COMPARE(gamesListed(counter).size(), 2);
+            QVERIFY(inModal(counter, QStringLiteral("cmdLibrary"), [&](QWidget* library) {
+                QCOMPARE(rowsOf(library, "tblLibraryGames"),
+                         QStringList({"Texas Pick 3 16 2013-09-05 2013-09-11"}));
+                QVERIFY(label(library, "lblLibraryFile").contains(libraryPath()));
+                setFileChooser([&](const FileQuestion& q) {
+                    return q.caption == "Export draws" ? csv : backup;
+                });
+                QCOMPARE(answeringMessages([&] { clickButton(library, "cmdExportGame"); }),
+                         QStringList({"The draws of Texas Pick 3 are written to texas.csv."}));
+                QCOMPARE(answeringMessages([&] { clickButton(library, "cmdBackUpLibrary"); }),
+                         QStringList({"The library is backed up to backup.sqlite."}));
+                // Asked first; No forgets nothing.
+                QStringList said = answeringMessages([&] { clickButton(library, "cmdForgetGame"); },
+                                                     QStringLiteral("&No"));
+                QCOMPARE(said.size(), 1);
+                QCOMPARE(rowsOf(library, "tblLibraryGames").size(), 1);
+                said = answeringMessages([&] { clickButton(library, "cmdForgetGame"); },
+                                         QStringLiteral("&Yes"));
+                QCOMPARE(said.value(1), "16 draws of Texas Pick 3 forgotten; the file is "
+                                        "compacted.");
+                QCOMPARE(rowsOf(library, "tblLibraryGames"), QStringList());
+                said = answeringMessages([&] { clickButton(library, "cmdRestoreLibrary"); },
+                                         QStringLiteral("&Yes"));
+                QCOMPARE(said.value(1), "The library holds the draws of backup.sqlite now.");
+                QCOMPARE(rowsOf(library, "tblLibraryGames").size(), 1);
+            }));
+            QCOMPARE(gamesListed(counter), QStringList({"None", "Texas Pick 3 (16 draws)"}));
+            QTest::keyClick(counter, Qt::Key_Escape);
+        }));
+        QFile exported(csv);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = exported.readAll().split('\n');
+        QCOMPARE(lines.value(0), "date,draw time,number,add-on,source\r");
+        QCOMPARE(lines.value(1), "2013-09-05,Day,314,,texas-pick-3.csv\r");
+        QCOMPARE(lines.size(), 18); // 16 draws, the title and the end of the last line
+    }
+
     void aFileThatIsNoLibraryIsNeverOverwritten() {
         QVERIFY(QDir().mkpath(libraryFolder()));
         const QByteArray notes = "my own notes, not a library\n";
