@@ -6,6 +6,7 @@
 
 #include "store/Library.h"
 
+#include "store/RowReader.h"
 #include "store/Schema.h"
 #include "store/StoreMessages.h"
 
@@ -19,6 +20,8 @@
 namespace pick3 {
 
 namespace {
+
+using store::textAt;
 
 constexpr const char* kTicketColumns = "id, game, digits, play_type, stake_cents, draw_date, "
                                        "draw_time, add_on, entered, purchased, claimed";
@@ -114,24 +117,26 @@ LocalMoment momentOf(const std::string& text, std::int64_t id) {
     return {dateOf(text.substr(0, 10), id), *time};
 }
 
-StoredTicket storedTicket(SQLite::Statement& row) {
+// A ticket read through SQLite's own calls, as the draws are: SQLiteC++'s columns
+// would take most of the time the plays window has to open on 10,000 tickets.
+StoredTicket storedTicket(sqlite3_stmt* row) {
     StoredTicket stored;
-    stored.id = row.getColumn(0).getInt64();
+    stored.id = sqlite3_column_int64(row, 0);
     Ticket& ticket = stored.ticket;
-    ticket.gameId = row.getColumn(1).getString();
-    ticket.digits = digitsOf(row.getColumn(2).getString(), stored.id);
-    ticket.playType = row.getColumn(3).getString();
-    ticket.stakeCents = row.getColumn(4).getInt();
-    ticket.drawDate = dateOf(row.getColumn(5).getString(), stored.id);
-    ticket.drawTime = row.getColumn(6).getString();
-    ticket.addOn = row.getColumn(7).getString();
-    if (!row.getColumn(8).isNull()) {
-        ticket.entered = momentOf(row.getColumn(8).getString(), stored.id);
+    ticket.gameId = textAt(row, 1);
+    ticket.digits = digitsOf(textAt(row, 2), stored.id);
+    ticket.playType = textAt(row, 3);
+    ticket.stakeCents = sqlite3_column_int(row, 4);
+    ticket.drawDate = dateOf(textAt(row, 5), stored.id);
+    ticket.drawTime = textAt(row, 6);
+    ticket.addOn = textAt(row, 7);
+    if (sqlite3_column_type(row, 8) != SQLITE_NULL) {
+        ticket.entered = momentOf(textAt(row, 8), stored.id);
     }
-    if (!row.getColumn(9).isNull()) {
-        ticket.purchased = dateOf(row.getColumn(9).getString(), stored.id);
+    if (sqlite3_column_type(row, 9) != SQLITE_NULL) {
+        ticket.purchased = dateOf(textAt(row, 9), stored.id);
     }
-    ticket.claimed = row.getColumn(10).getInt() != 0;
+    ticket.claimed = sqlite3_column_int(row, 10) != 0;
     return stored;
 }
 
@@ -201,14 +206,14 @@ Result<std::vector<StoredTicket>> Library::tickets(const std::string& game) {
         if (!holdsTickets()) {
             return held;
         }
-        SQLite::Statement select(
+        store::RowReader select(
             *db_, std::string("SELECT ") + kTicketColumns + " FROM ticket WHERE deleted = 0" +
                       (game.empty() ? "" : " AND game = ?") + " ORDER BY draw_date, id");
         if (!game.empty()) {
             select.bind(1, game);
         }
-        while (select.executeStep()) {
-            held.push_back(storedTicket(select));
+        while (select.step()) {
+            held.push_back(storedTicket(select.row()));
         }
         return held;
     } catch (const Unreadable& row) {
