@@ -1,6 +1,7 @@
 // The game library at its largest: keeping 20 years of a twice-daily game
 // (15,000 draws: the preview and the commit) into a new library, and reading a
-// game of 60,000 draws to fill the draw box. Both on a real file, fsync and all.
+// game of 60,000 draws to fill the draw box, and 10,000 of the player's tickets.
+// All on a real file, fsync and all.
 
 #include "store/Library.h"
 
@@ -79,6 +80,39 @@ void BM_ReadAGameOf60000Draws(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadAGameOf60000Draws)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The player's tickets as the plays window opens on them: 10,000, with every field.
+void BM_ReadTenThousandTickets(benchmark::State& state) {
+    Folder folder;
+    const std::string path = (folder.path / "library.sqlite").string();
+    {
+        std::vector<Ticket> tickets;
+        for (int i = 0; i < 10000; ++i) {
+            const CivilDate date = CivilDate::fromDaysSinceEpoch(19000 + i / 5);
+            tickets.push_back({"texas-pick-3",
+                               {i % 10, i / 10 % 10, i / 100 % 10},
+                               "straight",
+                               100,
+                               date,
+                               "Night",
+                               i % 4 == 0 ? "fireball" : "",
+                               LocalMoment{date, ClockTime{600 + i % 600}},
+                               date,
+                               i % 9 == 0});
+        }
+        auto library = Library::open(path);
+        library->keepTickets(tickets);
+    }
+    auto library = Library::open(path);
+    for (auto _ : state) {
+        const auto tickets = library->tickets();
+        if (tickets->size() != 10000) {
+            state.SkipWithError("the tickets were not read whole");
+        }
+        benchmark::DoNotOptimize(tickets->data());
+    }
+}
+BENCHMARK(BM_ReadTenThousandTickets)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 } // namespace pick3

@@ -1,6 +1,6 @@
 #pragma once
-// The game library: the draws the player keeps, by game, in one SQLite file
-// whose path the caller gives. What it promises:
+// The game library: the draws the player keeps, by game, and the player's
+// tickets, in one SQLite file whose path the caller gives. What it promises:
 //
 //   - nothing is read until asked, and the file is made by the first keep: opening a
 //     path where no file is lists no games and leaves no file behind;
@@ -18,11 +18,13 @@
 #include "engine/Result.h"
 #include "store/GameLibrary.h"
 #include "store/StoredDraws.h"
+#include "store/StoredTickets.h"
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,7 +36,7 @@ namespace pick3 {
 
 struct LibraryOptions {
     std::chrono::milliseconds busyTimeout{5000};
-    // For tests: called inside a keep's transaction after each draw written (with
+    // For tests: called inside a keep's transaction after each draw (or ticket) written (with
     // the count written so far, from 0 before the first), and a cap on the file's
     // size in pages (0: none) that makes a full disk.
     std::function<void(std::size_t)> whileKeeping;
@@ -48,7 +50,7 @@ class Library {
   public:
     // The program's mark in every file it makes, and the version of its tables.
     static constexpr std::int32_t kApplicationId = 0x50334C42; // "P3LB"
-    static constexpr int kVersion = 2;
+    static constexpr int kVersion = 3;
 
     // Opens the library at path, checking a file already there (ours, whole, its
     // version); where no file is, makes nothing. Refused, with a sentence, for a
@@ -88,8 +90,31 @@ class Library {
     // known to be a whole library of ours.
     Result<Done> restoreFrom(const std::string& path);
 
+    // The player's tickets (LibraryTickets.cpp). Keeps a batch in one transaction,
+    // making the file if none is there; gives each ticket's id, in the batch's order.
+    // A batch with a ticket that cannot be held is refused whole.
+    Result<std::vector<std::int64_t>> keepTickets(const std::vector<Ticket>& batch);
+    // The tickets held (of one game, or of all where game is empty), not those
+    // deleted: by draw date, then in the order kept.
+    Result<std::vector<StoredTicket>> tickets(const std::string& game = {});
+    // Deletes tickets so that restoreTickets() can bring them back; refused whole,
+    // changing nothing, where one of them is not held.
+    Result<Done> deleteTickets(const std::vector<std::int64_t>& ids);
+    // Brings deleted tickets back; refused whole where one of them is not deleted.
+    Result<Done> restoreTickets(const std::vector<std::int64_t>& ids);
+    // Marks tickets claimed (or not); refused whole where one of them is not held.
+    Result<Done> markClaimed(const std::vector<std::int64_t>& ids, bool claimed);
+    // The deleted tickets go for good (at the end of a run, when no undo can ask for
+    // them); gives how many went.
+    Result<std::int64_t> forgetDeletedTickets();
+
   private:
     Library(std::string path, LibraryOptions options);
+    // Why tickets cannot be written in a library opened read-only, or nothing.
+    std::optional<std::string> ticketsReadOnly() const;
+    bool holdsTickets();
+    Result<Done> changeTickets(const std::vector<std::int64_t>& ids, const std::string& sql,
+                               std::string_view refusal);
     Result<Done> attach(bool mayWrite);
     Result<Done> makeWritable();
     Result<Done> makeFile();

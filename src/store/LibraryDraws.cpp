@@ -3,6 +3,7 @@
 
 #include "store/Library.h"
 
+#include "store/RowReader.h"
 #include "store/Schema.h"
 #include "store/StoreMessages.h"
 
@@ -23,13 +24,9 @@ namespace pick3 {
 
 namespace {
 
-constexpr const char* kColumns = "date, draw_time, time_order, number, add_on, source, kept_at";
+using store::textAt;
 
-std::string textAt(sqlite3_stmt* row, int column) {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(row, column));
-    return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(row, column)))
-                : std::string();
-}
+constexpr const char* kColumns = "date, draw_time, time_order, number, add_on, source, kept_at";
 
 // A draw read through SQLite's own calls, which SQLiteC++'s columns would slow
 // four times over: a game of 60,000 draws fills the draw box.
@@ -46,47 +43,6 @@ StoredDraw storedDraw(sqlite3_stmt* row) {
     stored.keptAt = textAt(row, 6);
     return stored;
 }
-
-// A query of draws, read row by row with SQLite's own calls.
-class DrawReader {
-  public:
-    DrawReader(SQLite::Database& db, const std::string& sql) : db_(db.getHandle()) {
-        sqlite3_stmt* prepared = nullptr;
-        check(
-            sqlite3_prepare_v2(db_, sql.c_str(), static_cast<int>(sql.size()), &prepared, nullptr));
-        statement_.reset(prepared);
-    }
-    void bind(int at, const std::string& text) {
-        check(sqlite3_bind_text(statement_.get(), at, text.data(), static_cast<int>(text.size()),
-                                SQLITE_TRANSIENT));
-    }
-    void bind(int at, std::int64_t value) {
-        check(sqlite3_bind_int64(statement_.get(), at, value));
-    }
-    // The next draw, or none after the last.
-    std::optional<StoredDraw> next() {
-        const int step = sqlite3_step(statement_.get());
-        if (step == SQLITE_DONE) {
-            return std::nullopt;
-        }
-        if (step != SQLITE_ROW) {
-            check(step);
-        }
-        return storedDraw(statement_.get());
-    }
-
-  private:
-    void check(int code) const {
-        if (code != SQLITE_OK) {
-            throw SQLite::Exception(db_, code);
-        }
-    }
-    struct Finalize {
-        void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-    };
-    sqlite3* db_;
-    std::unique_ptr<sqlite3_stmt, Finalize> statement_;
-};
 
 bool isDate(const std::string& text) {
     static constexpr std::string_view kShape = "9999-99-99";
@@ -162,7 +118,7 @@ Result<std::vector<StoredDraw>> Library::draws(const std::string& game, const Dr
     sql += query.newest ? " ORDER BY date DESC, time_order DESC, draw_time DESC LIMIT ?"
                         : " ORDER BY date, time_order, draw_time";
     try {
-        DrawReader select(*db_, sql);
+        store::RowReader select(*db_, sql);
         int at = 1;
         select.bind(at++, game);
         for (const std::string& time : query.drawTimes) {
@@ -172,8 +128,8 @@ Result<std::vector<StoredDraw>> Library::draws(const std::string& game, const Dr
             select.bind(at,
                         static_cast<std::int64_t>(std::min<std::size_t>(*query.newest, INT64_MAX)));
         }
-        while (auto draw = select.next()) {
-            draws.push_back(std::move(*draw));
+        while (select.step()) {
+            draws.push_back(storedDraw(select.row()));
         }
         if (query.newest) {
             std::reverse(draws.begin(), draws.end());
@@ -197,14 +153,14 @@ std::unordered_map<std::string, StoredDraw> heldBetween(SQLite::Database& db,
                                                         const std::string& game,
                                                         const std::string& first,
                                                         const std::string& last) {
-    DrawReader select(db, std::string("SELECT ") + kColumns +
-                              " FROM draw WHERE game = ? AND date BETWEEN ? AND ?");
+    store::RowReader select(db, std::string("SELECT ") + kColumns +
+                                    " FROM draw WHERE game = ? AND date BETWEEN ? AND ?");
     select.bind(1, game);
     select.bind(2, first);
     select.bind(3, last);
     std::unordered_map<std::string, StoredDraw> held;
-    while (auto draw = select.next()) {
-        StoredDraw& stored = *draw;
+    while (select.step()) {
+        StoredDraw stored = storedDraw(select.row());
         std::string key = keyOf(stored.draw.date, stored.draw.drawTime);
         held.emplace(std::move(key), std::move(stored));
     }

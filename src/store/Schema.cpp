@@ -35,6 +35,28 @@ constexpr std::array kSteps{
             " UNIQUE (game, date, draw_time)) STRICT"},
     // Version 2 reads a game in its order straight from an index.
     Step{2, "CREATE INDEX draw_in_order ON draw (game, date, time_order, draw_time)"},
+    // Version 3 holds the player's tickets. An id is never given twice (AUTOINCREMENT), so
+    // that bringing a deleted ticket back can only ever bring back that ticket. A deleted
+    // ticket stays, marked, until the deleted ones are forgotten at the end of a run.
+    // The digits are "123", or "12X" with the place a pair leaves open; a moment entered
+    // is "2026-12-08 21:14" on the game's clock.
+    Step{3,
+         "CREATE TABLE ticket ("
+         " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+         " game TEXT NOT NULL CHECK (game <> ''),"
+         " digits TEXT NOT NULL CHECK (digits GLOB '[0-9X][0-9X][0-9X]'),"
+         " play_type TEXT NOT NULL CHECK (play_type <> ''),"
+         " stake_cents INTEGER NOT NULL CHECK (stake_cents > 0),"
+         " draw_date TEXT NOT NULL"
+         " CHECK (draw_date GLOB '[0-9][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]'),"
+         " draw_time TEXT NOT NULL CHECK (draw_time <> ''),"
+         " add_on TEXT NOT NULL,"
+         " entered TEXT"
+         " CHECK (entered GLOB '[0-9][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9] [0-2][0-9]:[0-5][0-9]'),"
+         " purchased TEXT CHECK (purchased GLOB '[0-9][0-9][0-9][0-9]-[01][0-9]-[0-3][0-9]'),"
+         " claimed INTEGER NOT NULL CHECK (claimed IN (0, 1)),"
+         " deleted INTEGER NOT NULL DEFAULT 0 CHECK (deleted IN (0, 1))) STRICT;"
+         "CREATE INDEX ticket_of_game ON ticket (game, draw_date)"},
 };
 static_assert(kSteps.back().to == Library::kVersion);
 
@@ -89,13 +111,13 @@ std::string fill(std::string_view message, std::string_view first, std::string_v
     return text;
 }
 
-std::string writeRefusal(const SQLite::Exception& error) {
+std::string writeRefusal(const SQLite::Exception& error, std::string_view full) {
     switch (error.getErrorCode()) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         return std::string(kMsgLibraryBusy);
     case SQLITE_FULL:
-        return std::string(kMsgLibraryFull);
+        return std::string(full.empty() ? kMsgLibraryFull : full);
     case SQLITE_READONLY:
     case SQLITE_PERM:
         return std::string(kMsgLibraryReadOnly);

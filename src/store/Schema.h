@@ -35,7 +35,8 @@ bool fileHasBytes(const std::string& path);
 
 // "%1" (and "%2") of a message filled in.
 std::string fill(std::string_view message, std::string_view first, std::string_view second = {});
-// The sentence for a write SQLite refused.
-std::string writeRefusal(const SQLite::Exception& error);
+// The sentence for a write SQLite refused; full is the one for a full disk, which says
+// what could not be kept.
+std::string writeRefusal(const SQLite::Exception& error, std::string_view full = {});
 
 } // namespace pick3::store

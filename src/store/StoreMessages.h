@@ -44,3 +44,21 @@ inline constexpr std::string_view kMsgBadDraw =
     "A draw could not be kept: %1 is not a date, draw time, number and add-on of a game.";
 
 } // namespace pick3
+
+// The player's tickets.
+inline constexpr std::string_view kMsgBadTicket =
+    "A ticket could not be kept: %1 is not a game, number, play, stake and draw of a ticket. "
+    "None of the tickets were kept.";
+inline constexpr std::string_view kMsgTicketsFull =
+    "The tickets could not be kept: the disk is full. The game library is as it was before.";
+inline constexpr std::string_view kMsgTicketsNewer =
+    "The game library was made by a newer version of this program. It is open for reading "
+    "only: tickets cannot be kept in it, deleted or marked claimed.";
+inline constexpr std::string_view kMsgTicketGone =
+    "Ticket %1 is no longer in the game library: another copy of the program may have "
+    "deleted it. Nothing was changed.";
+inline constexpr std::string_view kMsgTicketNotDeleted =
+    "Ticket %1 cannot be brought back: it is not among the deleted tickets. Nothing was "
+    "changed.";
+inline constexpr std::string_view kMsgTicketUnreadable =
+    "The game library could not be read: ticket %1 holds %2, which is not a ticket's.";

@@ -180,7 +180,8 @@ TEST(LibraryFaults, ANewerVersionsLibraryIsReadButNeverWritten) {
         held = *library.draws("texas-pick-3");
     }
     SQLite::Database(path, SQLite::OPEN_READWRITE)
-        .exec("PRAGMA journal_mode = DELETE; PRAGMA user_version = 3");
+        .exec("PRAGMA journal_mode = DELETE; PRAGMA user_version = " +
+              std::to_string(Library::kVersion + 1));
     const std::string bytes = test::bytesOf(path);
 
     auto library = test::openLibrary(path);

@@ -226,7 +226,7 @@ TEST(Library, AVersionOneFileIsBroughtUpToDate) {
     }
     auto library = test::openLibrary(path);
     SQLite::Database raw(path, SQLite::OPEN_READONLY);
-    EXPECT_EQ(raw.execAndGet("PRAGMA user_version").getInt(), 2);
+    EXPECT_EQ(raw.execAndGet("PRAGMA user_version").getInt(), Library::kVersion);
     EXPECT_EQ(
         raw.execAndGet("SELECT count(*) FROM sqlite_schema WHERE name = 'draw_in_order'").getInt(),
         1);

@@ -2,17 +2,37 @@
 // What the store's tests share: a folder of their own that is removed afterwards,
 // batches of draws, and a second look at a file through SQLite itself.
 
+#include "engine/plays/PayRule.h"
 #include "store/Library.h"
 
 #include <SQLiteCpp/Database.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
+
+namespace pick3 {
+
+// A ticket as a failed comparison shows it.
+inline void PrintTo(const Ticket& ticket, std::ostream* out) {
+    *out << ticket.gameId << ' ' << ticketNumberText(ticket.digits) << ' ' << ticket.playType << ' '
+         << ticket.stakeCents << "c " << ticket.drawDate.text() << ' ' << ticket.drawTime << " +"
+         << ticket.addOn << " entered "
+         << (ticket.entered ? ticket.entered->date.text() + " " + ticket.entered->time.text() : "-")
+         << " bought " << (ticket.purchased ? ticket.purchased->text() : "-")
+         << (ticket.claimed ? " claimed" : "");
+}
+inline void PrintTo(const StoredTicket& stored, std::ostream* out) {
+    *out << '#' << stored.id << ' ';
+    PrintTo(stored.ticket, out);
+}
+
+} // namespace pick3
 
 namespace pick3::test {
 
@@ -58,6 +78,57 @@ inline std::vector<IncomingDraw> batchOf(int count, int first = 0, unsigned seed
         batch.push_back(draw);
     }
     return batch;
+}
+
+// count tickets of a game, of every shape a ticket takes: pairs with an open place,
+// add-ons, moments entered, purchase dates, claimed ones. Draw dates repeat.
+inline std::vector<Ticket> ticketBatch(int count, const std::string& game = "texas-pick-3",
+                                       unsigned seed = 11) {
+    static const std::array<const char*, 4> kPlays{"straight", "box", "front_pair", "back_pair"};
+    std::vector<Ticket> batch;
+    for (int i = 0; i < count; ++i) {
+        seed = seed * 1103515245U + 12345U;
+        const auto play = static_cast<std::size_t>(i % 4);
+        Ticket ticket{game,
+                      digitsOfIndex(static_cast<int>(seed >> 8 & 0x3FF) % 1000),
+                      kPlays[play],
+                      i % 3 == 0 ? 50 : 100,
+                      CivilDate::fromDaysSinceEpoch(20000 + i / 3),
+                      i % 2 == 0 ? "Day" : "Night",
+                      i % 5 == 0 ? "fireball" : "",
+                      std::nullopt,
+                      std::nullopt,
+                      i % 7 == 0};
+        if (const auto open = openPlace(ticket.playType)) {
+            ticket.digits[static_cast<std::size_t>(*open)] = kOpenDigit;
+        }
+        if (i % 2 == 1) {
+            ticket.entered = LocalMoment{ticket.drawDate, ClockTime{(i * 37) % 1440}};
+        }
+        if (i % 3 == 1) {
+            ticket.purchased = CivilDate::fromDaysSinceEpoch(19999 + i / 3);
+        }
+        batch.push_back(ticket);
+    }
+    return batch;
+}
+
+// The tickets of a game in the file, deleted or not, as SQLite itself counts them.
+inline long long ticketRowsOf(const std::string& path, const std::string& game) {
+    SQLite::Database db(path, SQLite::OPEN_READONLY);
+    SQLite::Statement count(db, "SELECT count(*) FROM ticket WHERE game = ?");
+    count.bind(1, game);
+    count.executeStep();
+    return count.getColumn(0).getInt64();
+}
+
+// The tickets as kept, without their ids.
+inline std::vector<Ticket> ticketsIn(const std::vector<StoredTicket>& stored) {
+    std::vector<Ticket> tickets;
+    for (const StoredTicket& each : stored) {
+        tickets.push_back(each.ticket);
+    }
+    return tickets;
 }
 
 // A message with the file's path in it, as the store fills it.

@@ -47,16 +47,19 @@ std::string unsureText(std::string_view what, const GameDefinition& game, const 
            " is not known to this program" + began + ": check with your lottery";
 }
 
-Result<OutcomePrizes> stakePrizes(const GameDefinition& game, const std::vector<StakePrizes>& table,
-                                  const std::string& what, int stakeCents) {
+// The prizes of a stake, pointed to in the definition: a ticket's check looks up
+// several outcomes of one stake, and copies of the tables would be most of its time.
+Result<const OutcomePrizes*> stakePrizes(const GameDefinition& game,
+                                         const std::vector<StakePrizes>& table,
+                                         const std::string& what, int stakeCents) {
     const auto stake = std::find_if(table.begin(), table.end(), [stakeCents](const auto& row) {
         return row.stakeCents == stakeCents;
     });
     if (stake == table.end() || !stake->outcomes) {
-        return Result<OutcomePrizes>::refused(
+        return Result<const OutcomePrizes*>::refused(
             notKnownText(what + " prizes of a " + dollarsText(stakeCents) + " play", game));
     }
-    return *stake->outcomes;
+    return &*stake->outcomes;
 }
 
 Result<int> outcomePrize(const GameDefinition& game, const OutcomePrizes& prizes,
@@ -72,6 +75,12 @@ Result<int> outcomePrize(const GameDefinition& game, const OutcomePrizes& prizes
         return Result<int>::refused(notKnownText(what + " prizes for " + name, game));
     }
     return *prize->second;
+}
+
+// The play of a key sold on a date, in the definition; nothing where playTypeOn() refuses.
+const PlayType* soldOn(const GameDefinition& game, const CivilDate& date, std::string_view key) {
+    const PlayType* play = ruleOn(game.playTypes, game, date, key).rule;
+    return play != nullptr && play->sold == Known::yes ? play : nullptr;
 }
 
 std::string tripleRefusal(const GameDefinition& game, const PlayType& play) {
@@ -124,9 +133,9 @@ Result<PlayType> playTypeOn(const GameDefinition& game, const CivilDate& date,
 }
 
 Result<int> prizeOn(const GameDefinition& game, const CivilDate& date, const PrizeQuery& query) {
-    const auto play = playTypeOn(game, date, query.playType);
-    if (!play.ok()) {
-        return Result<int>::refused(play.refusal());
+    const PlayType* play = soldOn(game, date, query.playType);
+    if (play == nullptr) {
+        return Result<int>::refused(playTypeOn(game, date, query.playType).refusal());
     }
     if (query.outcome == kTripleOutcome && play->key == "box" &&
         play->tripleBoxSold != Known::yes) {
@@ -139,7 +148,7 @@ Result<int> prizeOn(const GameDefinition& game, const CivilDate& date, const Pri
     if (!prizes.ok()) {
         return Result<int>::refused(prizes.refusal());
     }
-    return outcomePrize(game, *prizes, play->name, query.outcome);
+    return outcomePrize(game, **prizes, play->name, query.outcome);
 }
 
 Result<AddOn> addOnOn(const GameDefinition& game, const CivilDate& date, std::string_view key) {
@@ -156,13 +165,13 @@ Result<AddOn> addOnOn(const GameDefinition& game, const CivilDate& date, std::st
 
 Result<int> addOnPrizeOn(const GameDefinition& game, const CivilDate& date,
                          std::string_view addOnKey, const PrizeQuery& query) {
-    const auto addOn = addOnOn(game, date, addOnKey);
-    if (!addOn.ok()) {
-        return Result<int>::refused(addOn.refusal());
+    const AddOn* addOn = ruleOn(game.addOns, game, date, addOnKey).rule;
+    if (addOn == nullptr) {
+        return Result<int>::refused(addOnOn(game, date, addOnKey).refusal());
     }
-    const auto play = playTypeOn(game, date, query.playType);
-    if (!play.ok()) {
-        return Result<int>::refused(play.refusal());
+    const PlayType* play = soldOn(game, date, query.playType);
+    if (play == nullptr) {
+        return Result<int>::refused(playTypeOn(game, date, query.playType).refusal());
     }
     if (!addOn->prizes || !addOn->prizes->contains(query.playType)) {
         return Result<int>::refused(notKnownText(addOn->name + " prizes", game));
@@ -172,7 +181,7 @@ Result<int> addOnPrizeOn(const GameDefinition& game, const CivilDate& date,
     if (!prizes.ok()) {
         return Result<int>::refused(prizes.refusal());
     }
-    return outcomePrize(game, *prizes, addOn->name + " " + play->name, query.outcome);
+    return outcomePrize(game, **prizes, addOn->name + " " + play->name, query.outcome);
 }
 
 } // namespace pick3

@@ -87,17 +87,20 @@ Result<PayRule> payRuleOf(const GameDefinition& game, const Ticket& ticket) {
     if (!standing.ok()) {
         return Result<PayRule>::refused(standing.refusal());
     }
+    return payRuleOf(game, ticket, *standing);
+}
+
+PayRule payRuleOf(const GameDefinition& game, const Ticket& ticket,
+                  const TicketStanding& standing) {
     PayRule rule;
     rule.playType = ticket.playType;
     rule.digits = ticket.digits;
     fillSlots(game, ticket, rule.base, "");
-    const auto play = playTypeOn(game, ticket.drawDate, ticket.playType);
-    rule.nineAndZeroNeighbours = play->nineAndZeroNeighbours == Known::yes;
+    rule.nineAndZeroNeighbours = standing.nineAndZeroNeighbours;
     if (!ticket.addOn.empty()) {
         rule.addOnPlayed = true;
         fillSlots(game, ticket, rule.addOn, ticket.addOn);
-        rule.addOnMoreThanOnce =
-            addOnOn(game, ticket.drawDate, ticket.addOn)->winsMoreThanOnce == Known::yes;
+        rule.addOnMoreThanOnce = standing.addOnMoreThanOnce;
     }
     return rule;
 }

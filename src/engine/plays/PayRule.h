@@ -13,6 +13,7 @@
 #include "engine/Result.h"
 #include "engine/games/GameDefinition.h"
 #include "engine/plays/Ticket.h"
+#include "engine/plays/TicketRules.h"
 
 #include <array>
 #include <string>
@@ -37,6 +38,8 @@ struct PayRule {
 
 // The rule of a ticket on its draw's date; refused as judgeTicket() refuses.
 Result<PayRule> payRuleOf(const GameDefinition& game, const Ticket& ticket);
+// The rule of a ticket judgeTicket() has let stand, without judging it again.
+PayRule payRuleOf(const GameDefinition& game, const Ticket& ticket, const TicketStanding& standing);
 
 // The outcome slot the play wins on a drawn number (0 to 999), or kNoWin.
 int outcomeSlot(const PayRule& rule, int drawn);

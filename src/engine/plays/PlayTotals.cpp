@@ -100,7 +100,7 @@ std::vector<CheckedTicket> checkTickets(const std::vector<Ticket>& tickets,
         entry.standing = *standing;
         const auto& draws = sorted[static_cast<std::size_t>(game - games.begin())];
         if (const DrawnNumber* draw = findDraw(draws, ticket.drawDate, standing->drawTime)) {
-            entry.check = *checkTicket(*game->game, ticket, *draw);
+            entry.check = checkTicket(*game->game, ticket, *standing, *draw);
         }
         checked.push_back(std::move(entry));
     }

@@ -149,21 +149,26 @@ Result<TicketCheck> checkTicket(const GameDefinition& game, const Ticket& ticket
         return Result<TicketCheck>::refused("the draw of " + draw.date.text() + " " +
                                             draw.drawTime + " is not this ticket's draw");
     }
-    const auto rule = payRuleOf(game, ticket);
+    return checkTicket(game, ticket, *standing, draw);
+}
+
+TicketCheck checkTicket(const GameDefinition& game, const Ticket& ticket,
+                        const TicketStanding& standing, const DrawnNumber& draw) {
+    const PayRule rule = payRuleOf(game, ticket, standing);
     TicketCheck check;
-    check.notChecked = standing->notChecked;
-    const int slot = outcomeSlot(*rule, numberIndex(draw.digits));
+    check.notChecked = standing.notChecked;
+    const int slot = outcomeSlot(rule, numberIndex(draw.digits));
     if (slot != kNoWin) {
-        addWin(check, standing->playName, winReason(ticket, draw.digits, slot),
-               rule->base[static_cast<std::size_t>(slot)]);
+        addWin(check, standing.playName, winReason(ticket, draw.digits, slot),
+               rule.base[static_cast<std::size_t>(slot)]);
     }
-    if (rule->addOnPlayed && draw.addOnDigit) {
-        addOnWins(ticket, draw, *rule, standing->addOnName, check);
-    } else if (rule->addOnPlayed) {
-        check.notChecked.push_back("the draw holds no " + standing->addOnName +
+    if (rule.addOnPlayed && draw.addOnDigit) {
+        addOnWins(ticket, draw, rule, standing.addOnName, check);
+    } else if (rule.addOnPlayed) {
+        check.notChecked.push_back("the draw holds no " + standing.addOnName +
                                    " digit: " + std::string(kCheckYourTicket));
     }
-    check.reportedForTaxes = reportedForTaxes(check.wonCents, standing->costCents());
+    check.reportedForTaxes = reportedForTaxes(check.wonCents, standing.costCents());
     const auto deadline = claimDeadline(game, ticket.drawDate);
     check.claimBy = deadline
                         ? "claim by " + deadline->text()

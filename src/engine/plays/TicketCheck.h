@@ -9,6 +9,7 @@
 #include "engine/Result.h"
 #include "engine/games/GameDefinition.h"
 #include "engine/plays/Ticket.h"
+#include "engine/plays/TicketRules.h"
 
 #include <optional>
 #include <string>
@@ -46,6 +47,9 @@ inline constexpr std::string_view kTaxNote =
 // is not the ticket's own.
 Result<TicketCheck> checkTicket(const GameDefinition& game, const Ticket& ticket,
                                 const DrawnNumber& draw);
+// A ticket judgeTicket() has let stand against its own draw, without judging it again.
+TicketCheck checkTicket(const GameDefinition& game, const Ticket& ticket,
+                        const TicketStanding& standing, const DrawnNumber& draw);
 
 // Whether a win of `wonCents` on a ticket of `costCents` is one the lottery reports.
 bool reportedForTaxes(int wonCents, int costCents);

@@ -175,6 +175,7 @@ Result<TicketStanding> judgeTicket(const GameDefinition& game, const Ticket& tic
     standing.drawTime = *drawName;
     standing.playName = play->name;
     standing.baseCostCents = baseCostCents(ticket);
+    standing.nineAndZeroNeighbours = play->nineAndZeroNeighbours == Known::yes;
     standing.addOnCostCents = 0;
     if (!ticket.addOn.empty()) {
         const auto addOn = addOnOn(game, ticket.drawDate, ticket.addOn);
@@ -183,6 +184,7 @@ Result<TicketStanding> judgeTicket(const GameDefinition& game, const Ticket& tic
         }
         standing.addOnName = addOn->name;
         standing.addOnCostCents = addOnCost(*addOn, standing.baseCostCents);
+        standing.addOnMoreThanOnce = addOn->winsMoreThanOnce == Known::yes;
     }
     standing.enteredAfterDraw = enteredAfter(game, ticket, standing.drawTime);
     noteUnknownPrizes(game, ticket, *play, standing);

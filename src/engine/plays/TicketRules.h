@@ -23,6 +23,8 @@ struct TicketStanding {
     std::vector<std::string> notChecked; // one text for each part whose prizes are not known
     std::optional<int> addOnCostCents;   // nothing when the add-on's cost is not known
     int baseCostCents = 0;
+    bool nineAndZeroNeighbours = false; // the play's 1-off counts 9 and 0 as neighbours
+    bool addOnMoreThanOnce = false;     // the add-on may win more than once on one ticket
 
     // What the ticket cost, as far as known: the base play and the add-on's cost.
     int costCents() const { return baseCostCents + addOnCostCents.value_or(0); }
