@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 
 namespace pick3 {
 namespace {
@@ -175,6 +176,67 @@ TEST(LuckBand, SaddlepointAgainstExact) {
         }
         EXPECT_NEAR(saddle.points[i].lowCents, exact.points[i].lowCents, tolerance) << i;
         EXPECT_NEAR(saddle.points[i].highCents, exact.points[i].highCents, tolerance) << i;
+    }
+}
+
+// Where the total moves in steps of 1, the saddlepoint band falls on the exact lattice
+// point nearly everywhere.
+TEST(LuckBand, SaddlepointOnASmoothLattice) {
+    const auto draws = repeated({{0, 0.97}, {1, 0.02}, {2, 0.008}, {3, 0.002}}, 3000);
+    const std::vector<long long> won(draws.size(), 0);
+    const LuckBand exact = luckBand(draws, 1, won);
+    const LuckBand saddle = luckBand(draws, 1, won, 100'000);
+    ASSERT_LT(saddle.exactDraws, 1000);
+    int same = 0;
+    int tried = 0;
+    for (std::size_t i = static_cast<std::size_t>(saddle.exactDraws); i < draws.size(); ++i) {
+        for (const auto& [got, want] :
+             {std::pair{saddle.points[i].lowCents, exact.points[i].lowCents},
+              {saddle.points[i].highCents, exact.points[i].highCents}}) {
+            EXPECT_NEAR(got, want, 1.0) << i;
+            same += got == want ? 1 : 0;
+            ++tried;
+        }
+    }
+    EXPECT_GT(same, tried * 9 / 10);
+}
+
+// Every outcome of four small draws multiplied out: the band's percentiles after each.
+TEST(LuckBand, ExactAgainstEveryOutcome) {
+    const std::vector<LatticeDraw> draws{{{0, 0.5}, {1, 0.3}, {3, 0.2}},
+                                         {{0, 0.9}, {2, 0.1}},
+                                         {{0, 0.6}, {1, 0.4}},
+                                         {{0, 0.05}, {5, 0.95}}};
+    const LuckBand band = luckBand(draws, 100, {0, 200, 0, 500});
+    ASSERT_EQ(band.points.size(), draws.size());
+    std::map<long long, double> total{{0, 1.0}};
+    double expected = 0.0;
+    const std::vector<double> won{0, 200, 200, 700};
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        std::map<long long, double> next;
+        for (const auto& [sofar, p] : total) {
+            for (const auto& [x, q] : draws[i]) {
+                next[sofar + x] += p * q;
+            }
+        }
+        for (const auto& [x, q] : draws[i]) {
+            expected += 100.0 * static_cast<double>(x) * q;
+        }
+        total = next;
+        double below = 0.0;
+        long long low = -1;
+        long long high = -1;
+        for (const auto& [x, p] : total) {
+            below += p;
+            low = low < 0 && below >= 0.05 - 1e-12 ? x : low;
+            high = high < 0 && below >= 0.95 - 1e-12 ? x : high;
+        }
+        EXPECT_EQ(band.points[i].drawIndex, static_cast<int>(i));
+        EXPECT_NEAR(band.points[i].lowCents, 100.0 * static_cast<double>(low) - expected, 1e-9)
+            << i;
+        EXPECT_NEAR(band.points[i].highCents, 100.0 * static_cast<double>(high) - expected, 1e-9)
+            << i;
+        EXPECT_NEAR(band.points[i].wonLessAverageCents, won[i] - expected, 1e-9) << i;
     }
 }
 
