@@ -1,6 +1,6 @@
-// The convolutions: winning tickets over their full range (at most one more entry per
-// ticket), money on the lattice of the prizes up to the total the player won, so that
-// the chance of at most that much is exact and that of at least it is its complement.
+// The draws' exact distributions, then the tails of their totals (LuckSaddlepoint.h): the
+// money on the lattice of the prizes, the winning tickets on the lattice of whole tickets,
+// each exact within its size; then the band, and the words.
 
 #include "engine/plays/MoneyLuck.h"
 
@@ -16,57 +16,110 @@
 namespace pick3 {
 namespace {
 
-std::vector<double> convolved(const std::vector<double>& a, const std::vector<double>& b) {
-    std::vector<double> out(a.size() + b.size() - 1, 0.0);
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        for (std::size_t j = 0; j < b.size(); ++j) {
-            out[i + j] += a[i] * b[j];
-        }
+// Below this chance on either side a result is more than luck alone usually gives.
+constexpr double kUsual = 0.05;
+
+LatticeDraw moneyOnLattice(const DrawOdds& odds, long long unit) {
+    LatticeDraw draw;
+    for (const auto& [cents, chance] : odds.money) {
+        draw.emplace_back(cents / unit, chance);
     }
-    return out;
+    return draw;
 }
 
-// Money on the lattice, up to `cap` units: entries above it are dropped, their chance
-// kept apart so that nothing is lost from the sum.
-std::vector<double> moneyUpTo(const std::vector<DrawOdds>& odds, long long unit, std::size_t cap) {
-    std::vector<double> dist{1.0};
+LatticeDraw winsOnLattice(const DrawOdds& odds) {
+    LatticeDraw draw;
+    for (std::size_t k = 0; k < odds.pWins.size(); ++k) {
+        if (odds.pWins[k] > 0.0) {
+            draw.emplace_back(static_cast<long long>(k), odds.pWins[k]);
+        }
+    }
+    return draw;
+}
+
+// The winning tickets exactly; where that runs long, the draws with a win, each draw's
+// chance of one being exact and the draws independent.
+void countWins(const std::vector<DrawOdds>& odds, long long exactSteps, MoneyLuck& luck) {
+    std::vector<LatticeDraw> wins;
+    std::transform(odds.begin(), odds.end(), std::back_inserter(wins), winsOnLattice);
+    if (const auto exact = exactLatticeTails(wins, luck.winningTickets, exactSteps)) {
+        luck.logAtLeastWins = exact->logAtLeast;
+        luck.logAtMostWins = exact->logAtMost;
+        return;
+    }
+    luck.winsByDraws = true;
+    std::vector<double> shares;
     for (const DrawOdds& draw : odds) {
-        std::vector<double> next(
-            std::min(cap + 1,
-                     dist.size() + static_cast<std::size_t>(draw.money.back().first / unit)),
-            0.0);
-        for (const auto& [cents, chance] : draw.money) {
-            const auto step = static_cast<std::size_t>(cents / unit);
-            for (std::size_t at = 0; at < dist.size() && at + step < next.size(); ++at) {
-                next[at + step] += dist[at] * chance;
-            }
-        }
-        dist = std::move(next);
+        shares.push_back(1.0 - draw.pWins[0]);
     }
-    return dist;
+    const auto k = static_cast<std::size_t>(luck.drawsWithAWin);
+    luck.logAtLeastWins = poissonBinomialLogUpperTail(shares, k);
+    luck.logAtMostWins = poissonBinomialLogLowerTail(shares, k);
 }
 
-double logOf(double chance) {
-    return chance <= 0.0 ? -std::numeric_limits<double>::infinity()
-                         : std::log(std::min(1.0, chance));
+bool aboutAsLuckGives(double logAtLeast, double logAtMost) {
+    return logAtLeast > std::log(kUsual) && logAtMost > std::log(kUsual);
 }
 
-std::string luckWords(const MoneyLuck& luck) {
-    const double logAhead = luck.logAtLeastMoney;
-    std::string text = "Won " + signedDollarsText(luck.wonCents) + " on " +
-                       counted(static_cast<std::size_t>(luck.tickets), "ticket") + " over " +
-                       counted(static_cast<std::size_t>(luck.draws), "draw") +
-                       "; by luck alone the prizes return " +
-                       signedDollarsText(std::llround(luck.expectedWonCents)) + " on average. ";
-    if (luck.logAtLeastMoney > std::log(0.05) && luck.logAtMostMoney > std::log(0.05)) {
+// The one wording of a chance said of players: "1 time in 1,000" as "about 1 in 1,000
+// players".
+std::string playersText(double logChance) {
+    std::string text = logChanceInWords(logChance);
+    for (const std::string times : {" times in ", " time in "}) {
+        if (const auto at = text.find(times); at != std::string::npos) {
+            return "about " + text.replace(at, times.size(), " in ") + " players";
+        }
+    }
+    return "no players";
+}
+
+std::string moneyWords(const MoneyLuck& luck) {
+    const std::string text = "Won " + signedDollarsText(luck.wonCents) + " on " +
+                             counted(static_cast<std::size_t>(luck.tickets), "ticket") + " over " +
+                             counted(static_cast<std::size_t>(luck.draws), "draw") +
+                             "; by luck alone the prizes return " +
+                             signedDollarsText(std::llround(luck.expectedWonCents)) +
+                             " on average. ";
+    if (aboutAsLuckGives(luck.logAtLeastMoney, luck.logAtMostMoney)) {
         return text + "That is about as luck alone gives.";
     }
-    if (static_cast<double>(luck.wonCents) > luck.expectedWonCents) {
-        return text + "Luck alone wins this much or more " + logChanceInWords(logAhead) +
-               ": that many players with the same tickets would do as well.";
+    if (luck.logAtLeastMoney < luck.logAtMostMoney) {
+        return text + "Luck alone wins this much or more " +
+               logChanceInWords(luck.logAtLeastMoney) + ": " + playersText(luck.logAtLeastMoney) +
+               " with the same tickets would do as well.";
     }
     return text + "Luck alone wins this little or less " + logChanceInWords(luck.logAtMostMoney) +
            ".";
+}
+
+std::string winsWords(const MoneyLuck& luck) {
+    const std::string what =
+        luck.winsByDraws
+            ? grouped(static_cast<std::size_t>(luck.drawsWithAWin)) + " of the " +
+                  counted(static_cast<std::size_t>(luck.draws), "draw") +
+                  " had a win (counted by draws: the tickets are too many to combine one by one)"
+            : counted(static_cast<std::size_t>(luck.winningTickets), "winning ticket");
+    if (aboutAsLuckGives(luck.logAtLeastWins, luck.logAtMostWins)) {
+        return what + ": about as luck alone gives.";
+    }
+    if (luck.logAtLeastWins < luck.logAtMostWins) {
+        return what + ": luck alone gives this many or more " +
+               logChanceInWords(luck.logAtLeastWins) + ".";
+    }
+    return what + ": luck alone gives this few or fewer " + logChanceInWords(luck.logAtMostWins) +
+           ".";
+}
+
+std::string luckWords(const MoneyLuck& luck) {
+    const std::string leftOut = luck.leftOut == 0 ? ""
+                                : luck.leftOut == 1
+                                    ? " 1 ticket entered after the draw is left out."
+                                    : " " + grouped(static_cast<std::size_t>(luck.leftOut)) +
+                                          " tickets entered after the draw are left out.";
+    if (luck.draws == 0) {
+        return "No ticket has met its draw yet." + leftOut;
+    }
+    return moneyWords(luck) + " " + winsWords(luck) + leftOut;
 }
 
 } // namespace
@@ -103,34 +156,38 @@ DrawOdds drawOdds(const DrawTickets& draw) {
     return odds;
 }
 
-MoneyLuck moneyLuckOf(const std::vector<DrawTickets>& draws) {
+MoneyLuck moneyLuckOf(const std::vector<DrawTickets>& draws, int leftOut, long long exactSteps) {
     MoneyLuck luck;
+    luck.leftOut = leftOut;
+    luck.draws = static_cast<int>(draws.size());
     std::vector<DrawOdds> odds;
-    std::vector<double> wins{1.0};
+    std::vector<long long> won;
     long long unit = 0;
     for (const DrawTickets& draw : draws) {
         odds.push_back(drawOdds(draw));
-        wins = convolved(wins, odds.back().pWins);
         for (const auto& [cents, chance] : odds.back().money) {
             unit = std::gcd(unit, cents);
             luck.expectedWonCents += static_cast<double>(cents) * chance;
         }
         luck.tickets += static_cast<int>(draw.pays.size());
         luck.winningTickets += draw.winningTickets;
+        luck.drawsWithAWin += draw.winningTickets > 0 ? 1 : 0;
         luck.wonCents += draw.wonCents;
+        won.push_back(draw.wonCents);
     }
-    luck.draws = static_cast<int>(draws.size());
     luck.unitCents = unit == 0 ? 1 : unit;
-    const auto k = static_cast<std::size_t>(luck.winningTickets);
-    luck.logAtMostWins =
-        logOf(std::accumulate(wins.begin(), wins.begin() + static_cast<long>(k + 1), 0.0));
-    luck.logAtLeastWins =
-        logOf(std::accumulate(wins.begin() + static_cast<long>(k), wins.end(), 0.0));
-    const auto units = static_cast<std::size_t>(luck.wonCents / luck.unitCents);
-    const auto money = moneyUpTo(odds, luck.unitCents, units);
-    const double below = std::accumulate(money.begin(), money.end() - 1, 0.0);
-    luck.logAtMostMoney = logOf(below + money.back());
-    luck.logAtLeastMoney = logOf(1.0 - below);
+    if (!draws.empty()) {
+        std::vector<LatticeDraw> money;
+        for (const DrawOdds& draw : odds) {
+            money.push_back(moneyOnLattice(draw, luck.unitCents));
+        }
+        const LatticeTails tails = latticeTails(money, luck.wonCents / luck.unitCents, exactSteps);
+        luck.logAtLeastMoney = tails.logAtLeast;
+        luck.logAtMostMoney = tails.logAtMost;
+        luck.moneyBySaddlepoint = tails.bySaddlepoint;
+        countWins(odds, exactSteps, luck);
+        luck.band = luckBand(money, luck.unitCents, won, exactSteps);
+    }
     luck.wordsText = luckWords(luck);
     return luck;
 }

@@ -7,8 +7,16 @@
 // totals the answer needs. No simulation and no normal curve: 100 one-dollar straights,
 // one on each of 100 draws, win nothing 90.5% of the time.
 //
+// Beyond kExactLatticeSteps of work (300 million multiply-adds, LuckSaddlepoint.h) the money
+// is answered by the lattice saddlepoint on its exact cumulant generating function, and the
+// number of winning tickets by the number of draws with a win, whose chances the back-test's
+// Poisson binomial gives exactly; the words say so. The band of LuckBand.h comes from the
+// same distributions.
+//
 // Tickets entered after their draw are left out, and counted.
 
+#include "engine/plays/LuckBand.h"
+#include "engine/plays/LuckSaddlepoint.h"
 #include "engine/plays/PlayTotals.h"
 
 #include <string>
@@ -44,11 +52,18 @@ struct MoneyLuck {
     double logAtLeastMoney = 0.0; // log P(this much money or more)
     double logAtMostMoney = 0.0;
     long long unitCents = 0; // the lattice of the prizes
-    std::string wordsText;   // what the chances say, in words that do not flatter
+    bool moneyBySaddlepoint = false;
+    // The wins counted as draws with a win, the tickets being too many to combine exactly.
+    bool winsByDraws = false;
+    int drawsWithAWin = 0;
+    LuckBand band;
+    std::string wordsText; // what the chances say, in words that do not flatter
 };
 
-// The luck of the draws' tickets.
-MoneyLuck moneyLuckOf(const std::vector<DrawTickets>& draws);
+// The luck of the draws' tickets, `leftOut` of them entered after their draw. Exactly
+// within `exactSteps` of work for each convolution.
+MoneyLuck moneyLuckOf(const std::vector<DrawTickets>& draws, int leftOut = 0,
+                      long long exactSteps = kExactLatticeSteps);
 
 // The tickets checked against their draws, grouped by draw; those entered after the draw
 // and those not checked left out (counted in `leftOut`).
