@@ -74,5 +74,8 @@ void checkNoOverlap(const std::vector<Item>& items, const std::string& path,
 std::vector<SchedulePeriod> readSchedules(const Json& root, const ReadContext& context);
 std::vector<PlayType> readPlayTypes(const Json& root, const ReadContext& context);
 std::vector<AddOn> readAddOns(const Json& root, const ReadContext& context);
+// After the schedules and add-ons: a source names the game's draw times, and an add-on
+// column only where the game has an add-on.
+std::vector<UpdateSource> readUpdateSources(const Json& root, const GameDefinition& game);
 
 } // namespace pick3::gamefile

@@ -92,7 +92,8 @@ GameDefinition readRoot(const Json& root, const std::string& stem) {
     checkFormat(root);
     gamefile::checkFields(root, "",
                           {"format", "version", "id", "state", "name", "checked", "sources",
-                           "claimPeriod", "notes", "schedules", "playTypes", "addOns"});
+                           "claimPeriod", "notes", "schedules", "playTypes", "addOns",
+                           "updateSources"});
     GameDefinition game;
     game.id = gamefile::textMember(root, "", "id");
     if (game.id != stem) {
@@ -109,6 +110,7 @@ GameDefinition readRoot(const Json& root, const std::string& stem) {
     game.schedules = gamefile::readSchedules(root, context);
     game.playTypes = gamefile::readPlayTypes(root, context);
     game.addOns = gamefile::readAddOns(root, context);
+    game.updateSources = gamefile::readUpdateSources(root, game);
     return game;
 }
 

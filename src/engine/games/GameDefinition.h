@@ -95,6 +95,48 @@ struct ClaimPeriod {
     std::vector<std::string> sources;
 };
 
+// A column of a source's file: by its header's name, or by its place from 1 where the
+// file has no header.
+struct SourceColumn {
+    std::string name;
+    int position = 0;
+    bool given() const { return !name.empty() || position > 0; }
+};
+
+// Where one draw of a row is: the number in one column ("123"), or each digit in its own.
+struct SourceDrawColumns {
+    std::string drawTime; // the game's draw time; empty: the draw time of the file
+    SourceColumn number;
+    std::array<SourceColumn, 3> digits;
+    SourceColumn addOn; // the add-on's digit (a Fireball); not given: none
+};
+
+struct SourceFile {
+    std::string address;  // "https://..."
+    std::string drawTime; // the draw time of every row of this file; empty: named by the columns
+};
+
+enum class SourceDateOrder { monthDayYear, dayMonthYear, yearMonthDay };
+
+// Where the newest draws of a game can be fetched on request, and how the file is laid
+// out. A source of several files (one per draw time) is kept only whole.
+struct UpdateSource {
+    std::string name;
+    std::vector<SourceFile> files;
+    std::string layout = "csv"; // the one layout read so far
+    bool header = true;         // the first line names the columns
+    SourceColumn gameColumn;    // a column naming the game on every row, or none
+    std::string gameName;       // what that column must hold ("Pick 3")
+    SourceColumn date;          // the date in one column ...
+    SourceDateOrder dateOrder = SourceDateOrder::monthDayYear;
+    SourceColumn year, month, day;        // ... or in three
+    std::vector<SourceDrawColumns> draws; // one per draw time on a row
+    // The file writes numbers without their leading zeros ("56" for 056).
+    bool leadingZerosLost = false;
+    // Fetched and read from the machine this definition was written on.
+    bool checked = false;
+};
+
 struct GameDefinition {
     std::string id;    // the file's stem: "texas-pick-3"
     std::string state; // "Texas"
@@ -106,6 +148,7 @@ struct GameDefinition {
     std::vector<PlayType> playTypes;        // no two of one key overlap
     std::vector<AddOn> addOns;              // no two of one key overlap
     std::vector<std::string> notes;
+    std::vector<UpdateSource> updateSources;
 
     // "Texas Pick 3", "New York Numbers".
     std::string title() const { return state + " " + name; }

@@ -243,5 +243,117 @@ TEST(GameDefinition, AFolderLoadsAroundTheFilesItRefuses) {
                                                "by a newer version"));
 }
 
+// smallGame() with one update source of two files, one per draw time, no heading.
+std::string readSourceWith(const std::function<void(json&)>& damage) {
+    return readWith([&](json& g) {
+        g["updateSources"] = json::parse(R"([{
+          "name": "a state's files", "layout": "csv", "header": false, "checked": false,
+          "files": [{"address": "https://example.test/midday.csv", "drawTime": "Midday"},
+                    {"address": "http://example.test/evening.csv", "drawTime": "Evening"}],
+          "columns": {"game": 1, "gameName": "Pick 3", "date": 2, "dateOrder": "year-month-day"},
+          "draws": [{"digits": [3, 4, 5], "addOn": 6}]}])");
+        damage(g["updateSources"][0]);
+    });
+}
+
+TEST(GameDefinition, ShippedUpdateSourcesAreUncheckedAndSayHowTheyAreLaidOut) {
+    const auto& york = test::shippedGame("new-york-numbers");
+    ASSERT_EQ(york.updateSources.size(), 1U);
+    const auto& rows = york.updateSources[0];
+    ASSERT_EQ(rows.files.size(), 1U);
+    EXPECT_EQ(rows.files[0].address, "https://data.ny.gov/api/views/hsys-3def/rows.csv");
+    EXPECT_TRUE(rows.header && rows.leadingZerosLost && !rows.checked);
+    EXPECT_EQ(rows.date.name, "Draw Date");
+    ASSERT_EQ(rows.draws.size(), 2U);
+    EXPECT_EQ(rows.draws[1].drawTime + ": " + rows.draws[1].number.name,
+              "Evening: Evening Daily #");
+    const auto& texas = test::shippedGame("texas-pick-3");
+    ASSERT_EQ(texas.updateSources.size(), 1U);
+    const auto& files = texas.updateSources[0];
+    EXPECT_TRUE(!files.header && !files.leadingZerosLost && !files.checked);
+    std::string times;
+    for (const auto& file : files.files) {
+        times += file.drawTime + (file.address.ends_with(".csv") ? " " : "? ");
+    }
+    EXPECT_EQ(times, "Morning Day Evening Night ");
+    EXPECT_EQ(files.draws.at(0).digits[2].position, 7);
+    EXPECT_EQ(files.draws.at(0).addOn.position, 8);
+    for (const auto& game : loadGameFolder(test::shippedGameFiles()).games) {
+        EXPECT_TRUE(game.updateSources.empty() || game.id == "texas-pick-3" ||
+                    game.id == "new-york-numbers")
+            << game.id;
+    }
+}
+
+TEST(GameDefinition, RefusesAnUpdateSourceThatCouldNotBeRead){
+    const std::string at = "test-game.json: \"updateSources[0]";
+    const std::vector<std::tuple<const char*, std::function<void(json&)>, std::string>> rows{
+        {"undamaged", [](json&) {}, "read"},
+        {"not checked said nowhere", [](json& s) { s.erase("checked"); },
+         at + R"(.checked" is missing)"},
+    {"another layout", [](json& s) { s["layout"] = "html"; },
+     at + R"(.layout" is not a layout this program reads ("csv"))"},
+    {"an address that is no web address",
+     [](json& s) { s["files"][0]["address"] = "file:///etc/passwd"; },
+     at + R"(.files[0].address" is not a web address ("https://..."): "file:///etc/passwd")"},
+    {"a heading's name without a heading", [](json& s) { s["columns"]["date"] = "Draw Date"; },
+     at + R"(.columns.date" names a column by its heading, but the file has no heading line)"},
+    {"a column at place 0", [](json& s) { s["draws"][0]["digits"][1] = 0; },
+     at + R"(.draws[0].digits[1]" is neither a column's heading nor its place (1 for the first))"},
+    {"a date in two ways", [](json& s) { s["columns"]["year"] = 7; },
+     at + R"(.columns" gives neither a "date" column nor "year", "month" and "day")"},
+    {"no date", [](json& s) { s["columns"].erase("date"); },
+     at + R"(.columns" gives neither a "date" column nor "year", "month" and "day")"},
+    {"a game's column without its name", [](json& s) { s["columns"].erase("gameName"); },
+     at + R"(.columns" gives "game" without "gameName", or the other way round)"},
+    {"a number and digits", [](json& s) { s["draws"][0]["number"] = 3; },
+     at + R"(.draws[0]" gives neither "number" nor "digits", or both)"},
+    {"a draw time the game does not hold", [](json& s) { s["files"][1]["drawTime"] = "Night"; },
+     at + R"(.files[1].drawTime" names "Night", which is not a draw time of the game)"},
+    {"a draw time twice", [](json& s) { s["files"][1]["drawTime"] = "Midday"; },
+     at + R"(.files[1].drawTime" names "Midday" a second time)"},
+    {"a file without its draw time", [](json& s) { s["files"][1].erase("drawTime"); },
+     at +
+         R"(.files[1].drawTime" must be given for every file and for no row's columns, which then hold one draw)"},
+    {"draw times by columns too",
+     [](json& s) {
+         s["draws"].push_back(s["draws"][0]);
+         s["draws"][1]["drawTime"] = "Evening";
+     },
+     at +
+         R"(.files[0].drawTime" must be given for every file and for no row's columns, which then hold one draw)"},
+    {"draw times on a row",
+     [](json& s) {
+         s["files"] = json::parse(R"([{"address": "https://example.test/all.csv"}])");
+         s["draws"] = json::parse(R"([{"drawTime": "Midday", "number": 3},
+                                          {"drawTime": "Evening", "number": 4}])");
+     },
+     "read"},
+    {"a draw time missing on a row",
+     [](json& s) {
+         s["files"] = json::parse(R"([{"address": "https://example.test/all.csv"}])");
+         s["draws"] = json::parse(R"([{"drawTime": "Midday", "number": 3}, {"number": 4}])");
+     },
+     at + R"(.draws[1].drawTime" must be given for every draw of a row, as no file names one)"},
+    {"no files", [](json& s) { s["files"] = json::array(); }, at + R"(.files" is empty)"},
+    {"lost zeros said in words", [](json& s) { s["leadingZerosLost"] = "yes"; },
+     at + R"(.leadingZerosLost" is neither true nor false)"},
+    {"a misspelt field", [](json& s) { s["header "] = true; },
+     at + R"(.header " is not a field this program knows here)"},
+};
+for (const auto& [name, damage, refusal] : rows) {
+    EXPECT_EQ(readSourceWith(damage), refusal) << name;
+}
+EXPECT_EQ(
+    readWith([](json& g) {
+        g["addOns"] = json::array();
+        g["updateSources"] = json::parse(R"([{"name": "n", "layout": "csv",
+                    "checked": true, "files": [{"address": "https://x.test/a.csv"}],
+                    "columns": {"date": "Date"},
+                    "draws": [{"drawTime": "Midday", "number": "N", "addOn": "F"}]}])");
+    }),
+    R"(test-game.json: "updateSources[0].draws[0].addOn" names an add-on's column, but the game has no add-on)");
+}
+
 } // namespace
 } // namespace pick3
