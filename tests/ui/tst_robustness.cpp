@@ -192,9 +192,10 @@ class RobustnessTest : public QObject {
             } else if (list != nullptr && chance(50)) {
                 tick(list);
             } else if (button != nullptr && (button->objectName() == "cmdImportDraws" ||
-                                             button->objectName() == "cmdCharts")) {
+                                             button->objectName() == "cmdCharts" ||
+                                             button->objectName() == "cmdLibrary")) {
                 // The import reads the draw box ("Use these draws" may end it); the charts
-                // window draws the count or the back-test.
+                // window draws the count or the back-test; the library's window lists its games.
                 note("  " + button->objectName());
                 need(inModal(dialog, button->objectName(), [this](QWidget* in) { operate(in); }),
                      "no window opened");
