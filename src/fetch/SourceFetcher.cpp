@@ -11,12 +11,19 @@ namespace {
 // The module's one entry point, a plain C name so that it is found by name.
 constexpr char kModuleName[] = "pick3_fetch";
 constexpr char kMakerName[] = "pick3_new_source_fetcher";
-using FetcherMaker = SourceFetcher* (*)(QObject* parent);
+FetcherMaker& makerInForce() {
+    static FetcherMaker make = nullptr;
+    return make;
+}
 
 } // namespace
 
+void setSourceFetcherMaker(FetcherMaker make) {
+    makerInForce() = make;
+}
+
 SourceFetcher* newSourceFetcher(QObject* parent, QString* problem) {
-    static FetcherMaker make = nullptr;
+    FetcherMaker& make = makerInForce();
     QStringList reasons;
     // The fetch module sits beside the charts module.
     const QStringList folders = chartsModuleFolders();

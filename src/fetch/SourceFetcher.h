@@ -62,6 +62,9 @@ class SourceFetcher : public QObject {
 // A fetcher from the fetch module, loaded on first use, owned by `parent`; null with the
 // reason in `problem` where the module cannot be loaded.
 SourceFetcher* newSourceFetcher(QObject* parent, QString* problem);
+// For a program that has the fetching linked in (tests): fetchers come from `make`.
+using FetcherMaker = SourceFetcher* (*)(QObject* parent);
+void setSourceFetcherMaker(FetcherMaker make);
 
 } // namespace pick3
 

@@ -1,5 +1,6 @@
 #include "importdraws/frmImportDraws.h"
 
+#include "importdraws/GameUpdate.h"
 #include "importdraws/ImportPreviewPanel.h"
 #include "importdraws/ImportSourcePanel.h"
 #include "importdraws/KeepChoicesPanel.h"
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableView>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -124,9 +126,20 @@ QLayout* frmImportDraws::makeGameRow(QWidget* parent) {
     lblGame_->setWordWrap(true);
     connect(cboGame_, &QComboBox::currentIndexChanged, this, &frmImportDraws::followGamePlayed);
     connect(cboGame_, &QComboBox::currentIndexChanged, this, &frmImportDraws::readAgain);
+    connect(cboGame_, &QComboBox::currentIndexChanged, this, &frmImportDraws::showGame);
+    cmdUpdate_ =
+        named(new QPushButton(QStringLiteral("Update"), parent), QStringLiteral("cmdUpdateGame"));
+    cmdUpdate_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_U));
+    describe(cmdUpdate_, QStringLiteral("Update"),
+             QStringLiteral("Fetches the game's newest draws from the state's own data (Ctrl+U) "
+                            "and shows them here before anything is kept; nothing is fetched "
+                            "unless you press it"));
+    cmdUpdate_->setEnabled(false);
+    connect(cmdUpdate_, &QPushButton::clicked, this, &frmImportDraws::updateGame);
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(cboGame_);
+    row->addWidget(cmdUpdate_);
     row->addWidget(lblGame_, 1);
     return row;
 }
@@ -164,7 +177,10 @@ std::shared_ptr<const GameDefinition> frmImportDraws::chosenGame() const {
 // told, and the definitions that did not read.
 void frmImportDraws::showGame() {
     QStringList notes;
-    if (const auto game = chosenGame()) {
+    const auto chosen = chosenGame();
+    cmdUpdate_->setEnabled(chosen != nullptr && !chosen->updateSources.empty() &&
+                           (update_ == nullptr || !update_->running()));
+    if (const auto game = chosen) {
         const std::string& zoneName =
             game->schedules.empty() ? std::string("unknown") : game->schedules.back().timeZone;
         const std::optional<QTimeZone> zone = GameClock::zoneNamed(zoneName);
@@ -200,7 +216,12 @@ QLayout* frmImportDraws::makeBusyRow(QWidget* parent) {
     cmdCancel_ =
         named(new QPushButton(QStringLiteral("Cancel"), parent), QStringLiteral("cmdCancelImport"));
     describe(cmdCancel_, cmdCancel_->text(), QStringLiteral("Stops reading; nothing changes"));
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] { progress_->cancel = true; });
+    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
+        progress_->cancel = true;
+        if (update_ != nullptr) {
+            update_->cancel();
+        }
+    });
     auto* busyRow = new QHBoxLayout;
     busyRow->addWidget(prgImport_, 1);
     busyRow->addWidget(cmdCancel_);
@@ -533,6 +554,109 @@ void frmImportDraws::keepDraws() {
                        .arg(kept->unchanged);
     showMessage(this, windowTitle(), said);
     showKeepPreview();
+}
+
+} // namespace pick3
+
+namespace pick3 {
+
+void frmImportDraws::connectUpdate() {
+    update_ = new GameUpdate(this);
+    connect(update_, &GameUpdate::progress, this,
+            [this](int file, int files, qint64 received, qint64 total) {
+                prgImport_->setFormat(QStringLiteral("Fetching file %1 of %2: %3 KB")
+                                          .arg(file + 1)
+                                          .arg(files)
+                                          .arg(received / 1024));
+                const qint64 done = total > 0 ? 1000 * received / total : 0;
+                prgImport_->setValue(static_cast<int>((1000 * file + done) / std::max(files, 1)));
+            });
+    connect(update_, &GameUpdate::read, this, &frmImportDraws::useUpdate);
+    connect(update_, &GameUpdate::nothingNew, this, [this] {
+        setBusy(false);
+        showGame();
+        sayEveryDrawHeld();
+    });
+    connect(update_, &GameUpdate::failed, this, [this](const QString& sentence) {
+        setBusy(false);
+        showGame();
+        showMessage(this, windowTitle(), sentence);
+    });
+}
+
+void frmImportDraws::updateGame() {
+    const auto game = chosenGame();
+    if (game == nullptr || running_.isRunning()) {
+        return;
+    }
+    if (update_ == nullptr) {
+        connectUpdate();
+    }
+    QString problem;
+    if (!update_->start(game, &problem)) {
+        showMessage(this, windowTitle(), problem);
+        return;
+    }
+    setBusy(true);
+    prgImport_->setValue(0);
+    prgImport_->setFormat(QStringLiteral("Fetching %1").arg(fromEngine(game->title())));
+    cmdUpdate_->setEnabled(false);
+}
+
+// The fetched draws shown as a reading, to be kept in the game they came for.
+void frmImportDraws::useUpdate(const UpdateReading& update) {
+    setBusy(false);
+    pendingSource_ = QStringLiteral("the update from %1").arg(QUrl(update.address).host());
+    pendingSourceName_ = update.address;
+    finish(update.reading);
+    if (update.zerosRestored > 0) {
+        lblDateReading_->setText(
+            lblDateReading_->text() +
+            QStringLiteral(" %1 written without leading zeros and read as three digits (\"56\" "
+                           "as 056).")
+                .arg(plural(update.zerosRestored, "number was", "numbers were")));
+    }
+    if (cboKeepGame_->currentIndex() != cboGame_->currentIndex()) {
+        cboKeepGame_->setCurrentIndex(cboGame_->currentIndex()); // opens the library
+    }
+    if (merge_ && merge_->count(MergeKind::New) == 0 && merge_->count(MergeKind::Differs) == 0) {
+        sayEveryDrawHeld();
+    }
+}
+
+// "You have every draw up to Sat 2026-12-05 Evening", and the draws the game lacks.
+void frmImportDraws::sayEveryDrawHeld() {
+    const auto game = chosenGame();
+    GameLibrary* library = game ? openGameLibrary(this) : nullptr;
+    if (library == nullptr) {
+        return;
+    }
+    const Result<std::vector<StoredDraw>> held = library->draws(game->id, DrawQuery{});
+    if (!held.ok() || held->empty()) {
+        showMessage(this, windowTitle(),
+                    QStringLiteral("The source has nothing new, and the library holds no draw of "
+                                   "%1 yet.")
+                        .arg(fromEngine(game->title())));
+        return;
+    }
+    const IncomingDraw& last = held->back().draw;
+    const std::optional<CivilDate> date = parseCivilDate(last.date);
+    const QString weekday =
+        date ? fromEngine(weekdayName(date->weekday()).substr(0, 3)) + QLatin1Char(' ') : QString();
+    QString said = QStringLiteral("You have every draw up to %1%2 %3.")
+                       .arg(weekday, fromEngine(last.date), fromEngine(last.drawTime));
+    const Result<std::vector<HeldDraw>> missing = missingAfterKeep(*game, *held, MergePreview{});
+    if (missing.ok() && !missing->empty()) {
+        QStringList named;
+        for (std::size_t i = 0; i < missing->size() && i < 8; ++i) {
+            named << QStringLiteral("%1 %2").arg(fromEngine((*missing)[i].date.text()),
+                                                 fromEngine((*missing)[i].drawTime));
+        }
+        said += QStringLiteral("\n\nMissing by the game's schedule: %1%2.")
+                    .arg(named.join(QStringLiteral(", ")),
+                         missing->size() > 8 ? QStringLiteral(", ...") : QString());
+    }
+    showMessage(this, windowTitle(), said);
 }
 
 } // namespace pick3

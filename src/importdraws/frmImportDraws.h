@@ -27,6 +27,7 @@ namespace pick3 {
 
 class ImportPreviewPanel;
 class ImportSourcePanel;
+class GameUpdate;
 class KeepChoicesPanel;
 class LibraryKeepPanel;
 class ReadingChoicesPanel;
@@ -61,6 +62,9 @@ class frmImportDraws : public DiscardableDialog {
     QComboBox* keepGameChoice() const { return cboKeepGame_; }
     // Keeps the draws to use in the chosen game, as the preview shows them; says how it went.
     void keepDraws();
+    // "Update": fetches the chosen game's newest draws from its source and previews them
+    // for keeping in it.
+    void updateGame();
 
   Q_SIGNALS:
     void drawsChosen(const pick3::ChosenDraws& draws);
@@ -93,6 +97,9 @@ class frmImportDraws : public DiscardableDialog {
     void keepGameChosen(int index);
     void followGamePlayed(int index);
     void showKeepPreview();
+    void connectUpdate();
+    void useUpdate(const struct UpdateReading& update);
+    void sayEveryDrawHeld();
 
     std::shared_ptr<const std::string> boxText_;
     std::shared_ptr<const std::string> text_;
@@ -124,6 +131,8 @@ class frmImportDraws : public DiscardableDialog {
     QComboBox* cboGame_ = nullptr;
     QLabel* lblGame_ = nullptr;
     QComboBox* cboKeepGame_ = nullptr;
+    QPushButton* cmdUpdate_ = nullptr;
+    GameUpdate* update_ = nullptr;
     QPushButton* cmdKeep_ = nullptr;
     LibraryKeepPanel* keepPanel_ = nullptr;
 };

@@ -7,6 +7,8 @@
 
 #include "backtest/DrawStrip.h"
 #include "helpers/MainWindowDriver.h"
+#include "importdraws/GameCatalog.h"
+#include "importdraws/GameUpdate.h"
 #include "widgets/FileAccess.h"
 #include "widgets/LibraryAccess.h"
 
@@ -14,10 +16,15 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 
 using namespace pick3;
@@ -74,6 +81,46 @@ QStringList gamesListed(const QWidget* counter) {
     }
     return games;
 }
+
+// The state's server, on this machine: a page with its validator, a 304 when asked with
+// it, or a failure; every request kept.
+class StateServer : public QObject {
+  public:
+    QByteArray body;
+    QByteArray status = "200 OK";
+    QList<QByteArray> requests;
+
+    StateServer() {
+        server_.listen(QHostAddress::LocalHost);
+        connect(&server_, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                QByteArray& request = pending_[socket];
+                request += socket->readAll();
+                if (request.contains("\r\n\r\n")) {
+                    requests << request;
+                    answer(socket, request);
+                }
+            });
+        });
+    }
+    QString address() const {
+        return QStringLiteral("http://127.0.0.1:%1/rows.csv").arg(server_.serverPort());
+    }
+
+  private:
+    void answer(QTcpSocket* socket, const QByteArray& request) {
+        const bool same = request.contains("If-None-Match: \"v1\"");
+        const QByteArray code = same && status.startsWith("200") ? "304 Not Modified" : status;
+        const QByteArray sent = code.startsWith("200") ? body : QByteArray();
+        socket->write("HTTP/1.1 " + code + "\r\nETag: \"v1\"\r\nContent-Type: text/csv\r\n" +
+                      "Content-Length: " + QByteArray::number(sent.size()) +
+                      "\r\nConnection: close\r\n\r\n" + sent);
+        socket->disconnectFromHost();
+    }
+    QTcpServer server_;
+    QHash<QTcpSocket*, QByteArray> pending_;
+};
 
 } // namespace
 
@@ -271,6 +318,82 @@ class LibraryTest : public MainWindowFixture {
         QCOMPARE(lines.value(0), "date,draw time,number,add-on,source\r");
         QCOMPARE(lines.value(1), "2013-09-05,Day,314,,texas-pick-3.csv\r");
         QCOMPARE(lines.size(), 18); // 16 draws, the title and the end of the last line
+    }
+
+    // New York Numbers from a server standing in for the state: the fetched draws previewed
+    // and kept, the next Update nothing new, a failure that leaves the library as it was.
+    void updatedFromTheStatesData() {
+        StateServer state;
+        QFile rows(QStringLiteral(PICK3_SOURCES_DIR "/ny-rows.csv"));
+        QVERIFY(rows.open(QIODevice::ReadOnly));
+        state.body = rows.readAll();
+        // The player's own copy of the game, its source on this machine.
+        QFile shipped(shippedGamesFolder() + QStringLiteral("/new-york-numbers.json"));
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        QJsonObject game = QJsonDocument::fromJson(shipped.readAll()).object();
+        game["id"] = "local-numbers";
+        game["name"] = "Numbers here";
+        QJsonArray sources = game["updateSources"].toArray();
+        QJsonObject source = sources[0].toObject();
+        source["files"] = QJsonArray{QJsonObject{{"address", state.address()}}};
+        sources[0] = source;
+        game["updateSources"] = sources;
+        QVERIFY(QDir().mkpath(playerGamesFolder()));
+        QFile own(playerGamesFolder() + QStringLiteral("/local-numbers.json"));
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write(QJsonDocument(game).toJson());
+        own.close();
+        GameUpdate::setLimits(1000, 3000);
+
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [&](QWidget* import) {
+                auto* update = import->findChild<QPushButton*>(QStringLiteral("cmdUpdateGame"));
+                QVERIFY(!update->isEnabled()); // no game chosen
+                chooseText(import, "cboGame", QStringLiteral("New York Numbers here"));
+                QVERIFY(update->isEnabled());
+                QVERIFY(state.requests.isEmpty()); // nothing fetched unless Update is pressed
+                clickButton(import, QStringLiteral("cmdUpdateGame"));
+                QTRY_VERIFY(label(import, "lblKeepSummary").startsWith("Into"));
+                QCOMPARE(label(import, "lblKeepSummary"),
+                         "Into New York Numbers here: 12 new draws, 0 already held, 0 differ "
+                         "from a held draw.");
+                QVERIFY(label(import, "lblDateReading")
+                            .endsWith("3 numbers were written without leading zeros and read as "
+                                      "three digits (\"56\" as 056)."));
+                QVERIFY(state.requests[0].contains("User-Agent: pick3-tallymoor/"));
+                QCOMPARE(keep(import).value(0),
+                         "Kept in New York Numbers here: 12 new, 0 replaced, 0 left as held.");
+                // Asked again with the validator: nothing new, nothing read.
+                const auto updateAgain = [import] {
+                    return answeringMessages([import] {
+                        clickButton(import, QStringLiteral("cmdUpdateGame"));
+                        QTest::qWait(400);
+                    });
+                };
+                QCOMPARE(updateAgain(), QStringList({"You have every draw up to Sat 2026-12-05 "
+                                                     "Evening.\n\nMissing by the game's schedule: "
+                                                     "2026-11-30 Midday, 2026-11-30 Evening."}));
+                QCOMPARE(state.requests.size(), 2);
+                QVERIFY(state.requests[1].contains("If-None-Match: \"v1\""));
+                // A failure says why and keeps nothing.
+                state.status = "404 Not Found";
+                const QStringList said = updateAgain();
+                QCOMPARE(said.size(), 1);
+                QVERIFY2(said[0].contains("404"), qPrintable(said[0]));
+                QCOMPARE(label(import, "lblKeepSummary"),
+                         "Into New York Numbers here: 0 new draws, 12 already held, 0 differ "
+                         "from a held draw.");
+            }));
+            QTest::keyClick(counter, Qt::Key_Escape);
+        }));
+        closeGameLibrary();
+        restart();
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [](QWidget* counter) {
+            QTRY_COMPARE(gamesListed(counter),
+                         QStringList({"None", "New York Numbers here (12 draws)"}));
+            QTest::keyClick(counter, Qt::Key_Escape);
+        }));
+        QFile::remove(own.fileName());
     }
 
     void aFileThatIsNoLibraryIsNeverOverwritten() {
