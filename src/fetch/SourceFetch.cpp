@@ -73,6 +73,17 @@ QString networkSentence(QNetworkReply::NetworkError error, const QString& host,
     }
 }
 
+// A site that could not prove it is the one asked for: nothing is sent to it.
+QString certificateSentence(const QString& host, const QList<QSslError>& errors) {
+    QStringList why;
+    for (const QSslError& error : errors)
+        if (!why.contains(error.errorString()))
+            why.append(error.errorString());
+    return QStringLiteral("the certificate of %1 is not trusted (%2), so the connection is not "
+                          "safe and nothing was fetched.")
+        .arg(host, why.join(QLatin1String("; ")));
+}
+
 } // namespace
 
 QByteArray fetchUserAgent() {
@@ -115,6 +126,16 @@ void SourceFetch::setLoopbackOnly(bool only) {
     loopbackOnly_ = only;
     if (only)
         network_->setProxy(QNetworkProxy::NoProxy);
+}
+
+void SourceFetch::addTrustedCertificates(const QList<QSslCertificate>& certificates) {
+    if (!tls_) {
+        // Adding to the default configuration ends Qt's loading of the system's own
+        // certificates when asked, so they are named here along with the new ones.
+        tls_ = QSslConfiguration::defaultConfiguration();
+        tls_->setCaCertificates(QSslConfiguration::systemCaCertificates());
+    }
+    tls_->addCaCertificates(certificates);
 }
 
 bool SourceFetch::hostAllowed(const QUrl& url) const {
@@ -201,7 +222,12 @@ void SourceFetch::get(const QUrl& url) {
         if (!known.lastModified.isEmpty())
             request.setRawHeader("If-Modified-Since", known.lastModified);
     }
+    if (tls_)
+        request.setSslConfiguration(*tls_);
+    sslErrors_.clear();
     reply_ = network_->get(request);
+    connect(reply_, &QNetworkReply::sslErrors, this,
+            [this](const QList<QSslError>& errors) { sslErrors_ = errors; });
     stallTimer_.start(request_.stallLimitMs);
     connect(reply_, &QNetworkReply::downloadProgress, this, [this](qint64 got, qint64 total) {
         stallTimer_.start(request_.stallLimitMs);
@@ -274,6 +300,10 @@ void SourceFetch::onFinished() {
                             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(),
                             host) +
              retryText(outcome_.retryAfter));
+        return;
+    }
+    if (!sslErrors_.isEmpty()) {
+        fail(certificateSentence(host, sslErrors_));
         return;
     }
     if (reply->error() != QNetworkReply::NoError) {

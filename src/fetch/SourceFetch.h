@@ -9,7 +9,11 @@
 #include <QElapsedTimer>
 #include <QNetworkReply>
 #include <QPointer>
+#include <QSslConfiguration>
+#include <QSslError>
 #include <QTimer>
+
+#include <optional>
 
 class QNetworkAccessManager;
 
@@ -35,6 +39,8 @@ class SourceFetch : public SourceFetcher {
     // For tests: every host but 127.0.0.1 is "not found", without asking a name server,
     // and no proxy is used.
     void setLoopbackOnly(bool only);
+    // For tests: `certificates` are trusted beside the system's own, for every later request.
+    void addTrustedCertificates(const QList<QSslCertificate>& certificates);
 
   private:
     enum class Stop { none, stalled, tooLong, cancelled, tooLarge };
@@ -53,6 +59,9 @@ class SourceFetch : public SourceFetcher {
     FetchRequest request_;
     FetchOutcome outcome_;
     QPointer<QNetworkReply> reply_;
+    // Unset: the system's certificates, as Qt finds them.
+    std::optional<QSslConfiguration> tls_;
+    QList<QSslError> sslErrors_; // of the reply under way
     QTimer stallTimer_;
     QTimer wholeTimer_;
     int file_ = 0;

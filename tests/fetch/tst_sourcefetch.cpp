@@ -1,17 +1,22 @@
 // The fetcher against a server of the test's own on 127.0.0.1, which replays pages and
 // every failure: it can drip a body, hold it, cut it short, redirect, or answer with an
-// error status. No request leaves this machine: the fetcher answers any other host with
-// "not found" without asking a name server.
+// error status, over HTTP or over HTTPS with a certificate of its own. No request leaves this
+// machine: the fetcher answers any other host with "not found" without asking a name server.
 
 #include "fetch/SourceFetch.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 using namespace pick3;
 
@@ -50,19 +55,46 @@ Answer status(int code, const QByteArray& reason, const QByteArray& extra = {}) 
             {}};
 }
 
+QByteArray certsFile(const char* name) {
+    QFile file(QStringLiteral(PICK3_TEST_CERTS_DIR "/") + QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A certificate for 127.0.0.1 that signs itself, made once for these tests; valid from
+// 2000 to 2199, so that no clock makes it expire.
+QSslCertificate testCertificate() {
+    return QSslCertificate(certsFile("loopback.crt"));
+}
+
 class PageServer : public QObject {
   public:
     using Handler = std::function<Answer(const Request&)>;
+    enum class Scheme { http, https };
 
-    PageServer() {
-        QVERIFY(server_.listen(QHostAddress::LocalHost));
-        connect(&server_, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection())
+    explicit PageServer(Scheme scheme = Scheme::http) : scheme_(scheme) {
+        if (scheme == Scheme::https) {
+            auto* secure = new QSslServer(this);
+            QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+            tls.setLocalCertificate(testCertificate());
+            tls.setPrivateKey(QSslKey(certsFile("loopback.key"), QSsl::Rsa));
+            tls.setPeerVerifyMode(QSslSocket::VerifyNone);
+            secure->setSslConfiguration(tls);
+            server_ = secure;
+        } else {
+            server_ = new QTcpServer(this);
+        }
+        QVERIFY(server_->listen(QHostAddress::LocalHost));
+        // Over HTTPS a connection is pending once its handshake is done.
+        connect(server_, &QTcpServer::pendingConnectionAvailable, this, [this] {
+            while (QTcpSocket* socket = server_->nextPendingConnection())
                 connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
         });
     }
     QString url(const QByteArray& path) const {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(server_.serverPort()).arg(path);
+        return QStringLiteral("%1://127.0.0.1:%2%3")
+            .arg(scheme_ == Scheme::https ? "https" : "http")
+            .arg(server_->serverPort())
+            .arg(path);
     }
     void handle(Handler handler) { handler_ = std::move(handler); }
     QList<Request> requests;
@@ -104,7 +136,8 @@ class PageServer : public QObject {
         drip->start(answer.dripMs);
     }
 
-    QTcpServer server_;
+    Scheme scheme_;
+    QTcpServer* server_ = nullptr;
     QHash<QTcpSocket*, QByteArray> buffers_;
     Handler handler_;
 };
@@ -118,9 +151,11 @@ class SourceFetchTest : public QObject {
 
     // Fetches `addresses` under ~1 s limits and waits for the one outcome.
     FetchOutcome fetch(const QStringList& addresses, const QList<FetchValidators>& validators = {},
-                       const std::function<void(SourceFetch&)>& during = {}) {
+                       const std::function<void(SourceFetch&)>& during = {},
+                       const QList<QSslCertificate>& trusted = {}) {
         SourceFetch fetcher;
         fetcher.setLoopbackOnly(true);
+        fetcher.addTrustedCertificates(trusted);
         QSignalSpy done(&fetcher, &SourceFetcher::finished);
         FetchRequest request{addresses, validators, 700, 1500};
         fetcher.start(request);
@@ -216,6 +251,53 @@ class SourceFetchTest : public QObject {
                  QStringLiteral("away: the name localhost could not be found. Check that this "
                                 "computer is online and that the address is right."));
         QCOMPARE(server.requests.size(), 1);
+    }
+
+    // Over HTTPS only from a site whose certificate is trusted, and never down to HTTP.
+    void fetchesOverHttpsFromATrustedSiteOnly_data() {
+        QTest::addColumn<bool>("trusted");
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<int>("requests");
+        QTest::newRow("trusted") << true << QByteArray("/rows.csv") << QString() << 1;
+        QTest::newRow("not trusted")
+            << false << QByteArray("/rows.csv")
+            << "rows.csv: the certificate of 127.0.0.1 is not trusted (The certificate is "
+               "self-signed, and untrusted), so the connection is not safe and nothing was "
+               "fetched."
+            << 0;
+        QTest::newRow("redirected to https") << true << QByteArray("/secure") << QString() << 2;
+        QTest::newRow("redirected to http")
+            << true << QByteArray("/plain")
+            << "plain: the site redirected a secure address to an insecure one, which this "
+               "program does not follow."
+            << 1;
+    }
+    void fetchesOverHttpsFromATrustedSiteOnly() {
+        QFETCH(bool, trusted);
+        QFETCH(QByteArray, path);
+        QFETCH(QString, failure);
+        QFETCH(int, requests);
+        QVERIFY2(QSslSocket::supportsSsl(), "Qt has no TLS backend: is libssl3 installed?");
+        PageServer plain;
+        plain.handle([](const Request&) { return page(kRows); });
+        PageServer secure(PageServer::Scheme::https);
+        secure.handle([&](const Request& r) {
+            const QString to =
+                r.path == "/plain" ? plain.url("/rows.csv") : secure.url("/rows.csv");
+            return r.path == "/rows.csv"
+                       ? page(kRows)
+                       : status(302, "Found", "Location: " + to.toUtf8() + "\r\n");
+        });
+        const auto outcome = fetch({secure.url(path)}, {}, {},
+                                   trusted ? QList{testCertificate()} : QList<QSslCertificate>{});
+        QCOMPARE(outcome.failure, failure);
+        QCOMPARE(outcome.status,
+                 failure.isEmpty() ? FetchOutcome::Status::fetched : FetchOutcome::Status::failed);
+        if (failure.isEmpty())
+            QCOMPARE(outcome.files.at(0).body, kRows);
+        QCOMPARE(secure.requests.size(), requests);
+        QVERIFY(plain.requests.isEmpty());
     }
 
     void everyFailureIsOneSentenceNamingTheFile_data() {
