@@ -6,7 +6,10 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev
           qt6-charts-dev libqt6opengl6-dev qt6-svg-dev libboost-math-dev
           libgtest-dev libbenchmark-dev fonts-dejavu-core nlohmann-json3-dev
-          libsqlite3-dev libsqlitecpp-dev)
+          libsqlite3-dev libsqlitecpp-dev ca-certificates)
+# Qt's TLS plugins come with libqt6network6 (a dependency of qt6-base-dev), which pulls in
+# libssl3; ca-certificates is the system's store that Update checks a site's certificate
+# against, and nothing pulls it in on a bare system.
 if [ "${1:-build}" = run ]; then
   packages+=(xvfb xauth)
 fi
