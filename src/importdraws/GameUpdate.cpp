@@ -4,21 +4,19 @@
 #include "widgets/GameClock.h"
 #include "widgets/Look.h"
 
-#include <QHash>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace pick3 {
 
 namespace {
 
-struct UpdateMemory {
-    QHash<QString, FetchValidators> validators; // by file address
-    QHash<QString, QDateTime> retryAfter;       // by game id
+struct UpdateLimits {
     int stallMs = 30'000;
     int wholeMs = 120'000;
 };
 
-UpdateMemory& memory() {
-    static UpdateMemory held;
+UpdateLimits& limits() {
+    static UpdateLimits held;
     return held;
 }
 
@@ -34,30 +32,105 @@ std::optional<CivilDate> todayIn(const GameDefinition& game) {
     return CivilDate{today.year(), today.month(), today.day()};
 }
 
-} // namespace
-
-GameUpdate::GameUpdate(QObject* parent) : QObject(parent) {}
-
-void GameUpdate::setLimits(int stallMs, int wholeMs) {
-    memory().stallMs = stallMs;
-    memory().wholeMs = wholeMs;
+QDateTime retryAfterOf(const std::vector<SourceState>& states) {
+    QDateTime latest;
+    for (const SourceState& state : states) {
+        const QDateTime at = QDateTime::fromString(fromEngine(state.retryAfter), Qt::ISODate);
+        if (at.isValid() && (!latest.isValid() || at > latest)) {
+            latest = at;
+        }
+    }
+    return latest;
 }
 
-bool GameUpdate::start(std::shared_ptr<const GameDefinition> game, QString* problem) {
-    if (running_) {
+QString clockText(const QDateTime& at) {
+    return at.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+}
+
+// The files read on a worker thread: by the source's layout, or by the import's reader.
+Result<UpdateReading> readTexts(std::shared_ptr<const GameDefinition> game, bool ownAddress,
+                                std::vector<std::string> texts, QString address) {
+    UpdateReading update;
+    update.address = std::move(address);
+    update.reading.game = game;
+    if (ownAddress || game->updateSources.empty()) {
+        ImportReading reading =
+            readImport(QString(), std::make_shared<const std::string>(std::move(texts.front())),
+                       ImportChoices{}, std::make_shared<ReadingProgress>(), game);
+        if (reading.result == nullptr) {
+            return Result<UpdateReading>::refused(toEngine(reading.problem));
+        }
+        update.reading = std::move(reading);
+        return update;
+    }
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    Result<SourceReading> read =
+        readSourceTexts(*game, game->updateSources.front(), views, todayIn(*game));
+    if (!read.ok()) {
+        return Result<UpdateReading>::refused(read.refusal());
+    }
+    update.zerosRestored = read->zerosRestored;
+    update.reading.result = std::make_shared<const ImportResult>(
+        namedByGame(std::move(read->result), *game, update.reading.findings));
+    return update;
+}
+
+} // namespace
+
+GameUpdate::GameUpdate(QObject* parent) : QObject(parent) {
+    connect(&reading_, &QFutureWatcher<Result<UpdateReading>>::finished, this, [this] {
+        running_ = false;
+        const Result<UpdateReading> read = reading_.result();
+        read.ok() ? Q_EMIT this->read(*read) : Q_EMIT failed(fromEngine(read.refusal()));
+    });
+}
+
+GameUpdate::~GameUpdate() {
+    reading_.waitForFinished();
+}
+
+void GameUpdate::setLimits(int stallMs, int wholeMs) {
+    limits() = {stallMs, wholeMs};
+}
+
+bool GameUpdate::start(std::shared_ptr<const GameDefinition> game, GameLibrary& library,
+                       QString* problem) {
+    if (running_ || game == nullptr) {
         return false;
     }
-    if (game == nullptr || game->updateSources.empty()) {
-        *problem = QStringLiteral("%1 names no source to update from.")
-                       .arg(game ? fromEngine(game->title()) : QStringLiteral("This game"));
+    const Result<std::vector<SourceState>> kept = library.sources(game->id);
+    if (!kept.ok()) {
+        *problem = fromEngine(kept.refusal());
         return false;
     }
-    const QString id = fromEngine(game->id);
-    const QDateTime wait = memory().retryAfter.value(id);
+    std::vector<SourceState> states;
+    for (const SourceState& state : *kept) {
+        if (state.added) {
+            states = {state}; // the player's own address goes first
+            break;
+        }
+    }
+    ownAddress_ = !states.empty();
+    if (!ownAddress_ && !game->updateSources.empty()) {
+        for (const SourceFile& file : game->updateSources.front().files) {
+            const auto at = std::find_if(kept->begin(), kept->end(), [&file](const auto& state) {
+                return state.address == file.address;
+            });
+            states.push_back(
+                at != kept->end() ? *at : SourceState{game->id, file.address, false, {}, {}, {}});
+        }
+    }
+    if (states.empty()) {
+        *problem = QStringLiteral("%1 names no source to update from. Add the address of a "
+                                  "results file with \"Source...\".")
+                       .arg(fromEngine(game->title()));
+        return false;
+    }
+    const QDateTime wait = retryAfterOf(states);
     if (wait.isValid() && QDateTime::currentDateTimeUtc() < wait) {
         *problem = QStringLiteral("The state's server asked to be left alone for a while: Update "
                                   "can be pressed again at %1.")
-                       .arg(wait.toLocalTime().toString(QStringLiteral("HH:mm")));
+                       .arg(clockText(wait));
         return false;
     }
     if (fetcher_ == nullptr) {
@@ -68,67 +141,77 @@ bool GameUpdate::start(std::shared_ptr<const GameDefinition> game, QString* prob
         connect(fetcher_, &SourceFetcher::progress, this, &GameUpdate::progress);
         connect(fetcher_, &SourceFetcher::finished, this, &GameUpdate::finished);
     }
-    game_ = std::move(game);
     FetchRequest request;
-    for (const SourceFile& file : game_->updateSources.front().files) {
-        const QString address = fromEngine(file.address);
-        request.addresses << address;
-        request.validators << memory().validators.value(address);
+    for (const SourceState& state : states) {
+        request.addresses << fromEngine(state.address);
+        request.validators << FetchValidators{QByteArray::fromStdString(state.lastModified),
+                                              QByteArray::fromStdString(state.etag)};
     }
-    request.stallLimitMs = memory().stallMs;
-    request.wholeLimitMs = memory().wholeMs;
+    request.stallLimitMs = limits().stallMs;
+    request.wholeLimitMs = limits().wholeMs;
+    game_ = std::move(game);
+    library_ = &library;
+    states_ = std::move(states);
+    pending_.clear();
     running_ = true;
     fetcher_->start(request);
     return true;
 }
 
 void GameUpdate::cancel() {
-    if (running_ && fetcher_ != nullptr) {
+    if (running_ && fetcher_ != nullptr && !reading_.isRunning()) {
         fetcher_->cancel();
     }
 }
 
+void GameUpdate::confirmRead() {
+    for (const SourceState& state : pending_) {
+        library_->keepSource(state); // a validator not kept only costs a whole fetch next time
+    }
+    pending_.clear();
+}
+
 void GameUpdate::finished(const FetchOutcome& outcome) {
-    running_ = false;
     if (outcome.retryAfter.isValid()) {
-        memory().retryAfter.insert(fromEngine(game_->id), outcome.retryAfter.toUTC());
+        // The one thing a failed fetch keeps: when the server may be asked again.
+        for (SourceState state : states_) {
+            state.retryAfter = toEngine(outcome.retryAfter.toUTC().toString(Qt::ISODate));
+            library_->keepSource(state);
+        }
     }
     if (outcome.status == FetchOutcome::Status::nothingNew) {
+        running_ = false;
         Q_EMIT nothingNew();
         return;
     }
     if (outcome.status != FetchOutcome::Status::fetched) {
+        running_ = false;
         QString sentence = outcome.failure;
         if (outcome.retryAfter.isValid()) {
-            sentence +=
-                QStringLiteral(" Update can be pressed again at %1.")
-                    .arg(outcome.retryAfter.toLocalTime().toString(QStringLiteral("HH:mm")));
+            sentence += QStringLiteral(" Update can be pressed again at %1.")
+                            .arg(clockText(outcome.retryAfter));
         }
         Q_EMIT failed(sentence);
         return;
     }
+    readFetched(outcome);
+}
+
+// The files are read on a worker thread; the window answers meanwhile.
+void GameUpdate::readFetched(const FetchOutcome& outcome) {
     std::vector<std::string> texts;
-    for (const FetchedFile& file : outcome.files) {
+    for (qsizetype i = 0; i < outcome.files.size(); ++i) {
+        const FetchedFile& file = outcome.files[i];
         texts.push_back(file.body.toStdString());
+        SourceState state = states_.at(static_cast<std::size_t>(i));
+        state.etag = file.validators.etag.toStdString();
+        state.lastModified = file.validators.lastModified.toStdString();
+        state.retryAfter.clear();
+        pending_.push_back(state);
     }
-    const std::vector<std::string_view> views(texts.begin(), texts.end());
-    const UpdateSource& source = game_->updateSources.front();
-    Result<SourceReading> reading = readSourceTexts(*game_, source, views, todayIn(*game_));
-    if (!reading.ok()) {
-        Q_EMIT failed(fromEngine(reading.refusal()));
-        return;
-    }
-    // Read: the next press asks whether the files changed since.
-    for (const FetchedFile& file : outcome.files) {
-        memory().validators.insert(file.address, file.validators);
-    }
-    UpdateReading update;
-    update.address = outcome.files.isEmpty() ? QString() : outcome.files.front().address;
-    update.zerosRestored = reading->zerosRestored;
-    update.reading.game = game_;
-    update.reading.result = std::make_shared<const ImportResult>(
-        namedByGame(std::move(reading->result), *game_, update.reading.findings));
-    Q_EMIT read(update);
+    const QString address = outcome.files.isEmpty() ? QString() : outcome.files.front().address;
+    reading_.setFuture(
+        QtConcurrent::run(&readTexts, game_, ownAddress_, std::move(texts), address));
 }
 
 } // namespace pick3

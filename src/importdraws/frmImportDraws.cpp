@@ -21,8 +21,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -136,10 +138,18 @@ QLayout* frmImportDraws::makeGameRow(QWidget* parent) {
                             "unless you press it"));
     cmdUpdate_->setEnabled(false);
     connect(cmdUpdate_, &QPushButton::clicked, this, &frmImportDraws::updateGame);
+    cmdSource_ = named(new QPushButton(QStringLiteral("Source..."), parent),
+                       QStringLiteral("cmdGameSource"));
+    describe(cmdSource_, QStringLiteral("Source"),
+             QStringLiteral("The address Update fetches the game's draws from: your own, or the "
+                            "one its definition names"));
+    cmdSource_->setEnabled(false);
+    connect(cmdSource_, &QPushButton::clicked, this, &frmImportDraws::chooseSourceAddress);
     auto* row = new QHBoxLayout;
     row->addWidget(label);
     row->addWidget(cboGame_);
     row->addWidget(cmdUpdate_);
+    row->addWidget(cmdSource_);
     row->addWidget(lblGame_, 1);
     return row;
 }
@@ -178,8 +188,9 @@ std::shared_ptr<const GameDefinition> frmImportDraws::chosenGame() const {
 void frmImportDraws::showGame() {
     QStringList notes;
     const auto chosen = chosenGame();
-    cmdUpdate_->setEnabled(chosen != nullptr && !chosen->updateSources.empty() &&
-                           (update_ == nullptr || !update_->running()));
+    const bool idle = update_ == nullptr || !update_->running();
+    cmdUpdate_->setEnabled(chosen != nullptr && idle);
+    cmdSource_->setEnabled(chosen != nullptr && idle);
     if (const auto game = chosen) {
         const std::string& zoneName =
             game->schedules.empty() ? std::string("unknown") : game->schedules.back().timeZone;
@@ -365,6 +376,7 @@ void frmImportDraws::finish(ImportReading reading) {
     text_ = std::move(reading.text);
     source_ = pendingSource_;
     sourceName_ = pendingSourceName_;
+    updateAddress_.clear();
     result_ = std::move(reading.result);
     game_ = std::move(reading.game);
     findings_ = game_ ? std::make_shared<const GameFindings>(std::move(reading.findings)) : nullptr;
@@ -547,6 +559,9 @@ void frmImportDraws::keepDraws() {
         showKeepPreview(); // the library is as it was; the preview reads it again
         return;
     }
+    if (update_ != nullptr && !updateAddress_.isEmpty() && sourceName_ == updateAddress_) {
+        update_->confirmRead(); // the next Update asks whether the files changed since
+    }
     QString said = QStringLiteral("Kept in %1: %2 new, %3 replaced, %4 left as held.")
                        .arg(fromEngine(game_->title()))
                        .arg(kept->added)
@@ -592,8 +607,12 @@ void frmImportDraws::updateGame() {
     if (update_ == nullptr) {
         connectUpdate();
     }
+    GameLibrary* library = openGameLibrary(this);
+    if (library == nullptr) {
+        return;
+    }
     QString problem;
-    if (!update_->start(game, &problem)) {
+    if (!update_->start(game, *library, &problem)) {
         showMessage(this, windowTitle(), problem);
         return;
     }
@@ -609,6 +628,7 @@ void frmImportDraws::useUpdate(const UpdateReading& update) {
     pendingSource_ = QStringLiteral("the update from %1").arg(QUrl(update.address).host());
     pendingSourceName_ = update.address;
     finish(update.reading);
+    updateAddress_ = update.address;
     if (update.zerosRestored > 0) {
         lblDateReading_->setText(
             lblDateReading_->text() +
@@ -620,6 +640,7 @@ void frmImportDraws::useUpdate(const UpdateReading& update) {
         cboKeepGame_->setCurrentIndex(cboGame_->currentIndex()); // opens the library
     }
     if (merge_ && merge_->count(MergeKind::New) == 0 && merge_->count(MergeKind::Differs) == 0) {
+        update_->confirmRead();
         sayEveryDrawHeld();
     }
 }
@@ -657,6 +678,56 @@ void frmImportDraws::sayEveryDrawHeld() {
                          missing->size() > 8 ? QStringLiteral(", ...") : QString());
     }
     showMessage(this, windowTitle(), said);
+}
+
+} // namespace pick3
+
+namespace pick3 {
+
+// The player's own address for the chosen game's draws, kept in the library; empty goes
+// back to the address the game's definition names.
+void frmImportDraws::chooseSourceAddress() {
+    const auto game = chosenGame();
+    GameLibrary* library = game ? openGameLibrary(this) : nullptr;
+    if (library == nullptr) {
+        return;
+    }
+    const Result<std::vector<SourceState>> kept = library->sources(game->id);
+    QString own;
+    for (const SourceState& state : kept.ok() ? *kept : std::vector<SourceState>()) {
+        own = state.added ? fromEngine(state.address) : own;
+    }
+    const QString named = game->updateSources.empty() || game->updateSources.front().files.empty()
+                              ? QStringLiteral("none")
+                              : fromEngine(game->updateSources.front().files.front().address);
+    bool ok = false;
+    const QString address =
+        QInputDialog::getText(this, QStringLiteral("Source of %1").arg(fromEngine(game->title())),
+                              QStringLiteral("The address Update fetches the draws from (a CSV "
+                                             "file or a results page). Leave it empty for the "
+                                             "game's own: %1")
+                                  .arg(named),
+                              QLineEdit::Normal, own, &ok)
+            .trimmed();
+    if (!ok || address == own) {
+        return;
+    }
+    const QUrl url(address, QUrl::StrictMode);
+    if (!address.isEmpty() && (!url.isValid() || (url.scheme() != QLatin1String("https") &&
+                                                  url.scheme() != QLatin1String("http")))) {
+        showMessage(this, windowTitle(),
+                    QStringLiteral("\"%1\" is not a web address (https://...).").arg(address));
+        return;
+    }
+    const Result<Done> done =
+        address.isEmpty() ? library->forgetSource(game->id, toEngine(own))
+                          : library->keepSource({game->id, toEngine(address), true, {}, {}, {}});
+    if (done.ok() && !own.isEmpty() && !address.isEmpty()) {
+        library->forgetSource(game->id, toEngine(own));
+    }
+    if (!done.ok()) {
+        showMessage(this, windowTitle(), fromEngine(done.refusal()));
+    }
 }
 
 } // namespace pick3

@@ -100,6 +100,7 @@ class frmImportDraws : public DiscardableDialog {
     void connectUpdate();
     void useUpdate(const struct UpdateReading& update);
     void sayEveryDrawHeld();
+    void chooseSourceAddress();
 
     std::shared_ptr<const std::string> boxText_;
     std::shared_ptr<const std::string> text_;
@@ -132,6 +133,8 @@ class frmImportDraws : public DiscardableDialog {
     QLabel* lblGame_ = nullptr;
     QComboBox* cboKeepGame_ = nullptr;
     QPushButton* cmdUpdate_ = nullptr;
+    QPushButton* cmdSource_ = nullptr;
+    QString updateAddress_; // the source of the update shown, while it is shown
     GameUpdate* update_ = nullptr;
     QPushButton* cmdKeep_ = nullptr;
     LibraryKeepPanel* keepPanel_ = nullptr;

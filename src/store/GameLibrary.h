@@ -39,6 +39,10 @@ class GameLibrary {
     virtual Result<std::int64_t> forget(const std::string& game) = 0;
     virtual Result<Done> backUpTo(const std::string& path) = 0;
     virtual Result<Done> restoreFrom(const std::string& path) = 0;
+    // What is kept beside a game's update sources.
+    virtual Result<std::vector<SourceState>> sources(const std::string& game) = 0;
+    virtual Result<Done> keepSource(const SourceState& state) = 0;
+    virtual Result<Done> forgetSource(const std::string& game, const std::string& address) = 0;
 };
 
 // What the library module gives: a library opened at a path (refused with a sentence

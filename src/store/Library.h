@@ -50,7 +50,7 @@ class Library {
   public:
     // The program's mark in every file it makes, and the version of its tables.
     static constexpr std::int32_t kApplicationId = 0x50334C42; // "P3LB"
-    static constexpr int kVersion = 3;
+    static constexpr int kVersion = 4;
 
     // Opens the library at path, checking a file already there (ours, whole, its
     // version); where no file is, makes nothing. Refused, with a sentence, for a
@@ -107,6 +107,13 @@ class Library {
     // The deleted tickets go for good (at the end of a run, when no undo can ask for
     // them); gives how many went.
     Result<std::int64_t> forgetDeletedTickets();
+
+    // What is kept beside a game's update sources (LibrarySources.cpp): none before the
+    // first fetch. Keeping one makes the file if none is there.
+    Result<std::vector<SourceState>> sources(const std::string& game);
+    Result<Done> keepSource(const SourceState& state);
+    // Takes away an address the player added.
+    Result<Done> forgetSource(const std::string& game, const std::string& address);
 
   private:
     Library(std::string path, LibraryOptions options);

@@ -57,6 +57,17 @@ constexpr std::array kSteps{
          " claimed INTEGER NOT NULL CHECK (claimed IN (0, 1)),"
          " deleted INTEGER NOT NULL DEFAULT 0 CHECK (deleted IN (0, 1))) STRICT;"
          "CREATE INDEX ticket_of_game ON ticket (game, draw_date)"},
+    // Version 4 keeps, beside each update source of a game, what its server said of the
+    // file at the last fetch (to ask whether it changed), when it asked to be left alone,
+    // and the addresses the player added.
+    Step{4, "CREATE TABLE source ("
+            " game TEXT NOT NULL CHECK (game <> ''),"
+            " address TEXT NOT NULL CHECK (address <> ''),"
+            " added INTEGER NOT NULL CHECK (added IN (0, 1)),"
+            " etag TEXT NOT NULL,"
+            " last_modified TEXT NOT NULL,"
+            " retry_after TEXT NOT NULL,"
+            " UNIQUE (game, address)) STRICT"},
 };
 static_assert(kSteps.back().to == Library::kVersion);
 

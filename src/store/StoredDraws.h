@@ -79,4 +79,17 @@ struct KeepSummary {
     std::size_t unchanged = 0;
 };
 
+// What is kept beside one of a game's update sources: what its server said of the file
+// at the last fetch that was read (to ask next time whether it changed), when it asked
+// to be left alone, and whether the player added the address.
+struct SourceState {
+    std::string game;
+    std::string address;
+    bool added = false;
+    std::string etag;         // as the server sent it; empty: none
+    std::string lastModified; // as the server sent it; empty: none
+    std::string retryAfter;   // "2026-12-09T14:03:00Z": no Update before it; empty: none
+    bool operator==(const SourceState&) const = default;
+};
+
 } // namespace pick3

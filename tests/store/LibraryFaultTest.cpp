@@ -192,6 +192,9 @@ TEST(LibraryFaults, ANewerVersionsLibraryIsReadButNeverWritten) {
     EXPECT_EQ(library.commit(*preview, {}, "x", "y").refusal(), kMsgLibraryNewer);
     EXPECT_EQ(library.forget("texas-pick-3").refusal(), kMsgLibraryNewer);
     EXPECT_EQ(library.restoreFrom(path).refusal(), test::filled(kMsgBackupNewer, path));
+    EXPECT_EQ(
+        library.keepSource({"texas-pick-3", "https://x/a.csv", false, "\"1\"", "", ""}).refusal(),
+        kMsgLibraryNewer);
     EXPECT_EQ(test::bytesOf(path), bytes);
     EXPECT_FALSE(std::filesystem::exists(path + "-wal"));
     EXPECT_FALSE(std::filesystem::exists(path + "-journal"));

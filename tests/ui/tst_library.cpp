@@ -11,11 +11,13 @@
 #include "importdraws/GameUpdate.h"
 #include "widgets/FileAccess.h"
 #include "widgets/LibraryAccess.h"
+#include "widgets/Look.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,6 +90,9 @@ class StateServer : public QObject {
   public:
     QByteArray body;
     QByteArray status = "200 OK";
+    QByteArray etag = "\"v1\""; // the page's validator, as sent
+    QByteArray headers;         // more header lines, each ending in CR LF
+    qsizetype cutAt = -1;       // the body stops here, its length said in full
     QList<QByteArray> requests;
 
     StateServer() {
@@ -110,12 +115,12 @@ class StateServer : public QObject {
 
   private:
     void answer(QTcpSocket* socket, const QByteArray& request) {
-        const bool same = request.contains("If-None-Match: \"v1\"");
+        const bool same = request.contains("If-None-Match: " + etag);
         const QByteArray code = same && status.startsWith("200") ? "304 Not Modified" : status;
         const QByteArray sent = code.startsWith("200") ? body : QByteArray();
-        socket->write("HTTP/1.1 " + code + "\r\nETag: \"v1\"\r\nContent-Type: text/csv\r\n" +
-                      "Content-Length: " + QByteArray::number(sent.size()) +
-                      "\r\nConnection: close\r\n\r\n" + sent);
+        socket->write("HTTP/1.1 " + code + "\r\nETag: " + etag + "\r\nContent-Type: text/csv\r\n" +
+                      headers + "Content-Length: " + QByteArray::number(sent.size()) +
+                      "\r\nConnection: close\r\n\r\n" + (cutAt < 0 ? sent : sent.left(cutAt)));
         socket->disconnectFromHost();
     }
     QTcpServer server_;
@@ -158,6 +163,60 @@ class LibraryTest : public MainWindowFixture {
         unloadMainWindow();
         closeGameLibrary();
         w = static_cast<frmPick3ZozevidAru*>(startMainWindow());
+    }
+
+    // A copy of New York Numbers ("New York Numbers here") whose source is on this machine,
+    // its page New York's rows.csv layout; gives the definition's file.
+    QString localGame(const QString& address, const char* id = "local-numbers",
+                      const char* name = "Numbers here", bool withSource = true) {
+        QFile shipped(shippedGamesFolder() + QStringLiteral("/new-york-numbers.json"));
+        if (!shipped.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        QJsonObject game = QJsonDocument::fromJson(shipped.readAll()).object();
+        game["id"] = id;
+        game["name"] = name;
+        QJsonArray sources = game["updateSources"].toArray();
+        QJsonObject source = sources[0].toObject();
+        source["files"] = QJsonArray{QJsonObject{{"address", address}}};
+        sources[0] = source;
+        withSource ? void(game["updateSources"] = sources) : void(game.remove("updateSources"));
+        QDir().mkpath(playerGamesFolder());
+        QFile own(playerGamesFolder() + '/' + QLatin1String(id) + QStringLiteral(".json"));
+        if (!own.open(QIODevice::WriteOnly)) {
+            return {};
+        }
+        own.write(QJsonDocument(game).toJson());
+        return own.fileName();
+    }
+    static QByteArray nyRows() {
+        QFile rows(QStringLiteral(PICK3_SOURCES_DIR "/ny-rows.csv"));
+        return rows.open(QIODevice::ReadOnly) ? rows.readAll() : QByteArray();
+    }
+    // Presses Update and gives what the window said within a moment.
+    static QStringList pressUpdate(QWidget* import) {
+        return answeringMessages([import] {
+            clickButton(import, QStringLiteral("cmdUpdateGame"));
+            QTest::qWait(400);
+        });
+    }
+    // Every draw the library holds of `game`, and its games, as text.
+    static QString dumpOf(const std::string& game) {
+        GameLibrary* library = openedGameLibrary();
+        QStringList dump;
+        const Result<std::vector<StoredDraw>> draws = library->draws(game, {});
+        const Result<std::vector<HeldGame>> games = library->games();
+        for (const StoredDraw& d : *draws) {
+            dump << QStringLiteral("%1 %2 %3 %4 %5")
+                        .arg(fromEngine(d.draw.date), fromEngine(d.draw.drawTime))
+                        .arg(d.draw.number)
+                        .arg(d.draw.addOn.value_or(10))
+                        .arg(fromEngine(d.source));
+        }
+        for (const HeldGame& g : *games) {
+            dump << fromEngine(g.game) + ' ' + QString::number(g.draws);
+        }
+        return dump.join('\n');
     }
 
   private Q_SLOTS:
@@ -324,25 +383,8 @@ class LibraryTest : public MainWindowFixture {
     // and kept, the next Update nothing new, a failure that leaves the library as it was.
     void updatedFromTheStatesData() {
         StateServer state;
-        QFile rows(QStringLiteral(PICK3_SOURCES_DIR "/ny-rows.csv"));
-        QVERIFY(rows.open(QIODevice::ReadOnly));
-        state.body = rows.readAll();
-        // The player's own copy of the game, its source on this machine.
-        QFile shipped(shippedGamesFolder() + QStringLiteral("/new-york-numbers.json"));
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
-        QJsonObject game = QJsonDocument::fromJson(shipped.readAll()).object();
-        game["id"] = "local-numbers";
-        game["name"] = "Numbers here";
-        QJsonArray sources = game["updateSources"].toArray();
-        QJsonObject source = sources[0].toObject();
-        source["files"] = QJsonArray{QJsonObject{{"address", state.address()}}};
-        sources[0] = source;
-        game["updateSources"] = sources;
-        QVERIFY(QDir().mkpath(playerGamesFolder()));
-        QFile own(playerGamesFolder() + QStringLiteral("/local-numbers.json"));
-        QVERIFY(own.open(QIODevice::WriteOnly));
-        own.write(QJsonDocument(game).toJson());
-        own.close();
+        state.body = nyRows();
+        QFile own(localGame(state.address()));
         GameUpdate::setLimits(1000, 3000);
 
         QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
@@ -394,6 +436,104 @@ class LibraryTest : public MainWindowFixture {
             QTest::keyClick(counter, Qt::Key_Escape);
         }));
         QFile::remove(own.fileName());
+    }
+
+    // Each failure is said, and the library holds what it held.
+    void everyFailureLeavesTheLibraryAsItWas_data() {
+        QTest::addColumn<QByteArray>("status");
+        QTest::addColumn<QByteArray>("headers");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("cutAt");
+        QTest::addColumn<QString>("said");
+        const QByteArray rows = nyRows();
+        QTest::newRow("403") << QByteArray("403 Forbidden") << QByteArray() << rows << -1 << "403";
+        QTest::newRow("404") << QByteArray("404 Not Found") << QByteArray() << rows << -1 << "404";
+        QTest::newRow("429, wait")
+            << QByteArray("429 Too Many Requests") << QByteArray("Retry-After: 120\r\n") << rows
+            << -1 << "can be pressed again at";
+        QTest::newRow("a server fault")
+            << QByteArray("503 Service Unavailable") << QByteArray() << rows << -1 << "503";
+        QTest::newRow("cut short") << QByteArray("200 OK") << QByteArray() << rows << 200 << "before the file was whole";
+        QTest::newRow("a web page")
+            << QByteArray("200 OK") << QByteArray()
+            << QByteArray("<!DOCTYPE html><html><body>Results</body>") << -1 << "page";
+        QTest::newRow("another game's data")
+            << QByteArray("200 OK") << QByteArray()
+            << QByteArray("Draw Date,Winning Numbers,Mega Ball\n12/05/2026,01 02 03,4\n") << -1
+            << "Midday Daily #";
+        QTest::newRow("a draw after today")
+            << QByteArray("200 OK") << QByteArray()
+            << QByteArray(rows).replace("12/05/2026", "12/05/2099") << -1 << "2099";
+        QTest::newRow("a fourth digit")
+            << QByteArray("200 OK") << QByteArray() << QByteArray(rows).replace(",418,", ",4183,")
+            << -1 << "4183";
+    }
+    void everyFailureLeavesTheLibraryAsItWas() {
+        QFETCH(QByteArray, status);
+        QFETCH(QByteArray, headers);
+        QFETCH(QByteArray, body);
+        QFETCH(int, cutAt);
+        QFETCH(QString, said);
+        StateServer state;
+        state.body = nyRows();
+        const QString own = localGame(state.address());
+        GameUpdate::setLimits(1000, 3000);
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [&](QWidget* import) {
+                chooseText(import, "cboGame", QStringLiteral("New York Numbers here"));
+                QCOMPARE(pressUpdate(import), QStringList());
+                QVERIFY(keep(import).value(0).startsWith("Kept"));
+                // The source changed: asked again, it sends the failure.
+                const QString before = dumpOf("local-numbers");
+                state.status = status;
+                state.etag = "\"v2\"";
+                state.headers = headers;
+                state.body = body;
+                state.cutAt = cutAt;
+                const QStringList told = pressUpdate(import);
+                QCOMPARE(told.size(), 1);
+                QVERIFY2(told[0].contains(said, Qt::CaseInsensitive), qPrintable(told[0]));
+                QCOMPARE(dumpOf("local-numbers"), before);
+                if (status.startsWith("429")) { // asked to wait: not asked again before then
+                    const qsizetype asked = state.requests.size();
+                    QVERIFY(pressUpdate(import).value(0).contains("asked to be left alone"));
+                    QCOMPARE(state.requests.size(), asked);
+                }
+            }));
+            QTest::keyClick(counter, Qt::Key_Escape);
+        }));
+        QFile::remove(own);
+    }
+
+    // A game without a source: the player adds the address of a results file, which Update
+    // reads as an import reads it.
+    void anAddressThePlayerAdded() {
+        StateServer state;
+        state.body = "Date,Draw,Numbers\n12/06/2026,Evening,489\n12/06/2026,Midday,123\n";
+        const QString own = localGame(QString(), "plain-numbers", "Numbers plain", false);
+        QVERIFY(inModal(w, QStringLiteral("cmdHotCold"), [&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [&](QWidget* import) {
+                chooseText(import, "cboGame", QStringLiteral("New York Numbers plain"));
+                QVERIFY(pressUpdate(import).value(0).contains("names no source to update from"));
+                QVERIFY(state.requests.isEmpty());
+                QTimer::singleShot(100, [&state] {
+                    auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                    ask->setTextValue(state.address());
+                    ask->accept();
+                });
+                clickButton(import, QStringLiteral("cmdGameSource"));
+                QCOMPARE(pressUpdate(import), QStringList());
+                QCOMPARE(label(import, "lblKeepSummary"),
+                         "Into New York Numbers plain: 2 new draws, 0 already held, 0 differ "
+                         "from a held draw.");
+                QCOMPARE(keep(import).value(0),
+                         "Kept in New York Numbers plain: 2 new, 0 replaced, 0 left as held.");
+                QCOMPARE(openedGameLibrary()->draws("plain-numbers", {})->front().source,
+                         toEngine(state.address()));
+            }));
+            QTest::keyClick(counter, Qt::Key_Escape);
+        }));
+        QFile::remove(own);
     }
 
     void aFileThatIsNoLibraryIsNeverOverwritten() {

@@ -34,6 +34,16 @@ class OpenedLibrary final : public GameLibrary {
         return library_.restoreFrom(path);
     }
 
+    Result<std::vector<SourceState>> sources(const std::string& game) override {
+        return library_.sources(game);
+    }
+    Result<Done> keepSource(const SourceState& state) override {
+        return library_.keepSource(state);
+    }
+    Result<Done> forgetSource(const std::string& game, const std::string& address) override {
+        return library_.forgetSource(game, address);
+    }
+
   private:
     Library library_;
 };
