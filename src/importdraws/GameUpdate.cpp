@@ -52,6 +52,7 @@ Result<UpdateReading> readTexts(std::shared_ptr<const GameDefinition> game, bool
                                 std::vector<std::string> texts, QString address) {
     UpdateReading update;
     update.address = std::move(address);
+    update.fetchedAt = QDateTime::currentDateTimeUtc();
     update.reading.game = game;
     if (ownAddress || game->updateSources.empty()) {
         ImportReading reading =

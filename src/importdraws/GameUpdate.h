@@ -12,6 +12,7 @@
 #include "importdraws/ImportReading.h"
 #include "store/GameLibrary.h"
 
+#include <QDateTime>
 #include <QFutureWatcher>
 #include <QObject>
 #include <memory>
@@ -21,6 +22,7 @@ namespace pick3 {
 struct UpdateReading {
     ImportReading reading;
     QString address;               // the source's (first) file, recorded with every draw kept
+    QDateTime fetchedAt;           // when it was fetched, recorded with every draw kept
     std::size_t zerosRestored = 0; // numbers read as three digits where the source dropped zeros
 };
 

@@ -551,7 +551,10 @@ void frmImportDraws::keepDraws() {
     }
     // The file, and its folder, are made by the first keep.
     QDir().mkpath(libraryFolder());
-    const QString keptAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    // A draw fetched by Update is marked with when it was fetched; others when they are kept.
+    const bool fetched = !updateAddress_.isEmpty() && sourceName_ == updateAddress_;
+    const QString keptAt =
+        (fetched ? updateFetchedAt_ : QDateTime::currentDateTimeUtc()).toString(Qt::ISODate);
     const Result<KeepSummary> kept =
         library->commit(*merge_, keepPanel_->takeNew(), toEngine(sourceName_), toEngine(keptAt));
     if (!kept.ok()) {
@@ -629,6 +632,7 @@ void frmImportDraws::useUpdate(const UpdateReading& update) {
     pendingSourceName_ = update.address;
     finish(update.reading);
     updateAddress_ = update.address;
+    updateFetchedAt_ = update.fetchedAt;
     if (update.zerosRestored > 0) {
         lblDateReading_->setText(
             lblDateReading_->text() +

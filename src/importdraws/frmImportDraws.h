@@ -12,6 +12,7 @@
 #include "store/StoredDraws.h"
 #include "widgets/DiscardableDialog.h"
 
+#include <QDateTime>
 #include <QFutureWatcher>
 #include <QTimer>
 #include <functional>
@@ -135,6 +136,7 @@ class frmImportDraws : public DiscardableDialog {
     QPushButton* cmdUpdate_ = nullptr;
     QPushButton* cmdSource_ = nullptr;
     QString updateAddress_; // the source of the update shown, while it is shown
+    QDateTime updateFetchedAt_;
     GameUpdate* update_ = nullptr;
     QPushButton* cmdKeep_ = nullptr;
     LibraryKeepPanel* keepPanel_ = nullptr;

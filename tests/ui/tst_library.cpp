@@ -403,6 +403,11 @@ class LibraryTest : public MainWindowFixture {
                             .endsWith("3 numbers were written without leading zeros and read as "
                                       "three digits (\"56\" as 056)."));
                 QVERIFY(state.requests[0].contains("User-Agent: pick3-tallymoor/"));
+                QVERIFY(!state.requests[0].contains("If-None-Match"));
+                // Not kept yet: pressed again, the whole file is asked for and shown again.
+                QCOMPARE(pressUpdate(import), QStringList());
+                QVERIFY(!state.requests[1].contains("If-None-Match"));
+                QVERIFY(label(import, "lblKeepSummary").contains(": 12 new draws"));
                 QCOMPARE(keep(import).value(0),
                          "Kept in New York Numbers here: 12 new, 0 replaced, 0 left as held.");
                 // Asked again with the validator: nothing new, nothing read.
@@ -415,8 +420,8 @@ class LibraryTest : public MainWindowFixture {
                 QCOMPARE(updateAgain(), QStringList({"You have every draw up to Sat 2026-12-05 "
                                                      "Evening.\n\nMissing by the game's schedule: "
                                                      "2026-11-30 Midday, 2026-11-30 Evening."}));
-                QCOMPARE(state.requests.size(), 2);
-                QVERIFY(state.requests[1].contains("If-None-Match: \"v1\""));
+                QCOMPARE(state.requests.size(), 3);
+                QVERIFY(state.requests[2].contains("If-None-Match: \"v1\""));
                 // A failure says why and keeps nothing.
                 state.status = "404 Not Found";
                 const QStringList said = updateAgain();
