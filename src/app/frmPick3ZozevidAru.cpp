@@ -6,8 +6,8 @@
 #include "app/FilterPanel.h"
 #include "app/PlayListPrinter.h"
 #include "app/SetFilePanel.h"
-#include "engine/numbers/LiveCount.h"
 #include "engine/Messages.h"
+#include "engine/numbers/LiveCount.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/CheckList.h"
@@ -158,9 +158,10 @@ frmHotCold* frmPick3ZozevidAru::makeHotCold() {
     connect(window, &frmHotCold::rankingChanged, this, &frmPick3ZozevidAru::updateLiveCount);
     connect(window, &frmHotCold::rankingChanged, this, [this] { tries_.reset(); });
     connect(window, &frmHotCold::chartsRequested, this, [this, window] {
-        openCharts(
-            {window->countedDraws(), window->countedLabels(), std::nullopt, nullptr, Prizes()},
-            window);
+        const ChosenDraws* imported = window->countedImport();
+        openCharts({window->countedDraws(), window->countedLabels(), std::nullopt, nullptr,
+                    Prizes(), imported ? toEngine(imported->counting) : std::string()},
+                   window);
     });
     return window;
 }
@@ -199,12 +200,15 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
         window->setDrawLabels(counter->countedLabels());
         if (const ChosenDraws* imported = counter->countedImport(); imported && imported->game) {
             window->setGame(imported->game, imported->dateOf);
+            window->setCounting(imported->counting);
         }
     }
     window->setTryLedger(&tries_);
     connect(window, &frmBackTest::chartsRequested, this, [this, window] {
-        openCharts(backTestSource(window->report(), window->prizes(), window->drawLabels()),
-                   window);
+        ChartSource source =
+            backTestSource(window->report(), window->prizes(), window->drawLabels());
+        source.counting = toEngine(window->counting());
+        openCharts(std::move(source), window);
     });
     return window;
 }

@@ -161,9 +161,7 @@ frmBackTest::frmBackTest(MainInput settings, DrawList draws, SortOrder order, QW
         showNoDraws();
         return;
     }
-    lblDraws_->setText(QStringLiteral("%1 from the last count in \"HotCold\", tested with the "
-                                      "filter settings of the main window as they stand.")
-                           .arg(fromEngine(counted(draws_.size(), "draw"))));
+    setCounting(QString());
     focusAfterRun_ = newest_->button(0); // the keyboard starts at the choices, not on Close
     refresh();
 }
@@ -374,6 +372,17 @@ QWidget* frmBackTest::makePrizes(QWidget* parent) {
     row->addStretch(1);
     rows->addWidget(prizesFrom_);
     return prizes;
+}
+
+void frmBackTest::setCounting(const QString& counting) {
+    counting_ = counting;
+    if (draws_.empty()) {
+        return;
+    }
+    lblDraws_->setText(QStringLiteral("%1%2 from the last count in \"HotCold\", tested with the "
+                                      "filter settings of the main window as they stand.")
+                           .arg(fromEngine(counted(draws_.size(), "draw")),
+                                counting.isEmpty() ? QString() : QLatin1Char(' ') + counting));
 }
 
 void frmBackTest::setGame(std::shared_ptr<const GameDefinition> game,

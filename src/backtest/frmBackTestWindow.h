@@ -49,6 +49,10 @@ class frmBackTest : public DiscardableDialog {
     // window beyond this window; each test shown is entered in it, the one
     // shown already too.
     void setTryLedger(TryLedger* ledger);
+    // Which game and draw times the draws are, where they came from the library
+    // ("of Texas Pick 3 (Evening only)"), said wherever the draws are counted.
+    void setCounting(const QString& counting);
+    const QString& counting() const { return counting_; }
 
     // What "Charts..." draws: the last report, the prizes as set, the draws' labels.
     const BackTestReport& report() const { return report_; }
@@ -124,6 +128,7 @@ class frmBackTest : public DiscardableDialog {
     TryLedger* ledger_ = nullptr;
     bool tested_ = false; // the report shown is of a test, not a refusal
     std::function<std::string(std::size_t)> labelOf_;
+    QString counting_;
     std::shared_ptr<const GameDefinition> game_;
     std::function<std::optional<CivilDate>(std::size_t)> dateOf_;
     bool typed_ = false;       // the player typed a stake or prize: the game's table is left

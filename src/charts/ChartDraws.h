@@ -19,6 +19,8 @@ struct ChartSource {
     std::optional<NewestEnd> newest;                       // none: the window offers the choice
     std::shared_ptr<const BackTestReport> report;
     Prizes prizes;
+    // Which game and draw times the draws are, where they came from the library.
+    std::string counting; // "of Texas Pick 3 (Evening only)"; empty for a typed history
 };
 
 // The same, oldest first, as every chart reads it.

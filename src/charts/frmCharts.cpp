@@ -146,8 +146,9 @@ void frmCharts::setNewest(NewestEnd newest) {
     draws_ = std::make_shared<const ChartDraws>(chartDraws(source_, newest));
     const QString what = source_.report ? QStringLiteral("The back-test's %1")
                                         : QStringLiteral("%1 from the last count in \"HotCold\"");
+    const std::string counting = source_.counting.empty() ? "" : " " + source_.counting;
     lblDraws_->setText(
-        what.arg(fromEngine(counted(draws_->oldest.size(), "draw"))) +
+        what.arg(fromEngine(counted(draws_->oldest.size(), "draw") + counting)) +
         (draws_->labelOf ? QStringLiteral(", with their dates.") : QStringLiteral(".")) +
         QStringLiteral(" Each chart shows what luck alone would give beside it."));
     if (draws_->oldest.empty()) {

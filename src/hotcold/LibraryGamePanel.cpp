@@ -264,6 +264,11 @@ void LibraryGamePanel::pickDraws() {
                         drawTime.empty() ? QStringLiteral("every draw time")
                                          : QStringLiteral("%1 only").arg(fromEngine(drawTime)));
     lblCounting_->setText(QStringLiteral("Counting %1.").arg(counted_));
+    chosen.counting =
+        QStringLiteral("of %1 (%2)")
+            .arg(fromEngine(definition ? definition->title() : id),
+                 drawTime.empty() ? QStringLiteral("every draw time")
+                                  : QStringLiteral("%1 only").arg(fromEngine(drawTime)));
     Q_EMIT drawsPicked(chosen);
 }
 

@@ -42,6 +42,9 @@ struct ChosenDraws {
     // The game chosen in the window (none: "None"), and each draw's date by its place.
     std::shared_ptr<const GameDefinition> game;
     std::function<std::optional<CivilDate>(std::size_t index)> dateOf;
+    // Which game and draw times, where the draws came from the library: "of Texas Pick 3
+    // (Evening only)"; empty for an import.
+    QString counting;
 };
 
 class frmImportDraws : public DiscardableDialog {

@@ -285,6 +285,9 @@ class LibraryTest : public MainWindowFixture {
             QCOMPARE(backTest->findChild<DrawStrip*>()->describeCell(0),
                      "Draw 1, Wed 2013-09-11 Night, 045: hit");
             QVERIFY(label(backTest, "lblPrizesFrom").contains("Texas Pick 3"));
+            QCOMPARE(label(backTest, "lblDraws"),
+                     "2 draws of Texas Pick 3 (Night only) from the last count in \"HotCold\", "
+                     "tested with the filter settings of the main window as they stand.");
         }));
     }
 
@@ -458,7 +461,8 @@ class LibraryTest : public MainWindowFixture {
             << -1 << "can be pressed again at";
         QTest::newRow("a server fault")
             << QByteArray("503 Service Unavailable") << QByteArray() << rows << -1 << "503";
-        QTest::newRow("cut short") << QByteArray("200 OK") << QByteArray() << rows << 200 << "before the file was whole";
+        QTest::newRow("cut short")
+            << QByteArray("200 OK") << QByteArray() << rows << 200 << "before the file was whole";
         QTest::newRow("a web page")
             << QByteArray("200 OK") << QByteArray()
             << QByteArray("<!DOCTYPE html><html><body>Results</body>") << -1 << "page";
