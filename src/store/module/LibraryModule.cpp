@@ -48,9 +48,7 @@ class OpenedLibrary final : public GameLibrary {
     Result<Done> markClaimed(const std::vector<std::int64_t>& ids, bool claimed) override {
         return library_.markClaimed(ids, claimed);
     }
-    Result<std::int64_t> forgetDeletedTickets() override {
-        return library_.forgetDeletedTickets();
-    }
+    Result<std::int64_t> forgetDeletedTickets() override { return library_.forgetDeletedTickets(); }
 
   private:
     Library library_;
