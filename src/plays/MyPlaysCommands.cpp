@@ -7,10 +7,12 @@
 #include "plays/PlaysPrinter.h"
 #include "plays/frmMyPlays.h"
 #include "widgets/FileAccess.h"
+#include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
 #include "widgets/PrintDialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -61,6 +63,8 @@ void frmMyPlays::keepTickets() {
         return;
     }
     if (!keep.empty()) {
+        // The file, and its folder, are made by the first keep.
+        QDir().mkpath(libraryFolder());
         const auto kept = library_->keepTickets(keep);
         if (!kept.ok()) {
             say(fromEngine(kept.refusal()));

@@ -66,7 +66,9 @@ QString winsText(const CheckedTicket& entry) {
     if (entry.check->reportedForTaxes) {
         text += QStringLiteral("; ") + fromEngine(kTaxNote);
     }
-    return text + QStringLiteral("; ") + fromEngine(kCheckYourTicket);
+    // Said once, even where the claim period's text says it already.
+    const QString check = fromEngine(kCheckYourTicket);
+    return text.endsWith(check) ? text : text + QStringLiteral("; ") + check;
 }
 
 // What became of a ticket: won (why, what it pays), lost, waiting, not checked, and
