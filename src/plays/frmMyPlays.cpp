@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -35,7 +36,8 @@ QPushButton* makeButton(const char* name, const QString& text, const QString& ti
     return button;
 }
 
-QTableWidget* makeTable(const char* name, const QStringList& headings, QWidget* parent) {
+QTableWidget* makeTable(const char* name, const QStringList& headings, const QString& heading,
+                        const QString& tip, QWidget* parent) {
     auto* table =
         named(new QTableWidget(0, static_cast<int>(headings.size()), parent), QLatin1String(name));
     table->setHorizontalHeaderLabels(headings);
@@ -44,6 +46,12 @@ QTableWidget* makeTable(const char* name, const QStringList& headings, QWidget* 
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
     table->horizontalHeader()->setStretchLastSection(true);
+    describe(table, heading, tip);
+    table->horizontalHeader()->setAccessibleName(heading + QStringLiteral(": columns"));
+    table->verticalHeader()->setAccessibleName(heading + QStringLiteral(": rows"));
+    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>()) {
+        corner->setAccessibleName(heading + QStringLiteral(": select all"));
+    }
     return table;
 }
 
@@ -135,17 +143,18 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
                             {QStringLiteral("Date"), QStringLiteral("Draw"), QStringLiteral("Game"),
                              QStringLiteral("Ticket"), QStringLiteral("Play"),
                              QStringLiteral("Stake"), QStringLiteral("Result")},
+                            QStringLiteral("Tickets kept"),
+                            QStringLiteral("Your tickets, each checked against its draw where the "
+                                           "library holds it; Delete deletes the chosen ones, "
+                                           "Ctrl+Z brings them back"),
                             area);
-    describe(tblTickets_, QStringLiteral("Tickets kept"),
-             QStringLiteral("Your tickets, each checked against its draw where the library "
-                            "holds it; Delete deletes the chosen ones, Ctrl+Z brings them back"));
     tblTotals_ = makeTable("tblPlayTotals",
                            {QStringLiteral("Totals"), QStringLiteral("Tickets"),
                             QStringLiteral("Staked"), QStringLiteral("Won"), QStringLiteral("Net")},
+                           QStringLiteral("Totals"),
+                           QStringLiteral("Staked, won and net of the tickets checked: all, per "
+                                          "month, per play type and per game"),
                            area);
-    describe(tblTotals_, QStringLiteral("Totals"),
-             QStringLiteral("Staked, won and net of the tickets checked: all, per month, per "
-                            "play type and per game"));
     tblTotals_->setSelectionMode(QAbstractItemView::NoSelection);
     tblTotals_->setMaximumHeight(7 * tblTotals_->fontMetrics().lineSpacing());
     lblTotals_ = makeLabel(QStringLiteral("lblPlayTotals"), QString(), area);
@@ -169,7 +178,7 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
     new QShortcut(QKeySequence::Undo, this, this, &frmMyPlays::undoDelete);
     new QShortcut(QKeySequence::Delete, tblTickets_, this, &frmMyPlays::deleteChosen);
     txtTickets_->setFocus();
-    resize(940, 700);
+    resize(920, 600);
 }
 
 QWidget* frmMyPlays::makeEntry(QWidget* area) {
@@ -225,6 +234,8 @@ QWidget* frmMyPlays::makeTicketCommands(QWidget* area) {
     spnYear_->setRange(1980, 9999);
     spnYear_->setValue(QDate::currentDate().year());
     describe(spnYear_, QStringLiteral("Year"), QStringLiteral("The year to export or print"));
+    // The field's own line edit is what a screen reader lands on.
+    spnYear_->findChild<QLineEdit*>()->setAccessibleName(QStringLiteral("Year"));
     QLabel* yearLabel =
         makeLabel(QStringLiteral("lblPlaysYear"), QStringLiteral("&Year:"), commands);
     yearLabel->setBuddy(spnYear_);

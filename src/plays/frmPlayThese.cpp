@@ -13,6 +13,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -105,6 +106,9 @@ QWidget* frmPlayThese::makeChoices(QWidget* area) {
     spnDraws_ = described(new QSpinBox(choices), "spnPlayDraws", QStringLiteral("Draws in a row"),
                           QStringLiteral("How many consecutive draws each number is played for"));
     spnDraws_->setRange(1, kMostConsecutiveDraws);
+    // The fields' own line edits are what a screen reader lands on.
+    spnDraws_->findChild<QLineEdit*>()->setAccessibleName(QStringLiteral("Draws in a row"));
+    dtpDate_->findChild<QLineEdit*>()->setAccessibleName(QStringLiteral("Draw date"));
     cboAddOn_ = described(new QComboBox(choices), "cboPlayAddOn", QStringLiteral("Add-on"),
                           QStringLiteral("The add-on played with each ticket, if any"));
     auto* drawRow = new QHBoxLayout;

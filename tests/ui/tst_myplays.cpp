@@ -69,6 +69,7 @@ QStringList answeringMessages(const std::function<void()>& act) {
 void keepEveningDraw(const std::string& date, std::uint16_t number) {
     GameLibrary* library = openGameLibrary(nullptr);
     QVERIFY(library != nullptr);
+    QDir().mkpath(libraryFolder());
     const auto preview =
         library->preview("new-york-numbers", {IncomingDraw{date, "Evening", 1, number, {}}});
     QVERIFY(preview.ok());
@@ -76,6 +77,14 @@ void keepEveningDraw(const std::string& date, std::uint16_t number) {
 }
 QTableWidget* ticketsTable(const QWidget* plays) {
     return plays->findChild<QTableWidget*>(QStringLiteral("tblTickets"));
+}
+// The ticket column of the table, top to bottom.
+QStringList ticketsShown(const QWidget* plays) {
+    QStringList numbers;
+    for (int row = 0; row < ticketsTable(plays)->rowCount(); ++row) {
+        numbers << ticketsTable(plays)->item(row, 3)->text();
+    }
+    return numbers;
 }
 
 } // namespace
@@ -164,6 +173,88 @@ class MyPlaysTest : public MainWindowFixture {
                      "$0.50 per ticket checked, on average.");
             QVERIFY(label(plays, "lblHelpLine").contains("1-800-GAMBLER"));
         }));
+    }
+
+    // Tickets typed as printed: kept where read and sold, the other lines left in the box
+    // with why; one typed after its draw marked so; Delete and Ctrl+Z; a year as CSV.
+    void typedTicketsDeletedBroughtBackAndExported() {
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [](QWidget* plays) {
+            QTRY_COMPARE(QApplication::activeWindow(), plays);
+            QCOMPARE(QApplication::focusWidget()->objectName(), "txtTickets");
+            chooseText(plays, "cboPlaysGame", QStringLiteral("New York Numbers"));
+            auto* box = plays->findChild<QPlainTextEdit*>(QStringLiteral("txtTickets"));
+            box->setPlainText(QStringLiteral("321 box $1 Evening 12/09/2026\n"
+                                             "4-5-6 box 0.50 Evening\n"
+                                             "111 box $1 Evening\n"
+                                             "123 straight Evening\n"
+                                             "789 straight/box $1 Midday 2026-12-08\n"));
+            const QStringList said = answeringMessages(
+                [plays] { clickButton(plays, QStringLiteral("cmdKeepTickets")); });
+            QCOMPARE(said.size(), 1);
+            QVERIFY2(said.value(0).startsWith(
+                         "Kept 3 tickets in New York Numbers.\nNot kept (left in the box):\n"
+                         "line 3: New York Numbers sells no triple Box play\nline 4: "),
+                     qPrintable(said.value(0)));
+            QCOMPARE(box->toPlainText(), "111 box $1 Evening\n123 straight Evening");
+            QCOMPARE(rowsOf(plays, "tblTickets"),
+                     QStringList({"2026-12-08 Evening New York Numbers 456 Box $0.50 waiting for "
+                                  "the draw",
+                                  "2026-12-08 Midday New York Numbers 789 Straight/Box $1 entered "
+                                  "after the draw; waiting for the draw",
+                                  "2026-12-09 Evening New York Numbers 321 Box $1 waiting for the "
+                                  "draw"}));
+        }));
+        setClock(QDate(2026, 12, 10), QTime(9, 0));
+        keepEveningDraw("2026-12-08", 999);
+        keepEveningDraw("2026-12-09", 123);
+        const QString csv = dir.filePath(QStringLiteral("plays.csv"));
+        setFileChooser([&csv](const FileQuestion&) { return csv; });
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [&csv](QWidget* plays) {
+            const QStringList rows = rowsOf(plays, "tblTickets");
+            QCOMPARE(rows.value(0), "2026-12-08 Evening New York Numbers 456 Box $0.50 lost");
+            QCOMPARE(rows.value(2), "2026-12-09 Evening New York Numbers 321 Box $1 won $80: boxed "
+                                    "6-way: 123 is 321 in another order; the claim period of New "
+                                    "York Numbers is not known to this program: check your ticket "
+                                    "with the lottery");
+            QCOMPARE(rowsOf(plays, "tblPlayTotals").value(0),
+                     "All tickets checked 2 $1.50 $80 $78.50");
+            QCOMPARE(label(plays, "lblPlayTotals"),
+                     "Waiting for their draw: 0 tickets, $0 staked. The prize tables return "
+                     "$0.36 per ticket checked, on average. Entered after the draw, counted "
+                     "apart: 1 ticket.");
+
+            // Delete the first, then the last; Ctrl+Z brings back the last first.
+            QTableWidget* table = ticketsTable(plays);
+            table->selectRow(0);
+            clickButton(plays, QStringLiteral("cmdDeleteTickets"));
+            QCOMPARE(ticketsShown(plays), QStringList({"789", "321"}));
+            table->selectRow(1);
+            QTRY_COMPARE(QApplication::activeWindow(), plays); // for the window's shortcuts
+            table->setFocus();
+            QTest::keyClick(table, Qt::Key_Delete);
+            QCOMPARE(label(plays, "lblUndoDelete"), "1 ticket deleted: Ctrl+Z brings it back.");
+            QCOMPARE(ticketsShown(plays), QStringList({"789"}));
+            QTest::keyClick(plays, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(ticketsShown(plays), QStringList({"789", "321"}));
+            QCOMPARE(rowsOf(plays, "tblPlayTotals").value(0), "All tickets checked 1 $1 $80 $79");
+            QTest::keyClick(plays, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(rowsOf(plays, "tblTickets"), rows);
+
+            plays->findChild<QSpinBox*>(QStringLiteral("spnPlaysYear"))->setValue(2026);
+            QCOMPARE(answeringMessages(
+                         [plays] { clickButton(plays, QStringLiteral("cmdExportPlays")); }),
+                     QStringList({"The plays of 2026 are written to plays.csv."}));
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(QString::fromUtf8(file.readAll()).section("\n\n", 0, 0),
+                     "date,draw,ticket,play,stake,prize,claimed\n"
+                     "2026-12-08,Evening,456,Box,$0.50,$0,no\n"
+                     "2026-12-08,Midday,789,Straight/Box,$1,entered after the draw,no\n"
+                     "2026-12-09,Evening,321,Box,$1,$80,no");
+        }));
+        // Kept in the library: the next opening shows them again.
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"),
+                        [](QWidget* plays) { QCOMPARE(ticketsTable(plays)->rowCount(), 3); }));
     }
 };
 
