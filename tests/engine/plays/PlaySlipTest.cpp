@@ -73,6 +73,25 @@ TEST(PlaySlip, TicketsForEachNumberAndDrawWithTheirCost) {
                                  std::nullopt});
     EXPECT_EQ(made.costCents, 900);
     EXPECT_EQ(stakesOf(newYork.playTypes.front()), (std::vector<int>{50, 100}));
+
+    // An add-on costs as the definition says: Texas's Fireball doubles the ticket; Florida's
+    // cost is not known, and the total says so.
+    made = slipTickets(shippedGame("texas-pick-3"), {{digitsOf("123"), digitsOf("455")},
+                                                     "straight",
+                                                     100,
+                                                     "fireball",
+                                                     {{day("2026-12-08"), "Night"}},
+                                                     std::nullopt});
+    EXPECT_EQ(made.costCents, 400);
+    EXPECT_TRUE(made.costKnown);
+    made = slipTickets(florida, {{digitsOf("123")},
+                                 "straight",
+                                 100,
+                                 "fireball",
+                                 {{day("2026-12-08"), "Evening"}},
+                                 std::nullopt});
+    EXPECT_EQ(made.tickets.size(), 1U);
+    EXPECT_FALSE(made.costKnown);
 }
 
 } // namespace
