@@ -45,12 +45,19 @@ CommandPanel::CommandPanel(QWidget* parent)
           ChildWindow::BackTest, QStringLiteral("cmdBackTest"), QStringLiteral("Back-test"),
           QStringLiteral("How the filters set now would have done on the draws counted in "
                          "\"HotCold\", and which digits are due"))),
+      myPlays_(makeWindowButton(ChildWindow::MyPlays, QStringLiteral("cmdMyPlays"),
+                                QStringLiteral("&My plays..."),
+                                QStringLiteral("Your own tickets: kept, checked against the draws "
+                                               "of their game, and what you staked and won"))),
       saveNumbers_(makeButton(QStringLiteral("cmdSaveNumbers"), QStringLiteral("Save &numbers..."),
                               QStringLiteral("Save the numbers of the results box to a file: as "
                                              "shown, or as CSV with each number's structure"))),
       print_(makeButton(QStringLiteral("cmdPrint"), QStringLiteral("&Print..."),
                         QStringLiteral("Print the numbers of the results box with the date, the "
                                        "mode and the filters in force"))),
+      playThese_(makeButton(QStringLiteral("cmdPlayThese"), QStringLiteral("Pla&y these..."),
+                            QStringLiteral("Keep the numbers of the results box as tickets for "
+                                           "a game's draws, with their cost shown first"))),
       sixWay_(makeCodeField(QStringLiteral("txtOutputBox6Way"), QStringLiteral("LMH"),
                             QStringLiteral("Order of boxed singles"))),
       llh_(makeCodeField(QStringLiteral("txtOutputBoxLLH"), QStringLiteral("LLH"),
@@ -66,6 +73,7 @@ CommandPanel::CommandPanel(QWidget* parent)
     connect(resetFilters_, &QPushButton::clicked, this, &CommandPanel::resetRequested);
     connect(saveNumbers_, &QPushButton::clicked, this, &CommandPanel::saveNumbersRequested);
     connect(print_, &QPushButton::clicked, this, &CommandPanel::printRequested);
+    connect(playThese_, &QPushButton::clicked, this, &CommandPanel::playTheseRequested);
     new QShortcut(QKeySequence::Print, this, print_, &QPushButton::click);
     layOut();
     straightPairs_->hide();
@@ -102,14 +110,22 @@ void CommandPanel::layOut() {
     buttons->addWidget(outputBox_, 4, 0);
     buttons->addLayout(codes, 4, 1);
     buttons->addWidget(help_, 5, 0);
-    buttons->addWidget(backTest_, 5, 1);
+    auto* backTestRow = new QHBoxLayout;
+    backTestRow->setSpacing(buttons->horizontalSpacing());
+    backTestRow->addWidget(backTest_, 1);
+    backTestRow->addWidget(myPlays_, 1);
+    buttons->addLayout(backTestRow, 5, 1);
     buttons->addWidget(saveNumbers_, 6, 0);
     buttons->addWidget(print_, 6, 1);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->addLayout(buttons);
-    column->addWidget(numbersCreated_);
+    // "Play these..." stands beside the results box whose numbers it plays.
+    auto* resultsRow = new QHBoxLayout;
+    resultsRow->addWidget(numbersCreated_, 1);
+    resultsRow->addWidget(playThese_);
+    column->addLayout(resultsRow);
     column->addWidget(results_, 1);
     column->addWidget(picture_, 0, Qt::AlignHCenter);
 }
@@ -135,10 +151,10 @@ QPlainTextEdit* CommandPanel::makeResults() {
 
 // Tab goes row by row through the button grid, then the results and the picture.
 void CommandPanel::setTabOrderOfPanel() {
-    const std::array<QWidget*, 16> order{produce_,     filterMore_,    resetFilters_, hotCold_,
-                                         boxedPairs_,  straightPairs_, outputBox_,    sixWay_,
-                                         llh_,         lhh_,           help_,         backTest_,
-                                         saveNumbers_, print_,         results_,      picture_};
+    const std::array<QWidget*, 18> order{
+        produce_,   filterMore_,  resetFilters_, hotCold_,   boxedPairs_, straightPairs_,
+        outputBox_, sixWay_,      llh_,          lhh_,       help_,       backTest_,
+        myPlays_,   saveNumbers_, print_,        playThese_, results_,    picture_};
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
@@ -220,7 +236,8 @@ void CommandPanel::addCommands(QWidget* commands, const std::vector<QWidget*>& t
         setTabOrder(previous, stop);
         previous = stop;
     }
-    setTabOrder(previous, results_);
+    setTabOrder(previous, playThese_);
+    setTabOrder(playThese_, results_);
 }
 
 void CommandPanel::showMode(DigitMode mode) {

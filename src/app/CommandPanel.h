@@ -19,7 +19,7 @@ class QPushButton;
 namespace pick3 {
 
 // The windows the main window opens.
-enum class ChildWindow { HotCold, BoxedPairs, StraightPairs, OutputBox, Help, BackTest };
+enum class ChildWindow { HotCold, BoxedPairs, StraightPairs, OutputBox, Help, BackTest, MyPlays };
 
 class CommandPanel : public QWidget {
     Q_OBJECT
@@ -50,6 +50,7 @@ class CommandPanel : public QWidget {
     void windowRequested(pick3::ChildWindow window);
     void saveNumbersRequested(); // cmdSaveNumbers
     void printRequested();       // cmdPrint
+    void playTheseRequested();   // cmdPlayThese
 
   private:
     QPushButton* makeButton(const QString& name, const QString& caption, const QString& tip,
@@ -70,8 +71,10 @@ class CommandPanel : public QWidget {
     QPushButton* hotCold_;
     QPushButton* help_;
     QPushButton* backTest_;
+    QPushButton* myPlays_;
     QPushButton* saveNumbers_;
     QPushButton* print_;
+    QPushButton* playThese_;
     QLineEdit* sixWay_;
     QLineEdit* llh_;
     QLineEdit* lhh_;

@@ -8,6 +8,7 @@
 #include "app/SetFilePanel.h"
 #include "engine/Messages.h"
 #include "engine/numbers/LiveCount.h"
+#include "plays/frmPlayThese.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/CheckList.h"
@@ -143,6 +144,8 @@ void frmPick3ZozevidAru::connectPanels() {
     connect(commands_, &CommandPanel::saveNumbersRequested, this,
             &frmPick3ZozevidAru::cmdSaveNumbers_Click);
     connect(commands_, &CommandPanel::printRequested, this, &frmPick3ZozevidAru::cmdPrint_Click);
+    connect(commands_, &CommandPanel::playTheseRequested, this,
+            &frmPick3ZozevidAru::cmdPlayThese_Click);
     connect(digits_, &DigitPanel::modeSelected, this, &frmPick3ZozevidAru::optPositionDigit_Click);
     connect(digits_, &DigitPanel::digitTicked, this, &frmPick3ZozevidAru::digitTickChanged);
     connect(digits_, &DigitPanel::mustHaveTicked, this, [this](int row, bool ticked) {
@@ -211,6 +214,24 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
         openCharts(std::move(source), window);
     });
     return window;
+}
+
+frmMyPlays* frmPick3ZozevidAru::makeMyPlays() {
+    return new frmMyPlays(this);
+}
+
+void frmPick3ZozevidAru::cmdPlayThese_Click() {
+    const std::optional<PlayList> numbers = numbersToTakeAway();
+    if (!numbers) {
+        return;
+    }
+    std::vector<TicketDigits> digits;
+    for (const PlayedNumber& number : numbers->numbers) {
+        const std::string& n = number.written;
+        digits.push_back({n[0] - '0', n[1] - '0', n[2] - '0'});
+    }
+    frmPlayThese dialog(std::move(digits), this);
+    dialog.exec();
 }
 
 DigitMode frmPick3ZozevidAru::digitMode() const {
@@ -457,6 +478,9 @@ void frmPick3ZozevidAru::openWindow(ChildWindow window) {
         break;
     case ChildWindow::BackTest:
         backTest_.get().exec();
+        break;
+    case ChildWindow::MyPlays:
+        myPlays_.get().exec();
         break;
     }
 }

@@ -13,6 +13,7 @@
 #include "hotcold/frmHotCold.h"
 #include "pairs/frmPick3FilterBoxedPairs.h"
 #include "pairs/frmPick3FilterStraightPairs.h"
+#include "plays/frmMyPlays.h"
 #include "widgets/WindowHolder.h"
 
 #include <QWidget>
@@ -91,6 +92,9 @@ class frmPick3ZozevidAru : public QWidget {
     frmOutputBox* makeOutputBox();
     frmWheelHelp* makeHelp();
     frmBackTest* makeBackTest();
+    frmMyPlays* makeMyPlays();
+    // The numbers of the results box kept as tickets.
+    void cmdPlayThese_Click();
     // The charts window, made only when it is first asked for, over the window that asked.
     void openCharts(ChartSource source, QWidget* over);
 
@@ -112,6 +116,7 @@ class frmPick3ZozevidAru : public QWidget {
     WindowHolder<frmOutputBox> outputBox_{this, &frmPick3ZozevidAru::makeOutputBox};
     WindowHolder<frmWheelHelp> help_{this, &frmPick3ZozevidAru::makeHelp};
     WindowHolder<frmBackTest> backTest_{this, &frmPick3ZozevidAru::makeBackTest};
+    WindowHolder<frmMyPlays> myPlays_{this, &frmPick3ZozevidAru::makeMyPlays};
     TryLedger tries_; // the settings back-tested on the same draws, beyond each back-test window
 };
 

@@ -5,6 +5,7 @@
 
 #include "engine/Result.h"
 #include "store/StoredDraws.h"
+#include "store/StoredTickets.h"
 
 #include <cstdint>
 #include <memory>
@@ -43,6 +44,17 @@ class GameLibrary {
     virtual Result<std::vector<SourceState>> sources(const std::string& game) = 0;
     virtual Result<Done> keepSource(const SourceState& state) = 0;
     virtual Result<Done> forgetSource(const std::string& game, const std::string& address) = 0;
+
+    // The player's tickets: kept whole or not at all, each given an id in the batch's order.
+    virtual Result<std::vector<std::int64_t>> keepTickets(const std::vector<Ticket>& batch) = 0;
+    // The tickets held (of one game, or of all where game is empty), not those deleted.
+    virtual Result<std::vector<StoredTicket>> tickets(const std::string& game) = 0;
+    // Deleted so that restoreTickets() can bring them back during the run.
+    virtual Result<Done> deleteTickets(const std::vector<std::int64_t>& ids) = 0;
+    virtual Result<Done> restoreTickets(const std::vector<std::int64_t>& ids) = 0;
+    virtual Result<Done> markClaimed(const std::vector<std::int64_t>& ids, bool claimed) = 0;
+    // The deleted tickets go for good; gives how many went.
+    virtual Result<std::int64_t> forgetDeletedTickets() = 0;
 };
 
 // What the library module gives: a library opened at a path (refused with a sentence

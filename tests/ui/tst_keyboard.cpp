@@ -101,6 +101,7 @@ class KeyboardTest : public MainWindowFixture {
         row("help", "cmdHelp", "cmdHelp");
         row("back-test, no draws", "cmdBackTest", "lblDraws");
         row("back-test", "cmdBackTest", "optNewest(0)"); // with draws counted first
+        row("my plays", "cmdMyPlays", "txtTickets");
         // Last: once the program has ended, no modal window runs its own event loop.
         row("main window", "", "optPositionDigit(0)");
     }

@@ -143,7 +143,8 @@ class WindowFitTest : public MainWindowFixture {
     }
 
     void windowFits_data() {
-        QTest::addColumn<QStringList>("steps");   // on the main window first; "count" counts draws
+        // On the main window first; "count" counts draws, "numbers" types some in the results.
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("buttons"); // open the window, each from the one before
         QTest::addColumn<QString>("window");
         const auto row = [](const char* tag, QStringList steps, QStringList buttons,
@@ -163,6 +164,8 @@ class WindowFitTest : public MainWindowFixture {
         row("back-test, no draws", {}, {"cmdBackTest"}, "frmBackTest");
         row("back-test", {"count"}, {"cmdBackTest"}, "frmBackTest");
         row("charts", {"count"}, {"cmdHotCold", "cmdCharts"}, "frmCharts");
+        row("my plays", {}, {"cmdMyPlays"}, "frmMyPlays");
+        row("play these", {"numbers"}, {"cmdPlayThese"}, "frmPlayThese");
         row("charts of a back-test", {"count", "lstDigitsWheel:1234"}, {"cmdBackTest", "cmdCharts"},
             "frmCharts");
     }
@@ -172,6 +175,9 @@ class WindowFitTest : public MainWindowFixture {
         QFETCH(QString, window);
         if (steps.removeAll("count") > 0) { // a history counted first
             QVERIFY(countInHotCold(w, QStringLiteral("123 456 789 012 345 678 901")));
+        }
+        if (steps.removeAll("numbers") > 0) { // numbers in the results box first
+            typeResults(w, QStringLiteral("123 456 789"));
         }
         doSteps(w, steps);
         QString result = QStringLiteral("(not checked)");

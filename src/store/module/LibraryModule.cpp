@@ -33,6 +33,22 @@ class OpenedLibrary final : public GameLibrary {
     Result<Done> restoreFrom(const std::string& path) override {
         return library_.restoreFrom(path);
     }
+    Result<std::vector<std::int64_t>> keepTickets(const std::vector<Ticket>& batch) override {
+        return library_.keepTickets(batch);
+    }
+    Result<std::vector<StoredTicket>> tickets(const std::string& game) override {
+        return library_.tickets(game);
+    }
+    Result<Done> deleteTickets(const std::vector<std::int64_t>& ids) override {
+        return library_.deleteTickets(ids);
+    }
+    Result<Done> restoreTickets(const std::vector<std::int64_t>& ids) override {
+        return library_.restoreTickets(ids);
+    }
+    Result<Done> markClaimed(const std::vector<std::int64_t>& ids, bool claimed) override {
+        return library_.markClaimed(ids, claimed);
+    }
+    Result<std::int64_t> forgetDeletedTickets() override { return library_.forgetDeletedTickets(); }
 
     Result<std::vector<SourceState>> sources(const std::string& game) override {
         return library_.sources(game);
