@@ -193,9 +193,11 @@ class RobustnessTest : public QObject {
                 tick(list);
             } else if (button != nullptr && (button->objectName() == "cmdImportDraws" ||
                                              button->objectName() == "cmdCharts" ||
-                                             button->objectName() == "cmdLibrary")) {
+                                             button->objectName() == "cmdLibrary" ||
+                                             button->objectName() == "cmdGameSource")) {
                 // The import reads the draw box ("Use these draws" may end it); the charts
-                // window draws the count or the back-test; the library's window lists its games.
+                // window draws the count or the back-test; the library's window lists its games;
+                // a game's source address is asked for.
                 note("  " + button->objectName());
                 need(inModal(dialog, button->objectName(), [this](QWidget* in) { operate(in); }),
                      "no window opened");
