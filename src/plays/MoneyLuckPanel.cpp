@@ -40,7 +40,7 @@ MoneyLuckPanel::MoneyLuckPanel(QWidget* parent)
     lblLuck_->setWordWrap(true);
     lblLuck_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     describe(lblLuck_, QStringLiteral("Is my money luck?"));
-    cmdChart_ = named(new QPushButton(QStringLiteral("&Chart..."), this),
+    cmdChart_ = named(new QPushButton(QStringLiteral("C&hart..."), this),
                       QStringLiteral("cmdMoneyLuckChart"));
     cmdChart_->setAutoDefault(false);
     cmdChart_->setEnabled(false);
