@@ -8,6 +8,7 @@
 #include "app/SetFilePanel.h"
 #include "engine/Messages.h"
 #include "engine/numbers/LiveCount.h"
+#include "plays/MoneyLuckPanel.h"
 #include "plays/frmPlayThese.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
@@ -163,7 +164,7 @@ frmHotCold* frmPick3ZozevidAru::makeHotCold() {
     connect(window, &frmHotCold::chartsRequested, this, [this, window] {
         const ChosenDraws* imported = window->countedImport();
         openCharts({window->countedDraws(), window->countedLabels(), std::nullopt, nullptr,
-                    Prizes(), imported ? toEngine(imported->counting) : std::string()},
+                    Prizes(), imported ? toEngine(imported->counting) : std::string(), nullptr},
                    window);
     });
     return window;
@@ -217,7 +218,11 @@ frmBackTest* frmPick3ZozevidAru::makeBackTest() {
 }
 
 frmMyPlays* frmPick3ZozevidAru::makeMyPlays() {
-    return new frmMyPlays(this);
+    auto* window = new frmMyPlays(this);
+    MoneyLuckPanel* luck = window->moneyLuckPanel();
+    connect(luck, &MoneyLuckPanel::chartsRequested, this,
+            [this, window, luck] { openCharts(luck->chartSource(), window); });
+    return window;
 }
 
 void frmPick3ZozevidAru::cmdPlayThese_Click() {

@@ -15,6 +15,7 @@ ChartDraws chartDraws(const ChartSource& source, NewestEnd newest) {
     }
     out.report = source.report;
     out.prizes = source.prizes;
+    out.ticketsLuck = source.ticketsLuck;
     return out;
 }
 

@@ -5,6 +5,7 @@
 #include "charts/FairnessPage.h"
 #include "charts/HeatPage.h"
 #include "charts/LuckPage.h"
+#include "charts/MoneyLuckPage.h"
 #include "charts/SkipsPage.h"
 #include "charts/SumsPage.h"
 #include "engine/stats/Chance.h"
@@ -76,6 +77,20 @@ frmCharts::frmCharts(ChartSource source, QWidget* parent)
     column->addLayout(body, 1);
     column->addWidget(makeButtons(area));
 
+    addPages();
+    setTabOrder(banner->closeButton(), pages_);
+    setNewest(source_.newest.value_or(NewestEnd::First));
+    resize(1000, 620);
+    pages_->setFocus();
+}
+
+// The player's tickets have a page of their own and no history to draw the others from.
+void frmCharts::addPages() {
+    if (source_.ticketsLuck) {
+        addPage(new MoneyLuckPage(stack_));
+        pages_->setCurrentRow(0);
+        return;
+    }
     addPage(new HeatPage(stack_));
     addPage(new SumsPage(stack_));
     addPage(new SkipsPage(stack_));
@@ -84,10 +99,6 @@ frmCharts::frmCharts(ChartSource source, QWidget* parent)
     addPage(new FairnessPage(stack_));
     // A back-test's charts open on the page that is about it.
     pages_->setCurrentRow(source_.report ? stack_->indexOf(luck) : 0);
-    setTabOrder(banner->closeButton(), pages_);
-    setNewest(source_.newest.value_or(NewestEnd::First));
-    resize(1000, 620);
-    pages_->setFocus();
 }
 
 void frmCharts::addPage(ChartPage* page) {
@@ -151,7 +162,14 @@ void frmCharts::setNewest(NewestEnd newest) {
         what.arg(fromEngine(counted(draws_->oldest.size(), "draw") + counting)) +
         (draws_->labelOf ? QStringLiteral(", with their dates.") : QStringLiteral(".")) +
         QStringLiteral(" Each chart shows what luck alone would give beside it."));
-    if (draws_->oldest.empty()) {
+    if (source_.ticketsLuck) {
+        const TicketsLuck& luck = *source_.ticketsLuck;
+        lblDraws_->setText(
+            QStringLiteral("Your %1 checked over %2, oldest first, beside what luck alone would "
+                           "give with the same tickets.")
+                .arg(fromEngine(counted(static_cast<std::size_t>(luck.tickets), "ticket")),
+                     fromEngine(counted(luck.band.points.size(), "draw"))));
+    } else if (draws_->oldest.empty()) {
         lblDraws_->setText(QStringLiteral("There are no draws to chart yet. Paste your draw "
                                           "history in \"HotCold\" and press \"Count\"; then "
                                           "open the charts again."));

@@ -30,6 +30,7 @@ class frmCharts : public DiscardableDialog {
     QString savePicture(const QString& path);
 
   private:
+    void addPages();
     // One line per page: listed on the left, told the draws.
     void addPage(ChartPage* page);
     QWidget* makeNewestChoice(QWidget* parent);

@@ -1,6 +1,7 @@
 #include "plays/frmMyPlays.h"
 
 #include "engine/stats/Chance.h"
+#include "plays/MoneyLuckPanel.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/LibraryAccess.h"
@@ -165,6 +166,7 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
                        "problem-gambling help line: 1-800-GAMBLER."),
         area);
     helpLine->setWordWrap(true);
+    moneyLuck_ = new MoneyLuckPanel(area);
 
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(10, 8, 10, 10);
@@ -173,8 +175,10 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
     column->addWidget(makeTicketCommands(area));
     column->addWidget(tblTotals_);
     column->addWidget(lblTotals_);
+    column->addWidget(moneyLuck_);
     column->addWidget(helpLine);
-    setTabOrder(tblTotals_, banner->closeButton());
+    setTabOrder(tblTotals_, moneyLuck_->chartButton());
+    setTabOrder(moneyLuck_->chartButton(), banner->closeButton());
     new QShortcut(QKeySequence::Undo, this, this, &frmMyPlays::undoDelete);
     new QShortcut(QKeySequence::Delete, tblTickets_, this, &frmMyPlays::deleteChosen);
     txtTickets_->setFocus();
@@ -312,6 +316,7 @@ void frmMyPlays::showTickets() {
     fillTable();
     showClaims();
     showTotals();
+    moneyLuck_->setTickets(checked_, draws, games_);
 }
 
 void frmMyPlays::fillTable() {

@@ -21,6 +21,8 @@ class QTableWidget;
 
 namespace pick3 {
 
+class MoneyLuckPanel;
+
 class frmMyPlays : public DiscardableDialog {
     Q_OBJECT
   public:
@@ -28,6 +30,7 @@ class frmMyPlays : public DiscardableDialog {
 
     // The tickets as the library holds them now, checked against its draws.
     void showTickets();
+    MoneyLuckPanel* moneyLuckPanel() const { return moneyLuck_; }
 
   protected:
     // The library is opened, and the games read, when the window is first shown.
@@ -63,6 +66,7 @@ class frmMyPlays : public DiscardableDialog {
     QTableWidget* tblTotals_ = nullptr;
     QLabel* lblTotals_ = nullptr;
     QSpinBox* spnYear_ = nullptr;
+    MoneyLuckPanel* moneyLuck_ = nullptr;
 };
 
 } // namespace pick3

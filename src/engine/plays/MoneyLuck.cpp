@@ -4,6 +4,7 @@
 
 #include "engine/plays/MoneyLuck.h"
 
+#include "engine/games/Schedule.h"
 #include "engine/plays/PayRule.h"
 #include "engine/stats/Chance.h"
 
@@ -12,6 +13,7 @@
 #include <iterator>
 #include <map>
 #include <numeric>
+#include <tuple>
 
 namespace pick3 {
 namespace {
@@ -108,6 +110,17 @@ std::string winsWords(const MoneyLuck& luck) {
     }
     return what + ": luck alone gives this few or fewer " + logChanceInWords(luck.logAtMostWins) +
            ".";
+}
+
+// Where a draw time falls in its day's schedule; one the schedule does not know, last.
+int placeInDay(const GameDefinition& game, const CivilDate& date, const std::string& drawTime) {
+    const auto times = drawTimesOn(game, date);
+    if (!times.ok()) {
+        return 0;
+    }
+    const auto at = std::find_if(times->begin(), times->end(),
+                                 [&](const DrawTime& time) { return time.name == drawTime; });
+    return static_cast<int>(at - times->begin());
 }
 
 std::string luckWords(const MoneyLuck& luck) {
@@ -209,6 +222,12 @@ std::vector<DrawTickets> drawTicketsOf(const std::vector<CheckedTicket>& tickets
         });
         DrawTickets& draw =
             byDraw[{entry.ticket.gameId, entry.ticket.drawDate, entry.standing->drawTime}];
+        if (draw.pays.empty()) {
+            draw.gameId = entry.ticket.gameId;
+            draw.date = entry.ticket.drawDate;
+            draw.drawTime = entry.standing->drawTime;
+            draw.placeInDay = placeInDay(*game->game, draw.date, draw.drawTime);
+        }
         draw.pays.push_back(payByOutcome(*payRuleOf(*game->game, entry.ticket)));
         draw.wonCents += entry.check->wonCents;
         draw.winningTickets += entry.check->wonCents > 0 ? 1 : 0;
@@ -217,6 +236,10 @@ std::vector<DrawTickets> drawTicketsOf(const std::vector<CheckedTicket>& tickets
     for (auto& [key, draw] : byDraw) {
         draws.push_back(std::move(draw));
     }
+    // The band and its chart run along the draws as they were drawn: Midday before Evening.
+    std::stable_sort(draws.begin(), draws.end(), [](const DrawTickets& a, const DrawTickets& b) {
+        return std::tie(a.date, a.placeInDay) < std::tie(b.date, b.placeInDay);
+    });
     return draws;
 }
 

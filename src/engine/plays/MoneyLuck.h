@@ -26,6 +26,10 @@ namespace pick3 {
 
 // One draw's tickets, as what each pays on every outcome (PayRule.h, payByOutcome()).
 struct DrawTickets {
+    std::string gameId;
+    CivilDate date;
+    std::string drawTime;
+    int placeInDay = 0;                 // the draw time's place in its day, from 0
     std::vector<std::vector<int>> pays; // one a ticket: 1,000 or 10,000 outcomes
     long long wonCents = 0;             // what they won on the draw as held
     int winningTickets = 0;
@@ -65,8 +69,9 @@ struct MoneyLuck {
 MoneyLuck moneyLuckOf(const std::vector<DrawTickets>& draws, int leftOut = 0,
                       long long exactSteps = kExactLatticeSteps);
 
-// The tickets checked against their draws, grouped by draw; those entered after the draw
-// and those not checked left out (counted in `leftOut`).
+// The tickets checked against their draws, grouped by draw in the order they were drawn
+// (by date, then by the draw time's place in the day, then by game); those entered after
+// the draw and those not checked left out (counted in `leftOut`).
 std::vector<DrawTickets> drawTicketsOf(const std::vector<CheckedTicket>& tickets,
                                        const std::vector<GameDraws>& games, int& leftOut);
 

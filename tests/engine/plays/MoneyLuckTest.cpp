@@ -151,6 +151,31 @@ TEST(MoneyLuck, TicketsEnteredAfterTheDrawLeftOut) {
               "is left out.");
 }
 
+// The band runs along the draws as they were drawn: a day's Midday before its Evening,
+// whatever order the tickets were typed in and however the draw times spell.
+TEST(MoneyLuck, DrawsInTheOrderDrawn) {
+    const auto& ny = shippedGame("new-york-numbers");
+    const std::vector<Ticket> tickets{ticketOf(ny, "123 straight $1 Evening 12/08/2026"),
+                                      ticketOf(ny, "456 box $1 Midday 12/08/2026"),
+                                      ticketOf(ny, "789 straight $1 Evening 12/07/2026"),
+                                      ticketOf(ny, "123 box $1 Midday 12/08/2026")};
+    const std::vector<GameDraws> games{{&ny,
+                                        {{test::day("2026-12-07"), "Evening", {7, 8, 9}, {}},
+                                         {test::day("2026-12-08"), "Midday", {6, 5, 4}, {}},
+                                         {test::day("2026-12-08"), "Evening", {0, 0, 0}, {}}}}};
+    int leftOut = 0;
+    const auto draws = drawTicketsOf(checkTickets(tickets, games), games, leftOut);
+    ASSERT_EQ(draws.size(), 3U);
+    std::vector<std::string> order;
+    for (const DrawTickets& draw : draws) {
+        order.push_back(draw.date.text() + " " + draw.drawTime + " " +
+                        std::to_string(draw.pays.size()) + " " + std::to_string(draw.wonCents));
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"2026-12-07 Evening 1 50000", "2026-12-08 Midday 2 8000",
+                                        "2026-12-08 Evening 1 0"}));
+}
+
 // A $0.50 straight/box on 123: the lattice is $5, the number itself pays $145, the other
 // five arrangements $20.
 TEST(MoneyLuck, HalfDollarStraightBox) {
