@@ -4,6 +4,7 @@
 #include "engine/stats/Chance.h"
 #include "hotcold/frmGameLibrary.h"
 #include "importdraws/GameCatalog.h"
+#include "importdraws/LibraryBatch.h"
 #include "widgets/AppInfo.h"
 #include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
@@ -30,6 +31,26 @@ std::string heldLabel(const StoredDraw& held) {
         }
     }
     return held.draw.drawTime.empty() ? label : label + " " + held.draw.drawTime;
+}
+
+// "; the game lacks 2 draws by its schedule: 2013-09-05 Night, 2013-09-10 Evening".
+QString missingText(const std::shared_ptr<const GameDefinition>& game,
+                    const std::vector<StoredDraw>& held) {
+    if (game == nullptr) {
+        return {};
+    }
+    const Result<std::vector<HeldDraw>> missing = missingAfterKeep(*game, held, MergePreview{});
+    if (!missing.ok() || missing->empty()) {
+        return {};
+    }
+    QStringList named;
+    for (std::size_t i = 0; i < missing->size() && i < 3; ++i) {
+        named << QStringLiteral("%1 %2").arg(fromEngine((*missing)[i].date.text()),
+                                             fromEngine((*missing)[i].drawTime));
+    }
+    return QStringLiteral("; the game lacks %1 by its schedule: %2%3")
+        .arg(fromEngine(counted(missing->size(), "draw")), named.join(QStringLiteral(", ")),
+             missing->size() > 3 ? QStringLiteral(", ...") : QString());
 }
 
 } // namespace
@@ -232,6 +253,7 @@ void LibraryGamePanel::gameChosen() {
     }
     std::sort(times.begin(), times.end());
     held_ = std::make_shared<const std::vector<StoredDraw>>(std::move(*draws));
+    missing_ = missingText(definitionOf(id), *held_);
     const QSignalBlocker quietTimes(cboDrawTimes_);
     const QSignalBlocker quietNewest(spnNewest_);
     cboDrawTimes_->clear();
@@ -263,7 +285,7 @@ void LibraryGamePanel::pickDraws() {
                         fromEngine(definition ? definition->title() : id),
                         drawTime.empty() ? QStringLiteral("every draw time")
                                          : QStringLiteral("%1 only").arg(fromEngine(drawTime)));
-    lblCounting_->setText(QStringLiteral("Counting %1.").arg(counted_));
+    lblCounting_->setText(QStringLiteral("Counting %1%2.").arg(counted_, missing_));
     chosen.counting =
         QStringLiteral("of %1 (%2)")
             .arg(fromEngine(definition ? definition->title() : id),

@@ -48,6 +48,7 @@ class LibraryGamePanel : public QWidget {
     std::vector<std::shared_ptr<const GameDefinition>> definitions_;
     std::shared_ptr<const std::vector<StoredDraw>> held_; // the chosen game's, oldest first
     QString counted_;
+    QString missing_; // what the chosen game lacks by its schedule
 };
 
 // What a game's held draws hand to the draw box: newest first, those of `drawTime` only

@@ -54,7 +54,11 @@ Result<UpdateReading> readTexts(std::shared_ptr<const GameDefinition> game, bool
     update.address = std::move(address);
     update.fetchedAt = QDateTime::currentDateTimeUtc();
     update.reading.game = game;
-    if (ownAddress || game->updateSources.empty()) {
+    // The player's address stands in for a source of one file, read by its layout; for a
+    // game without one (or whose source is several files), it is read as an import reads.
+    const bool layout = !game->updateSources.empty() &&
+                        (!ownAddress || game->updateSources.front().files.size() == 1);
+    if (!layout) {
         ImportReading reading =
             readImport(QString(), std::make_shared<const std::string>(std::move(texts.front())),
                        ImportChoices{}, std::make_shared<ReadingProgress>(), game);
