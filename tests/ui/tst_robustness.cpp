@@ -478,6 +478,7 @@ class RobustnessTest : public QObject {
         auto* differs = import->findChild<QTableWidget*>("tblDiffers");
         const int how = pick(100);
         if (how < 15) { // the whole way: a file read, a game chosen, the keep
+            note("  read a file and keep it");
             clickButton(import, "cmdImportFile");
             chooseKeepGame(keepGame);
             keep(import);
@@ -610,6 +611,25 @@ class RobustnessTest : public QObject {
                    : void(dialog->close());
     }
 
+    // A right-click on a list, and one of its menu's commands.
+    void contextMenu() {
+        CheckList* list =
+            chance(90) ? anyUsable<CheckList>(w) : main<CheckList>("lstDigitsWheelPos1(0)");
+        note("right-click " + list->objectName());
+        rightClick(list);
+        auto* menu = w->findChild<QMenu*>("mnuAction");
+        const bool offered = offersMenu(list);
+        need(menu->isVisible() == offered, "context menu on " + list->objectName());
+        menu->hide();
+        for (QAction* branch : menu->actions()) {
+            if (offered && branch->isVisible()) {
+                QAction* command = branch->menu()->actions()[pick(2)];
+                note(command->objectName());
+                command->trigger();
+            }
+        }
+    }
+
     // Ticks (half of them on digits, so that numbers get made), options, commands,
     // edits, context menus, and the other windows opened.
     void act() {
@@ -638,20 +658,7 @@ class RobustnessTest : public QObject {
         } else if (what < 81) {
             chance(40) ? openSet() : save();
         } else if (what < 87) {
-            list = chance(90) ? anyUsable<CheckList>(w) : main<CheckList>("lstDigitsWheelPos1(0)");
-            note("right-click " + list->objectName());
-            rightClick(list);
-            auto* menu = w->findChild<QMenu*>("mnuAction");
-            const bool offered = offersMenu(list);
-            need(menu->isVisible() == offered, "context menu on " + list->objectName());
-            menu->hide();
-            for (QAction* branch : menu->actions()) {
-                if (offered && branch->isVisible()) {
-                    QAction* command = branch->menu()->actions()[pick(2)];
-                    note(command->objectName());
-                    command->trigger();
-                }
-            }
+            contextMenu();
         } else if (what < 88) {
             note("cmdHotCold");
             need(inModal(w, "cmdHotCold", [this](QWidget* modal) { operate(modal); }),
