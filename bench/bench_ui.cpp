@@ -1,18 +1,23 @@
-// The main window's largest "Create numbers" click, printing the largest list
-// and the program's start-up to a shown main window, through the real window (offscreen).
+// The main window's largest "Create numbers" click, printing the largest list,
+// the program's start-up to a shown main window (with a game library and without) and
+// the counter filled from a game of 60,000 draws, through the real windows (offscreen).
 
 #include "BenchApplication.h"
+#include "BenchLibrary.h"
 #include "app/PlayListPrinter.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
 #include "backtest/frmBackTestWindow.h"
+#include "hotcold/frmHotCold.h"
 #include "importdraws/frmImportDraws.h"
 #include "widgets/CheckList.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -154,9 +159,11 @@ void BM_PrintThousandToPdf(benchmark::State& state) {
 }
 BENCHMARK(BM_PrintThousandToPdf)->Unit(benchmark::kMillisecond);
 
-// Main(): the load (every list filled, the hidden hot/cold window) and show().
+// Main(): the load (every list filled, the hidden hot/cold window) and show(), without a
+// game library (0) and with one of 60,000 draws (1): nothing of it is read at start.
 void BM_StartUp(benchmark::State& state) {
     const auto app = ensureApplication();
+    useBenchLibrary(state.range(0) == 1);
     for (auto _ : state) {
         Main();
         QCoreApplication::processEvents();
@@ -165,7 +172,37 @@ void BM_StartUp(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUp)->ArgName("library")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The counter shown, its game list read; timed: a game of 60,000 draws picked, until the
+// draw box holds them, newest first, counted, and the window drawn.
+void BM_CounterPicksAGameOf60000Draws(benchmark::State& state) {
+    const auto app = ensureApplication();
+    useBenchLibrary(true);
+    frmHotCold counter(DigitMode::Positional);
+    counter.show();
+    auto* game = counter.findChild<QComboBox*>(QStringLiteral("cboCountGame"));
+    for (int wait = 0; game->count() < 2 && wait < 100; ++wait) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    }
+    auto* box = counter.findChild<QPlainTextEdit*>(QStringLiteral("txtDrawnNumber"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        game->setCurrentIndex(0); // None: the box as it is
+        box->clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        game->setCurrentIndex(1);
+        QCoreApplication::processEvents(); // drawn
+    }
+    if (box->blockCount() < 60000 ||
+        counter.findChild<QListWidget*>(QStringLiteral("lstBox"))->count() != 10) {
+        state.SkipWithError("the game's draws were not counted");
+    }
+    state.SetLabel(
+        counter.findChild<QLabel*>(QStringLiteral("lblCountingGame"))->text().toStdString());
+}
+BENCHMARK(BM_CounterPicksAGameOf60000Draws)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A results page, newest first: "12/06/2026 Evening 4-8-9 sum 21", of a game
 // drawing `perDay` times a day; `extra` is written after each draw.
