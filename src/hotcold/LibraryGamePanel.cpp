@@ -190,6 +190,10 @@ void LibraryGamePanel::loadGames(QWidget* over, bool again) {
             cboGame_->setCurrentIndex(cboGame_->count() - 1);
         }
     }
+    // Draws kept since: the chosen game's choices count them from now on; the box stays.
+    if (again && cboGame_->currentIndex() > 0) {
+        readHeld();
+    }
 }
 
 std::shared_ptr<const GameDefinition> LibraryGamePanel::definitionOf(const std::string& id) const {
@@ -231,18 +235,33 @@ void LibraryGamePanel::gameChosen() {
     held_.reset();
     counted_.clear();
     lblCounting_->clear();
-    const int index = cboGame_->currentIndex();
-    GameLibrary* library = openedGameLibrary();
-    if (index <= 0 || library == nullptr) {
+    if (!readHeld()) {
         cboDrawTimes_->setEnabled(false);
         spnNewest_->setEnabled(false);
         return; // None: the draw box stays as it is
+    }
+    const QSignalBlocker quietTimes(cboDrawTimes_);
+    const QSignalBlocker quietNewest(spnNewest_);
+    cboDrawTimes_->setCurrentIndex(0);
+    spnNewest_->setValue(0);
+    cboDrawTimes_->setEnabled(true);
+    spnNewest_->setEnabled(true);
+    pickDraws();
+}
+
+// The chosen game's draws read from the library, and its draw times offered (the one
+// chosen stays chosen where the game still has it); false for None or a refusal.
+bool LibraryGamePanel::readHeld() {
+    const int index = cboGame_->currentIndex();
+    GameLibrary* library = openedGameLibrary();
+    if (index <= 0 || library == nullptr) {
+        return false;
     }
     const std::string& id = gameIds_[static_cast<std::size_t>(index - 1)];
     Result<std::vector<StoredDraw>> draws = library->draws(id, DrawQuery{});
     if (!draws.ok()) {
         showMessage(this, QStringLiteral("Game library"), fromEngine(draws.refusal()));
-        return;
+        return false;
     }
     std::vector<std::pair<int, std::string>> times;
     for (const StoredDraw& held : *draws) {
@@ -255,7 +274,7 @@ void LibraryGamePanel::gameChosen() {
     held_ = std::make_shared<const std::vector<StoredDraw>>(std::move(*draws));
     missing_ = missingText(definitionOf(id), *held_);
     const QSignalBlocker quietTimes(cboDrawTimes_);
-    const QSignalBlocker quietNewest(spnNewest_);
+    const QString chosen = cboDrawTimes_->currentData().toString();
     cboDrawTimes_->clear();
     cboDrawTimes_->addItem(QStringLiteral("All draw times"), QString());
     for (const auto& [order, name] : times) {
@@ -264,10 +283,8 @@ void LibraryGamePanel::gameChosen() {
                                    fromEngine(name));
         }
     }
-    spnNewest_->setValue(0);
-    cboDrawTimes_->setEnabled(true);
-    spnNewest_->setEnabled(true);
-    pickDraws();
+    cboDrawTimes_->setCurrentIndex(std::max(0, cboDrawTimes_->findData(chosen)));
+    return true;
 }
 
 void LibraryGamePanel::pickDraws() {

@@ -35,6 +35,7 @@ class LibraryGamePanel : public QWidget {
   private:
     void openLibraryWindow();
     void gameChosen();
+    bool readHeld();
     void pickDraws();
     std::shared_ptr<const GameDefinition> definitionOf(const std::string& id) const;
 

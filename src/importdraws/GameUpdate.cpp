@@ -1,9 +1,12 @@
 #include "importdraws/GameUpdate.h"
 
+#include "engine/games/Schedule.h"
 #include "engine/sources/SourceReading.h"
 #include "widgets/GameClock.h"
+#include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
 
+#include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace pick3 {
@@ -20,7 +23,13 @@ UpdateLimits& limits() {
     return held;
 }
 
-std::optional<CivilDate> todayIn(const GameDefinition& game) {
+// The moment on the game's own clock, where its time zone is known.
+struct GameNow {
+    CivilDate today;
+    int minutes = 0;
+};
+
+std::optional<GameNow> nowIn(const GameDefinition& game) {
     if (game.schedules.empty()) {
         return std::nullopt;
     }
@@ -28,8 +37,34 @@ std::optional<CivilDate> todayIn(const GameDefinition& game) {
     if (!zone) {
         return std::nullopt;
     }
-    const QDate today = GameClock::today(*zone);
-    return CivilDate{today.year(), today.month(), today.day()};
+    const QDateTime now = GameClock::now(*zone);
+    return GameNow{{now.date().year(), now.date().month(), now.date().day()},
+                   now.time().hour() * 60 + now.time().minute()};
+}
+
+// A draw dated today whose draw time has not yet come on the game's clock: the file
+// cannot be trusted. Gives why, naming the draw.
+std::optional<std::string> drawBeforeItsTime(const GameDefinition& game, const ImportResult& result,
+                                             const GameNow& now) {
+    const Result<std::vector<DrawTime>> times = drawTimesOn(game, now.today);
+    if (!times.ok()) {
+        return std::nullopt;
+    }
+    const auto day = static_cast<DayNumber>(now.today.daysSinceEpoch());
+    for (const DatedDraw& draw : result.draws) {
+        if (draw.day != day) {
+            continue;
+        }
+        const std::string& name = result.drawTimes.at(draw.time);
+        for (const DrawTime& time : *times) {
+            if (time.name == name && time.time && time.time->minutes > now.minutes) {
+                return "The source holds a draw of today's " + name + " (" + now.today.text() +
+                       "), before its draw time (" + time.time->text() +
+                       " on the game's clock): the file cannot be trusted, and nothing was kept.";
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 QDateTime retryAfterOf(const std::vector<SourceState>& states) {
@@ -49,7 +84,8 @@ QString clockText(const QDateTime& at) {
 
 // The files read on a worker thread: by the source's layout, or by the import's reader.
 Result<UpdateReading> readTexts(std::shared_ptr<const GameDefinition> game, bool ownAddress,
-                                std::vector<std::string> texts, QString address) {
+                                std::vector<std::string> texts, QString address,
+                                std::optional<GameNow> now) {
     UpdateReading update;
     update.address = std::move(address);
     update.fetchedAt = QDateTime::currentDateTimeUtc();
@@ -70,9 +106,13 @@ Result<UpdateReading> readTexts(std::shared_ptr<const GameDefinition> game, bool
     }
     const std::vector<std::string_view> views(texts.begin(), texts.end());
     Result<SourceReading> read =
-        readSourceTexts(*game, game->updateSources.front(), views, todayIn(*game));
+        readSourceTexts(*game, game->updateSources.front(), views,
+                        now ? std::optional<CivilDate>(now->today) : std::nullopt);
     if (!read.ok()) {
         return Result<UpdateReading>::refused(read.refusal());
+    }
+    if (const auto early = now ? drawBeforeItsTime(*game, read->result, *now) : std::nullopt) {
+        return Result<UpdateReading>::refused(*early);
     }
     update.zerosRestored = read->zerosRestored;
     update.reading.result = std::make_shared<const ImportResult>(
@@ -179,6 +219,7 @@ void GameUpdate::confirmRead() {
 void GameUpdate::finished(const FetchOutcome& outcome) {
     if (outcome.retryAfter.isValid()) {
         // The one thing a failed fetch keeps: when the server may be asked again.
+        QDir().mkpath(libraryFolder());
         for (SourceState state : states_) {
             state.retryAfter = toEngine(outcome.retryAfter.toUTC().toString(Qt::ISODate));
             library_->keepSource(state);
@@ -215,8 +256,8 @@ void GameUpdate::readFetched(const FetchOutcome& outcome) {
         pending_.push_back(state);
     }
     const QString address = outcome.files.isEmpty() ? QString() : outcome.files.front().address;
-    reading_.setFuture(
-        QtConcurrent::run(&readTexts, game_, ownAddress_, std::move(texts), address));
+    reading_.setFuture(QtConcurrent::run(&readTexts, game_, ownAddress_, std::move(texts), address,
+                                         nowIn(*game_)));
 }
 
 } // namespace pick3

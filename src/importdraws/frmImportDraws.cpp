@@ -723,6 +723,7 @@ void frmImportDraws::chooseSourceAddress() {
                     QStringLiteral("\"%1\" is not a web address (https://...).").arg(address));
         return;
     }
+    QDir().mkpath(libraryFolder()); // the first write makes the file, in its folder
     const Result<Done> done =
         address.isEmpty() ? library->forgetSource(game->id, toEngine(own))
                           : library->keepSource({game->id, toEngine(address), true, {}, {}, {}});

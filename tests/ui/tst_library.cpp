@@ -10,6 +10,7 @@
 #include "importdraws/GameCatalog.h"
 #include "importdraws/GameUpdate.h"
 #include "widgets/FileAccess.h"
+#include "widgets/GameClock.h"
 #include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
 
@@ -482,6 +483,10 @@ class LibraryTest : public MainWindowFixture {
         QTest::newRow("a draw after today")
             << QByteArray("200 OK") << QByteArray()
             << QByteArray(rows).replace("12/05/2026", "12/05/2099") << -1 << "2099";
+        QTest::newRow("today's draw before its time")
+            << QByteArray("200 OK") << QByteArray()
+            << QByteArray(rows).replace("11/29/2026", "11/28/2026") << -1
+            << "before its draw time (22:30";
         QTest::newRow("a fourth digit")
             << QByteArray("200 OK") << QByteArray() << QByteArray(rows).replace(",418,", ",4183,")
             << -1 << "4183";
@@ -508,7 +513,13 @@ class LibraryTest : public MainWindowFixture {
                 state.headers = headers;
                 state.body = body;
                 state.cutAt = cutAt;
+                if (QByteArray(QTest::currentDataTag()).startsWith("today's")) {
+                    // 15:00 in New York on the newest draw's day: its Evening is not drawn yet.
+                    GameClock::set(QDateTime(QDate(2026, 12, 5), QTime(20, 0),
+                                             QTimeZone(QByteArrayLiteral("UTC"))));
+                }
                 const QStringList told = pressUpdate(import);
+                GameClock::set(std::nullopt);
                 QCOMPARE(told.size(), 1);
                 QVERIFY2(told[0].contains(said, Qt::CaseInsensitive), qPrintable(told[0]));
                 QCOMPARE(dumpOf("local-numbers"), before);
