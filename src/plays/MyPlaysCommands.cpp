@@ -12,7 +12,6 @@
 #include "widgets/PrintDialog.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -63,8 +62,6 @@ void frmMyPlays::keepTickets() {
         return;
     }
     if (!keep.empty()) {
-        // The file, and its folder, are made by the first keep.
-        QDir().mkpath(libraryFolder());
         const auto kept = library_->keepTickets(keep);
         if (!kept.ok()) {
             say(fromEngine(kept.refusal()));

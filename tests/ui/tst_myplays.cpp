@@ -69,7 +69,6 @@ QStringList answeringMessages(const std::function<void()>& act) {
 void keepEveningDraw(const std::string& date, std::uint16_t number) {
     GameLibrary* library = openGameLibrary(nullptr);
     QVERIFY(library != nullptr);
-    QDir().mkpath(libraryFolder());
     const auto preview =
         library->preview("new-york-numbers", {IncomingDraw{date, "Evening", 1, number, {}}});
     QVERIFY(preview.ok());
