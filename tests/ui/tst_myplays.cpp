@@ -13,6 +13,7 @@
 #include "widgets/FileAccess.h"
 #include "widgets/GameClock.h"
 #include "widgets/LibraryAccess.h"
+#include "widgets/PrintDialog.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,6 +23,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -411,6 +414,52 @@ class MyPlaysTest : public MainWindowFixture {
         QVERIFY(left.ok());
         QCOMPARE(left->size(), std::size_t{1});
         QCOMPARE(left->front().id, kept);
+    }
+
+    // A year's plays on paper (a PDF read back with pdftotext): the year's tickets only,
+    // each with its prize and claimed mark, then the totals; a file that cannot be written
+    // said so.
+    void aYearsPlaysPrinted() {
+        setClock(QDate(2026, 12, 8), QTime(9, 0));
+        QVERIFY(keepTicket("new-york-numbers", "321", "straight", "2025-12-31", "Evening") > 0);
+        const std::int64_t won =
+            keepTicket("new-york-numbers", "123", "straight", "2026-12-05", "Evening");
+        QVERIFY(keepTicket("new-york-numbers", "456", "box", "2026-12-05", "Evening") > 0);
+        QVERIFY(keepTicket("new-york-numbers", "789", "straight", "2026-12-09", "Evening") > 0);
+        QVERIFY(openGameLibrary(nullptr)->markClaimed({won}, true).ok());
+        keepEveningDraw("2025-12-31", 321);
+        keepEveningDraw("2026-12-05", 123);
+        const QString pdf = dir.filePath(QStringLiteral("plays.pdf"));
+        QString printTo = pdf;
+        setPrinterSetup([&printTo](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printTo);
+            return true;
+        });
+        QStringList said;
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [&](QWidget* plays) {
+            plays->findChild<QSpinBox*>(QStringLiteral("spnPlaysYear"))->setValue(2026);
+            said =
+                answeringMessages([plays] { clickButton(plays, QStringLiteral("cmdPrintPlays")); });
+            printTo = dir.filePath(QStringLiteral("missing/plays.pdf"));
+            said +=
+                answeringMessages([plays] { clickButton(plays, QStringLiteral("cmdPrintPlays")); });
+        }));
+        setPrinterSetup({});
+        QCOMPARE(said, QStringList({"The plays could not be printed on " + printTo + "."}));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        const QString text = pdftotext.waitForFinished()
+                                 ? QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified()
+                                 : QString();
+        if (text.isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        QCOMPARE(text, "My plays of 2026 Date Draw Ticket Play Stake Prize Claimed "
+                       "2026-12-05 Evening 123 Straight $1 $500 yes "
+                       "2026-12-05 Evening 456 Box $1 $0 no "
+                       "2026-12-09 Evening 789 Straight $1 waiting for the draw no "
+                       "Staked $2, won $500, net $498; waiting for the draw $1. 1"); // one page
     }
 };
 
