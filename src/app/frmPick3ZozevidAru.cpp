@@ -9,11 +9,13 @@
 #include "engine/Messages.h"
 #include "engine/numbers/LiveCount.h"
 #include "plays/MoneyLuckPanel.h"
+#include "plays/PlaysRun.h"
 #include "plays/frmPlayThese.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/CheckList.h"
 #include "widgets/FileAccess.h"
+#include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
 #include "widgets/PrintDialog.h"
 
@@ -81,7 +83,10 @@ frmPick3ZozevidAru::frmPick3ZozevidAru(QWidget* parent) : QWidget(parent) {
     digits_->focusFirst();
 }
 
-frmPick3ZozevidAru::~frmPick3ZozevidAru() = default;
+// The run's end: the tickets deleted in My plays go for good now that no Ctrl+Z can ask.
+frmPick3ZozevidAru::~frmPick3ZozevidAru() {
+    endPlaysRun(openedGameLibrary());
+}
 
 void frmPick3ZozevidAru::buildLayout() {
     banner_ = new BannerFrame(QStringLiteral("Pick3 Tallymoor"), this);
@@ -500,6 +505,7 @@ void frmPick3ZozevidAru::openCharts(ChartSource source, QWidget* over) {
 
 void frmPick3ZozevidAru::closeEvent(QCloseEvent* event) {
     event->accept();
+    endPlaysRun(openedGameLibrary());
     // The hidden hot/cold window must not keep the program alive: end at once.
     QCoreApplication::exit(0);
 }

@@ -17,7 +17,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
-#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -549,8 +548,6 @@ void frmImportDraws::keepDraws() {
     if (!merge_ || library == nullptr || game_ == nullptr) {
         return;
     }
-    // The file, and its folder, are made by the first keep.
-    QDir().mkpath(libraryFolder());
     // A draw fetched by Update is marked with when it was fetched; others when they are kept.
     const bool fetched = !updateAddress_.isEmpty() && sourceName_ == updateAddress_;
     const QString keptAt =

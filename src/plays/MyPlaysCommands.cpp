@@ -1,5 +1,5 @@
 // What the "My plays" window does with the tickets: keeps those typed, deletes the chosen
-// ones and brings them back, writes a year's plays to a CSV file or to paper.
+// ones and brings them back, marks wins claimed, writes a year's plays to a CSV file or to paper.
 
 #include "engine/plays/NextDraws.h"
 #include "engine/plays/TicketReading.h"
@@ -12,7 +12,6 @@
 #include "widgets/PrintDialog.h"
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -63,8 +62,6 @@ void frmMyPlays::keepTickets() {
         return;
     }
     if (!keep.empty()) {
-        // The file, and its folder, are made by the first keep.
-        QDir().mkpath(libraryFolder());
         const auto kept = library_->keepTickets(keep);
         if (!kept.ok()) {
             say(fromEngine(kept.refusal()));
@@ -114,6 +111,34 @@ void frmMyPlays::deleteChosen() {
     lblUndo_->setText(QStringLiteral("%1 deleted: Ctrl+Z brings %2 back.")
                           .arg(fromEngine(counted(ids.size(), "ticket")),
                                ids.size() == 1 ? QStringLiteral("it") : QStringLiteral("them")));
+    showTickets();
+}
+
+// The chosen wins marked claimed, in the library; where every one of them is claimed
+// already, marked not claimed (a mark made by mistake).
+void frmMyPlays::markChosenClaimed() {
+    if (library_ == nullptr || library_->readOnly()) {
+        return;
+    }
+    std::vector<std::int64_t> wins;
+    bool allClaimed = true;
+    for (const QModelIndex& index : tblTickets_->selectionModel()->selectedRows()) {
+        const auto row = static_cast<std::size_t>(index.row());
+        if (row < held_.size() && row < checked_.size() && checked_[row].check &&
+            checked_[row].check->wonCents > 0) {
+            wins.push_back(held_[row].id);
+            allClaimed = allClaimed && held_[row].ticket.claimed;
+        }
+    }
+    if (wins.empty()) {
+        say(QStringLiteral("Choose the wins to mark claimed first."));
+        return;
+    }
+    const Result<Done> done = library_->markClaimed(wins, !allClaimed);
+    if (!done.ok()) {
+        say(fromEngine(done.refusal()));
+        return;
+    }
     showTickets();
 }
 

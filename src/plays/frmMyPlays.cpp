@@ -75,6 +75,9 @@ QString winsText(const CheckedTicket& entry) {
     if (entry.check->reportedForTaxes) {
         text += QStringLiteral("; ") + fromEngine(kTaxNote);
     }
+    if (entry.ticket.claimed) {
+        text += QStringLiteral("; claimed");
+    }
     // Said once, even where the claim period's text says it already.
     const QString check = fromEngine(kCheckYourTicket);
     return text.endsWith(check) ? text : text + QStringLiteral("; ") + check;
@@ -167,10 +170,14 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
         area);
     helpLine->setWordWrap(true);
     moneyLuck_ = new MoneyLuckPanel(area);
+    lblCorrections_ = makeLabel(QStringLiteral("lblCorrections"), QString(), area);
+    lblCorrections_->setWordWrap(true);
+    lblCorrections_->hide();
 
     auto* column = new QVBoxLayout(area);
     column->setContentsMargins(10, 8, 10, 10);
     column->addWidget(makeEntry(area));
+    column->addWidget(lblCorrections_);
     column->addWidget(tblTickets_, 1);
     column->addWidget(makeTicketCommands(area));
     column->addWidget(tblTotals_);
@@ -233,6 +240,11 @@ QWidget* frmMyPlays::makeTicketCommands(QWidget* area) {
         makeButton("cmdDeleteTickets", QStringLiteral("&Delete"),
                    QStringLiteral("Deletes the chosen tickets; Ctrl+Z brings them back"), commands);
     connect(cmdDelete_, &QPushButton::clicked, this, &frmMyPlays::deleteChosen);
+    cmdClaimed_ = makeButton("cmdMarkClaimed", QStringLiteral("&Mark claimed"),
+                             QStringLiteral("Marks the chosen wins claimed, or, where all of them "
+                                            "are, not claimed"),
+                             commands);
+    connect(cmdClaimed_, &QPushButton::clicked, this, &frmMyPlays::markChosenClaimed);
     lblUndo_ = makeLabel(QStringLiteral("lblUndoDelete"), QString(), commands);
     spnYear_ = named(new QSpinBox(commands), QStringLiteral("spnPlaysYear"));
     spnYear_->setRange(1980, 9999);
@@ -254,13 +266,15 @@ QWidget* frmMyPlays::makeTicketCommands(QWidget* area) {
     auto* row = new QHBoxLayout(commands);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(cmdDelete_);
+    row->addWidget(cmdClaimed_);
     row->addWidget(lblUndo_, 1);
     row->addWidget(yearLabel);
     row->addWidget(spnYear_);
     row->addWidget(exportCsv);
     row->addWidget(print);
     setTabOrder(tblTickets_, cmdDelete_);
-    setTabOrder(cmdDelete_, spnYear_);
+    setTabOrder(cmdDelete_, cmdClaimed_);
+    setTabOrder(cmdClaimed_, spnYear_);
     setTabOrder(spnYear_, exportCsv);
     setTabOrder(exportCsv, print);
     setTabOrder(print, tblTotals_);
@@ -278,6 +292,7 @@ void frmMyPlays::showEvent(QShowEvent* event) {
     library_ = openGameLibrary(this);
     cmdKeep_->setEnabled(library_ != nullptr && !library_->readOnly() && !games_.empty());
     cmdDelete_->setEnabled(library_ != nullptr && !library_->readOnly());
+    cmdClaimed_->setEnabled(cmdDelete_->isEnabled());
     showTickets();
 }
 
@@ -313,6 +328,11 @@ void frmMyPlays::showTickets() {
     }
     checked_ = checkTickets(tickets, draws);
     addExpectedReturns(checked_, draws);
+    const QStringList corrected = correctedDraws(held_, checked_, draws);
+    if (!corrected.isEmpty()) {
+        lblCorrections_->setText(corrected.join(QLatin1Char('\n')));
+        lblCorrections_->show();
+    }
     fillTable();
     showClaims();
     showTotals();

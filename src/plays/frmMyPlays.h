@@ -8,6 +8,7 @@
 // a year's plays as CSV and on paper.
 
 #include "engine/plays/PlayTotals.h"
+#include "plays/PlaysRun.h"
 #include "plays/PlaysShared.h"
 #include "store/GameLibrary.h"
 #include "widgets/DiscardableDialog.h"
@@ -41,6 +42,7 @@ class frmMyPlays : public DiscardableDialog {
     QWidget* makeTicketCommands(QWidget* area);
     void keepTickets();
     void deleteChosen();
+    void markChosenClaimed();
     void undoDelete();
     void exportYear();
     void printPlays();
@@ -55,12 +57,16 @@ class frmMyPlays : public DiscardableDialog {
     GameList games_;
     std::vector<StoredTicket> held_;
     std::vector<CheckedTicket> checked_;
-    std::vector<std::vector<std::int64_t>> deleted_; // each Delete's tickets, the last last
+    // Each Delete's tickets, the last last: kept for the run, so that Ctrl+Z still brings
+    // them back after the window is closed and opened again.
+    std::vector<std::vector<std::int64_t>>& deleted_ = playsRun().deleted;
     QPlainTextEdit* txtTickets_ = nullptr;
     QComboBox* cboGame_ = nullptr;
     QPushButton* cmdKeep_ = nullptr;
     QTableWidget* tblTickets_ = nullptr;
     QPushButton* cmdDelete_ = nullptr;
+    QPushButton* cmdClaimed_ = nullptr;
+    QLabel* lblCorrections_ = nullptr;
     QLabel* lblUndo_ = nullptr;
     QLabel* lblClaims_ = nullptr;
     QTableWidget* tblTotals_ = nullptr;

@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -254,8 +253,6 @@ void frmPlayThese::keep() {
         return;
     }
     const SlipTickets made = slipTickets(*chosen, slip());
-    // The file, and its folder, are made by the first keep.
-    QDir().mkpath(libraryFolder());
     const auto kept = library->keepTickets(made.tickets);
     if (!kept.ok()) {
         showMessage(this, windowTitle(), fromEngine(kept.refusal()));

@@ -112,7 +112,17 @@ Result<Done> Library::chooseJournal() {
 
 // The first keep makes the file. Another copy of the program may be making it at
 // the same time: the transaction lets one of them in, and the other finds its tables.
+// Makes the file, and its folder where that is missing, so that the first keep of any
+// caller finds a place to write.
 Result<Done> Library::makeFile() {
+    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    std::error_code error;
+    if (!folder.empty()) {
+        std::filesystem::create_directories(folder, error);
+    }
+    if (error) {
+        return Result<Done>::refused(store::fill(kMsgLibraryFailed, error.message()));
+    }
     db_ = connect(path_, SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, options_);
     chooseJournal();
     SQLite::Transaction transaction(*db_, SQLite::TransactionBehavior::IMMEDIATE);

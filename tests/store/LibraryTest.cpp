@@ -30,6 +30,33 @@ TEST(Library, NothingIsMadeUntilTheFirstKeep) {
     EXPECT_EQ(raw.execAndGet("PRAGMA journal_mode").getString(), "wal");
 }
 
+// The first keep makes the file's folder too, for draws and for tickets alike; a folder
+// that cannot be made is refused with a sentence, and nothing is left half made.
+TEST(Library, TheFirstKeepMakesTheFolder) {
+    TempFolder folder;
+    const std::string drawsPath = folder.file("new/deeper/library.sqlite");
+    auto draws = test::openLibrary(drawsPath);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("new")));
+    test::keepAll(draws, "texas-pick-3", test::batchOf(2));
+    EXPECT_EQ(draws.draws("texas-pick-3")->size(), 2U);
+    EXPECT_TRUE(std::filesystem::exists(drawsPath));
+
+    const std::string ticketsPath = folder.file("other/library.sqlite");
+    auto tickets = test::openLibrary(ticketsPath);
+    const auto kept = tickets.keepTickets(test::ticketBatch(3));
+    ASSERT_TRUE(kept.ok()) << kept.refusal();
+    EXPECT_EQ(tickets.tickets()->size(), 3U);
+
+    // A file stands where the folder would be.
+    std::ofstream(folder.file("plain")) << "not a folder";
+    auto blocked = test::openLibrary(folder.file("plain/library.sqlite"));
+    const auto refused = blocked.keepTickets(test::ticketBatch(1));
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.refusal().starts_with("The game library could not be written ("))
+        << refused.refusal();
+    EXPECT_TRUE(blocked.tickets()->empty());
+}
+
 TEST(Library, WhereTheWriteAheadLogCannotWorkTheRollbackJournalIsUsed) {
     TempFolder folder;
     const std::string path = folder.file("library.sqlite");

@@ -3,18 +3,28 @@
 // offered those the game sells that day, a triple box refused, the cost shown first),
 // the draw kept in the library the next day, and "My plays" showing each ticket won or
 // lost, why, what it pays, and the totals; tickets typed as printed (a line not read, a
-// play not sold, a ticket entered after its draw); Delete and Ctrl+Z; the CSV of a year.
+// play not sold, a ticket entered after its draw); Delete and Ctrl+Z, for the whole run,
+// the deleted tickets gone for good at its end; the CSV of a year; wins to claim soon,
+// those reported for taxes, and the claimed mark kept; a corrected draw's tickets
+// checked again and the change said.
 
 #include "helpers/MainWindowDriver.h"
+#include "importdraws/GameCatalog.h"
 #include "widgets/FileAccess.h"
 #include "widgets/GameClock.h"
 #include "widgets/LibraryAccess.h"
+#include "widgets/PrintDialog.h"
 
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -65,15 +75,55 @@ QStringList answeringMessages(const std::function<void()>& act) {
     act();
     return texts;
 }
-// The draw of `date` Evening kept in New York Numbers, as an import keeps it.
-void keepEveningDraw(const std::string& date, std::uint16_t number) {
+// A draw kept in the library as an import keeps it; where the library holds the draw
+// already with another number, the new number is taken, as when the player ticks it.
+void keepDraw(const std::string& game, const std::string& date, const std::string& time,
+              std::uint16_t number) {
     GameLibrary* library = openGameLibrary(nullptr);
     QVERIFY(library != nullptr);
-    QDir().mkpath(libraryFolder());
-    const auto preview =
-        library->preview("new-york-numbers", {IncomingDraw{date, "Evening", 1, number, {}}});
+    const auto preview = library->preview(game, {IncomingDraw{date, time, 1, number, {}}});
     QVERIFY(preview.ok());
-    QVERIFY(library->commit(*preview, {}, "test", "2026-12-10T03:00:00Z").ok());
+    std::vector<std::size_t> differing;
+    for (std::size_t row = 0; row < preview->rows.size(); ++row) {
+        if (preview->rows[row].kind == MergeKind::Differs) {
+            differing.push_back(row);
+        }
+    }
+    QVERIFY(library->commit(*preview, differing, "test", "2026-12-10T03:00:00Z").ok());
+}
+void keepEveningDraw(const std::string& date, std::uint16_t number) {
+    keepDraw("new-york-numbers", date, "Evening", number);
+}
+// A $1 ticket of `game` kept in the library, entered the day before its draw.
+std::int64_t keepTicket(const std::string& game, const std::string& number, const std::string& play,
+                        const std::string& date, const std::string& time) {
+    const CivilDate day = *parseCivilDate(date);
+    Ticket ticket;
+    ticket.gameId = game;
+    ticket.digits = {number[0] - '0', number[1] - '0', number[2] - '0'};
+    ticket.playType = play;
+    ticket.stakeCents = 100;
+    ticket.drawDate = day;
+    ticket.drawTime = time;
+    ticket.entered = LocalMoment{CivilDate::fromDaysSinceEpoch(day.daysSinceEpoch() - 1), {600}};
+    const auto kept = openGameLibrary(nullptr)->keepTickets({ticket});
+    return kept.ok() && kept->size() == 1 ? kept->front() : -1;
+}
+// A game of the player's own: Missouri's prizes, claimed within 30 days (made up).
+void writeThirtyDayGame() {
+    QFile missouri(shippedGamesFolder() + QStringLiteral("/missouri-pick-3.json"));
+    QVERIFY(missouri.open(QIODevice::ReadOnly));
+    QJsonObject game = QJsonDocument::fromJson(missouri.readAll()).object();
+    game[QStringLiteral("id")] = QStringLiteral("thirty-day-pick-3");
+    game[QStringLiteral("state")] = QStringLiteral("Thirty Day");
+    game[QStringLiteral("claimPeriod")] =
+        QJsonObject{{"amount", 30},
+                    {"unit", "days"},
+                    {"source", game[QStringLiteral("sources")].toArray().first()}};
+    QVERIFY(QDir().mkpath(playerGamesFolder()));
+    QFile mine(playerGamesFolder() + QStringLiteral("/thirty-day-pick-3.json"));
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write(QJsonDocument(game).toJson());
 }
 QTableWidget* ticketsTable(const QWidget* plays) {
     return plays->findChild<QTableWidget*>(QStringLiteral("tblTickets"));
@@ -101,6 +151,7 @@ class MyPlaysTest : public MainWindowFixture {
         w = qobject_cast<frmPick3ZozevidAru*>(startMainWindow());
     }
     void cleanup() {
+        QDir(playerGamesFolder()).removeRecursively();
         setFileChooser({});
         unloadMainWindow();
         GameClock::set(std::nullopt);
@@ -255,6 +306,162 @@ class MyPlaysTest : public MainWindowFixture {
         // Kept in the library: the next opening shows them again.
         QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"),
                         [](QWidget* plays) { QCOMPARE(ticketsTable(plays)->rowCount(), 3); }));
+    }
+
+    // A game whose wins are claimed within 30 days: the wins to claim soon (not one past
+    // its deadline), the $1 straight's $600 at 600 times its cost reported for taxes and
+    // not the $6 combo's; a win marked claimed leaves the list, the mark kept in the
+    // library; Alt+M takes it off again.
+    void winsToClaimSoonReportedForTaxesAndMarkedClaimed() {
+        writeThirtyDayGame();
+        setClock(QDate(2026, 12, 10), QTime(9, 0));
+        const std::string game = "thirty-day-pick-3";
+        const std::string evening = "8:59 pm";
+        QVERIFY(keepTicket(game, "123", "straight", "2026-11-01", evening) > 0); // too late
+        QVERIFY(keepTicket(game, "123", "straight", "2026-12-01", evening) > 0);
+        QVERIFY(keepTicket(game, "321", "combo", "2026-12-01", evening) > 0);
+        QVERIFY(keepTicket(game, "456", "straight", "2026-12-01", evening) > 0);
+        keepDraw(game, "2026-11-01", evening, 123);
+        keepDraw(game, "2026-12-01", evening, 123);
+        const QString soon = QStringLiteral("2026-12-01 8:59 pm 123, $600: claim by 2026-12-31\n");
+        const QString rest = QStringLiteral(
+            "2026-12-01 8:59 pm 321, $600: claim by 2026-12-31\n"
+            "2026-11-01 8:59 pm 123, $600: reported by the lottery for taxes: for your records; "
+            "not tax advice\n"
+            "2026-12-01 8:59 pm 123, $600: reported by the lottery for taxes: for your records; "
+            "not tax advice");
+        const QString heading = QStringLiteral("To claim within 30 days:\n");
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [&](QWidget* plays) {
+            QCOMPARE(label(plays, "lblClaims"), heading + soon + rest);
+            ticketsTable(plays)->selectRow(3); // a ticket that lost
+            QCOMPARE(answeringMessages(
+                         [plays] { clickButton(plays, QStringLiteral("cmdMarkClaimed")); }),
+                     QStringList({"Choose the wins to mark claimed first."}));
+            ticketsTable(plays)->selectRow(1);
+            clickButton(plays, QStringLiteral("cmdMarkClaimed"));
+            QCOMPARE(label(plays, "lblClaims"), heading + rest);
+        }));
+        closeGameLibrary(); // read afresh from the file
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [&](QWidget* plays) {
+            QCOMPARE(label(plays, "lblClaims"), heading + rest);
+            const QStringList rows = rowsOf(plays, "tblTickets");
+            QVERIFY2(rows.value(1).endsWith("not tax advice; claimed; check your ticket with "
+                                            "the lottery"),
+                     qPrintable(rows.value(1)));
+            QVERIFY(!rows.value(2).contains("claimed;"));
+            QTRY_COMPARE(QApplication::activeWindow(), plays);
+            ticketsTable(plays)->selectRow(1);
+            QTest::keyClick(plays, Qt::Key_M, Qt::AltModifier); // clicks after a moment
+            QTRY_COMPARE(label(plays, "lblClaims"), heading + soon + rest);
+        }));
+    }
+
+    // A held draw corrected: its tickets checked again, the change said once; the tickets
+    // of another draw not named.
+    void aCorrectedDrawsTicketsAreCheckedAgain() {
+        setClock(QDate(2026, 12, 6), QTime(9, 0));
+        for (const char* number : {"123", "456", "124"}) {
+            QVERIFY(keepTicket("new-york-numbers", number, "straight", "2026-12-05", "Evening") >
+                    0);
+        }
+        QVERIFY(keepTicket("new-york-numbers", "777", "straight", "2026-12-04", "Evening") > 0);
+        keepEveningDraw("2026-12-04", 777);
+        keepEveningDraw("2026-12-05", 123);
+        const auto corrections = [](const QWidget* plays) {
+            const auto* line = plays->findChild<QLabel*>(QStringLiteral("lblCorrections"));
+            return line->isHidden() ? QString() : line->text();
+        };
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [&](QWidget* plays) {
+            QCOMPARE(corrections(plays), QString());
+            QVERIFY(rowsOf(plays, "tblTickets").value(1).contains("123 Straight $1 won $500"));
+        }));
+        keepEveningDraw("2026-12-04", 777); // the same again: no correction
+        keepEveningDraw("2026-12-05", 124);
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [&](QWidget* plays) {
+            QCOMPARE(corrections(plays),
+                     "3 tickets checked again after the draw of Sat 2026-12-05 Evening was "
+                     "corrected: 123 Straight won $500, now lost; 456 Straight lost, still lost; "
+                     "124 Straight lost, now won $500");
+            QVERIFY(rowsOf(plays, "tblTickets").value(1).endsWith("123 Straight $1 lost"));
+        }));
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"),
+                        [&](QWidget* plays) { QCOMPARE(corrections(plays), QString()); }));
+    }
+
+    // Ctrl+Z brings a deleted ticket back after the window is closed and opened again;
+    // the end of the run takes the deleted ones for good, and no other.
+    void deletesUndoneDuringTheRunAndForgottenAtItsEnd() {
+        const std::int64_t kept =
+            keepTicket("new-york-numbers", "456", "straight", "2026-12-09", "Evening");
+        const std::int64_t deleted =
+            keepTicket("new-york-numbers", "123", "straight", "2026-12-09", "Evening");
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [](QWidget* plays) {
+            ticketsTable(plays)->selectRow(1);
+            clickButton(plays, QStringLiteral("cmdDeleteTickets"));
+            QCOMPARE(ticketsShown(plays), QStringList({"456"}));
+        }));
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [](QWidget* plays) {
+            QTRY_COMPARE(QApplication::activeWindow(), plays);
+            QCOMPARE(answeringMessages(
+                         [plays] { QTest::keyClick(plays, Qt::Key_Z, Qt::ControlModifier); }),
+                     QStringList());
+            QCOMPARE(ticketsShown(plays), QStringList({"456", "123"}));
+            ticketsTable(plays)->selectRow(1);
+            clickButton(plays, QStringLiteral("cmdDeleteTickets"));
+        }));
+        unloadMainWindow();
+        GameLibrary* library = openGameLibrary(nullptr);
+        QVERIFY(!library->restoreTickets({deleted}).ok());
+        const auto left = library->tickets({});
+        QVERIFY(left.ok());
+        QCOMPARE(left->size(), std::size_t{1});
+        QCOMPARE(left->front().id, kept);
+    }
+
+    // A year's plays on paper (a PDF read back with pdftotext): the year's tickets only,
+    // each with its prize and claimed mark, then the totals; a file that cannot be written
+    // said so.
+    void aYearsPlaysPrinted() {
+        setClock(QDate(2026, 12, 8), QTime(9, 0));
+        QVERIFY(keepTicket("new-york-numbers", "321", "straight", "2025-12-31", "Evening") > 0);
+        const std::int64_t won =
+            keepTicket("new-york-numbers", "123", "straight", "2026-12-05", "Evening");
+        QVERIFY(keepTicket("new-york-numbers", "456", "box", "2026-12-05", "Evening") > 0);
+        QVERIFY(keepTicket("new-york-numbers", "789", "straight", "2026-12-09", "Evening") > 0);
+        QVERIFY(openGameLibrary(nullptr)->markClaimed({won}, true).ok());
+        keepEveningDraw("2025-12-31", 321);
+        keepEveningDraw("2026-12-05", 123);
+        const QString pdf = dir.filePath(QStringLiteral("plays.pdf"));
+        QString printTo = pdf;
+        setPrinterSetup([&printTo](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printTo);
+            return true;
+        });
+        QStringList said;
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [&](QWidget* plays) {
+            plays->findChild<QSpinBox*>(QStringLiteral("spnPlaysYear"))->setValue(2026);
+            said =
+                answeringMessages([plays] { clickButton(plays, QStringLiteral("cmdPrintPlays")); });
+            printTo = dir.filePath(QStringLiteral("missing/plays.pdf"));
+            said +=
+                answeringMessages([plays] { clickButton(plays, QStringLiteral("cmdPrintPlays")); });
+        }));
+        setPrinterSetup({});
+        QCOMPARE(said, QStringList({"The plays could not be printed on " + printTo + "."}));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", pdf, "-"});
+        const QString text = pdftotext.waitForFinished()
+                                 ? QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified()
+                                 : QString();
+        if (text.isEmpty()) {
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        }
+        QCOMPARE(text, "My plays of 2026 Date Draw Ticket Play Stake Prize Claimed "
+                       "2026-12-05 Evening 123 Straight $1 $500 yes "
+                       "2026-12-05 Evening 456 Box $1 $0 no "
+                       "2026-12-09 Evening 789 Straight $1 waiting for the draw no "
+                       "Staked $2, won $500, net $498; waiting for the draw $1. 1"); // one page
     }
 };
 
