@@ -3,10 +3,8 @@
 #include "engine/games/Schedule.h"
 #include "engine/sources/SourceReading.h"
 #include "widgets/GameClock.h"
-#include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
 
-#include <QDir>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace pick3 {
@@ -219,7 +217,6 @@ void GameUpdate::confirmRead() {
 void GameUpdate::finished(const FetchOutcome& outcome) {
     if (outcome.retryAfter.isValid()) {
         // The one thing a failed fetch keeps: when the server may be asked again.
-        QDir().mkpath(libraryFolder());
         for (SourceState state : states_) {
             state.retryAfter = toEngine(outcome.retryAfter.toUTC().toString(Qt::ISODate));
             library_->keepSource(state);

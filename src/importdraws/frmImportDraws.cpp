@@ -24,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
@@ -586,16 +587,21 @@ void frmImportDraws::connectUpdate() {
                 const qint64 done = total > 0 ? 1000 * received / total : 0;
                 prgImport_->setValue(static_cast<int>((1000 * file + done) / std::max(files, 1)));
             });
-    connect(update_, &GameUpdate::read, this, &frmImportDraws::useUpdate);
+    // What a fetch ends with is shown once its signal has returned: a message's own event
+    // loop may see this window discarded, which must not happen under the fetch's feet.
+    connect(update_, &GameUpdate::read, this, [this](const UpdateReading& update) {
+        QTimer::singleShot(0, this, [this, update] { useUpdate(update); });
+    });
     connect(update_, &GameUpdate::nothingNew, this, [this] {
         setBusy(false);
         showGame();
-        sayEveryDrawHeld();
+        QTimer::singleShot(0, this, &frmImportDraws::sayEveryDrawHeld);
     });
     connect(update_, &GameUpdate::failed, this, [this](const QString& sentence) {
         setBusy(false);
         showGame();
-        showMessage(this, windowTitle(), sentence);
+        QTimer::singleShot(0, this,
+                           [this, sentence] { showMessage(this, windowTitle(), sentence); });
     });
 }
 
@@ -702,6 +708,7 @@ void frmImportDraws::chooseSourceAddress() {
                               ? QStringLiteral("none")
                               : fromEngine(game->updateSources.front().files.front().address);
     bool ok = false;
+    const QPointer<frmImportDraws> alive(this);
     const QString address =
         QInputDialog::getText(this, QStringLiteral("Source of %1").arg(fromEngine(game->title())),
                               QStringLiteral("The address Update fetches the draws from (a CSV "
@@ -710,7 +717,7 @@ void frmImportDraws::chooseSourceAddress() {
                                   .arg(named),
                               QLineEdit::Normal, own, &ok)
             .trimmed();
-    if (!ok || address == own) {
+    if (alive.isNull() || !ok || address == own) { // the window may be gone meanwhile
         return;
     }
     const QUrl url(address, QUrl::StrictMode);
@@ -720,7 +727,6 @@ void frmImportDraws::chooseSourceAddress() {
                     QStringLiteral("\"%1\" is not a web address (https://...).").arg(address));
         return;
     }
-    QDir().mkpath(libraryFolder()); // the first write makes the file, in its folder
     const Result<Done> done =
         address.isEmpty() ? library->forgetSource(game->id, toEngine(own))
                           : library->keepSource({game->id, toEngine(address), true, {}, {}, {}});

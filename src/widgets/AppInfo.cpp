@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QPointer>
 #include <QUrl>
 
 namespace pick3 {
@@ -20,9 +21,13 @@ const QString& sAppTitle() {
 }
 
 void showMessage(QWidget* parent, const QString& title, const QString& text) {
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("messageBox"));
-    box.exec();
+    // On the heap: a window discarded while its message is up takes the message with it,
+    // which a box on this stack would not survive.
+    QPointer<QMessageBox> box =
+        new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("messageBox"));
+    box->exec();
+    delete box.data();
 }
 
 void sbOpenWebPage(const QString& address, QWidget* owner) {

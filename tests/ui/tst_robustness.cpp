@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -589,11 +590,9 @@ class RobustnessTest : public QObject {
                 tick(list);
             } else if (button != nullptr && (button->objectName() == "cmdImportDraws" ||
                                              button->objectName() == "cmdCharts" ||
-                                             button->objectName() == "cmdLibrary" ||
-                                             button->objectName() == "cmdGameSource")) {
+                                             button->objectName() == "cmdLibrary")) {
                 // The import reads the draw box ("Use these draws" may end it); the charts
-                // window draws the count or the back-test; the library's window lists its games;
-                // a game's source address is asked for.
+                // window draws the count or the back-test; the library's window lists its games.
                 note("  " + button->objectName());
                 need(inModal(dialog, button->objectName(), [this](QWidget* in) { operate(in); }),
                      "no window opened");
@@ -607,9 +606,11 @@ class RobustnessTest : public QObject {
         if (!dialog->isVisible()) {
             return; // closed by its own command
         }
-        const int how = pick(3);
+        // A window of the program's own has its "&Close"; a question asked (an address) has not.
+        auto* close = dialog->findChild<QPushButton*>("cmdClose");
+        const int how = close != nullptr ? pick(3) : 1 + pick(2);
         note(QStringList{"  &Close", "  Esc", "  title-bar close"}[how]);
-        how == 0   ? click(dialog->findChild<QPushButton*>("cmdClose"))
+        how == 0   ? click(close)
         : how == 1 ? QTest::keyClick(dialog, Qt::Key_Escape)
                    : void(dialog->close());
     }
@@ -709,6 +710,11 @@ class RobustnessTest : public QObject {
             });
         // Every message box is a notice, answered with OK.
         connect(&answerer, &QTimer::timeout, this, [this] {
+            // A question for a text (a game's source address) is cancelled.
+            if (auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                ask->reject();
+                return;
+            }
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 answered = true;
                 answer = box->text();

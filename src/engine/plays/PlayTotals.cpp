@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <numeric>
 #include <tuple>
+#include <unordered_map>
 
 namespace pick3 {
 namespace {
@@ -107,8 +108,40 @@ std::vector<CheckedTicket> checkTickets(const std::vector<Ticket>& tickets,
     return checked;
 }
 
+namespace {
+
+// What a pay rule returns on average depends only on which of its digits are equal, not on
+// their values: relabelling the ten digits maps the draws (and add-on digits) one to one
+// onto themselves. So the rules of 123 and 789 share one average, as do 112 and 556. A
+// 1-off is the exception: which digits neighbour which is what it pays on.
+std::string averageKey(const PayRule& rule) {
+    TicketDigits digits = rule.digits;
+    if (rule.playType != "one_off") {
+        std::array<int, 10> label{};
+        label.fill(-1);
+        int next = 0;
+        for (int& d : digits) {
+            if (d != kOpenDigit) {
+                d = label[static_cast<std::size_t>(d)] >= 0
+                        ? label[static_cast<std::size_t>(d)]
+                        : (label[static_cast<std::size_t>(d)] = next++);
+            }
+        }
+    }
+    std::string key = rule.playType + ' ' + ticketNumberText(digits);
+    for (std::size_t slot = 0; slot < kOutcomeSlots; ++slot) {
+        key += ' ' + std::to_string(rule.base[slot]) + '/' + std::to_string(rule.addOn[slot]);
+    }
+    key += rule.addOnPlayed ? " a" : " -";
+    key += rule.addOnMoreThanOnce ? 'm' : '1';
+    key += rule.nineAndZeroNeighbours ? 'n' : '-';
+    return key;
+}
+
+} // namespace
+
 void addExpectedReturns(std::vector<CheckedTicket>& tickets, const std::vector<GameDraws>& games) {
-    std::map<std::string, double> known;
+    std::unordered_map<std::string, double> known;
     for (CheckedTicket& entry : tickets) {
         const Ticket& t = entry.ticket;
         const auto game = std::find_if(games.begin(), games.end(),
@@ -116,13 +149,18 @@ void addExpectedReturns(std::vector<CheckedTicket>& tickets, const std::vector<G
         if (!entry.standing || game == games.end()) {
             continue;
         }
-        const std::string key = t.gameId + " " + t.drawDate.text() + " " + t.playType + " " +
-                                std::to_string(t.stakeCents) + " " + ticketNumberText(t.digits) +
-                                " " + t.addOn;
+        // The rule holds the prizes of the draw's date: tickets under the same tables share it.
+        const PayRule rule = payRuleOf(*game->game, t, *entry.standing);
+        const std::string key = averageKey(rule);
         const auto found = known.find(key);
-        entry.expectedReturnCents = found != known.end()
-                                        ? found->second
-                                        : (known[key] = expectedReturnCents(*game->game, t));
+        if (found != known.end()) {
+            entry.expectedReturnCents = found->second;
+            continue;
+        }
+        const std::vector<int> pay = payByOutcome(rule);
+        const long long total = std::accumulate(pay.begin(), pay.end(), 0LL);
+        entry.expectedReturnCents = known[key] =
+            static_cast<double>(total) / static_cast<double>(pay.size());
     }
 }
 
