@@ -199,6 +199,9 @@ Result<Done> Library::backUpTo(const std::string& path) {
         std::filesystem::remove(part, ignored);
         return Result<Done>::refused(store::fill(kMsgBackupFailed, error.what()));
     } catch (const std::filesystem::filesystem_error& error) {
+        // Not renamed (a folder stands at the place): the copy beside it goes too.
+        std::error_code ignored;
+        std::filesystem::remove(part, ignored);
         return Result<Done>::refused(store::fill(kMsgBackupFailed, error.what()));
     }
 }
