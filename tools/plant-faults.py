@@ -123,8 +123,14 @@ FAULTS += [
 ]
 
 FAULTS += [
- ("imported draws replace the box beyond undo", "src/hotcold/DrawEntryPanel.cpp",
-  "    cursor.insertText(text);", "    txtDrawnNumber_->setPlainText(text);"),
+ ("imported draws replace the box beyond undo", "src/widgets/TextBox.cpp",
+  "    cursor.insertText(inParagraphs(text, kLinesPerParagraph));",
+  "    setPlainText(inParagraphs(text, kLinesPerParagraph));"),
+ ("a long text's scroll range counts paragraphs, not lines", "src/widgets/TextBox.cpp",
+  "        block.setLineCount(static_cast<int>(block.text().count(QChar::LineSeparator)) + 1);",
+  "        (void)block;"),
+ ("a CR LF in a long text makes two lines", "src/widgets/TextBox.cpp",
+  "if (*at == u'\\r' && at + 1 != end && at[1] == u'\\n') {", "if (false) {"),
  ("import writes newest first whatever the choice", "src/importdraws/KeepChoicesPanel.cpp",
   "    keep.newestFirst = newestFirst();", "    keep.newestFirst = true;"),
  ("back-test dates an edited box", "src/hotcold/frmHotCold.cpp",

@@ -164,12 +164,7 @@ QString DrawEntryPanel::text() const {
 }
 
 void DrawEntryPanel::replaceDraws(const QString& text) {
-    QTextCursor cursor(txtDrawnNumber_->document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.insertText(text);
-    cursor.endEditBlock();
-    txtDrawnNumber_->moveCursor(QTextCursor::Start); // the first draw in sight
+    txtDrawnNumber_->replaceAll(text); // the first draw in sight
 }
 
 void DrawEntryPanel::showWarning() {

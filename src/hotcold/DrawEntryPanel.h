@@ -10,10 +10,11 @@
 
 class QHBoxLayout;
 class QLabel;
-class QPlainTextEdit;
 class QRadioButton;
 
 namespace pick3 {
+
+class TextBox;
 
 class DrawEntryPanel : public QWidget {
     Q_OBJECT
@@ -47,7 +48,7 @@ class DrawEntryPanel : public QWidget {
     void layOut(QLabel* heading, QLabel* hint, QWidget* sortFrame);
     void showWarning();
 
-    QPlainTextEdit* txtDrawnNumber_ = nullptr;
+    TextBox* txtDrawnNumber_ = nullptr;
     QWidget* cmdGo_ = nullptr;
     QWidget* cmdImportDraws_ = nullptr;
     QWidget* cmdCharts_ = nullptr;

@@ -8,13 +8,16 @@
 #include "backtest/DrawStrip.h"
 #include "helpers/MainWindowDriver.h"
 #include "widgets/FileAccess.h"
+#include "widgets/TextBox.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -164,6 +167,47 @@ class ImportDrawsTest : public MainWindowFixture {
             QCOMPARE(drawBox(counter)->toPlainText(), "489\n123\n555\n007\n");
             QTest::keyClick(drawBox(counter), Qt::Key_Z, Qt::ControlModifier);
             QCOMPARE(drawBox(counter)->toPlainText(), kOldText);
+        });
+    }
+
+    // A long history goes into the box a few dozen lines to a paragraph: it reads back
+    // line for line, scrolls its whole length at once, and Ctrl+Z still undoes it.
+    void aLongHistoryReadsBackLineForLine() {
+        QCOMPARE(inParagraphs(QStringLiteral("1\r2\r\n3\n4\n"), 2), QStringLiteral("1\u2028"
+                                                                                   "2\n3\u2028"
+                                                                                   "4\n"));
+        // 600 draws, the newest first as a results page gives them.
+        QByteArray csv = "Date,Draw,Numbers\n";
+        QString expected;
+        for (int day = 299; day >= 0; --day) {
+            for (const int evening : {1, 0}) {
+                const QString number =
+                    QStringLiteral("%1").arg((day * 37 + evening * 500) % 1000, 3, 10, QChar('0'));
+                csv += QDate(2026, 1, 1).addDays(day).toString(u"MM/dd/yyyy").toLatin1() +
+                       (evening ? ",Evening," : ",Midday,") + number.toLatin1() + '\n';
+                expected += number + '\n';
+            }
+        }
+        setFileChooser([path = fileWith(csv)](const FileQuestion&) { return path; });
+        inCounter([&](QWidget* counter) {
+            QVERIFY(inModal(counter, QStringLiteral("cmdImportDraws"), [](QWidget* import) {
+                clickButton(import, QStringLiteral("cmdImportFile"));
+                clickButton(import, QStringLiteral("cmdUseDraws"));
+            }));
+            QPlainTextEdit* box = drawBox(counter);
+            QCOMPARE(box->toPlainText(), expected);
+            QVERIFY(box->blockCount() < 60);
+            // The scroll range of the same text typed in line by line, at the same size.
+            QPlainTextEdit typed;
+            typed.setFont(box->font());
+            typed.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            typed.resize(box->size());
+            typed.setPlainText(expected);
+            typed.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&typed));
+            QCOMPARE(box->verticalScrollBar()->maximum(), typed.verticalScrollBar()->maximum());
+            QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(box->toPlainText(), kOldText);
         });
     }
 
