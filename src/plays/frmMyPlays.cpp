@@ -8,13 +8,16 @@
 #include "widgets/Look.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,6 +25,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <vector>
 
 namespace pick3 {
 
@@ -55,6 +59,60 @@ QTableWidget* makeTable(const char* name, const QStringList& headings, const QSt
     }
     return table;
 }
+
+// Each column as wide as the widest of its texts, every row looked at (Qt's own fitting
+// looks at a thousand rows of a long table, and measures each text once per row): a
+// text is measured once however many rows hold it, and the widest one's cell is sized
+// as Qt sizes it.
+class ColumnFit {
+  public:
+    explicit ColumnFit(QTableWidget* table)
+        : table_(table), metrics_(table->font()),
+          columns_(static_cast<std::size_t>(table->columnCount())) {}
+
+    void add(int row, const QStringList& cells) {
+        for (std::size_t column = 0; column < columns_.size(); ++column) {
+            Column& fit = columns_[column];
+            const QString& text = cells.value(static_cast<int>(column));
+            if (text == fit.last) {
+                continue; // the row above said the same: measured already
+            }
+            fit.last = text;
+            auto width = fit.measured.constFind(text);
+            if (width == fit.measured.constEnd()) {
+                width = fit.measured.insert(text, metrics_.horizontalAdvance(text));
+            }
+            if (*width > fit.widest) {
+                fit.widest = *width;
+                fit.widestRow = row;
+            }
+        }
+    }
+
+    void apply() const {
+        for (std::size_t column = 0; column < columns_.size(); ++column) {
+            const int at = static_cast<int>(column);
+            int width = table_->horizontalHeader()->sectionSizeHint(at);
+            if (columns_[column].widestRow >= 0) {
+                const QModelIndex cell = table_->model()->index(columns_[column].widestRow, at);
+                width = std::max(width, table_->sizeHintForIndex(cell).width() +
+                                            (table_->showGrid() ? 1 : 0));
+            }
+            table_->setColumnWidth(at, width);
+        }
+    }
+
+  private:
+    struct Column {
+        QHash<QString, int> measured;
+        QString last;
+        int widest = -1;
+        int widestRow = -1;
+    };
+    QTableWidget* table_;
+    QFontMetrics metrics_;
+    std::vector<Column> columns_;
+};
 
 void setRow(QTableWidget* table, int row, const QStringList& cells) {
     for (int column = 0; column < cells.size(); ++column) {
@@ -341,10 +399,22 @@ void frmMyPlays::showTickets() {
 
 void frmMyPlays::fillTable() {
     tblTickets_->setRowCount(static_cast<int>(checked_.size()));
-    for (int row = 0; row < tblTickets_->rowCount(); ++row) {
-        setRow(tblTickets_, row, ticketCells(checked_[static_cast<std::size_t>(row)], games_));
+    ColumnFit fit(tblTickets_);
+    QAbstractItemModel* model = tblTickets_->model();
+    {
+        // The view hears of the new cells once, not once a cell.
+        const QSignalBlocker quiet(model);
+        for (int row = 0; row < tblTickets_->rowCount(); ++row) {
+            const QStringList cells = ticketCells(checked_[static_cast<std::size_t>(row)], games_);
+            setRow(tblTickets_, row, cells);
+            fit.add(row, cells);
+        }
     }
-    tblTickets_->resizeColumnsToContents();
+    if (model->rowCount() > 0) {
+        Q_EMIT model->dataChanged(model->index(0, 0),
+                                  model->index(model->rowCount() - 1, model->columnCount() - 1));
+    }
+    fit.apply();
 }
 
 // The wins not yet claimed whose deadline is within 30 days, and those the lottery reports.

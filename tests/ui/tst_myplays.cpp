@@ -128,6 +128,20 @@ void writeThirtyDayGame() {
 QTableWidget* ticketsTable(const QWidget* plays) {
     return plays->findChild<QTableWidget*>(QStringLiteral("tblTickets"));
 }
+// Every cell of the table is wide enough for its whole text.
+bool everyTextFits(const QTableWidget* table) {
+    for (int column = 0; column < table->columnCount(); ++column) {
+        for (int row = 0; row < table->rowCount(); ++row) {
+            const int needs = table->sizeHintForIndex(table->model()->index(row, column)).width();
+            if (table->columnWidth(column) < needs) {
+                qWarning("row %d column %d needs %d, has %d", row, column, needs,
+                         table->columnWidth(column));
+                return false;
+            }
+        }
+    }
+    return true;
+}
 // The ticket column of the table, top to bottom.
 QStringList ticketsShown(const QWidget* plays) {
     QStringList numbers;
@@ -349,6 +363,7 @@ class MyPlaysTest : public MainWindowFixture {
                                             "the lottery"),
                      qPrintable(rows.value(1)));
             QVERIFY(!rows.value(2).contains("claimed;"));
+            QVERIFY(everyTextFits(ticketsTable(plays)));
             QTRY_COMPARE(QApplication::activeWindow(), plays);
             ticketsTable(plays)->selectRow(1);
             QTest::keyClick(plays, Qt::Key_M, Qt::AltModifier); // clicks after a moment

@@ -124,11 +124,14 @@ int placeInDay(const GameDefinition& game, const CivilDate& date, const std::str
 }
 
 std::string luckWords(const MoneyLuck& luck) {
-    const std::string leftOut = luck.leftOut == 0 ? ""
-                                : luck.leftOut == 1
-                                    ? " 1 ticket entered after the draw is left out."
-                                    : " " + grouped(static_cast<std::size_t>(luck.leftOut)) +
-                                          " tickets entered after the draw are left out.";
+    std::string leftOut;
+    if (luck.leftOut == 1) {
+        leftOut = " 1 ticket entered after the draw is left out.";
+    } else if (luck.leftOut > 1) {
+        leftOut.append(" ")
+            .append(grouped(static_cast<std::size_t>(luck.leftOut)))
+            .append(" tickets entered after the draw are left out.");
+    }
     if (luck.draws == 0) {
         return "No ticket has met its draw yet." + leftOut;
     }
@@ -208,6 +211,7 @@ MoneyLuck moneyLuckOf(const std::vector<DrawTickets>& draws, int leftOut, long l
 std::vector<DrawTickets> drawTicketsOf(const std::vector<CheckedTicket>& tickets,
                                        const std::vector<GameDraws>& games, int& leftOut) {
     std::map<std::tuple<std::string, CivilDate, std::string>, DrawTickets> byDraw;
+    std::map<PayRule, std::vector<int>> pays;
     leftOut = 0;
     for (const CheckedTicket& entry : tickets) {
         if (!entry.standing || !entry.check) {
@@ -228,7 +232,13 @@ std::vector<DrawTickets> drawTicketsOf(const std::vector<CheckedTicket>& tickets
             draw.drawTime = entry.standing->drawTime;
             draw.placeInDay = placeInDay(*game->game, draw.date, draw.drawTime);
         }
-        draw.pays.push_back(payByOutcome(*payRuleOf(*game->game, entry.ticket)));
+        // Players play the same numbers draw after draw: each rule is worked out once.
+        const PayRule rule = payRuleOf(*game->game, entry.ticket, *entry.standing);
+        auto known = pays.find(rule);
+        if (known == pays.end()) {
+            known = pays.emplace(rule, payByOutcome(rule)).first;
+        }
+        draw.pays.push_back(known->second);
         draw.wonCents += entry.check->wonCents;
         draw.winningTickets += entry.check->wonCents > 0 ? 1 : 0;
     }

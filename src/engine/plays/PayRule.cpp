@@ -55,8 +55,10 @@ int oneOffSlot(const TicketDigits& ticket, const TicketDigits& drawn, bool nineA
     return off;
 }
 
-int boxSlot(const TicketDigits& ticket, const TicketDigits& drawn, bool withExact) {
-    if (sortedDigits(ticket) != sortedDigits(drawn)) {
+// `sortedTicket` is the ticket's digits in order, worked out once for all draws.
+int boxSlot(const TicketDigits& ticket, const TicketDigits& sortedTicket, const TicketDigits& drawn,
+            bool withExact) {
+    if (sortedTicket != sortedDigits(drawn)) {
         return kNoWin;
     }
     const int distinct = distinctDigits(ticket);
@@ -64,6 +66,32 @@ int boxSlot(const TicketDigits& ticket, const TicketDigits& drawn, bool withExac
         return distinct == 3 ? 0 : distinct == 2 ? 1 : kTripleSlot;
     }
     return (distinct == 3 ? 0 : 2) + (ticket == drawn ? 0 : 1);
+}
+
+// The slot a draw wins in, the play's shape and the ticket's sorted digits given.
+int slotOf(const PayRule& rule, Shape shape, const TicketDigits& sortedTicket, int drawn) {
+    const TicketDigits number = digitsOfIndex(drawn);
+    const TicketDigits& ticket = rule.digits;
+    switch (shape) {
+    case Shape::straight:
+        return ticket == number ? 0 : kNoWin;
+    case Shape::box:
+        return boxSlot(ticket, sortedTicket, number, false);
+    case Shape::straightBox:
+        return boxSlot(ticket, sortedTicket, number, true);
+    case Shape::combo:
+        return sortedTicket == sortedDigits(number) ? 0 : kNoWin;
+    case Shape::oneOff:
+        return oneOffSlot(ticket, number, rule.nineAndZeroNeighbours);
+    case Shape::pair:
+        break;
+    }
+    for (std::size_t place = 0; place < 3; ++place) {
+        if (ticket[place] != kOpenDigit && ticket[place] != number[place]) {
+            return kNoWin;
+        }
+    }
+    return 0;
 }
 
 void fillSlots(const GameDefinition& game, const Ticket& ticket,
@@ -106,73 +134,88 @@ PayRule payRuleOf(const GameDefinition& game, const Ticket& ticket,
 }
 
 int outcomeSlot(const PayRule& rule, int drawn) {
-    const TicketDigits number = digitsOfIndex(drawn);
-    const TicketDigits& ticket = rule.digits;
-    switch (shapeOf(rule.playType)) {
-    case Shape::straight:
-        return ticket == number ? 0 : kNoWin;
-    case Shape::box:
-        return boxSlot(ticket, number, false);
-    case Shape::straightBox:
-        return boxSlot(ticket, number, true);
-    case Shape::combo:
-        return sortedDigits(ticket) == sortedDigits(number) ? 0 : kNoWin;
-    case Shape::oneOff:
-        return oneOffSlot(ticket, number, rule.nineAndZeroNeighbours);
-    case Shape::pair:
-        break;
-    }
-    for (std::size_t place = 0; place < 3; ++place) {
-        if (ticket[place] != kOpenDigit && ticket[place] != number[place]) {
-            return kNoWin;
-        }
-    }
-    return 0;
+    return slotOf(rule, shapeOf(rule.playType), sortedDigits(rule.digits), drawn);
 }
 
-std::vector<int> addOnNumbers(int drawn, int addOnDigit) {
+namespace {
+
+// The numbers an add-on digit makes of a draw, each once: at most three.
+struct MadeNumbers {
+    std::array<int, 3> numbers{};
+    std::size_t count = 0;
+};
+
+MadeNumbers madeNumbers(int drawn, int addOnDigit) {
     const TicketDigits number = digitsOfIndex(drawn);
-    std::vector<int> made;
+    MadeNumbers made;
     for (std::size_t place = 0; place < 3; ++place) {
         TicketDigits changed = number;
         changed[place] = addOnDigit;
         const int index = numberIndex(changed);
-        if (std::find(made.begin(), made.end(), index) == made.end()) {
-            made.push_back(index);
+        const auto end = made.numbers.begin() + static_cast<std::ptrdiff_t>(made.count);
+        if (std::find(made.numbers.begin(), end, index) == end) {
+            made.numbers[made.count++] = index;
         }
     }
     return made;
 }
 
+// What the add-on wins: each made number by `prizeOf`, added up where the game pays
+// an add-on more than once, else the best of them.
+template <typename PrizeOf>
+int addOnWon(const PayRule& rule, int drawn, int addOnDigit, PrizeOf prizeOf) {
+    const MadeNumbers made = madeNumbers(drawn, addOnDigit);
+    int won = 0;
+    for (std::size_t i = 0; i < made.count; ++i) {
+        const int prize = prizeOf(made.numbers[i]);
+        won = rule.addOnMoreThanOnce ? won + prize : std::max(won, prize);
+    }
+    return won;
+}
+
+int prizeIn(const std::array<int, kOutcomeSlots>& slots, int slot) {
+    return slot == kNoWin ? 0 : slots[static_cast<std::size_t>(slot)];
+}
+
+} // namespace
+
+std::vector<int> addOnNumbers(int drawn, int addOnDigit) {
+    const MadeNumbers made = madeNumbers(drawn, addOnDigit);
+    return {made.numbers.begin(), made.numbers.begin() + static_cast<std::ptrdiff_t>(made.count)};
+}
+
 int payOn(const PayRule& rule, int drawn, int addOnDigit) {
-    const int slot = outcomeSlot(rule, drawn);
-    int won = slot == kNoWin ? 0 : rule.base[static_cast<std::size_t>(slot)];
+    const int won = prizeIn(rule.base, outcomeSlot(rule, drawn));
     if (!rule.addOnPlayed) {
         return won;
     }
-    int addOnWon = 0;
-    for (const int made : addOnNumbers(drawn, addOnDigit)) {
-        const int madeSlot = outcomeSlot(rule, made);
-        const int prize = madeSlot == kNoWin ? 0 : rule.addOn[static_cast<std::size_t>(madeSlot)];
-        addOnWon = rule.addOnMoreThanOnce ? addOnWon + prize : std::max(addOnWon, prize);
-    }
-    return won + addOnWon;
+    return won + addOnWon(rule, drawn, addOnDigit,
+                          [&](int made) { return prizeIn(rule.addOn, outcomeSlot(rule, made)); });
 }
 
 std::vector<int> payByOutcome(const PayRule& rule) {
-    std::vector<int> base(1000, 0);
-    for (int drawn = 0; drawn < 1000; ++drawn) {
-        const int slot = outcomeSlot(rule, drawn);
-        base[static_cast<std::size_t>(drawn)] =
-            slot == kNoWin ? 0 : rule.base[static_cast<std::size_t>(slot)];
-    }
+    const Shape shape = shapeOf(rule.playType);
+    const TicketDigits sortedTicket = sortedDigits(rule.digits);
+    const auto prizes = [&](const std::array<int, kOutcomeSlots>& slots) {
+        std::vector<int> prize(1000, 0);
+        for (int drawn = 0; drawn < 1000; ++drawn) {
+            prize[static_cast<std::size_t>(drawn)] =
+                prizeIn(slots, slotOf(rule, shape, sortedTicket, drawn));
+        }
+        return prize;
+    };
+    std::vector<int> base = prizes(rule.base);
     if (!rule.addOnPlayed) {
         return base;
     }
+    const std::vector<int> addOn = prizes(rule.addOn);
     std::vector<int> pay(10000, 0);
     for (int drawn = 0; drawn < 1000; ++drawn) {
         for (int digit = 0; digit < 10; ++digit) {
-            pay[static_cast<std::size_t>(drawn * 10 + digit)] = payOn(rule, drawn, digit);
+            pay[static_cast<std::size_t>(drawn * 10 + digit)] =
+                base[static_cast<std::size_t>(drawn)] + addOnWon(rule, drawn, digit, [&](int made) {
+                    return addOn[static_cast<std::size_t>(made)];
+                });
         }
     }
     return pay;

@@ -16,6 +16,7 @@
 #include "engine/plays/TicketRules.h"
 
 #include <array>
+#include <compare>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,8 @@ struct PayRule {
     bool addOnPlayed = false;
     bool addOnMoreThanOnce = false;
     bool nineAndZeroNeighbours = false;
+    // Rules that compare equal pay alike on every outcome.
+    auto operator<=>(const PayRule&) const = default;
 };
 
 // The rule of a ticket on its draw's date; refused as judgeTicket() refuses.

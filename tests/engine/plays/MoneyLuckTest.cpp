@@ -174,6 +174,12 @@ TEST(MoneyLuck, DrawsInTheOrderDrawn) {
     EXPECT_EQ(order,
               (std::vector<std::string>{"2026-12-07 Evening 1 50000", "2026-12-08 Midday 2 8000",
                                         "2026-12-08 Evening 1 0"}));
+    // Each ticket pays by its own rule, though each rule is worked out once.
+    EXPECT_EQ(draws[0].pays[0], paysOf(ny, "789 straight $1 Evening 12/07/2026"));
+    EXPECT_EQ(draws[1].pays,
+              (std::vector<std::vector<int>>{paysOf(ny, "456 box $1 Midday 12/08/2026"),
+                                             paysOf(ny, "123 box $1 Midday 12/08/2026")}));
+    EXPECT_EQ(draws[2].pays[0], paysOf(ny, "123 straight $1 Evening 12/08/2026"));
 }
 
 // A $0.50 straight/box on 123: the lattice is $5, the number itself pays $145, the other
