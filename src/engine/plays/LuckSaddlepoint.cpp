@@ -5,6 +5,8 @@
 
 #include "engine/plays/LuckSaddlepoint.h"
 
+#include "engine/plays/LuckInversion.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -207,6 +209,18 @@ double saddlepointSide(const std::vector<LatticeDraw>& draws, long long k, bool 
     return sameSide ? small : std::log1p(-std::exp(small));
 }
 
+// Both tails at k on a lattice of span 1, inverted at the saddlepoint's tilt; nothing
+// where the work would pass `maxSteps` or the inversion cannot read the tail.
+std::optional<LatticeTails> invertedAt(const std::vector<LatticeDraw>& draws, long long k,
+                                       long long maxSteps) {
+    const Span span = spanOf(draws);
+    if (const auto end = endTails(span, k)) {
+        return end;
+    }
+    const double s = tiltFor(draws, static_cast<double>(k));
+    return invertedLatticeTails(draws, k, s, static_cast<double>(k) >= span.mean, maxSteps);
+}
+
 // 1 - Phi(w) over phi(w), the normal's Mills ratio; by its series where phi(w) itself
 // would underflow.
 double millsRatio(double w) {
@@ -289,7 +303,8 @@ std::optional<LatticeTails> exactLatticeTails(const std::vector<LatticeDraw>& dr
     return above ? LatticeTails{here, rest, false} : LatticeTails{rest, here, false};
 }
 
-LatticeTails saddlepointLatticeTails(const std::vector<LatticeDraw>& draws, long long k) {
+LatticeTails saddlepointLatticeTails(const std::vector<LatticeDraw>& draws, long long k,
+                                     long long inversionSteps) {
     const Span span = spanOf(draws);
     if (const auto end = endTails(span, k)) {
         return *end;
@@ -297,8 +312,15 @@ LatticeTails saddlepointLatticeTails(const std::vector<LatticeDraw>& draws, long
     long long step = 1;
     const auto onItsLattice = reduced(draws, step);
     const long long above = k - span.low; // inside, so above 0
-    return {saddlepointSide(onItsLattice, (above + step - 1) / step, true),
-            saddlepointSide(onItsLattice, above / step, false), true};
+    const long long up = (above + step - 1) / step;
+    const long long down = above / step;
+    const auto atUp = invertedAt(onItsLattice, up, inversionSteps);
+    const auto atDown = up == down ? atUp : invertedAt(onItsLattice, down, inversionSteps);
+    if (atUp && atDown) {
+        return {atUp->logAtLeast, atDown->logAtMost, true};
+    }
+    return {saddlepointSide(onItsLattice, up, true), saddlepointSide(onItsLattice, down, false),
+            true};
 }
 
 LatticeTails latticeTails(const std::vector<LatticeDraw>& draws, long long k, long long maxSteps) {

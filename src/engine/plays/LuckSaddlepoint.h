@@ -9,8 +9,12 @@
 // K being the exact cumulant generating function. Points that can no longer reach k, and
 // edges too small to add a digit, are dropped as the draws go.
 //
-// Beyond that size, Lugannani and Rice's saddlepoint in its lattice form (the tail from the
-// half-point k - 1/2, the bracket's 1/u with 2 sinh(s/2)) on the same exact K.
+// Beyond that size, the saddlepoint: the total tilted at the saddlepoint (its mean at k)
+// and turned back from its exact characteristic function on a window about k
+// (LuckInversion.h), which keeps the total's lumps; where even that window's work passes
+// its size, Lugannani and Rice's saddlepoint in its lattice form (the tail from the
+// half-point k - 1/2, the bracket's 1/u with 2 sinh(s/2)) on the same exact K, which
+// smooths over them.
 //
 // At the ends the answer is exact either way: at the greatest possible total, log P is the
 // sum of each draw's log P(its greatest value); beyond it, none; below the least, none.
@@ -38,8 +42,10 @@ struct LatticeTails {
 // Exactly; nothing where the work would pass `maxSteps`.
 std::optional<LatticeTails> exactLatticeTails(const std::vector<LatticeDraw>& draws, long long k,
                                               long long maxSteps = kExactLatticeSteps);
-// By the saddlepoint (exact at and beyond the ends).
-LatticeTails saddlepointLatticeTails(const std::vector<LatticeDraw>& draws, long long k);
+// By the saddlepoint (exact at and beyond the ends): inverted within `inversionSteps` of
+// work, by Lugannani and Rice beyond.
+LatticeTails saddlepointLatticeTails(const std::vector<LatticeDraw>& draws, long long k,
+                                     long long inversionSteps = kExactLatticeSteps);
 // Exactly within `maxSteps`, by the saddlepoint beyond.
 LatticeTails latticeTails(const std::vector<LatticeDraw>& draws, long long k,
                           long long maxSteps = kExactLatticeSteps);
