@@ -61,20 +61,26 @@ void CheckList::followModel() {
                 if (roles.isEmpty() || roles.contains(Qt::CheckStateRole)) {
                     readTicks(from.row(), to.row());
                 }
+                if (roles.isEmpty() || roles.contains(Qt::DisplayRole)) {
+                    hint_.reset();
+                }
             });
     connect(items, &QAbstractItemModel::rowsInserted, this,
             [this](const QModelIndex& /*parent*/, int first, int last) {
                 ticks_.insert(ticks_.begin() + first, static_cast<std::size_t>(last - first + 1),
                               false);
                 readTicks(first, last);
+                hint_.reset();
             });
     connect(items, &QAbstractItemModel::rowsRemoved, this,
             [this](const QModelIndex& /*parent*/, int first, int last) {
                 ticks_.erase(ticks_.begin() + first, ticks_.begin() + last + 1);
+                hint_.reset();
             });
     const auto readAll = [this] {
         ticks_.assign(static_cast<std::size_t>(count()), false);
         readTicks(0, count() - 1);
+        hint_.reset();
     };
     connect(items, &QAbstractItemModel::modelReset, this, readAll);
     connect(items, &QAbstractItemModel::layoutChanged, this, readAll);
@@ -108,13 +114,30 @@ void CheckList::setItems(const QStringList& texts) {
 
 void CheckList::setVisibleRows(int rows) {
     visibleRows_ = rows;
+    hint_.reset();
     setHorizontalScrollBarPolicy(rows > 0 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     updateGeometry();
 }
 
-QSize CheckList::sizeHint() const {
-    if (visibleRows_ <= 0) {
-        return QListWidget::sizeHint();
+// The sizes are worked out once (each asks the delegate for every item's size) and
+// again only when the items, the font or the style change.
+bool CheckList::event(QEvent* event) {
+    switch (event->type()) {
+    case QEvent::Polish:
+    case QEvent::FontChange:
+    case QEvent::StyleChange:
+        hint_.reset();
+        sampleWidth_ = -1;
+        break;
+    default:
+        break;
+    }
+    return QListWidget::event(event);
+}
+
+CheckList::Hint CheckList::hint() const {
+    if (hint_) {
+        return *hint_;
     }
     const int frame = 2 * frameWidth();
     const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
@@ -125,10 +148,18 @@ QSize CheckList::sizeHint() const {
     if (count() > visibleRows_) {
         width += verticalScrollBar()->sizeHint().width();
     }
-    return {width + frame + 4, rowHeight * visibleRows_ + frame};
+    hint_ = Hint{{width + frame + 4, rowHeight * visibleRows_ + frame}, rowHeight};
+    return *hint_;
+}
+
+QSize CheckList::sizeHint() const {
+    return visibleRows_ <= 0 ? QListWidget::sizeHint() : hint().size;
 }
 
 int CheckList::sampleItemWidth() const {
+    if (sampleWidth_ >= 0) {
+        return sampleWidth_;
+    }
     QStandardItemModel sample;
     auto* item = new QStandardItem(QStringLiteral("0")); // owned by the model
     item->setCheckable(true);
@@ -136,7 +167,8 @@ int CheckList::sampleItemWidth() const {
     sample.appendRow(item);
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    return itemDelegate()->sizeHint(option, sample.index(0, 0)).width();
+    sampleWidth_ = itemDelegate()->sizeHint(option, sample.index(0, 0)).width();
+    return sampleWidth_;
 }
 
 QSize CheckList::minimumSizeHint() const {
@@ -144,10 +176,10 @@ QSize CheckList::minimumSizeHint() const {
         return QListWidget::minimumSizeHint();
     }
     // On a small screen a list may shrink to five rows and scroll.
-    const QSize wanted = sizeHint();
+    const Hint wanted = hint();
     const int rows = std::min(visibleRows_, 5);
-    const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 4;
-    return {wanted.width(), std::min(wanted.height(), rowHeight * rows + 2 * frameWidth())};
+    return {wanted.size.width(),
+            std::min(wanted.size.height(), wanted.rowHeight * rows + 2 * frameWidth())};
 }
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include <QListWidget>
 #include <QStringList>
+#include <optional>
 
 namespace pick3 {
 
@@ -50,6 +51,7 @@ class CheckList : public QListWidget {
     void contextMenuWanted(const QPoint& globalPos);
 
   protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -64,6 +66,13 @@ class CheckList : public QListWidget {
     void flipTick(int row);
     QPoint menuPosition() const; // by the current item
     int sampleItemWidth() const; // of an item "0", ticked or not
+    struct Hint {
+        QSize size;
+        int rowHeight = 0;
+    };
+    Hint hint() const; // the size asked for with visible rows set, and a row's height
+    mutable std::optional<Hint> hint_;
+    mutable int sampleWidth_ = -1;
     bool settingByCode_ = false;
     int visibleRows_ = 0;
     int pressedRow_ = -1; // where the left button went down, until it comes up

@@ -5,11 +5,13 @@
 
 #include "app/mdlMain.h"
 #include "helpers/MainWindowDriver.h"
+#include "widgets/CheckList.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -52,6 +54,29 @@ class MainWindowTest : public MainWindowFixture {
     }
 
   private Q_SLOTS:
+    // A tick list asks for the room of the items it holds now, after every change of them
+    // and of its font: more items than rows bring the scroll bar's width, a longer item
+    // its own.
+    void aTickListAsksForTheRoomOfItsItems() {
+        CheckList list;
+        list.setVisibleRows(3);
+        list.setItems({QStringLiteral("0"), QStringLiteral("1")});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        const QSize few = list.sizeHint();
+        list.setItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                       QStringLiteral("3"), QStringLiteral("4")});
+        const int bar = list.verticalScrollBar()->sizeHint().width();
+        QCOMPARE(list.sizeHint().width(), few.width() + bar);
+        list.addItemText(QStringLiteral("a much longer item than a digit"));
+        QVERIFY(list.sizeHint().width() > few.width() + bar + 50);
+        const QSize before = list.sizeHint();
+        QFont larger = list.font();
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+        list.setFont(larger);
+        QVERIFY(list.sizeHint().height() > before.height() + 10);
+        QVERIFY(list.minimumSizeHint().height() <= list.sizeHint().height());
+    }
     void startUpState() {
         QCOMPARE(w->windowTitle(), QStringLiteral("Free Pick3 Tallymoor - Freeware V 3.0.0"));
         QCOMPARE(ctl<QLabel>("lblStateName")->text(), QStringLiteral("Pick3 Tallymoor"));
