@@ -115,13 +115,23 @@ std::optional<DayNumber> dayOf(int year, int month, int day) {
     return dayNumberOf({year, month, day});
 }
 
-// The day a packed date stands for, read month/day or day/month.
+// The day a packed date stands for, read month/day or day/month. A day's draws come
+// one after another: the last answer is kept.
 std::optional<DayNumber> unpack(std::int32_t code, DateOrder order) {
+    thread_local std::int32_t lastCode = -1;
+    thread_local DateOrder lastOrder = DateOrder::MonthDayYear;
+    thread_local std::optional<DayNumber> last;
+    if (code == lastCode && order == lastOrder) {
+        return last;
+    }
     const int year = ((code >> 10) & 0x3FF) + 1900;
     const int first = (code >> 5) & 0x1F;
     const int second = code & 0x1F;
-    return order == DateOrder::DayMonthYear ? dayOf(year, second, first)
-                                            : dayOf(year, first, second);
+    last =
+        order == DateOrder::DayMonthYear ? dayOf(year, second, first) : dayOf(year, first, second);
+    lastCode = code;
+    lastOrder = order;
+    return last;
 }
 
 // The day of a date as found, or its packed form while its reading is open;

@@ -184,7 +184,7 @@ int monthOfWord(std::string_view word) {
         return 0;
     }
     for (std::size_t m = 0; m < kMonths.size(); ++m) {
-        if (kMonths[m].starts_with(w)) {
+        if (kMonths[m][0] == w[0] && kMonths[m].starts_with(w)) {
             return static_cast<int>(m) + 1;
         }
     }
