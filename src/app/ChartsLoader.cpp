@@ -1,8 +1,9 @@
 #include "app/ChartsLoader.h"
 
+#include "widgets/ModuleLoader.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QLibrary>
 
 namespace pick3 {
 namespace {
@@ -25,22 +26,9 @@ QStringList chartsModuleFolders() {
 
 ChartsOpener loadChartsModule(const QStringList& folders, QString* problem) {
     QStringList reasons;
-    for (const QString& folder : folders) {
-        // Never unloaded: the module's windows and types live as long as the program.
-        auto* module = new QLibrary(QDir(folder).filePath(QLatin1String(kModuleName)));
-        // Every symbol resolved at once: a module that does not fit this program is
-        // refused here, not in the middle of drawing a chart.
-        module->setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (module->load()) {
-            if (auto open = reinterpret_cast<ChartsOpener>(module->resolve(kOpenerName)))
-                return open;
-            reasons << module->errorString();
-            module->unload();
-        } else {
-            reasons << module->errorString();
-        }
-        delete module;
-    }
+    if (auto open = reinterpret_cast<ChartsOpener>(
+            loadModuleEntry(folders, kModuleName, kOpenerName, reasons)))
+        return open;
     if (problem != nullptr)
         *problem = QStringLiteral("The charts could not be opened: the charts module is missing "
                                   "or broken.\n\n") +

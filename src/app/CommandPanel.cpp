@@ -68,6 +68,13 @@ CommandPanel::CommandPanel(QWidget* parent)
       liveCount_(makeLabel(QStringLiteral("lblLiveCount"), QString(), this)),
       results_(makeResults()), picture_(new Picture1(this)) {
     setObjectName(QStringLiteral("commandPanel"));
+    connectButtons();
+    layOut();
+    straightPairs_->hide();
+    setTabOrderOfPanel();
+}
+
+void CommandPanel::connectButtons() {
     connect(produce_, &QPushButton::clicked, this, &CommandPanel::produceRequested);
     connect(filterMore_, &QPushButton::clicked, this, &CommandPanel::filterMoreRequested);
     connect(resetFilters_, &QPushButton::clicked, this, &CommandPanel::resetRequested);
@@ -75,9 +82,6 @@ CommandPanel::CommandPanel(QWidget* parent)
     connect(print_, &QPushButton::clicked, this, &CommandPanel::printRequested);
     connect(playThese_, &QPushButton::clicked, this, &CommandPanel::playTheseRequested);
     new QShortcut(QKeySequence::Print, this, print_, &QPushButton::click);
-    layOut();
-    straightPairs_->hide();
-    setTabOrderOfPanel();
 }
 
 void CommandPanel::layOut() {

@@ -59,6 +59,7 @@ class CommandPanel : public QWidget {
                                   const QString& tip, bool straight = false);
     QLineEdit* makeCodeField(const QString& name, const QString& code, const QString& what);
     QPlainTextEdit* makeResults();
+    void connectButtons();
     void layOut();
     void setTabOrderOfPanel();
 

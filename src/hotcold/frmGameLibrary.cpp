@@ -33,6 +33,22 @@ QString proposedName(const QString& stem, const QString& suffix) {
     return QStringLiteral("%1 %2.%3").arg(stem, QDate::currentDate().toString(Qt::ISODate), suffix);
 }
 
+// The games kept, a row each; one chosen at a time.
+QTableWidget* makeGamesTable(QWidget* parent) {
+    auto* table = named(new QTableWidget(0, 4, parent), QStringLiteral("tblLibraryGames"));
+    table->setHorizontalHeaderLabels({QStringLiteral("Game"), QStringLiteral("Draws"),
+                                      QStringLiteral("First draw"), QStringLiteral("Last draw")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->setTabKeyNavigation(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    describe(table, QStringLiteral("Games kept"),
+             QStringLiteral("The games your library holds; choose one to export or forget"));
+    return table;
+}
+
 } // namespace
 
 frmGameLibrary::frmGameLibrary(GameLibrary& library,
@@ -46,18 +62,7 @@ frmGameLibrary::frmGameLibrary(GameLibrary& library,
     describe(banner->closeButton(), QStringLiteral("Close"), QStringLiteral("Closes this window"));
     QWidget* area = banner->content();
 
-    tblGames_ = named(new QTableWidget(0, 4, area), QStringLiteral("tblLibraryGames"));
-    tblGames_->setHorizontalHeaderLabels({QStringLiteral("Game"), QStringLiteral("Draws"),
-                                          QStringLiteral("First draw"),
-                                          QStringLiteral("Last draw")});
-    tblGames_->verticalHeader()->hide();
-    tblGames_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblGames_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblGames_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblGames_->setTabKeyNavigation(false);
-    tblGames_->horizontalHeader()->setStretchLastSection(true);
-    describe(tblGames_, QStringLiteral("Games kept"),
-             QStringLiteral("The games your library holds; choose one to export or forget"));
+    tblGames_ = makeGamesTable(area);
     lblWhere_ = makeLabel(QStringLiteral("lblLibraryFile"), QString(), area);
     lblWhere_->setWordWrap(true);
     lblWhere_->setTextInteractionFlags(Qt::TextSelectableByMouse);

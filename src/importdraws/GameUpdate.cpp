@@ -118,6 +118,28 @@ Result<UpdateReading> readTexts(std::shared_ptr<const GameDefinition> game, bool
     return update;
 }
 
+// The player's own address where one was added; else the files of the game's first
+// source, each with what its server said last time.
+std::vector<SourceState> sourcesToFetch(const GameDefinition& game,
+                                        const std::vector<SourceState>& kept) {
+    for (const SourceState& state : kept) {
+        if (state.added) {
+            return {state};
+        }
+    }
+    std::vector<SourceState> states;
+    if (!game.updateSources.empty()) {
+        for (const SourceFile& file : game.updateSources.front().files) {
+            const auto at = std::find_if(kept.begin(), kept.end(), [&file](const auto& state) {
+                return state.address == file.address;
+            });
+            states.push_back(
+                at != kept.end() ? *at : SourceState{game.id, file.address, false, {}, {}, {}});
+        }
+    }
+    return states;
+}
+
 } // namespace
 
 GameUpdate::GameUpdate(QObject* parent) : QObject(parent) {
@@ -146,23 +168,8 @@ bool GameUpdate::start(std::shared_ptr<const GameDefinition> game, GameLibrary& 
         *problem = fromEngine(kept.refusal());
         return false;
     }
-    std::vector<SourceState> states;
-    for (const SourceState& state : *kept) {
-        if (state.added) {
-            states = {state}; // the player's own address goes first
-            break;
-        }
-    }
-    ownAddress_ = !states.empty();
-    if (!ownAddress_ && !game->updateSources.empty()) {
-        for (const SourceFile& file : game->updateSources.front().files) {
-            const auto at = std::find_if(kept->begin(), kept->end(), [&file](const auto& state) {
-                return state.address == file.address;
-            });
-            states.push_back(
-                at != kept->end() ? *at : SourceState{game->id, file.address, false, {}, {}, {}});
-        }
-    }
+    std::vector<SourceState> states = sourcesToFetch(*game, *kept);
+    ownAddress_ = !states.empty() && states.front().added;
     if (states.empty()) {
         *problem = QStringLiteral("%1 names no source to update from. Add the address of a "
                                   "results file with \"Source...\".")

@@ -2,11 +2,11 @@
 
 #include "widgets/AppInfo.h"
 #include "widgets/Look.h"
+#include "widgets/ModuleLoader.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -78,21 +78,10 @@ QStringList libraryModuleFolders() {
 
 const LibraryModuleApi* loadLibraryModule(const QStringList& folders, QString* problem) {
     QStringList reasons;
-    for (const QString& folder : folders) {
-        // Never unloaded: the library it opens lives as long as the program.
-        auto* module = new QLibrary(QDir(folder).filePath(QLatin1String(kModuleName)));
-        module->setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (module->load()) {
-            using Entry = const LibraryModuleApi* (*)();
-            if (auto entry = reinterpret_cast<Entry>(module->resolve(kEntryName)))
-                return entry();
-            reasons << module->errorString();
-            module->unload();
-        } else {
-            reasons << module->errorString();
-        }
-        delete module;
-    }
+    using Entry = const LibraryModuleApi* (*)();
+    if (auto entry =
+            reinterpret_cast<Entry>(loadModuleEntry(folders, kModuleName, kEntryName, reasons)))
+        return entry();
     if (problem != nullptr)
         *problem = QStringLiteral("The game library could not be opened: the library module is "
                                   "missing or broken.\n\n") +

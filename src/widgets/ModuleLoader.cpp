@@ -1,0 +1,26 @@
+#include "widgets/ModuleLoader.h"
+
+#include <QDir>
+
+namespace pick3 {
+
+QFunctionPointer loadModuleEntry(const QStringList& folders, const char* name, const char* entry,
+                                 QStringList& reasons) {
+    for (const QString& folder : folders) {
+        auto* module = new QLibrary(QDir(folder).filePath(QLatin1String(name)));
+        module->setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        if (module->load()) {
+            if (const QFunctionPointer found = module->resolve(entry)) {
+                return found; // the module stays loaded
+            }
+            reasons << module->errorString();
+            module->unload();
+        } else {
+            reasons << module->errorString();
+        }
+        delete module;
+    }
+    return nullptr;
+}
+
+} // namespace pick3

@@ -1,0 +1,18 @@
+#pragma once
+// The program's modules (charts, game library, fetch) are shared libraries loaded
+// on first use, each found by one plain C entry point.
+
+#include <QLibrary>
+#include <QStringList>
+
+namespace pick3 {
+
+// The entry point `entry` of the module `name` in the first of `folders` that holds a
+// loadable one. The module is never unloaded: what it makes may live as long as the
+// program. Every symbol is resolved at load, so a module that does not fit this program
+// is refused here rather than in the middle of its work. Null, with each folder's
+// reason added to `reasons`, where none loads.
+QFunctionPointer loadModuleEntry(const QStringList& folders, const char* name, const char* entry,
+                                 QStringList& reasons);
+
+} // namespace pick3
