@@ -152,6 +152,23 @@ TEST(PlayTotals, TotalsAndCsv) {
               "2026-12-01,Evening,123,Straight,$1,entered after the draw,no\n"
               "\nstaked,$1.50\nwon,$500\nnet,$498.50\nwaiting for the draw,$1\n"
               "entered after the draw,1\n");
+    // A season of the same tickets (checked on two threads): each one as it was alone, in
+    // the order given.
+    std::vector<Ticket> season;
+    for (int copy = 0; copy < 601; ++copy) {
+        season.insert(season.end(), tickets.begin(), tickets.end());
+    }
+    const auto all = checkTickets(season, games);
+    ASSERT_EQ(all.size(), season.size());
+    for (std::size_t at = 0; at < all.size(); at += 7) {
+        const auto& alone = checked[at % tickets.size()];
+        EXPECT_EQ(all[at].ticket.digits, alone.ticket.digits) << at;
+        EXPECT_EQ(all[at].ticket.drawDate, alone.ticket.drawDate) << at;
+        EXPECT_EQ(all[at].refusal, alone.refusal) << at;
+        EXPECT_EQ(all[at].check ? all[at].check->wonCents : -1,
+                  alone.check ? alone.check->wonCents : -1)
+            << at;
+    }
 }
 
 } // namespace
