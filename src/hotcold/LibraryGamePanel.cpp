@@ -121,15 +121,21 @@ LibraryGamePanel::LibraryGamePanel(QWidget* parent) : QWidget(parent) {
     QLabel* newestLabel =
         makeLabel(QStringLiteral("lblCountNewest"), QStringLiteral("&Newest:"), this);
     newestLabel->setBuddy(spnNewest_);
+    // What is counted, under the choices across the whole width; shown once a game is.
     lblCounting_ = makeLabel(QStringLiteral("lblCountingGame"), QString(), this);
     lblCounting_->setWordWrap(true);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(0, 0, 0, 0);
+    lblCounting_->hide();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    auto* row = new QHBoxLayout;
     for (QWidget* part : std::initializer_list<QWidget*>{gameLabel, cboGame_, timesLabel,
                                                          cboDrawTimes_, newestLabel, spnNewest_}) {
         row->addWidget(part);
     }
-    row->addWidget(lblCounting_, 1);
+    row->addStretch(1);
+    column->addLayout(row);
+    column->addWidget(lblCounting_);
     auto* library =
         named(new QPushButton(QStringLiteral("Li&brary..."), this), QStringLiteral("cmdLibrary"));
     describe(library, QStringLiteral("Library"),
@@ -143,6 +149,11 @@ LibraryGamePanel::LibraryGamePanel(QWidget* parent) : QWidget(parent) {
     connect(cboGame_, &QComboBox::currentIndexChanged, this, &LibraryGamePanel::gameChosen);
     connect(cboDrawTimes_, &QComboBox::currentIndexChanged, this, &LibraryGamePanel::pickDraws);
     connect(spnNewest_, &QSpinBox::valueChanged, this, &LibraryGamePanel::pickDraws);
+}
+
+void LibraryGamePanel::showCounting(const QString& text) {
+    lblCounting_->setText(text);
+    lblCounting_->setVisible(!text.isEmpty());
 }
 
 std::vector<QWidget*> LibraryGamePanel::tabOrder() const {
@@ -224,7 +235,7 @@ void LibraryGamePanel::openLibraryWindow() {
     if (cboGame_->currentIndex() <= 0) {
         held_.reset();
         counted_.clear();
-        lblCounting_->clear();
+        showCounting(QString());
         cboDrawTimes_->setEnabled(false);
         spnNewest_->setEnabled(false);
     }
@@ -234,7 +245,7 @@ void LibraryGamePanel::openLibraryWindow() {
 void LibraryGamePanel::gameChosen() {
     held_.reset();
     counted_.clear();
-    lblCounting_->clear();
+    showCounting(QString());
     if (!readHeld()) {
         cboDrawTimes_->setEnabled(false);
         spnNewest_->setEnabled(false);
@@ -302,7 +313,7 @@ void LibraryGamePanel::pickDraws() {
                         fromEngine(definition ? definition->title() : id),
                         drawTime.empty() ? QStringLiteral("every draw time")
                                          : QStringLiteral("%1 only").arg(fromEngine(drawTime)));
-    lblCounting_->setText(QStringLiteral("Counting %1%2.").arg(counted_, missing_));
+    showCounting(QStringLiteral("Counting %1%2.").arg(counted_, missing_));
     chosen.counting =
         QStringLiteral("of %1 (%2)")
             .arg(fromEngine(definition ? definition->title() : id),

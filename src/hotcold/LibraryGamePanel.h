@@ -37,6 +37,7 @@ class LibraryGamePanel : public QWidget {
     void gameChosen();
     bool readHeld();
     void pickDraws();
+    void showCounting(const QString& text); // shown while it says something
     std::shared_ptr<const GameDefinition> definitionOf(const std::string& id) const;
 
     QComboBox* cboGame_ = nullptr;

@@ -140,8 +140,7 @@ const GameDefinition* frmPlayThese::game() const {
 }
 
 void frmPlayThese::gameChosen() {
-    nextDraw();
-    dateChosen();
+    nextDraw(); // and with it the date's draw times, plays and add-ons
 }
 
 // The game's next draw after now on its own clock.
@@ -150,8 +149,15 @@ void frmPlayThese::nextDraw() {
     if (chosen == nullptr) {
         return;
     }
-    const auto next = nextDraws(*chosen, gameNow(*chosen), 1);
+    const LocalMoment now = gameNow(*chosen);
+    const auto next = nextDraws(*chosen, now, 1);
     if (!next.ok() || next->empty()) {
+        // The player chooses the draw, from today on the game's clock; the reason stays.
+        {
+            const QSignalBlocker quiet(dtpDate_);
+            dtpDate_->setDate(qDateOf(now.date));
+        }
+        dateChosen();
         lblCost_->setText(fromEngine(next.ok() ? std::string() : next.refusal()));
         return;
     }

@@ -177,6 +177,12 @@ class MyPlaysTest : public MainWindowFixture {
         QStringList kept;
         QVERIFY(inModal(w, QStringLiteral("cmdPlayThese"), [&kept](QWidget* slip) {
             QCOMPARE(label(slip, "lblPlayNumbers"), "4 numbers: 123 321 456 111");
+            // Colorado's draw days are not known: no next draw, the date today, the reason said.
+            QCOMPARE(combo(slip, "cboPlayGame")->currentText(), "Colorado Pick 3");
+            QCOMPARE(slip->findChild<QDateEdit*>(QStringLiteral("dtpPlayDate"))->date(),
+                     QDate(2026, 12, 8));
+            QCOMPARE(label(slip, "lblPlayCost"), "the draw days of Colorado Pick 3 are not known "
+                                                 "to this program: check with your lottery");
             // Only what the game sells that day: Florida's 1-Off from 2010-08-23.
             chooseText(slip, "cboPlayGame", QStringLiteral("Florida Pick 3"));
             auto* date = slip->findChild<QDateEdit*>(QStringLiteral("dtpPlayDate"));
