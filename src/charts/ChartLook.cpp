@@ -3,6 +3,7 @@
 #include "engine/stats/ChartSeries.h"
 #include "widgets/Look.h"
 
+#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -158,6 +159,20 @@ QLineSeries* lineSeries(const QString& name, const QList<QPointF>& points, const
     QPen pen(colour, width, style);
     series->setPen(pen);
     return series;
+}
+
+QAreaSeries* luckBandSeries(const QList<QPointF>& high, const QList<QPointF>& low) {
+    auto* band = new QAreaSeries(lineSeries(QStringLiteral("95th percentile of luck"), high,
+                                            kChartOrange, 1.0, Qt::SolidLine),
+                                 lineSeries(QStringLiteral("5th percentile of luck"), low,
+                                            kChartOrange, 1.0, Qt::SolidLine));
+    band->setName(QStringLiteral("Band of luck, 5th to 95th"));
+    band->setObjectName(band->name());
+    QColor fill = kChartOrange;
+    fill.setAlpha(90);
+    band->setBrush(fill);
+    band->setPen(QPen(kChartOrange, 1.0));
+    return band;
 }
 
 void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLabel* note) {

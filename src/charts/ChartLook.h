@@ -23,6 +23,7 @@ class QWidget;
 class QAbstractSeries;
 class QLabel;
 class QLineSeries;
+class QAreaSeries;
 
 namespace pick3 {
 
@@ -64,6 +65,8 @@ QList<QPointF> toPoints(const std::vector<ChartPoint>& points, double shift = 0.
 // A named line (the name is its legend entry and its objectName).
 QLineSeries* lineSeries(const QString& name, const QList<QPointF>& points, const QColor& colour,
                         qreal width, Qt::PenStyle style);
+// The band of luck, filled in orange between its 95th and its 5th percentile lines.
+QAreaSeries* luckBandSeries(const QList<QPointF>& high, const QList<QPointF>& low);
 
 // Counts as bars, one a name along the x axis, under a line of what a fair game
 // gives for each; the y axis reaches the taller of the two.

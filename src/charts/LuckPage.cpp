@@ -189,18 +189,7 @@ void LuckPage::show(const Series& s) {
         valueAxis(s.bottom, s.top,
                   against ? QStringLiteral("Hits less the expected") : QStringLiteral("Hits"),
                   plotLength(view_, Qt::Vertical));
-    QLineSeries* high = lineSeries(QStringLiteral("95th percentile of luck"), toPoints(s.high),
-                                   kChartOrange, 1.0, Qt::SolidLine);
-    QLineSeries* low = lineSeries(QStringLiteral("5th percentile of luck"), toPoints(s.low),
-                                  kChartOrange, 1.0, Qt::SolidLine);
-    auto* band = new QAreaSeries(high, low);
-    band->setName(QStringLiteral("Band of luck, 5th to 95th"));
-    band->setObjectName(band->name());
-    QColor fill = kChartOrange;
-    fill.setAlpha(90);
-    band->setBrush(fill);
-    band->setPen(QPen(kChartOrange, 1.0));
-    attach(chart, band, x, y);
+    attach(chart, luckBandSeries(toPoints(s.high), toPoints(s.low)), x, y);
     attach(chart,
            lineSeries(against ? QStringLiteral("Expected (zero)") : QStringLiteral("Expected hits"),
                       toPoints(s.expected), neutralColour(this), 1.5, Qt::DashLine),

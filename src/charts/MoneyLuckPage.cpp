@@ -100,18 +100,7 @@ void MoneyLuckPage::show(const Series& s) {
                  plotLength(view_, Qt::Horizontal));
     QAbstractAxis* y = valueAxis(s.bottom, s.top, QStringLiteral("Won less the average ($)"),
                                  plotLength(view_, Qt::Vertical), 0.01);
-    QLineSeries* high = lineSeries(QStringLiteral("95th percentile of luck"), toPoints(s.high),
-                                   kChartOrange, 1.0, Qt::SolidLine);
-    QLineSeries* low = lineSeries(QStringLiteral("5th percentile of luck"), toPoints(s.low),
-                                  kChartOrange, 1.0, Qt::SolidLine);
-    auto* band = new QAreaSeries(high, low);
-    band->setName(QStringLiteral("Band of luck, 5th to 95th"));
-    band->setObjectName(band->name());
-    QColor fill = kChartOrange;
-    fill.setAlpha(90);
-    band->setBrush(fill);
-    band->setPen(QPen(kChartOrange, 1.0));
-    attach(chart, band, x, y);
+    attach(chart, luckBandSeries(toPoints(s.high), toPoints(s.low)), x, y);
     const double last = s.draws == 0 ? 1.0 : static_cast<double>(s.draws - 1);
     attach(chart,
            lineSeries(QStringLiteral("The average (zero)"), {{0.0, 0.0}, {last, 0.0}},
