@@ -206,15 +206,20 @@ Result<std::vector<StoredTicket>> Library::tickets(const std::string& game) {
         if (!holdsTickets()) {
             return held;
         }
-        store::RowReader select(
-            *db_, std::string("SELECT ") + kTicketColumns + " FROM ticket WHERE deleted = 0" +
-                      (game.empty() ? "" : " AND game = ?") + " ORDER BY draw_date, id");
+        store::RowReader select(*db_, std::string("SELECT ") + kTicketColumns +
+                                          " FROM ticket WHERE deleted = 0" +
+                                          (game.empty() ? "" : " AND game = ?") + " ORDER BY id");
         if (!game.empty()) {
             select.bind(1, game);
         }
         while (select.step()) {
             held.push_back(storedTicket(select.row()));
         }
+        // By draw date, then as entered: sorted here, which costs SQLite's sorter a copy
+        // of every row.
+        std::stable_sort(held.begin(), held.end(), [](const auto& a, const auto& b) {
+            return a.ticket.drawDate < b.ticket.drawDate;
+        });
         return held;
     } catch (const Unreadable& row) {
         return Result<std::vector<StoredTicket>>::refused(
