@@ -7,9 +7,7 @@
 
 #include "store/StoreMessages.h"
 
-#include <csignal>
 #include <future>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
@@ -58,28 +56,9 @@ TEST(LibraryFaults, AKeepKilledAnywhereLeavesAllOfItOrNone) {
     for (int kill = 0; kill < 50; ++kill) {
         const std::string game = "game-" + std::to_string(kill);
         const MergePreview preview = allNew(game, batch);
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            close(fds[0]);
-            keepInChild(path, preview, fds[1]);
-        }
-        close(fds[1]);
-        char said = 0;
-        ASSERT_EQ(read(fds[0], &said, 1), 1) << "the child never began its keep";
         // Most kills a few milliseconds into the keep; a few after it has committed.
-        const bool late = kill % 25 == 24;
-        if (late) {
-            ASSERT_EQ(read(fds[0], &said, 1), 1);
-        } else {
-            std::this_thread::sleep_for(std::chrono::microseconds(300 * (kill % 10)));
-        }
-        ::kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-        const bool committed = late || read(fds[0], &said, 1) == 1;
-        close(fds[0]);
+        const bool committed = test::killedKeep([&](int out) { keepInChild(path, preview, out); },
+                                                kill % 25 == 24, 300 * (kill % 10));
         inside += committed ? 0 : 1;
 
         ASSERT_EQ(test::integrityOf(path), "ok") << "kill " << kill;

@@ -5,9 +5,6 @@
 
 #include "store/StoreMessages.h"
 
-#include <csignal>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace pick3 {
@@ -49,28 +46,10 @@ TEST(LibraryTicketFaults, AKeepKilledAnywhereLeavesAllOfItOrNone) {
     for (int kill = 0; kill < kKills; ++kill) {
         const std::string game = "game-" + std::to_string(kill);
         const auto batch = test::ticketBatch(15000, game);
-        int fds[2];
-        ASSERT_EQ(pipe(fds), 0);
-        const pid_t child = fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            close(fds[0]);
-            keepTicketsInChild(path, batch, fds[1]);
-        }
-        close(fds[1]);
-        char said = 0;
-        ASSERT_EQ(read(fds[0], &said, 1), 1) << "the child never began its keep";
         // Most kills a few milliseconds into the keep; one after it has committed.
-        const bool late = kill == kKills - 1;
-        if (late) {
-            ASSERT_EQ(read(fds[0], &said, 1), 1);
-        } else {
-            std::this_thread::sleep_for(std::chrono::microseconds(500 * (kill % 10)));
-        }
-        ::kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-        const bool committed = late || read(fds[0], &said, 1) == 1;
-        close(fds[0]);
+        const bool committed =
+            test::killedKeep([&](int out) { keepTicketsInChild(path, batch, out); },
+                             kill == kKills - 1, 500 * (kill % 10));
         inside += committed ? 0 : 1;
 
         ASSERT_EQ(test::integrityOf(path), "ok") << "kill " << kill;

@@ -9,11 +9,17 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace pick3 {
@@ -175,6 +181,35 @@ inline KeepSummary keepAll(Library& library, const std::string& game,
     const auto kept = library.commit(*preview, {}, source, "2026-12-05T21:00:00Z");
     EXPECT_TRUE(kept.ok()) << kept.refusal();
     return kept.ok() ? *kept : KeepSummary{};
+}
+
+// A keep killed with SIGKILL in a child process. `keep` runs in the child with the
+// write end of a pipe: it writes 'B' once its transaction has begun and 'C' once it has
+// committed, and never returns. The child is killed `afterMicros` after its 'B', or just
+// after its 'C' where `late`. True where the keep committed.
+inline bool killedKeep(const std::function<void(int out)>& keep, bool late, int afterMicros) {
+    int fds[2];
+    EXPECT_EQ(pipe(fds), 0);
+    const pid_t child = fork();
+    EXPECT_GE(child, 0);
+    if (child == 0) {
+        close(fds[0]);
+        keep(fds[1]);
+        _exit(0);
+    }
+    close(fds[1]);
+    char said = 0;
+    EXPECT_EQ(read(fds[0], &said, 1), 1) << "the child never began its keep";
+    if (late) {
+        EXPECT_EQ(read(fds[0], &said, 1), 1);
+    } else {
+        std::this_thread::sleep_for(std::chrono::microseconds(afterMicros));
+    }
+    ::kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    const bool committed = late || read(fds[0], &said, 1) == 1;
+    close(fds[0]);
+    return committed;
 }
 
 } // namespace pick3::test
