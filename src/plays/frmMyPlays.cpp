@@ -2,6 +2,7 @@
 
 #include "engine/stats/Chance.h"
 #include "plays/MoneyLuckPanel.h"
+#include "plays/TextTable.h"
 #include "widgets/AppInfo.h"
 #include "widgets/BannerFrame.h"
 #include "widgets/LibraryAccess.h"
@@ -17,7 +18,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -41,11 +41,9 @@ QPushButton* makeButton(const char* name, const QString& text, const QString& ti
     return button;
 }
 
-QTableWidget* makeTable(const char* name, const QStringList& headings, const QString& heading,
-                        const QString& tip, QWidget* parent) {
-    auto* table =
-        named(new QTableWidget(0, static_cast<int>(headings.size()), parent), QLatin1String(name));
-    table->setHorizontalHeaderLabels(headings);
+// What every table of the window shares: rows chosen whole, nothing edited, the last
+// column to the edge, named for a screen reader.
+void setUpTable(QTableView* table, const QString& heading, const QString& tip) {
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,62 +55,16 @@ QTableWidget* makeTable(const char* name, const QStringList& headings, const QSt
     for (QAbstractButton* corner : table->findChildren<QAbstractButton*>()) {
         corner->setAccessibleName(heading + QStringLiteral(": select all"));
     }
-    return table;
 }
 
-// Each column as wide as the widest of its texts, every row looked at (Qt's own fitting
-// looks at a thousand rows of a long table, and measures each text once per row): a
-// text is measured once however many rows hold it, and the widest one's cell is sized
-// as Qt sizes it.
-class ColumnFit {
-  public:
-    explicit ColumnFit(QTableWidget* table)
-        : table_(table), metrics_(table->font()),
-          columns_(static_cast<std::size_t>(table->columnCount())) {}
-
-    void add(int row, const QStringList& cells) {
-        for (std::size_t column = 0; column < columns_.size(); ++column) {
-            Column& fit = columns_[column];
-            const QString& text = cells.value(static_cast<int>(column));
-            if (text == fit.last) {
-                continue; // the row above said the same: measured already
-            }
-            fit.last = text;
-            auto width = fit.measured.constFind(text);
-            if (width == fit.measured.constEnd()) {
-                width = fit.measured.insert(text, metrics_.horizontalAdvance(text));
-            }
-            if (*width > fit.widest) {
-                fit.widest = *width;
-                fit.widestRow = row;
-            }
-        }
-    }
-
-    void apply() const {
-        for (std::size_t column = 0; column < columns_.size(); ++column) {
-            const int at = static_cast<int>(column);
-            int width = table_->horizontalHeader()->sectionSizeHint(at);
-            if (columns_[column].widestRow >= 0) {
-                const QModelIndex cell = table_->model()->index(columns_[column].widestRow, at);
-                width = std::max(width, table_->sizeHintForIndex(cell).width() +
-                                            (table_->showGrid() ? 1 : 0));
-            }
-            table_->setColumnWidth(at, width);
-        }
-    }
-
-  private:
-    struct Column {
-        QHash<QString, int> measured;
-        QString last;
-        int widest = -1;
-        int widestRow = -1;
-    };
-    QTableWidget* table_;
-    QFontMetrics metrics_;
-    std::vector<Column> columns_;
-};
+QTableWidget* makeTable(const char* name, const QStringList& headings, const QString& heading,
+                        const QString& tip, QWidget* parent) {
+    auto* table =
+        named(new QTableWidget(0, static_cast<int>(headings.size()), parent), QLatin1String(name));
+    table->setHorizontalHeaderLabels(headings);
+    setUpTable(table, heading, tip);
+    return table;
+}
 
 void setRow(QTableWidget* table, int row, const QStringList& cells) {
     for (int column = 0; column < cells.size(); ++column) {
@@ -201,15 +153,16 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
     describe(banner->closeButton(), QStringLiteral("Close"), QStringLiteral("Closes this window"));
     QWidget* area = banner->content();
 
-    tblTickets_ = makeTable("tblTickets",
-                            {QStringLiteral("Date"), QStringLiteral("Draw"), QStringLiteral("Game"),
-                             QStringLiteral("Ticket"), QStringLiteral("Play"),
-                             QStringLiteral("Stake"), QStringLiteral("Result")},
-                            QStringLiteral("Tickets kept"),
-                            QStringLiteral("Your tickets, each checked against its draw where the "
-                                           "library holds it; Delete deletes the chosen ones, "
-                                           "Ctrl+Z brings them back"),
-                            area);
+    tblTickets_ = named(new QTableView(area), QStringLiteral("tblTickets"));
+    tickets_ =
+        new TextTableModel({QStringLiteral("Date"), QStringLiteral("Draw"), QStringLiteral("Game"),
+                            QStringLiteral("Ticket"), QStringLiteral("Play"),
+                            QStringLiteral("Stake"), QStringLiteral("Result")},
+                           tblTickets_);
+    tblTickets_->setModel(tickets_);
+    setUpTable(tblTickets_, QStringLiteral("Tickets kept"),
+               QStringLiteral("Your tickets, each checked against its draw where the library "
+                              "holds it; Delete deletes the chosen ones, Ctrl+Z brings them back"));
     tblTotals_ = makeTable("tblPlayTotals",
                            {QStringLiteral("Totals"), QStringLiteral("Tickets"),
                             QStringLiteral("Staked"), QStringLiteral("Won"), QStringLiteral("Net")},
@@ -398,23 +351,13 @@ void frmMyPlays::showTickets() {
 }
 
 void frmMyPlays::fillTable() {
-    tblTickets_->setRowCount(static_cast<int>(checked_.size()));
-    ColumnFit fit(tblTickets_);
-    QAbstractItemModel* model = tblTickets_->model();
-    {
-        // The view hears of the new cells once, not once a cell.
-        const QSignalBlocker quiet(model);
-        for (int row = 0; row < tblTickets_->rowCount(); ++row) {
-            const QStringList cells = ticketCells(checked_[static_cast<std::size_t>(row)], games_);
-            setRow(tblTickets_, row, cells);
-            fit.add(row, cells);
-        }
+    std::vector<QStringList> rows;
+    rows.reserve(checked_.size());
+    for (const CheckedTicket& entry : checked_) {
+        rows.push_back(ticketCells(entry, games_));
     }
-    if (model->rowCount() > 0) {
-        Q_EMIT model->dataChanged(model->index(0, 0),
-                                  model->index(model->rowCount() - 1, model->columnCount() - 1));
-    }
-    fit.apply();
+    tickets_->setRows(std::move(rows));
+    fitColumns(tblTickets_, tickets_->rows());
 }
 
 // The wins not yet claimed whose deadline is within 30 days, and those the lottery reports.

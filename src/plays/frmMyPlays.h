@@ -18,11 +18,13 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class QTableView;
 class QTableWidget;
 
 namespace pick3 {
 
 class MoneyLuckPanel;
+class TextTableModel;
 
 class frmMyPlays : public DiscardableDialog {
     Q_OBJECT
@@ -63,7 +65,8 @@ class frmMyPlays : public DiscardableDialog {
     QPlainTextEdit* txtTickets_ = nullptr;
     QComboBox* cboGame_ = nullptr;
     QPushButton* cmdKeep_ = nullptr;
-    QTableWidget* tblTickets_ = nullptr;
+    QTableView* tblTickets_ = nullptr;
+    TextTableModel* tickets_ = nullptr; // the texts of tblTickets_
     QPushButton* cmdDelete_ = nullptr;
     QPushButton* cmdClaimed_ = nullptr;
     QLabel* lblCorrections_ = nullptr;

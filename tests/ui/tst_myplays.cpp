@@ -125,13 +125,13 @@ void writeThirtyDayGame() {
     QVERIFY(mine.open(QIODevice::WriteOnly));
     mine.write(QJsonDocument(game).toJson());
 }
-QTableWidget* ticketsTable(const QWidget* plays) {
-    return plays->findChild<QTableWidget*>(QStringLiteral("tblTickets"));
+QTableView* ticketsTable(const QWidget* plays) {
+    return plays->findChild<QTableView*>(QStringLiteral("tblTickets"));
 }
 // Every cell of the table is wide enough for its whole text.
-bool everyTextFits(const QTableWidget* table) {
-    for (int column = 0; column < table->columnCount(); ++column) {
-        for (int row = 0; row < table->rowCount(); ++row) {
+bool everyTextFits(const QTableView* table) {
+    for (int column = 0; column < table->model()->columnCount(); ++column) {
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
             const int needs = table->sizeHintForIndex(table->model()->index(row, column)).width();
             if (table->columnWidth(column) < needs) {
                 qWarning("row %d column %d needs %d, has %d", row, column, needs,
@@ -145,8 +145,9 @@ bool everyTextFits(const QTableWidget* table) {
 // The ticket column of the table, top to bottom.
 QStringList ticketsShown(const QWidget* plays) {
     QStringList numbers;
-    for (int row = 0; row < ticketsTable(plays)->rowCount(); ++row) {
-        numbers << ticketsTable(plays)->item(row, 3)->text();
+    const QAbstractItemModel* model = ticketsTable(plays)->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        numbers << model->index(row, 3).data().toString();
     }
     return numbers;
 }
@@ -218,7 +219,7 @@ class MyPlaysTest : public MainWindowFixture {
 
         // Before the draw: every ticket waits.
         QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [](QWidget* plays) {
-            QCOMPARE(ticketsTable(plays)->rowCount(), 4);
+            QCOMPARE(ticketsTable(plays)->model()->rowCount(), 4);
             QVERIFY(label(plays, "lblPlayTotals")
                         .startsWith("Waiting for their draw: 4 tickets, $4 staked."));
         }));
@@ -295,7 +296,7 @@ class MyPlaysTest : public MainWindowFixture {
                      "apart: 1 ticket.");
 
             // Delete the first, then the last; Ctrl+Z brings back the last first.
-            QTableWidget* table = ticketsTable(plays);
+            QTableView* table = ticketsTable(plays);
             table->selectRow(0);
             clickButton(plays, QStringLiteral("cmdDeleteTickets"));
             QCOMPARE(ticketsShown(plays), QStringList({"789", "321"}));
@@ -324,8 +325,9 @@ class MyPlaysTest : public MainWindowFixture {
                      "2026-12-09,Evening,321,Box,$1,$80,no");
         }));
         // Kept in the library: the next opening shows them again.
-        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"),
-                        [](QWidget* plays) { QCOMPARE(ticketsTable(plays)->rowCount(), 3); }));
+        QVERIFY(inModal(w, QStringLiteral("cmdMyPlays"), [](QWidget* plays) {
+            QCOMPARE(ticketsTable(plays)->model()->rowCount(), 3);
+        }));
     }
 
     // A game whose wins are claimed within 30 days: the wins to claim soon (not one past
