@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <set>
+#include <utility>
 
 namespace pick3 {
 
@@ -58,11 +60,35 @@ MoneyLuckPanel::MoneyLuckPanel(QWidget* parent)
 // answer that a newer set of tickets overtook is dropped.
 void MoneyLuckPanel::setTickets(std::vector<CheckedTicket> tickets, std::vector<GameDraws> draws,
                                 GameList games) {
-    const int generation = ++generation_;
+    ++generation_;
     luck_.reset();
     chart_.reset();
     cmdChart_->setEnabled(false);
     lblLuck_->setText(QStringLiteral("Working out what luck alone gives..."));
+    waiting_ = [tickets = std::move(tickets), draws = std::move(draws), games = std::move(games)] {
+        return answerOf(tickets, draws, games);
+    };
+    // Shown, the window is drawn first and the work begun after: on a machine of two
+    // processors it would otherwise hold up the window's opening. Hidden, it begins now.
+    if (isVisible()) {
+        update();
+    } else {
+        startWork();
+    }
+}
+
+void MoneyLuckPanel::paintEvent(QPaintEvent* event) {
+    QGroupBox::paintEvent(event);
+    if (waiting_) {
+        QTimer::singleShot(0, this, &MoneyLuckPanel::startWork); // once the painting is done
+    }
+}
+
+void MoneyLuckPanel::startWork() {
+    if (!waiting_) {
+        return; // begun already
+    }
+    const int generation = generation_;
     auto* watcher = new QFutureWatcher<Answer>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, generation] {
         watcher->deleteLater();
@@ -70,9 +96,7 @@ void MoneyLuckPanel::setTickets(std::vector<CheckedTicket> tickets, std::vector<
             show(watcher->result());
         }
     });
-    watcher->setFuture(
-        QtConcurrent::run([tickets = std::move(tickets), draws = std::move(draws),
-                           games = std::move(games)] { return answerOf(tickets, draws, games); }));
+    watcher->setFuture(QtConcurrent::run(std::exchange(waiting_, nullptr)));
 }
 
 MoneyLuckPanel::Answer MoneyLuckPanel::answerOf(const std::vector<CheckedTicket>& tickets,

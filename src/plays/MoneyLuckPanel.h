@@ -9,6 +9,7 @@
 #include "plays/PlaysShared.h"
 
 #include <QGroupBox>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -35,6 +36,9 @@ class MoneyLuckPanel : public QGroupBox {
     void workedOut();
     void chartsRequested();
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   private:
     struct Answer {
         MoneyLuck luck;
@@ -43,12 +47,14 @@ class MoneyLuckPanel : public QGroupBox {
     static Answer answerOf(const std::vector<CheckedTicket>& tickets,
                            const std::vector<GameDraws>& draws, const GameList& games);
     void show(const Answer& answer);
+    void startWork(); // the work waiting for the panel to be drawn, begun
 
     QLabel* lblLuck_ = nullptr;
     QPushButton* cmdChart_ = nullptr;
     std::optional<MoneyLuck> luck_;
     std::shared_ptr<const TicketsLuck> chart_;
     int generation_ = 0;
+    std::function<Answer()> waiting_; // set until it has begun
 };
 
 } // namespace pick3
