@@ -57,7 +57,7 @@ std::optional<DrawnNumber> drawnNumberOf(const StoredDraw& held) {
 }
 
 QString dollars(long long cents) {
-    return fromEngine(signedDollarsText(cents));
+    return fromEngine(moneyText(cents));
 }
 
 } // namespace pick3

@@ -134,7 +134,7 @@ class MoneyLuckTest : public MainWindowFixture {
             QVERIFY(std::abs(std::exp(luck.logAtLeastWins) / twoOrMore - 1.0) < 1e-9);
             // About 1 in 1,044 by hand; the back-test's words round it.
             QCOMPARE(luckText(plays),
-                     "Won $1000 on 61 tickets over 3 draws; by luck alone the prizes return "
+                     "Won $1,000 on 61 tickets over 3 draws; by luck alone the prizes return "
                      "$30.50 on average. Luck alone wins this much or more 1 time in 1,000: "
                      "about 1 in 1,000 players with the same tickets would do as well. 2 winning "
                      "tickets: luck alone gives this many or more 1 time in 1,000. 1 ticket "

@@ -76,11 +76,11 @@ std::string playersText(double logChance) {
 }
 
 std::string moneyWords(const MoneyLuck& luck) {
-    const std::string text = "Won " + signedDollarsText(luck.wonCents) + " on " +
+    const std::string text = "Won " + moneyText(luck.wonCents) + " on " +
                              counted(static_cast<std::size_t>(luck.tickets), "ticket") + " over " +
                              counted(static_cast<std::size_t>(luck.draws), "draw") +
                              "; by luck alone the prizes return " +
-                             signedDollarsText(std::llround(luck.expectedWonCents)) +
+                             moneyText(std::llround(luck.expectedWonCents)) +
                              " on average. ";
     if (aboutAsLuckGives(luck.logAtLeastMoney, luck.logAtMostMoney)) {
         return text + "That is about as luck alone gives.";

@@ -5,6 +5,7 @@
 
 #include "engine/games/Prizes.h"
 #include "engine/plays/PayRule.h"
+#include "engine/stats/Chance.h"
 
 #include <algorithm>
 #include <array>
@@ -97,6 +98,19 @@ std::string signedDollarsText(long long cents) {
                       magnitude / 100, magnitude % 100);
     }
     return text.data();
+}
+
+std::string moneyText(long long cents) {
+    const unsigned long long magnitude = cents < 0 ? 0ULL - static_cast<unsigned long long>(cents)
+                                                   : static_cast<unsigned long long>(cents);
+    std::string text =
+        std::string(cents < 0 ? "-$" : "$") + grouped(static_cast<std::size_t>(magnitude / 100));
+    if (magnitude % 100 != 0) {
+        std::array<char, 8> fraction{};
+        std::snprintf(fraction.data(), fraction.size(), ".%02llu", magnitude % 100);
+        text += fraction.data();
+    }
+    return text;
 }
 
 double expectedReturnCents(const GameDefinition& game, const Ticket& ticket) {

@@ -66,7 +66,9 @@ double expectedReturnCents(const GameDefinition& game, const Ticket& ticket);
 // The plays of a year as CSV: date, draw, ticket, play, stake, prize, claimed; then the totals.
 std::string playsCsv(const std::vector<CheckedTicket>& tickets, int year);
 
-// "$1.50", "-$2", for cents of any size.
+// "$1.50", "-$2", "$27620", for cents of any size: the plain form a CSV file keeps.
 std::string signedDollarsText(long long cents);
+// The same as the player reads it, thousands grouped: "$27,620", "-$1,234.50".
+std::string moneyText(long long cents);
 
 } // namespace pick3

@@ -258,7 +258,7 @@ TEST(MoneyLuck, Words) {
     const MoneyLuck allWon = moneyLuckOf(straights(10, 10), 3);
     EXPECT_NEAR(allWon.logAtLeastMoney, 10 * std::log(0.001), 1e-9);
     EXPECT_EQ(allWon.wordsText,
-              "Won $5000 on 10 tickets over 10 draws; by luck alone the prizes return $5 on "
+              "Won $5,000 on 10 tickets over 10 draws; by luck alone the prizes return $5 on "
               "average. Luck alone wins this much or more 1 time in 1.0 × 10^30: about 1 in "
               "1.0 × 10^30 players with the same tickets would do as well. 10 winning tickets: "
               "luck alone gives this many or more 1 time in 1.0 × 10^30. 3 tickets entered after "
@@ -268,7 +268,7 @@ TEST(MoneyLuck, Words) {
               "on average. That is about as luck alone gives. 1 winning ticket: about as luck "
               "alone gives.");
     EXPECT_EQ(moneyLuckOf(straights(5000, 0)).wordsText,
-              "Won $0 on 5,000 tickets over 5,000 draws; by luck alone the prizes return $2500 "
+              "Won $0 on 5,000 tickets over 5,000 draws; by luck alone the prizes return $2,500 "
               "on average. Luck alone wins this little or less 1 time in 150. 0 winning "
               "tickets: luck alone gives this few or fewer 1 time in 150.");
     const MoneyLuck byDraws = moneyLuckOf(straights(1000, 6), 0, 100);

@@ -117,6 +117,18 @@ TEST(TicketRules, EnteredAfterTheDraw) {
     EXPECT_TRUE(judgeTicket(ny, paper)->enteredAfterDraw);
 }
 
+// Money as the player reads it, thousands grouped; a CSV file keeps it plain.
+TEST(PlayTotals, MoneyAsThePlayerReadsIt) {
+    EXPECT_EQ(moneyText(0), "$0");
+    EXPECT_EQ(moneyText(150), "$1.50");
+    EXPECT_EQ(moneyText(99999), "$999.99");
+    EXPECT_EQ(moneyText(100000), "$1,000");
+    EXPECT_EQ(moneyText(2762000), "$27,620");
+    EXPECT_EQ(moneyText(-123456), "-$1,234.56");
+    EXPECT_EQ(moneyText(100000000005), "$1,000,000,000.05");
+    EXPECT_EQ(signedDollarsText(2762000), "$27620");
+}
+
 TEST(PlayTotals, TotalsAndCsv) {
     const auto& ny = shippedGame("new-york-numbers");
     std::vector<Ticket> tickets{
