@@ -185,6 +185,13 @@ void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLab
     column->addWidget(note);
 }
 
+void layOutOneChart(QWidget* picture, QChartView* view, QLabel* note) {
+    auto* column = new QVBoxLayout(picture);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(view, 1);
+    column->addWidget(note);
+}
+
 QCategoryAxis* drawHistogram(QChart* chart, const Histogram& histogram) {
     auto* counts = new QBarSet(histogram.barsName);
     counts->setColor(kChartBlue);

@@ -43,6 +43,8 @@ QChartView* makeChartView(QChart* chart, const QString& name, const QString& acc
                           QWidget* parent);
 // Two charts side by side, the left three fifths wide, over a note, in `picture`.
 void layOutTwoCharts(QWidget* picture, QChartView* left, QChartView* right, QLabel* note);
+// One chart above its note, across the whole picture.
+void layOutOneChart(QWidget* picture, QChartView* view, QLabel* note);
 // Attaches `series` to the chart's axes (made by the first series), x then y.
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractAxis* y,
             Qt::Alignment ySide = Qt::AlignLeft);

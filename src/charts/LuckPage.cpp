@@ -14,7 +14,6 @@
 #include <QLineSeries>
 #include <QTableView>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
 
@@ -122,10 +121,7 @@ LuckPage::LuckPage(QWidget* parent) : ChartPage(QStringLiteral("Could this be lu
     view_ = makeChartView(makeChart(this, title()), QStringLiteral("chtLuck"), title(), picture_);
     note_ = makeLabel(QStringLiteral("lblLuckNote"), QString(), picture_);
     note_->setWordWrap(true);
-    auto* column = new QVBoxLayout(picture_);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(view_, 1);
-    column->addWidget(note_);
+    layOutOneChart(picture_, view_, note_);
     model_ = new ValuesModel(this);
     values_ = named(new QTableView(this), QStringLiteral("tblLuckValues"));
     values_->setModel(model_);

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QTableWidget>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace pick3 {
@@ -42,10 +41,7 @@ MoneyLuckPage::MoneyLuckPage(QWidget* parent)
         makeChartView(makeChart(this, title()), QStringLiteral("chtMoneyLuck"), title(), picture_);
     note_ = makeLabel(QStringLiteral("lblMoneyLuckNote"), QString(), picture_);
     note_->setWordWrap(true);
-    auto* column = new QVBoxLayout(picture_);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(view_, 1);
-    column->addWidget(note_);
+    layOutOneChart(picture_, view_, note_);
     values_ = makeValuesTable(QStringLiteral("tblMoneyLuckValues"),
                               QStringLiteral("Is my money luck?: values"),
                               {QStringLiteral("Draw"), QStringLiteral("Won less the average"),

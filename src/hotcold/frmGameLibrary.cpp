@@ -38,14 +38,9 @@ QTableWidget* makeGamesTable(QWidget* parent) {
     auto* table = named(new QTableWidget(0, 4, parent), QStringLiteral("tblLibraryGames"));
     table->setHorizontalHeaderLabels({QStringLiteral("Game"), QStringLiteral("Draws"),
                                       QStringLiteral("First draw"), QStringLiteral("Last draw")});
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    setUpRowsTable(table, QStringLiteral("Games kept"),
+                   QStringLiteral("The games your library holds; choose one to export or forget"));
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->setTabKeyNavigation(false);
-    table->horizontalHeader()->setStretchLastSection(true);
-    describe(table, QStringLiteral("Games kept"),
-             QStringLiteral("The games your library holds; choose one to export or forget"));
     return table;
 }
 
@@ -57,9 +52,7 @@ frmGameLibrary::frmGameLibrary(GameLibrary& library,
     setObjectName(QStringLiteral("frmGameLibrary"));
     setWindowTitle(QStringLiteral("Game library"));
     setSizeGripEnabled(true);
-    BannerFrame* banner = BannerFrame::around(this, QStringLiteral("Game library"));
-    connect(banner->closeButton(), &QPushButton::clicked, this, &frmGameLibrary::reject);
-    describe(banner->closeButton(), QStringLiteral("Close"), QStringLiteral("Closes this window"));
+    BannerFrame* banner = BannerFrame::aroundDialog(this, QStringLiteral("Game library"));
     QWidget* area = banner->content();
 
     tblGames_ = makeGamesTable(area);

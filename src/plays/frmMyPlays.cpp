@@ -41,28 +41,12 @@ QPushButton* makeButton(const char* name, const QString& text, const QString& ti
     return button;
 }
 
-// What every table of the window shares: rows chosen whole, nothing edited, the last
-// column to the edge, named for a screen reader.
-void setUpTable(QTableView* table, const QString& heading, const QString& tip) {
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setTabKeyNavigation(false);
-    table->horizontalHeader()->setStretchLastSection(true);
-    describe(table, heading, tip);
-    table->horizontalHeader()->setAccessibleName(heading + QStringLiteral(": columns"));
-    table->verticalHeader()->setAccessibleName(heading + QStringLiteral(": rows"));
-    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>()) {
-        corner->setAccessibleName(heading + QStringLiteral(": select all"));
-    }
-}
-
 QTableWidget* makeTable(const char* name, const QStringList& headings, const QString& heading,
                         const QString& tip, QWidget* parent) {
     auto* table =
         named(new QTableWidget(0, static_cast<int>(headings.size()), parent), QLatin1String(name));
     table->setHorizontalHeaderLabels(headings);
-    setUpTable(table, heading, tip);
+    setUpRowsTable(table, heading, tip);
     return table;
 }
 
@@ -148,9 +132,7 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
     setObjectName(QStringLiteral("frmMyPlays"));
     setWindowTitle(QStringLiteral("My plays"));
     setSizeGripEnabled(true);
-    BannerFrame* banner = BannerFrame::around(this, QStringLiteral("My plays"));
-    connect(banner->closeButton(), &QPushButton::clicked, this, &frmMyPlays::reject);
-    describe(banner->closeButton(), QStringLiteral("Close"), QStringLiteral("Closes this window"));
+    BannerFrame* banner = BannerFrame::aroundDialog(this, QStringLiteral("My plays"));
     QWidget* area = banner->content();
 
     tblTickets_ = named(new QTableView(area), QStringLiteral("tblTickets"));
@@ -160,9 +142,10 @@ frmMyPlays::frmMyPlays(QWidget* parent) : DiscardableDialog(parent) {
                             QStringLiteral("Stake"), QStringLiteral("Result")},
                            tblTickets_);
     tblTickets_->setModel(tickets_);
-    setUpTable(tblTickets_, QStringLiteral("Tickets kept"),
-               QStringLiteral("Your tickets, each checked against its draw where the library "
-                              "holds it; Delete deletes the chosen ones, Ctrl+Z brings them back"));
+    setUpRowsTable(
+        tblTickets_, QStringLiteral("Tickets kept"),
+        QStringLiteral("Your tickets, each checked against its draw where the library "
+                       "holds it; Delete deletes the chosen ones, Ctrl+Z brings them back"));
     tblTotals_ = makeTable("tblPlayTotals",
                            {QStringLiteral("Totals"), QStringLiteral("Tickets"),
                             QStringLiteral("Staked"), QStringLiteral("Won"), QStringLiteral("Net")},

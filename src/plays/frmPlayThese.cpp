@@ -59,9 +59,7 @@ frmPlayThese::frmPlayThese(std::vector<TicketDigits> numbers, QWidget* parent)
     setObjectName(QStringLiteral("frmPlayThese"));
     setWindowTitle(QStringLiteral("Play these"));
     setModal(true);
-    BannerFrame* banner = BannerFrame::around(this, QStringLiteral("Play these"));
-    connect(banner->closeButton(), &QPushButton::clicked, this, &frmPlayThese::reject);
-    describe(banner->closeButton(), QStringLiteral("Close"), QStringLiteral("Closes this window"));
+    BannerFrame* banner = BannerFrame::aroundDialog(this, QStringLiteral("Play these"));
     QWidget* area = banner->content();
     QLabel* numbersLabel = makeLabel(QStringLiteral("lblPlayNumbers"), numbersText(numbers_), area);
     numbersLabel->setWordWrap(true);

@@ -3,6 +3,7 @@
 #include "widgets/Look.h"
 #include "widgets/mdlGradient.h"
 
+#include <QDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -66,6 +67,13 @@ BannerFrame* BannerFrame::around(QWidget* window, const QString& title) {
     auto* outer = new QVBoxLayout(window);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(banner);
+    return banner;
+}
+
+BannerFrame* BannerFrame::aroundDialog(QDialog* dialog, const QString& title) {
+    BannerFrame* banner = around(dialog, title);
+    connect(banner->closeButton(), &QPushButton::clicked, dialog, &QDialog::reject);
+    describe(banner->closeButton(), QStringLiteral("Close"), QStringLiteral("Closes this window"));
     return banner;
 }
 

@@ -9,6 +9,8 @@
 class QLabel;
 class QPushButton;
 
+class QDialog;
+
 namespace pick3 {
 
 // The red "&Close" of every window (objectName cmdClose), the size of the corner square.
@@ -20,6 +22,8 @@ class BannerFrame : public QWidget {
     explicit BannerFrame(const QString& title, QWidget* parent);
     // A banner that fills `window`, titled `title`.
     static BannerFrame* around(QWidget* window, const QString& title);
+    // The same around a dialog, whose Close rejects it ("Closes this window").
+    static BannerFrame* aroundDialog(QDialog* dialog, const QString& title);
 
     QWidget* content() const { return content_; }
     QPushButton* closeButton() const { return close_; }

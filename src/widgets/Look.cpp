@@ -1,11 +1,14 @@
 #include "widgets/Look.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTableView>
 #include <QWidget>
 #include <algorithm>
 #include <array>
@@ -107,6 +110,20 @@ QButtonGroup* addNewestChoice(QHBoxLayout* row, QWidget* parent) {
     }
     group->button(0)->setChecked(true);
     return group;
+}
+
+void setUpRowsTable(QTableView* table, const QString& heading, const QString& tip) {
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    describe(table, heading, tip);
+    table->horizontalHeader()->setAccessibleName(heading + QStringLiteral(": columns"));
+    table->verticalHeader()->setAccessibleName(heading + QStringLiteral(": rows"));
+    for (QAbstractButton* corner : table->findChildren<QAbstractButton*>()) {
+        corner->setAccessibleName(heading + QStringLiteral(": select all"));
+    }
 }
 
 } // namespace pick3

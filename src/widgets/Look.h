@@ -16,6 +16,7 @@ class QButtonGroup;
 class QFont;
 class QHBoxLayout;
 class QLabel;
+class QTableView;
 class QWidget;
 
 namespace pick3 {
@@ -48,6 +49,9 @@ void makeBold(QWidget* widget);
 // `name` (a caption or heading) is what a screen reader announces; a tooltip,
 // when given, is shown and announced as the description too.
 void describe(QWidget* widget, const QString& name, const QString& tooltip = QString());
+// A read-only table chosen a row at a time, its last column to the edge, Tab leaving it;
+// named for a screen reader with its headers and corner button.
+void setUpRowsTable(QTableView* table, const QString& heading, const QString& tip);
 
 // The most a window may be high inside its frame: a 1280 x 720 screen less a
 // title bar and a desktop's panel.
