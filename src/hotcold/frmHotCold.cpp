@@ -25,6 +25,15 @@ frmHotCold::frmHotCold(DigitMode mainMode, QWidget* parent)
     setWindowTitle(QStringLiteral("HotCold-counter & wheel"));
     setModal(false); // shown modally by exec(); hidden in between
     setSizeGripEnabled(true);
+}
+
+// The window's controls are made when it is first shown or first changed: until
+// then it answers from the state its load leaves (nothing counted, the filter
+// de-activated), which no one can tell from controls made hidden at start.
+void frmHotCold::ensureBuilt() {
+    if (games_ != nullptr) {
+        return;
+    }
     BannerFrame* banner =
         BannerFrame::around(this, QStringLiteral("HotCold-counter Pick 3 ") + sVersion());
     QWidget* area = banner->content();
@@ -59,6 +68,13 @@ frmHotCold::frmHotCold(DigitMode mainMode, QWidget* parent)
     filter_->disablePatternLists();
     // The keyboard starts at the draw entry, not on the Close that discards the count.
     entry_->focusEntry();
+}
+
+void frmHotCold::setVisible(bool visible) {
+    if (visible) {
+        ensureBuilt();
+    }
+    DiscardableDialog::setVisible(visible);
 }
 
 void frmHotCold::buildLayout(BannerFrame* banner) {
@@ -101,14 +117,16 @@ void frmHotCold::showEvent(QShowEvent* event) {
 }
 
 bool frmHotCold::settingsSaved() const {
-    return filter_->settingsSaved();
+    return filter_ != nullptr && filter_->settingsSaved();
 }
 
 void frmHotCold::enablePatternListFor(DigitMode mode) {
+    ensureBuilt();
     filter_->enablePatternListFor(mode);
 }
 
 void frmHotCold::sbClearP3HCSettings() {
+    ensureBuilt();
     filter_->untickPatterns();
     // Both windows are cleared, row by row, whatever the lists hold.
     for (const ListId store : {ListId::HCBox, ListId::HCStraight}) {
@@ -123,11 +141,12 @@ void frmHotCold::sbClearP3HCSettings() {
 }
 
 void frmHotCold::setPatternTicks(ListId store, const Ticks& ticks) {
+    ensureBuilt();
     filter_->setPatternTicks(store, ticks);
 }
 
 HotDigits frmHotCold::hotDigits() const {
-    return hitLists_->hotDigits();
+    return hitLists_ != nullptr ? hitLists_->hotDigits() : hotDigitsFromLists({});
 }
 
 void frmHotCold::cmdGo_Click() {
@@ -191,14 +210,15 @@ void frmHotCold::cmdClose_Click() {
 }
 
 std::function<std::string(std::size_t)> frmHotCold::countedLabels() const {
-    if (!importCounted_ || entry_->text() != imported_.text) {
+    if (!importCounted_ || entry_ == nullptr || entry_->text() != imported_.text) {
         return {};
     }
     return imported_.labelOf;
 }
 
 const ChosenDraws* frmHotCold::countedImport() const {
-    return importCounted_ && entry_->text() == imported_.text ? &imported_ : nullptr;
+    return importCounted_ && entry_ != nullptr && entry_->text() == imported_.text ? &imported_
+                                                                                  : nullptr;
 }
 
 frmImportDraws* frmHotCold::makeImport() {

@@ -27,6 +27,8 @@ class frmHotCold : public DiscardableDialog {
     // Runs the load: initial, de-activated state, for a main window in `mainMode`.
     // Created hidden. Esc and the title-bar close only hide it; "&Close" discards it.
     explicit frmHotCold(DigitMode mainMode, QWidget* parent = nullptr);
+    // Shown, the window's controls are made first if they are not yet.
+    void setVisible(bool visible) override;
 
     // The main window's digit mode, which a count's activation follows.
     void setMainDigitMode(DigitMode mode) { mainMode_ = mode; }
@@ -61,6 +63,7 @@ class frmHotCold : public DiscardableDialog {
     void chartsRequested();
 
   private:
+    void ensureBuilt();
     void buildLayout(BannerFrame* banner);
     void cmdGo_Click();
     void sbResetCountView();
@@ -77,12 +80,13 @@ class frmHotCold : public DiscardableDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    LibraryGamePanel* games_;
-    DrawEntryPanel* entry_;
-    LookupPanel* lookup_;
-    HitListsPanel* hitLists_;
-    NumberMakingPanel* making_;
-    HotColdFilterPanel* filter_;
+    // Made together by ensureBuilt(); none before.
+    LibraryGamePanel* games_ = nullptr;
+    DrawEntryPanel* entry_ = nullptr;
+    LookupPanel* lookup_ = nullptr;
+    HitListsPanel* hitLists_ = nullptr;
+    NumberMakingPanel* making_ = nullptr;
+    HotColdFilterPanel* filter_ = nullptr;
     DigitMode mainMode_;
     DrawList counted_;
     SortOrder countedOrder_ = SortOrder::HitsDescDigitsAsc;

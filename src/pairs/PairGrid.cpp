@@ -2,7 +2,6 @@
 
 #include "widgets/Look.h"
 
-#include <QStyle>
 #include <algorithm>
 
 namespace pick3 {
@@ -27,38 +26,22 @@ Cell cellOf(const QString& text) {
 } // namespace
 
 PairGrid::PairGrid(QWidget* parent) : CheckList(parent) {
-    setViewMode(QListView::ListMode);
-    setFlow(QListView::LeftToRight);
-    setWrapping(true);
-    setResizeMode(QListView::Adjust);
-    // The boxed list's first item of a row is wider by its leading cells.
-    setUniformItemSizes(false);
     // Every pair is always in sight: the list never gets smaller than its grid.
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setItemDelegate(new PairGridDelegate(this));
 }
 
 QSize PairGrid::cellSize() const {
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    option.features |= QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDisplay;
-    option.text = QStringLiteral("00");
-    const QSize content =
-        style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this);
+    const QSize content = itemSize(QStringLiteral("00"));
     return {content.width() + kCellGap, content.height()};
 }
 
 int PairGrid::leadingCells(int row) const {
-    const QListWidgetItem* it = item(row);
-    if (it == nullptr) {
+    if (item(row) == nullptr) {
         return 0;
     }
-    const Cell here = cellOf(it->text());
-    const QListWidgetItem* before = row > 0 ? item(row - 1) : nullptr;
-    if (before != nullptr) {
-        const Cell previous = cellOf(before->text());
+    const Cell here = cellOf(itemText(row));
+    if (row > 0) {
+        const Cell previous = cellOf(itemText(row - 1));
         if (previous.row == here.row) {
             return std::max(0, here.column - previous.column - 1);
         }
@@ -66,17 +49,63 @@ int PairGrid::leadingCells(int row) const {
     return here.column;
 }
 
-int PairGrid::gridRows() const {
-    int rows = 0;
-    int lastRow = -1;
-    for (int r = 0; r < count(); ++r) {
-        const int gridRow = cellOf(item(r)->text()).row;
-        if (r == 0 || gridRow != lastRow) {
-            ++rows;
-            lastRow = gridRow;
+int PairGrid::gridRowOf(int row) const {
+    int gridRow = 0;
+    for (int r = 1; r <= row && r < count(); ++r) {
+        if (cellOf(itemText(r)).row != cellOf(itemText(r - 1)).row) {
+            ++gridRow;
         }
     }
-    return std::max(rows, 1);
+    return gridRow;
+}
+
+int PairGrid::gridRows() const {
+    return count() > 0 ? gridRowOf(count() - 1) + 1 : 1;
+}
+
+QRect PairGrid::rowRect(int row) const {
+    const QSize cell = cellSize();
+    const int leading = leadingCells(row);
+    const int column = cellOf(itemText(row)).column;
+    const QPoint origin = contentsRect().topLeft();
+    return {origin.x() + (column - leading) * cell.width(),
+            origin.y() + gridRowOf(row) * cell.height(), (1 + leading) * cell.width(),
+            cell.height()};
+}
+
+QRect PairGrid::drawnRect(int row, const QRect& rect) const {
+    const int cell = cellSize().width();
+    return {rect.left() + leadingCells(row) * cell, rect.top(), cell - kCellGap, rect.height()};
+}
+
+int PairGrid::rowByArrow(int row, int key) const {
+    switch (key) {
+    case Qt::Key_Left:
+        return std::max(row - 1, 0);
+    case Qt::Key_Right:
+        return std::min(row + 1, count() - 1);
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const int wantedRow = gridRowOf(row) + (key == Qt::Key_Up ? -1 : 1);
+        const int column = cellOf(itemText(row)).column;
+        int best = row;
+        int bestDistance = 100;
+        for (int r = 0; r < count(); ++r) {
+            const int distance = std::abs(cellOf(itemText(r)).column - column);
+            if (gridRowOf(r) == wantedRow && distance < bestDistance) {
+                best = r;
+                bestDistance = distance;
+            }
+        }
+        return best;
+    }
+    default:
+        return -1;
+    }
+}
+
+int PairGrid::contentHeight() const {
+    return gridRows() * cellSize().height();
 }
 
 QSize PairGrid::sizeHint() const {
@@ -108,35 +137,6 @@ PairGrid* makePairList(QWidget* parent, const PairListInfo& info, const PairSet&
         }
     }
     return list;
-}
-
-PairGridDelegate::PairGridDelegate(PairGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-QStyleOptionViewItem PairGridDelegate::itemOption(const QStyleOptionViewItem& option,
-                                                  const QModelIndex& index) const {
-    QStyleOptionViewItem shifted(option);
-    const int cell = grid_->cellSize().width();
-    const int skip = grid_->leadingCells(index.row()) * cell;
-    const int width = cell - PairGrid::kCellGap;
-    shifted.rect.setLeft(shifted.rect.left() + skip);
-    shifted.rect.setWidth(width);
-    return shifted;
-}
-
-QSize PairGridDelegate::sizeHint(const QStyleOptionViewItem& /*option*/,
-                                 const QModelIndex& index) const {
-    const QSize cell = grid_->cellSize();
-    return {cell.width() * (1 + grid_->leadingCells(index.row())), cell.height()};
-}
-
-void PairGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, itemOption(option, index), index);
-}
-
-bool PairGridDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
-                                   const QStyleOptionViewItem& option, const QModelIndex& index) {
-    return QStyledItemDelegate::editorEvent(event, model, itemOption(option, index), index);
 }
 
 } // namespace pick3

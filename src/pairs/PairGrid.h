@@ -6,7 +6,6 @@
 #include "engine/numbers/Pairs.h"
 #include "widgets/CheckList.h"
 
-#include <QStyledItemDelegate>
 #include <string>
 #include <vector>
 
@@ -29,8 +28,19 @@ class PairGrid : public CheckList {
     QSize cellSize() const;
     static constexpr int kCellGap = 10;
 
+  protected:
+    // An item's rect runs from the cell after the item before it in its grid row
+    // to the end of its own cell; its tick box and text are drawn in its cell.
+    QRect rowRect(int row) const override;
+    QRect drawnRect(int row, const QRect& rect) const override;
+    // Left and Right go to the item before and after, Up and Down to the nearest
+    // item of the grid row above and below.
+    int rowByArrow(int row, int key) const override;
+    int contentHeight() const override;
+
   private:
     int gridRows() const;
+    int gridRowOf(int row) const; // the grid row (from 0) the item is drawn in
 };
 
 // What a pair list shows: its name, heading and tooltip, its colour and its items.
@@ -43,25 +53,5 @@ struct PairListInfo {
 };
 // A pair list holding `info.texts`, with the items of `set` ticked.
 PairGrid* makePairList(QWidget* parent, const PairListInfo& info, const PairSet& set);
-
-// Draws each item after its leading empty cells, and finds the tick box there.
-class PairGridDelegate : public QStyledItemDelegate {
-    Q_OBJECT
-  public:
-    explicit PairGridDelegate(PairGrid* grid);
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override;
-
-  protected:
-    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
-                     const QModelIndex& index) override;
-
-  private:
-    QStyleOptionViewItem itemOption(const QStyleOptionViewItem& option,
-                                    const QModelIndex& index) const;
-    PairGrid* grid_;
-};
 
 } // namespace pick3

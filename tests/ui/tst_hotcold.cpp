@@ -8,6 +8,8 @@
 #include "helpers/MainWindowDriver.h"
 #include "widgets/Look.h"
 
+#include <QListWidget>
+
 using namespace pick3;
 using namespace pick3::test;
 

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QInputDialog>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -259,14 +260,19 @@ class RobustnessTest : public QObject {
         }
     }
     // The mouse on a tick box or on an item, or the keyboard moved about and Space.
-    void tick(QListWidget* list) {
+    void tick(QWidget* list) {
         note("tick " + list->objectName());
-        const int row = pick(list->count());
         auto* ticks = qobject_cast<CheckList*>(list);
-        if (list->count() > 0 && chance(50)) {
-            return ticks && !qobject_cast<PairGrid*>(list) && chance(50)
+        auto* hits = qobject_cast<QListWidget*>(list); // the counter's hit lists
+        const int count = ticks != nullptr ? ticks->count() : hits->count();
+        const int row = pick(count);
+        if (count > 0 && chance(50)) {
+            if (ticks == nullptr) {
+                return click(hits->viewport(), hits->visualItemRect(hits->item(row)).center());
+            }
+            return !qobject_cast<PairGrid*>(list) && chance(50)
                        ? clickTick(ticks, row)
-                       : click(list->viewport(), list->visualItemRect(list->item(row)).center());
+                       : click(ticks->viewport(), ticks->visualItemRect(ticks->item(row)).center());
         }
         for (int moves = pick(4); moves > 0; --moves) {
             QTest::keyClick(list, chance(70) ? Qt::Key_Down : Qt::Key_Up);
@@ -580,7 +586,12 @@ class RobustnessTest : public QObject {
         const bool import = dialog->objectName() == "frmImportDraws";
         for (int steps = pick(import ? 15 : 7); steps > 0 && dialog->isVisible(); --steps) {
             auto* draws = anyUsable<QPlainTextEdit>(dialog);
-            auto* list = anyUsable<QListWidget>(dialog); // tick lists and the hit lists
+            // a tick list or one of the counter's hit lists
+            QWidget* list = chance(50) ? static_cast<QWidget*>(anyUsable<CheckList>(dialog))
+                                       : anyUsable<QListWidget>(dialog);
+            if (list == nullptr) {
+                list = anyUsable<CheckList>(dialog);
+            }
             auto* button = anyUsable<QAbstractButton>(dialog);
             if (libraryAction(dialog)) {
                 // the import window's keep, the counter's game

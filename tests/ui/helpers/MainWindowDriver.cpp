@@ -37,7 +37,7 @@ CheckList* listNamed(const QWidget* window, const QString& name) {
 }
 
 void clickTick(CheckList* list, int row) {
-    QListWidgetItem* item = list->item(row);
+    const CheckItem* item = list->item(row);
     if (item == nullptr) {
         return;
     }
