@@ -28,6 +28,7 @@ Cell cellOf(const QString& text) {
 PairGrid::PairGrid(QWidget* parent) : CheckList(parent) {
     // Every pair is always in sight: the list never gets smaller than its grid.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setFrameAfterKeyboardOnly(true);
 }
 
 QSize PairGrid::cellSize() const {

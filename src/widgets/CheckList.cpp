@@ -413,6 +413,8 @@ void CheckList::paintEvent(QPaintEvent* event) {
         inside.setRight(scrollBar_->geometry().left() - 1);
     }
     painter.setClipRect(inside & event->rect());
+    const bool framed = hasFocus() && (!frameAfterKeyboardOnly_ ||
+                                       window()->testAttribute(Qt::WA_KeyboardFocusChange));
     for (int r = scrollTop(); r < count(); ++r) {
         const QRect rect = rowRect(r);
         if (rect.top() > inside.bottom()) {
@@ -425,7 +427,7 @@ void CheckList::paintEvent(QPaintEvent* event) {
         const QStyleOptionViewItem option = itemOption(r, drawn);
         style()->drawControl(QStyle::CE_ItemViewItem, &option, &painter, this);
         // The keyboard's row has a frame, never a fill: a filled row is a ticked one.
-        if (r == current_ && hasFocus()) {
+        if (r == current_ && framed) {
             painter.save();
             painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);

@@ -118,6 +118,10 @@ class CheckList : public QFrame {
     QSize itemSize(const QString& text) const;
     int rowHeight() const;
 
+    // The current row's frame shows only once the keyboard has moved the focus
+    // in the window (the pair grids, as the style shows a focus).
+    void setFrameAfterKeyboardOnly(bool only) { frameAfterKeyboardOnly_ = only; }
+
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -153,6 +157,7 @@ class CheckList : public QFrame {
     std::vector<std::unique_ptr<CheckItem>> items_;
     mutable QScrollBar* scrollBar_ = nullptr;
     int visibleRows_ = 0;
+    bool frameAfterKeyboardOnly_ = false;
     int current_ = -1;
     int pressedRow_ = -1; // where the left button went down, until it comes up
     QString typed_;       // what the keyboard search has read so far
