@@ -28,7 +28,7 @@ Cell cellOf(const QString& text) {
 PairGrid::PairGrid(QWidget* parent) : CheckList(parent) {
     // Every pair is always in sight: the list never gets smaller than its grid.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setFrameAfterKeyboardOnly(true);
+    setStyleShowsFocus(true);
 }
 
 QSize PairGrid::cellSize() const {

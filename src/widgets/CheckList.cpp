@@ -375,7 +375,9 @@ CheckList::Hint CheckList::hint() const {
     if (count() > visibleRows_) {
         width += verticalScrollBar()->sizeHint().width();
     }
-    hint_ = Hint{{width + frame + 4, rowHeight() * visibleRows_ + frame}, rowHeight()};
+    // An empty list asks for rows of the font's height and a little room.
+    const int height = count() > 0 ? rowHeight() : fontMetrics().height() + 4;
+    hint_ = Hint{{width + frame + 4, height * visibleRows_ + frame}, height};
     return *hint_;
 }
 
@@ -413,8 +415,6 @@ void CheckList::paintEvent(QPaintEvent* event) {
         inside.setRight(scrollBar_->geometry().left() - 1);
     }
     painter.setClipRect(inside & event->rect());
-    const bool framed = hasFocus() && (!frameAfterKeyboardOnly_ ||
-                                       window()->testAttribute(Qt::WA_KeyboardFocusChange));
     for (int r = scrollTop(); r < count(); ++r) {
         const QRect rect = rowRect(r);
         if (rect.top() > inside.bottom()) {
@@ -424,10 +424,14 @@ void CheckList::paintEvent(QPaintEvent* event) {
             continue;
         }
         const QRect drawn = drawnRect(r, rect);
-        const QStyleOptionViewItem option = itemOption(r, drawn);
+        QStyleOptionViewItem option = itemOption(r, drawn);
+        const bool focused = r == current_ && hasFocus();
+        if (focused && styleShowsFocus_) {
+            option.state |= QStyle::State_HasFocus;
+        }
         style()->drawControl(QStyle::CE_ItemViewItem, &option, &painter, this);
         // The keyboard's row has a frame, never a fill: a filled row is a ticked one.
-        if (r == current_ && framed) {
+        if (focused && !styleShowsFocus_) {
             painter.save();
             painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
             painter.setBrush(Qt::NoBrush);

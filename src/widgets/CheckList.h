@@ -118,9 +118,9 @@ class CheckList : public QFrame {
     QSize itemSize(const QString& text) const;
     int rowHeight() const;
 
-    // The current row's frame shows only once the keyboard has moved the focus
-    // in the window (the pair grids, as the style shows a focus).
-    void setFrameAfterKeyboardOnly(bool only) { frameAfterKeyboardOnly_ = only; }
+    // The current item shows the focus as the style draws it (around its text),
+    // not by the list's own dotted frame around the row.
+    void setStyleShowsFocus(bool styleShows) { styleShowsFocus_ = styleShows; }
 
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -157,7 +157,7 @@ class CheckList : public QFrame {
     std::vector<std::unique_ptr<CheckItem>> items_;
     mutable QScrollBar* scrollBar_ = nullptr;
     int visibleRows_ = 0;
-    bool frameAfterKeyboardOnly_ = false;
+    bool styleShowsFocus_ = false;
     int current_ = -1;
     int pressedRow_ = -1; // where the left button went down, until it comes up
     QString typed_;       // what the keyboard search has read so far
