@@ -141,16 +141,13 @@ std::string createdText(const MainInput& in, const NumberSet& created) {
         put(first ? "" : kLineBreak);
         first = false;
         const bool asRead = in.mode == DigitMode::Positional || structure == Structure::Triple;
+        std::string_view separator;
         // Ascending numbers are the order of the builders' loops in both modes.
-        const std::size_t firstNumber = section._Find_first();
-        for (std::size_t n = firstNumber; n < section.size(); n = section._Find_next(n)) {
-            if (n != firstNumber) {
-                std::memcpy(out, ", ", 2); // sizes known here: copied without a call
-                out += 2;
-            }
+        for (std::size_t n = section._Find_first(); n < section.size(); n = section._Find_next(n)) {
+            put(separator);
+            separator = ", ";
             if (asRead) {
-                std::memcpy(out, numerals[n].data(), 3);
-                out += 3;
+                put({numerals[n].data(), 3});
             } else {
                 const auto [d1, d2, d3] = digitsOf(static_cast<int>(n));
                 put(fnBoxedOutputOrder(d1, d2, d3, in.order));
