@@ -170,6 +170,43 @@ std::int64_t jumps(const std::vector<DatedDraw>& draws, DateOrder order) {
     return sum;
 }
 
+// A stable sort that takes the runs already in order as they are, merging
+// neighbours pass by pass: a history read top to bottom is one run, or a few
+// where it was given twice. Draws in no order are left to std::stable_sort.
+template <class T, class Less> void stableSortRuns(std::vector<T>& items, Less less) {
+    std::vector<std::size_t> runs{0}; // where each run starts
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        if (less(items[i], items[i - 1])) {
+            runs.push_back(i);
+        }
+    }
+    if (runs.size() == 1) {
+        return;
+    }
+    if (runs.size() > items.size() / 16) {
+        std::stable_sort(items.begin(), items.end(), less);
+        return;
+    }
+    runs.push_back(items.size());
+    std::vector<T> buffer(items.size());
+    while (runs.size() > 2) {
+        std::vector<std::size_t> merged{0};
+        for (std::size_t r = 0; r + 1 < runs.size(); r += 2) {
+            const auto first = items.begin() + static_cast<std::ptrdiff_t>(runs[r]);
+            const auto middle = items.begin() + static_cast<std::ptrdiff_t>(runs[r + 1]);
+            const auto last = r + 2 < runs.size()
+                                  ? items.begin() + static_cast<std::ptrdiff_t>(runs[r + 2])
+                                  : middle;
+            // Of two equal items, the one of the earlier run comes first.
+            std::merge(first, middle, middle, last,
+                       buffer.begin() + static_cast<std::ptrdiff_t>(runs[r]), less);
+            merged.push_back(r + 2 < runs.size() ? runs[r + 2] : runs[r + 1]);
+        }
+        items.swap(buffer);
+        runs = std::move(merged);
+    }
+}
+
 template <std::size_t N> int mostCommon(const std::array<int, N>& counts, int none) {
     const auto top = std::max_element(counts.begin(), counts.end());
     return *top == 0 ? none : static_cast<int>(top - counts.begin());
@@ -899,9 +936,16 @@ void Reading::sortAndCheck() {
     std::vector<DatedDraw>& draws = result_.draws;
     // The draws of one date and draw time stay in the order read: the first is
     // kept, the others repeat it or conflict with it.
-    std::stable_sort(draws.begin(), draws.end(), [](const DatedDraw& a, const DatedDraw& b) {
+    const auto newer = [](const DatedDraw& a, const DatedDraw& b) {
         return a.day != b.day ? a.day > b.day : a.time > b.time;
-    });
+    };
+    stableSortRuns(draws, newer);
+    // Every draw of a group but its first is a repeat or a conflict's.
+    std::size_t groups = 0;
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        groups += i == 0 || newer(draws[i - 1], draws[i]) ? 1 : 0;
+    }
+    result_.duplicates.reserve(draws.size() - groups);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < draws.size();) {
         std::size_t j = i + 1;
