@@ -154,8 +154,7 @@ int timeKeyOfWord(std::string_view w) {
     if (w.size() < 3 || w.size() > 7) {
         return -1;
     }
-    if (sameWord(w, "midday") || sameWord(w, "mid") || sameWord(w, "day") ||
-        sameWord(w, "noon")) {
+    if (sameWord(w, "midday") || sameWord(w, "mid") || sameWord(w, "day") || sameWord(w, "noon")) {
         return kMidday;
     }
     if (sameWord(w, "evening") || sameWord(w, "eve")) {

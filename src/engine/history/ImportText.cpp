@@ -174,8 +174,8 @@ bool looksLikeText(std::string_view text) {
         if ((belowSpace | del) == 0) {
             continue;
         }
-        const std::uint64_t allowed = bytesEqual(x, '\t') | bytesEqual(x, '\n') |
-                                      bytesEqual(x, '\r') | bytesEqual(x, '\f');
+        const std::uint64_t allowed =
+            bytesEqual(x, '\t') | bytesEqual(x, '\n') | bytesEqual(x, '\r') | bytesEqual(x, '\f');
         zeros += static_cast<std::size_t>(std::popcount(zeroBytes(x)));
         controls += static_cast<std::size_t>(std::popcount((belowSpace & ~allowed) | del));
     }
