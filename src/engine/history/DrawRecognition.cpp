@@ -130,28 +130,31 @@ std::optional<DayNumber> dayOf(int year, int month, int day) {
     return dayNumberOf({year, month, day});
 }
 
-// The day a packed date stands for, read month/day or day/month. A day's draws come
-// one after another: the last answer is kept.
-std::optional<DayNumber> unpack(std::int32_t code, DateOrder order) {
-    thread_local std::int32_t lastCode = -1;
-    thread_local DateOrder lastOrder = DateOrder::MonthDayYear;
-    thread_local std::optional<DayNumber> last;
-    if (code == lastCode && order == lastOrder) {
-        return last;
+// The day a packed date stands for, read month/day or day/month. A day's
+// draws come one after another: the last answer for each order is kept.
+class Unpacker {
+  public:
+    std::optional<DayNumber> operator()(std::int32_t code, DateOrder order) {
+        const auto o = static_cast<std::size_t>(order);
+        if (code != codes_[o]) {
+            const int year = ((code >> 10) & 0x3FF) + 1900;
+            const int first = (code >> 5) & 0x1F;
+            const int second = code & 0x1F;
+            days_[o] = order == DateOrder::DayMonthYear ? dayOf(year, second, first)
+                                                        : dayOf(year, first, second);
+            codes_[o] = code;
+        }
+        return days_[o];
     }
-    const int year = ((code >> 10) & 0x3FF) + 1900;
-    const int first = (code >> 5) & 0x1F;
-    const int second = code & 0x1F;
-    last =
-        order == DateOrder::DayMonthYear ? dayOf(year, second, first) : dayOf(year, first, second);
-    lastCode = code;
-    lastOrder = order;
-    return last;
-}
+
+  private:
+    std::array<std::int32_t, 3> codes_{-1, -1, -1};
+    std::array<std::optional<DayNumber>, 3> days_;
+};
 
 // The day of a date as found, or its packed form while its reading is open;
 // none where no reading gives a real day.
-std::optional<std::int32_t> encode(const RawDate& date) {
+std::optional<std::int32_t> encode(const RawDate& date, Unpacker& unpack) {
     if (!date.ambiguous) {
         return dayOf(date.year, date.first, date.second);
     }
@@ -168,6 +171,7 @@ std::optional<std::int32_t> encode(const RawDate& date) {
 // How far the dates jump from row to row when read this way: a history runs
 // from day to day, so the smaller sum is the right reading.
 std::int64_t jumps(const std::vector<DatedDraw>& draws, DateOrder order) {
+    Unpacker unpack;
     std::int64_t sum = 0;
     std::optional<DayNumber> previous;
     for (const DatedDraw& d : draws) {
@@ -658,6 +662,7 @@ class Reading {
     BatchPlan plan_;
     FirstLook look_;
     std::int32_t lineNumber_ = 0; // of the last line read in order
+    Unpacker unpack_;
     std::size_t nextReport_ = kProgressStep;
     ImportResult result_;
     std::array<std::int64_t, 5> styles_{};
@@ -878,7 +883,7 @@ std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::stri
     const bool several = record.several;
     std::optional<std::int32_t> code;
     if (r.date.style != DateStyle::None) {
-        code = r.date.year < 1900 ? std::nullopt : encode(r.date);
+        code = r.date.year < 1900 ? std::nullopt : encode(r.date, unpack_);
         if (!code) {
             refuseDate(number, r.date.year < 1900 ? kEarlyDate : kNoSuchDate, line);
             return std::nullopt;
@@ -1026,6 +1031,7 @@ void Reading::settleDates() {
 // Reads each date that either order could read in `order`; a date that does
 // not exist that way is a line not read.
 void Reading::readAmbiguousDates(DateOrder order) {
+    Unpacker unpack;
     for (DatedDraw& d : result_.draws) {
         if (d.day >= 0 && (d.day & kAmbiguous) != 0) {
             const std::optional<DayNumber> day = unpack(d.day, order);
