@@ -14,12 +14,28 @@ constexpr std::size_t kMaxTokens = 512;
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2099;
 
+// What a byte is to a line's tokens, looked up rather than worked out byte by byte.
+enum ByteKind : std::uint8_t { kOtherByte, kBlankByte, kDigitByte, kLetterByte, kHighByte };
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+    std::array<ByteKind, 256> kinds{};
+    for (std::size_t c = 0; c < kinds.size(); ++c) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+        kinds[c] = c >= '0' && c <= '9' ? kDigitByte
+                   : letter             ? kLetterByte
+                   : blank              ? kBlankByte
+                   : c >= 0x80          ? kHighByte
+                                        : kOtherByte;
+    }
+    return kinds;
+}();
+
 bool isDigit(std::uint8_t c) {
-    return c >= '0' && c <= '9';
+    return kByteKinds[c] == kDigitByte;
 }
 // Bytes of other scripts count as letters, so that "Résultats" is one word.
 bool isLetter(std::uint8_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80;
+    return kByteKinds[c] >= kLetterByte;
 }
 
 // Lower-case ASCII copy of a short word; empty when it is too long to be one
@@ -297,9 +313,11 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
         return j;
     };
     std::size_t i = 0;
-    while (i < n && tokens_.size() < kMaxTokens) {
+    bool full = false; // a long line is read as far as its first kMaxTokens tokens
+    while (i < n && !full) {
         const std::uint8_t c = byteAt(i);
-        if (isDigit(c)) {
+        const ByteKind kind = kByteKinds[c];
+        if (kind == kDigitByte) {
             std::size_t j = i;
             std::int64_t value = 0;
             while (j < n && isDigit(byteAt(j))) {
@@ -313,8 +331,10 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
             emit(i, j - i, static_cast<std::int32_t>(value), true, glued);
             scan.afterGlue = false;
             i = j;
-        } else if (c < 0x80 && isLetter(c)) {
+            full = tokens_.size() == kMaxTokens;
+        } else if (kind == kLetterByte) {
             i = word(i);
+            full = tokens_.size() == kMaxTokens;
         } else if (!freeText && c == '"') {
             // Quotes, separators, spaces and dashes stand between tokens.
             if (scan.inQuotes && i + 1 < n && s[i + 1] == '"') {
@@ -331,7 +351,7 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
             scan.crossedField = true;
             scan.afterGlue = false;
             ++i;
-        } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
+        } else if (kind == kBlankByte) {
             scan.spaced = true;
             scan.afterGlue = false;
             ++i;
@@ -341,8 +361,9 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
             scan.punct = '-';
             scan.afterGlue = false;
             i += 3;
-        } else if (isLetter(c)) {
+        } else if (kind == kHighByte) {
             i = word(i);
+            full = tokens_.size() == kMaxTokens;
         } else {
             ++scan.puncts;
             scan.punct = static_cast<char>(c);
