@@ -3,7 +3,6 @@
 #include "engine/history/DrawImport.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstring>
 
@@ -154,6 +153,12 @@ std::uint64_t bytesEqual(std::uint64_t x, std::uint8_t c) {
     return zeroBytes(x ^ (c * kOnes));
 }
 
+// How many bytes of a mask of high bits have theirs set: summed by one
+// multiplication into the top byte (eight at most, so no carry).
+std::size_t bytesMarked(std::uint64_t highBits) {
+    return static_cast<std::size_t>(((highBits >> 7) * kOnes) >> 56);
+}
+
 bool isControl(std::uint8_t b) {
     return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0x7F;
 }
@@ -176,8 +181,8 @@ bool looksLikeText(std::string_view text) {
         }
         const std::uint64_t allowed =
             bytesEqual(x, '\t') | bytesEqual(x, '\n') | bytesEqual(x, '\r') | bytesEqual(x, '\f');
-        zeros += static_cast<std::size_t>(std::popcount(zeroBytes(x)));
-        controls += static_cast<std::size_t>(std::popcount((belowSpace & ~allowed) | del));
+        zeros += bytesMarked(zeroBytes(x));
+        controls += bytesMarked((belowSpace & ~allowed) | del);
     }
     for (; i < n; ++i) {
         const auto b = static_cast<std::uint8_t>(text[i]);
