@@ -90,9 +90,12 @@ class LineWalk {
         std::size_t skip = 1;
         const std::string_view rest = text_.substr(pos_, stop - pos_);
         const std::size_t lead = importing::findLeadByte(rest, 0);
-        for (std::size_t k = lead; k != std::string_view::npos;
-             k = importing::findLeadByte(rest, k + 1)) {
-            if (const std::size_t length = importing::unicodeBreakAt(rest, k); length > 0) {
+        // A Unicode line break starts with one of two lead bytes.
+        for (std::size_t k = lead; lead != std::string_view::npos && k < rest.size(); ++k) {
+            const auto b = static_cast<std::uint8_t>(rest[k]);
+            const std::size_t length =
+                b == 0xC2 || b == 0xE2 ? importing::unicodeBreakAt(rest, k) : 0;
+            if (length > 0) {
                 stop = pos_ + k;
                 skip = length;
                 break;

@@ -95,6 +95,17 @@ std::string_view plainSpaces(std::string_view line, std::string& buffer, bool ke
     buffer.clear();
     std::size_t i = 0;
     while (i < line.size()) {
+        // The bytes up to the next tab or lead byte are kept as they are, in one go.
+        std::size_t run = i;
+        while (run < line.size() && line[run] != '\t' &&
+               static_cast<std::uint8_t>(line[run]) < 0xC2) {
+            ++run;
+        }
+        buffer.append(line.substr(i, run - i));
+        i = run;
+        if (i == line.size()) {
+            break;
+        }
         std::size_t length = 1;
         const Kind kind = kindAt(line, i, length);
         if (kind == Kind::Space && !(keepTabs && line[i] == '\t')) {
