@@ -580,7 +580,12 @@ void Batch::readAhead(std::string_view text, char lineBreak, const FirstLook& lo
     records.clear();
     copies.clear();
     clockTexts.clear();
-    LineWalk walk(text.substr(from, to - from), lineBreak);
+    const std::string_view part = text.substr(from, to - from);
+    // As many lines as line breaks, give or take one: room made once.
+    const auto breaks = static_cast<std::size_t>(std::count(part.begin(), part.end(), lineBreak));
+    lines.reserve(breaks + 1);
+    records.reserve(breaks + 1);
+    LineWalk walk(part, lineBreak);
     LineReader reader;
     std::string_view line;
     while (walk.next(line)) {
