@@ -16,7 +16,6 @@
 #include <limits>
 #include <numeric>
 #include <span>
-#include <thread>
 
 namespace pick3 {
 using namespace importing;
@@ -1238,9 +1237,7 @@ std::string dateOrderText(DateOrder order) {
 
 Result<ImportResult> recognizeDraws(std::string_view utf8, const ImportChoices& choices,
                                     const ImportProgress& progress) {
-    BatchPlan plan;
-    plan.secondThread = std::thread::hardware_concurrency() >= 2;
-    return Reading(utf8, choices, progress, plan).run();
+    return Reading(utf8, choices, progress, batchPlanFor(utf8.size())).run();
 }
 
 namespace importing {

@@ -2,13 +2,22 @@
 
 #include "engine/history/ImportBatches.h"
 
+#include <algorithm>
 #include <condition_variable>
 #include <exception>
 #include <future>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace pick3::importing {
+
+BatchPlan batchPlanFor(std::size_t textBytes) {
+    constexpr std::size_t kFewest = 32 * 1024;
+    constexpr std::size_t kMost = 1024 * 1024;
+    return {std::clamp<std::size_t>(textBytes / 48, kFewest, kMost),
+            std::thread::hardware_concurrency() >= 2};
+}
 
 bool aheadThenInOrder(std::size_t count, std::size_t slots, bool secondThread,
                       const std::function<void(std::size_t batch, std::size_t slot)>& ahead,

@@ -16,6 +16,11 @@ struct BatchPlan {
     bool secondThread = false;
 };
 
+// The plan for a text of this many bytes: batches small enough that both
+// threads have work to the end, large enough that handing them over costs
+// little; a second thread where the machine has a second core.
+BatchPlan batchPlanFor(std::size_t textBytes);
+
 // recognizeDraws with batches of the caller's choosing: the result is the same
 // for every plan.
 Result<ImportResult> recognizeDraws(std::string_view utf8, const ImportChoices& choices,
