@@ -75,6 +75,10 @@ TEST(ImportBatches, EveryCutOfTheTextReadsAsTheWholeText) {
         texts.push_back(layoutFile(file));
         all += texts.back() + "\n\f";
     }
+    // Lines not read are shown with their spaces made plain.
+    texts.push_back("Date Draw\n12/06/2026 Evening 123\nShowing\u00a0page\u00a01\u00a0of 2\n"
+                    "Date\u00a0Draw\n12/05/2026\u2009Evening 456\n");
+    all += texts.back();
     std::string breaks = all;
     for (std::size_t at = breaks.find('\n'); at != std::string::npos; at = breaks.find('\n', at)) {
         breaks.replace(at, 1, at % 3 == 0 ? "\r\n" : at % 3 == 1 ? "\u2028" : "\n");
