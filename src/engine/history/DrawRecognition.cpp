@@ -132,18 +132,21 @@ std::optional<DayNumber> dayOf(int year, int month, int day) {
     return dayNumberOf({year, month, day});
 }
 
-// The day a packed date stands for, read month/day or day/month. A day's
-// draws come one after another: the last answer for each order is kept.
+// The day a packed date stands for, read month/day or day/month; kNoDay where
+// that is no date. A day's draws come one after another: the last answer for
+// each order is kept. (Plain numbers, not optional ones, on the path of every
+// line: an optional written a field at a time and read back whole stalls.)
 class Unpacker {
   public:
-    std::optional<DayNumber> operator()(std::int32_t code, DateOrder order) {
+    DayNumber operator()(std::int32_t code, DateOrder order) {
         const auto o = static_cast<std::size_t>(order);
         if (code != codes_[o]) {
             const int year = ((code >> 10) & 0x3FF) + 1900;
             const int first = (code >> 5) & 0x1F;
             const int second = code & 0x1F;
-            days_[o] = order == DateOrder::DayMonthYear ? dayOf(year, second, first)
-                                                        : dayOf(year, first, second);
+            days_[o] = (order == DateOrder::DayMonthYear ? dayOf(year, second, first)
+                                                         : dayOf(year, first, second))
+                           .value_or(kNoDay);
             codes_[o] = code;
         }
         return days_[o];
@@ -151,21 +154,22 @@ class Unpacker {
 
   private:
     std::array<std::int32_t, 3> codes_{-1, -1, -1};
-    std::array<std::optional<DayNumber>, 3> days_;
+    std::array<DayNumber, 3> days_{};
 };
 
 // The day of a date as found, or its packed form while its reading is open;
-// none where no reading gives a real day.
-std::optional<std::int32_t> encode(const RawDate& date, Unpacker& unpack) {
+// kNoDay where no reading gives a real day.
+std::int32_t encode(const RawDate& date, Unpacker& unpack) {
     if (!date.ambiguous) {
-        return dayOf(date.year, date.first, date.second);
+        return dayOf(date.year, date.first, date.second).value_or(kNoDay);
     }
     if (date.first < 1 || date.first > 31 || date.second < 1 || date.second > 31) {
-        return std::nullopt;
+        return kNoDay;
     }
     const std::int32_t code = kAmbiguous | (date.year - 1900) << 10 | date.first << 5 | date.second;
-    if (!unpack(code, DateOrder::MonthDayYear) && !unpack(code, DateOrder::DayMonthYear)) {
-        return std::nullopt;
+    if (unpack(code, DateOrder::MonthDayYear) == kNoDay &&
+        unpack(code, DateOrder::DayMonthYear) == kNoDay) {
+        return kNoDay;
     }
     return code;
 }
@@ -178,13 +182,13 @@ std::int64_t jumps(const std::vector<DatedDraw>& draws, DateOrder order) {
     std::optional<DayNumber> previous;
     for (const DatedDraw& d : draws) {
         const bool open = d.day >= 0 && (d.day & kAmbiguous) != 0;
-        const std::optional<DayNumber> day = open ? unpack(d.day, order) : d.day;
-        if (!day) {
+        const DayNumber day = open ? unpack(d.day, order) : d.day;
+        if (day == kNoDay) {
             sum += 1000;
             continue;
         }
         if (previous) {
-            sum += std::min(std::abs(*day - *previous), 400);
+            sum += std::min(std::abs(day - *previous), 400);
         }
         previous = day;
     }
@@ -646,8 +650,8 @@ class Reading {
     bool readBatch(const Batch& batch);
     void readRecord(std::int32_t number, std::string_view line, const Record& record,
                     std::span<const std::string> clocks);
-    std::optional<std::int32_t> dateOfRecord(std::int32_t number, std::string_view line,
-                                             const Record& record, bool& underHeading);
+    std::int32_t dateOfRecord(std::int32_t number, std::string_view line, const Record& record,
+                              bool& underHeading);
     void refuseDate(std::int32_t number, std::string_view reason, std::string_view line);
     void addDraws(std::int32_t number, std::int32_t code, const LineReading& r,
                   std::span<const std::string> clocks, bool underHeading);
@@ -828,9 +832,9 @@ void Reading::readRecord(std::int32_t number, std::string_view line, const Recor
         return; // a title above the history
     }
     bool underHeading = false;
-    const std::optional<std::int32_t> code = dateOfRecord(number, line, record, underHeading);
-    if (code) {
-        addDraws(number, *code, r, clocks, underHeading);
+    const std::int32_t code = dateOfRecord(number, line, record, underHeading);
+    if (code != kNoDay) {
+        addDraws(number, code, r, clocks, underHeading);
     }
 }
 
@@ -883,17 +887,16 @@ void Reading::closeBalls() {
 }
 
 // The date of a record: its own, or the date line's above it when the record
-// is written like the draws of the file. None where the record is reported.
-std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::string_view line,
-                                                  const Record& record, bool& underHeading) {
+// is written like the draws of the file. kNoDay where the record is reported.
+std::int32_t Reading::dateOfRecord(std::int32_t number, std::string_view line, const Record& record,
+                                   bool& underHeading) {
     const LineReading& r = record.reading;
     const bool several = record.several;
-    std::optional<std::int32_t> code;
     if (r.date.style != DateStyle::None) {
-        code = r.date.year < 1900 ? std::nullopt : encode(r.date, unpack_);
-        if (!code) {
+        const std::int32_t code = r.date.year < 1900 ? kNoDay : encode(r.date, unpack_);
+        if (code == kNoDay) {
             refuseDate(number, r.date.year < 1900 ? kEarlyDate : kNoSuchDate, line);
-            return std::nullopt;
+            return kNoDay;
         }
         ++styles_[static_cast<std::size_t>(r.date.style)];
         if (r.date.ambiguous) {
@@ -903,27 +906,34 @@ std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::stri
         flushHeading();
         // A date carries down its block, whether or not its line holds a draw;
         // records side by side carry nothing down.
-        heading_ = {*code, number, r.drawCount > 0 ? std::string() : snippetOf(line), !several,
-                    r.drawCount > 0};
+        heading_.code = code;
+        heading_.line = number;
+        if (r.drawCount > 0) {
+            heading_.text.clear();
+        } else {
+            heading_.text = snippetOf(line);
+        }
+        heading_.active = !several;
+        heading_.used = r.drawCount > 0;
         if (r.drawCount == 0) {
             if (several) {
                 addUnread(number, kNoDraw, line);
             }
-            return std::nullopt;
+            return kNoDay;
         }
         return code;
     }
     if (r.drawCount == 0) {
         addUnread(number, kNoDraw, line);
-        return std::nullopt;
+        return kNoDay;
     }
     if (!heading_.active || record.dateCellOther) {
         refuseDate(number, kNoDate, line);
-        return std::nullopt;
+        return kNoDay;
     }
     if (shapeOf(r) != look_.lineShape || (record.otherWords && !look_.shapeWords)) {
         addUnread(number, kNotLikeDraws, line);
-        return std::nullopt;
+        return kNoDay;
     }
     heading_.used = true;
     underHeading = true;
@@ -1041,11 +1051,11 @@ void Reading::readAmbiguousDates(DateOrder order) {
     Unpacker unpack;
     for (DatedDraw& d : result_.draws) {
         if (d.day >= 0 && (d.day & kAmbiguous) != 0) {
-            const std::optional<DayNumber> day = unpack(d.day, order);
-            if (!day && (noSuchDate_.empty() || noSuchDate_.back() != d.line)) {
+            const DayNumber day = unpack(d.day, order);
+            if (day == kNoDay && (noSuchDate_.empty() || noSuchDate_.back() != d.line)) {
                 noSuchDate_.push_back(d.line);
             }
-            d.day = day.value_or(kNoDay);
+            d.day = day;
         }
     }
     std::erase_if(result_.draws, [](const DatedDraw& d) { return d.day == kNoDay; });
