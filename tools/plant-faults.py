@@ -120,6 +120,19 @@ FAULTS += [
  ("a weekday never drawn is reported missing", "src/engine/history/DrawRecognition.cpp",
   "            weekdayDrawn[static_cast<std::size_t>(weekdayOf(day))]) {\n            result_.missingDates",
   "            true) {\n            result_.missingDates"),
+ ("a batch of lines cut inside a line", "src/engine/history/DrawRecognition.cpp",
+  "        const std::size_t at = text_.find(lineBreak, from + bytes);",
+  "        const std::size_t at = from + bytes - 1;"),
+ ("each batch numbers its lines from 1", "src/engine/history/DrawRecognition.cpp",
+  "bool Reading::readBatch(const Batch& batch) {\n", "bool Reading::readBatch(const Batch& batch) {\n    lineNumber_ = 0;\n"),
+ ("progress told by the batch's own offsets", "src/engine/history/DrawRecognition.cpp",
+  "        ahead.end = from + walk.offset();", "        ahead.end = walk.offset();"),
+ ("a line whose spaces were made plain read from the text", "src/engine/history/DrawRecognition.cpp",
+  "return (line.copied ? std::string_view(copies) : text)", "return (false ? std::string_view(copies) : text)"),
+ ("a batch read ahead into the slot of one not yet taken", "src/engine/history/ImportBatches.cpp",
+  "taken < inOrderTo + slots; };", "taken <= inOrderTo + slots; };"),
+ ("the draws' runs merged later run first", "src/engine/history/DrawRecognition.cpp",
+  "            std::merge(first, middle, middle, last,", "            std::merge(middle, last, first, middle,"),
 ]
 
 FAULTS += [

@@ -1,7 +1,9 @@
 // Any bytes dropped on the import window: decoding and recognising them never
 // crashes or hangs, every draw is 0 to 999 from a line of the text, the draws
-// run newest first, and the warning for the draw box always answers.
+// run newest first, the text read in batches of a few bytes on two threads
+// reads as the text read whole, and the warning for the draw box always answers.
 #include "engine/history/DrawImport.h"
+#include "engine/history/ImportBatches.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -33,6 +35,25 @@ pick3::ImportChoices choicesFrom(std::uint8_t byte) {
     return choices;
 }
 
+bool same(const pick3::ImportResult& a, const pick3::ImportResult& b) {
+    const auto unread = [](const pick3::UnreadLine& x, const pick3::UnreadLine& y) {
+        return x.line == y.line && x.reason == y.reason && x.text == y.text;
+    };
+    const auto repeat = [](const pick3::DuplicateRow& x, const pick3::DuplicateRow& y) {
+        return x.draw == y.draw && x.repeatLine == y.repeatLine;
+    };
+    const auto conflict = [](const pick3::Conflict& x, const pick3::Conflict& y) {
+        return x.day == y.day && x.time == y.time && x.numbers == y.numbers && x.lines == y.lines;
+    };
+    return a.drawTimes == b.drawTimes && a.draws == b.draws && a.unreadCount == b.unreadCount &&
+           std::equal(a.unread.begin(), a.unread.end(), b.unread.begin(), b.unread.end(), unread) &&
+           std::equal(a.duplicates.begin(), a.duplicates.end(), b.duplicates.begin(),
+                      b.duplicates.end(), repeat) &&
+           std::equal(a.conflicts.begin(), a.conflicts.end(), b.conflicts.begin(),
+                      b.conflicts.end(), conflict) &&
+           a.missingDates == b.missingDates && a.layout.dateOrder == b.layout.dateOrder;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -48,9 +69,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         choices.timeCodes = pick3::parseTimeCodes(text->substr(0, std::min<std::size_t>(size, 40)));
     }
     const pick3::Result<pick3::ImportResult> result = pick3::recognizeDraws(*text, choices);
+    const pick3::Result<pick3::ImportResult> batched =
+        pick3::importing::recognizeDraws(*text, choices, {}, {size % 13 + 1, true});
+    check(batched.ok() == result.ok() && batched.refusal() == result.refusal());
     if (!result.ok()) {
         return 0;
     }
+    check(same(*batched, *result));
     const auto lines = static_cast<std::int64_t>(text->size()) + 1;
     const std::vector<pick3::DatedDraw>& draws = result->draws;
     for (std::size_t i = 0; i < draws.size(); ++i) {

@@ -1,10 +1,12 @@
 // Recognising a dated draw history: a first look at the opening lines decides
 // the separator, the header and the columns; one pass then reads every line
-// into compact draws; the dates that allow two readings are settled for the
-// whole text at once; last come the order, the repeats, the conflicts and the
-// missing dates.
+// into compact draws (the lines read ahead a batch at a time, on two threads
+// where the text is long, then taken in order); the dates that allow two
+// readings are settled for the whole text at once; last come the order, the
+// repeats, the conflicts and the missing dates.
 
 #include "engine/history/DrawImport.h"
+#include "engine/history/ImportBatches.h"
 #include "engine/history/ImportCodes.h"
 #include "engine/history/ImportLine.h"
 
@@ -13,6 +15,7 @@
 #include <cstdlib>
 #include <limits>
 #include <numeric>
+#include <span>
 
 namespace pick3 {
 using namespace importing;
@@ -33,6 +36,7 @@ constexpr std::size_t kMaxUnreadKept = 10'000; // unread lines kept with their t
 constexpr std::size_t kSampleLines = 200;
 constexpr std::size_t kSampleBytes = 256 * 1024;
 constexpr std::size_t kProgressStep = 1 << 20;
+constexpr std::size_t kBatchSlots = 4; // batches read ahead and not yet read in order, at most
 constexpr int kMaxColumns = 64;
 // A date with two readings is kept packed in DatedDraw::day until the reading
 // of the whole text is settled; real day numbers never come near this bit.
@@ -69,8 +73,13 @@ std::string snippetOf(std::string_view line) {
 // spaces made plain.
 class LineWalk {
   public:
-    explicit LineWalk(std::string_view text)
-        : text_(text), break_(text.find('\n') == std::string_view::npos ? '\r' : '\n') {}
+    explicit LineWalk(std::string_view text) : LineWalk(text, lineBreakOf(text)) {}
+    // A part of a text that starts a line: its lines end as the whole text's do.
+    LineWalk(std::string_view text, char lineBreak) : text_(text), break_(lineBreak) {}
+    // The character that ends the lines of a text (besides the Unicode breaks).
+    static char lineBreakOf(std::string_view text) {
+        return text.find('\n') == std::string_view::npos ? '\r' : '\n';
+    }
     bool next(std::string_view& line) {
         if (pos_ > text_.size() || (pos_ == text_.size() && number_ > 0) || number_ == kLast) {
             return false;
@@ -80,9 +89,12 @@ class LineWalk {
         std::size_t skip = 1;
         const std::string_view rest = text_.substr(pos_, stop - pos_);
         const std::size_t lead = importing::findLeadByte(rest, 0);
-        for (std::size_t k = lead; k != std::string_view::npos;
-             k = importing::findLeadByte(rest, k + 1)) {
-            if (const std::size_t length = importing::unicodeBreakAt(rest, k); length > 0) {
+        // A Unicode line break starts with one of two lead bytes.
+        for (std::size_t k = lead; lead != std::string_view::npos && k < rest.size(); ++k) {
+            const auto b = static_cast<std::uint8_t>(rest[k]);
+            const std::size_t length =
+                b == 0xC2 || b == 0xE2 ? importing::unicodeBreakAt(rest, k) : 0;
+            if (length > 0) {
                 stop = pos_ + k;
                 skip = length;
                 break;
@@ -92,8 +104,10 @@ class LineWalk {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
+        copied_ = false;
         if (lead != std::string_view::npos) {
             line = importing::plainSpaces(line, plain_);
+            copied_ = line.data() == plain_.data();
         }
         pos_ = stop + skip;
         ++number_;
@@ -101,51 +115,61 @@ class LineWalk {
     }
     std::int32_t number() const { return number_; }
     std::size_t offset() const { return std::min(pos_, text_.size()); }
+    // The last line is a copy with its spaces made plain, not a part of the text.
+    bool copied() const { return copied_; }
+    static constexpr std::int32_t kLast = std::numeric_limits<std::int32_t>::max();
 
   private:
-    static constexpr std::int32_t kLast = std::numeric_limits<std::int32_t>::max();
     std::string_view text_;
     char break_;
     std::size_t pos_ = 0;
     std::int32_t number_ = 0;
     std::string plain_;
+    bool copied_ = false;
 };
 
 std::optional<DayNumber> dayOf(int year, int month, int day) {
     return dayNumberOf({year, month, day});
 }
 
-// The day a packed date stands for, read month/day or day/month. A day's draws come
-// one after another: the last answer is kept.
-std::optional<DayNumber> unpack(std::int32_t code, DateOrder order) {
-    thread_local std::int32_t lastCode = -1;
-    thread_local DateOrder lastOrder = DateOrder::MonthDayYear;
-    thread_local std::optional<DayNumber> last;
-    if (code == lastCode && order == lastOrder) {
-        return last;
+// The day a packed date stands for, read month/day or day/month; kNoDay where
+// that is no date. A day's draws come one after another: the last answer for
+// each order is kept. (Plain numbers, not optional ones, on the path of every
+// line: an optional written a field at a time and read back whole stalls.)
+class Unpacker {
+  public:
+    DayNumber operator()(std::int32_t code, DateOrder order) {
+        const auto o = static_cast<std::size_t>(order);
+        if (code != codes_[o]) {
+            const int year = ((code >> 10) & 0x3FF) + 1900;
+            const int first = (code >> 5) & 0x1F;
+            const int second = code & 0x1F;
+            days_[o] = (order == DateOrder::DayMonthYear ? dayOf(year, second, first)
+                                                         : dayOf(year, first, second))
+                           .value_or(kNoDay);
+            codes_[o] = code;
+        }
+        return days_[o];
     }
-    const int year = ((code >> 10) & 0x3FF) + 1900;
-    const int first = (code >> 5) & 0x1F;
-    const int second = code & 0x1F;
-    last =
-        order == DateOrder::DayMonthYear ? dayOf(year, second, first) : dayOf(year, first, second);
-    lastCode = code;
-    lastOrder = order;
-    return last;
-}
+
+  private:
+    std::array<std::int32_t, 3> codes_{-1, -1, -1};
+    std::array<DayNumber, 3> days_{};
+};
 
 // The day of a date as found, or its packed form while its reading is open;
-// none where no reading gives a real day.
-std::optional<std::int32_t> encode(const RawDate& date) {
+// kNoDay where no reading gives a real day.
+std::int32_t encode(const RawDate& date, Unpacker& unpack) {
     if (!date.ambiguous) {
-        return dayOf(date.year, date.first, date.second);
+        return dayOf(date.year, date.first, date.second).value_or(kNoDay);
     }
     if (date.first < 1 || date.first > 31 || date.second < 1 || date.second > 31) {
-        return std::nullopt;
+        return kNoDay;
     }
     const std::int32_t code = kAmbiguous | (date.year - 1900) << 10 | date.first << 5 | date.second;
-    if (!unpack(code, DateOrder::MonthDayYear) && !unpack(code, DateOrder::DayMonthYear)) {
-        return std::nullopt;
+    if (unpack(code, DateOrder::MonthDayYear) == kNoDay &&
+        unpack(code, DateOrder::DayMonthYear) == kNoDay) {
+        return kNoDay;
     }
     return code;
 }
@@ -153,21 +177,59 @@ std::optional<std::int32_t> encode(const RawDate& date) {
 // How far the dates jump from row to row when read this way: a history runs
 // from day to day, so the smaller sum is the right reading.
 std::int64_t jumps(const std::vector<DatedDraw>& draws, DateOrder order) {
+    Unpacker unpack;
     std::int64_t sum = 0;
     std::optional<DayNumber> previous;
     for (const DatedDraw& d : draws) {
         const bool open = d.day >= 0 && (d.day & kAmbiguous) != 0;
-        const std::optional<DayNumber> day = open ? unpack(d.day, order) : d.day;
-        if (!day) {
+        const DayNumber day = open ? unpack(d.day, order) : d.day;
+        if (day == kNoDay) {
             sum += 1000;
             continue;
         }
         if (previous) {
-            sum += std::min(std::abs(*day - *previous), 400);
+            sum += std::min(std::abs(day - *previous), 400);
         }
         previous = day;
     }
     return sum;
+}
+
+// A stable sort that takes the runs already in order as they are, merging
+// neighbours pass by pass: a history read top to bottom is one run, or a few
+// where it was given twice. Draws in no order are left to std::stable_sort.
+template <class T, class Less> void stableSortRuns(std::vector<T>& items, Less less) {
+    std::vector<std::size_t> runs{0}; // where each run starts
+    for (std::size_t i = 1; i < items.size(); ++i) {
+        if (less(items[i], items[i - 1])) {
+            runs.push_back(i);
+        }
+    }
+    if (runs.size() == 1) {
+        return;
+    }
+    if (runs.size() > items.size() / 16) {
+        std::stable_sort(items.begin(), items.end(), less);
+        return;
+    }
+    runs.push_back(items.size());
+    std::vector<T> buffer(items.size());
+    while (runs.size() > 2) {
+        std::vector<std::size_t> merged{0};
+        for (std::size_t r = 0; r + 1 < runs.size(); r += 2) {
+            const auto first = items.begin() + static_cast<std::ptrdiff_t>(runs[r]);
+            const auto middle = items.begin() + static_cast<std::ptrdiff_t>(runs[r + 1]);
+            const auto last = r + 2 < runs.size()
+                                  ? items.begin() + static_cast<std::ptrdiff_t>(runs[r + 2])
+                                  : middle;
+            // Of two equal items, the one of the earlier run comes first.
+            std::merge(first, middle, middle, last,
+                       buffer.begin() + static_cast<std::ptrdiff_t>(runs[r]), less);
+            merged.push_back(r + 2 < runs.size() ? runs[r + 2] : runs[r + 1]);
+        }
+        items.swap(buffer);
+        runs = std::move(merged);
+    }
 }
 
 template <std::size_t N> int mostCommon(const std::array<int, N>& counts, int none) {
@@ -461,26 +523,140 @@ FirstLook firstLook(std::string_view text, const ImportChoices& choices) {
     return look;
 }
 
+// A row of columns whose date cell holds something that is no date ("N/A"):
+// an empty cell takes the date above, such a cell does not.
+bool dateCellNotADate(const FirstLook& look, const LineReader& reader, const LineReading& r) {
+    const ImportLayout& layout = look.layout;
+    return look.rules.separator != ' ' && layout.dateColumn >= 0 &&
+           layout.dateColumn != layout.drawColumn && reader.fieldHoldsOther(layout.dateColumn, r);
+}
+
+// A record of a line as the reading in order takes it: what the line reader
+// made of it, and the answers about its tokens that the reading may ask.
+struct Record {
+    LineReading reading;
+    bool several = false; // one of records side by side
+    // Of a record with neither a date nor a draw:
+    int loneDigit = -1;
+    bool onlyExtras = false;
+    bool anyNumber = false;
+    int headingTime = -1;
+    // Of a record with draws and no date:
+    bool otherWords = false;
+    bool dateCellOther = false;
+    // Where its draws' clock texts start in its batch, one a draw; -1 where no
+    // clock time names a draw.
+    std::int32_t clocks = -1;
+};
+
+// A line read ahead: its text, in the text or among its batch's copies, and its records.
+struct LineAhead {
+    std::size_t begin = 0;
+    std::size_t length = 0;
+    bool copied = false; // its spaces were made plain
+    bool blank = false;
+    std::size_t end = 0; // where the text goes on after it
+    std::size_t firstRecord = 0;
+    std::size_t records = 0;
+};
+
+// The lines from one line break of the text to another (or to its ends), read
+// ahead. The reading of a line depends on the first look alone, never on the
+// lines before it, so batches are read ahead on any thread; only the reading
+// in order that follows, line after line, carries anything from line to line.
+struct Batch {
+    std::size_t from = 0;
+    std::size_t to = 0;
+    std::vector<LineAhead> lines;
+    std::vector<Record> records;
+    std::string copies;
+    std::vector<std::string> clockTexts;
+
+    void readAhead(std::string_view text, char lineBreak, const FirstLook& look);
+    std::string_view textOf(std::string_view text, const LineAhead& line) const {
+        return (line.copied ? std::string_view(copies) : text).substr(line.begin, line.length);
+    }
+};
+
+void Batch::readAhead(std::string_view text, char lineBreak, const FirstLook& look) {
+    lines.clear();
+    records.clear();
+    copies.clear();
+    clockTexts.clear();
+    const std::string_view part = text.substr(from, to - from);
+    // As many lines as line breaks, give or take one: room made once.
+    const auto breaks = static_cast<std::size_t>(std::count(part.begin(), part.end(), lineBreak));
+    lines.reserve(breaks + 1);
+    records.reserve(breaks + 1);
+    LineWalk walk(part, lineBreak);
+    LineReader reader;
+    std::string_view line;
+    while (walk.next(line)) {
+        LineAhead& ahead = lines.emplace_back();
+        ahead.end = from + walk.offset();
+        ahead.copied = walk.copied();
+        ahead.begin =
+            ahead.copied ? copies.size() : static_cast<std::size_t>(line.data() - text.data());
+        ahead.length = line.size();
+        if (ahead.copied) {
+            copies += line;
+        }
+        ahead.blank = isBlank(line);
+        ahead.firstRecord = records.size();
+        if (ahead.blank) {
+            continue;
+        }
+        forEachRecord(line, reader, look.rules,
+                      [&](const LineReader& r, const LineReading& reading, bool several) {
+                          Record& record = records.emplace_back();
+                          record.reading = reading;
+                          record.several = several;
+                          const bool dated = reading.date.style != DateStyle::None;
+                          if (reading.drawCount == 0 && !dated) {
+                              record.loneDigit = r.loneDigit();
+                              record.onlyExtras = r.onlyExtras();
+                              record.anyNumber =
+                                  std::any_of(r.tokens().begin(), r.tokens().end(),
+                                              [](const Token& t) { return t.number; });
+                              record.headingTime = r.headingTime();
+                          }
+                          if (reading.drawCount > 0 && !dated) {
+                              record.otherWords = r.hasOtherWords();
+                              record.dateCellOther = dateCellNotADate(look, r, reading);
+                          }
+                          const auto draws = reading.draws.begin() + reading.drawCount;
+                          if (std::any_of(reading.draws.begin(), draws,
+                                          [](const LineDraw& d) { return d.timeKey == kClock; })) {
+                              record.clocks = static_cast<std::int32_t>(clockTexts.size());
+                              for (auto d = reading.draws.begin(); d != draws; ++d) {
+                                  clockTexts.emplace_back(
+                                      d->timeKey == kClock ? r.clockText(*d) : std::string_view());
+                              }
+                          }
+                      });
+        ahead.records = records.size() - ahead.firstRecord;
+    }
+}
+
 class Reading {
   public:
-    Reading(std::string_view text, const ImportChoices& choices, const ImportProgress& progress)
-        : text_(text), choices_(choices), progress_(progress) {}
+    Reading(std::string_view text, const ImportChoices& choices, const ImportProgress& progress,
+            const BatchPlan& plan)
+        : text_(text), choices_(choices), progress_(progress), plan_(plan) {}
     Result<ImportResult> run();
 
   private:
     bool readLines();
-    void readRecord(std::int32_t number, std::string_view line, const LineReader& reader,
-                    const LineReading& r, bool several);
-    std::optional<std::int32_t> dateOfRecord(std::int32_t number, std::string_view line,
-                                             const LineReader& reader, const LineReading& r,
-                                             bool several, bool& underHeading);
-    bool dateCellNotADate(const LineReader& reader, const LineReading& r) const;
+    bool readBatch(const Batch& batch);
+    void readRecord(std::int32_t number, std::string_view line, const Record& record,
+                    std::span<const std::string> clocks);
+    std::int32_t dateOfRecord(std::int32_t number, std::string_view line, const Record& record,
+                              bool& underHeading);
     void refuseDate(std::int32_t number, std::string_view reason, std::string_view line);
-    void addDraws(std::int32_t number, std::int32_t code, const LineReader& reader,
-                  const LineReading& r, bool underHeading);
-    std::uint8_t clockKey(const LineReader& reader, const LineDraw& draw);
-    bool readBall(std::int32_t number, std::string_view line, const LineReader& reader,
-                  const LineReading& r);
+    void addDraws(std::int32_t number, std::int32_t code, const LineReading& r,
+                  std::span<const std::string> clocks, bool underHeading);
+    std::uint8_t clockKey(const LineDraw& draw, std::string_view text);
+    bool readBall(std::int32_t number, std::string_view line, const Record& record);
     void closeBalls();
     void settleDates();
     void readAmbiguousDates(DateOrder order);
@@ -494,7 +670,11 @@ class Reading {
     std::string_view text_;
     const ImportChoices& choices_;
     const ImportProgress& progress_;
+    BatchPlan plan_;
     FirstLook look_;
+    std::int32_t lineNumber_ = 0; // of the last line read in order
+    Unpacker unpack_;
+    std::size_t nextReport_ = kProgressStep;
     ImportResult result_;
     std::array<std::int64_t, 5> styles_{};
     std::int64_t dayFirstSeen_ = 0;   // dates whose first part is over 12
@@ -551,38 +731,72 @@ bool Reading::readLines() {
     // A line with a draw holds a dozen bytes at least: blank lines reserve nothing.
     const std::size_t rows = std::min(lineCount + 1, text_.size() / 12 + 1);
     result_.draws.reserve(rows * static_cast<std::size_t>(look_.drawsPerLine));
-    LineReader reader;
-    LineWalk walk(text_);
-    std::string_view line;
-    std::size_t nextReport = kProgressStep;
-    while (walk.next(line)) {
-        if (walk.offset() >= nextReport) {
-            nextReport = walk.offset() + kProgressStep;
-            if (progress_ && !progress_(0.9 * static_cast<double>(walk.offset()) /
-                                        static_cast<double>(text_.size()))) {
-                return false;
-            }
-        }
-        if (column_ > 0 && line.find('\f') != std::string_view::npos) {
-            endPage(); // a new page of the PDF
-        }
-        if (isBlank(line)) {
-            continue;
-        }
-        const std::int32_t number = walk.number();
-        std::size_t record = 0;
-        forEachRecord(line, reader, look_.rules,
-                      [&](const LineReader& r, const LineReading& reading, bool several) {
-                          if (!several && column_ > 0) {
-                              endPage(); // a line that does not split ends the page
-                          }
-                          column_ = several ? record++ : 0;
-                          readRecord(number, line, r, reading, several);
-                      });
+    const char lineBreak = LineWalk::lineBreakOf(text_);
+    // Where the batches start: each takes its bytes, then the rest of the line
+    // they end in.
+    std::vector<std::size_t> starts;
+    for (std::size_t from = 0; from < text_.size();) {
+        starts.push_back(from);
+        const std::size_t bytes = std::clamp<std::size_t>(plan_.bytes, 1, text_.size() - from);
+        const std::size_t at = text_.find(lineBreak, from + bytes);
+        from = at == std::string_view::npos ? text_.size() : at + 1;
+    }
+    starts.push_back(text_.size());
+    std::vector<Batch> slots(plan_.secondThread ? kBatchSlots : 1);
+    const bool read = aheadThenInOrder(
+        starts.size() - 1, slots.size(), plan_.secondThread,
+        [&](std::size_t batch, std::size_t slot) {
+            slots[slot].from = starts[batch];
+            slots[slot].to = starts[batch + 1];
+            slots[slot].readAhead(text_, lineBreak, look_);
+        },
+        [&](std::size_t, std::size_t slot) { return readBatch(slots[slot]); });
+    if (!read) {
+        return false;
     }
     endPage();
     closeBalls();
     flushHeading();
+    return true;
+}
+
+// The lines of a batch, in order; false where the reading was cancelled.
+bool Reading::readBatch(const Batch& batch) {
+    for (const LineAhead& ahead : batch.lines) {
+        if (lineNumber_ == LineWalk::kLast) {
+            return true; // no line is numbered past this
+        }
+        const std::int32_t number = ++lineNumber_;
+        if (ahead.end >= nextReport_) {
+            nextReport_ = ahead.end + kProgressStep;
+            if (progress_ && !progress_(0.9 * static_cast<double>(ahead.end) /
+                                        static_cast<double>(text_.size()))) {
+                return false;
+            }
+        }
+        const std::string_view line = batch.textOf(text_, ahead);
+        if (column_ > 0 && line.find('\f') != std::string_view::npos) {
+            endPage(); // a new page of the PDF
+        }
+        if (ahead.blank) {
+            continue;
+        }
+        std::size_t column = 0;
+        for (std::size_t k = ahead.firstRecord; k < ahead.firstRecord + ahead.records; ++k) {
+            const Record& record = batch.records[k];
+            if (!record.several && column_ > 0) {
+                endPage(); // a line that does not split ends the page
+            }
+            column_ = record.several ? column++ : 0;
+            const std::span<const std::string> clocks =
+                record.clocks < 0
+                    ? std::span<const std::string>()
+                    : std::span<const std::string>(batch.clockTexts)
+                          .subspan(static_cast<std::size_t>(record.clocks),
+                                   static_cast<std::size_t>(record.reading.drawCount));
+            readRecord(number, line, record, clocks);
+        }
+    }
     return true;
 }
 
@@ -594,14 +808,15 @@ void Reading::endPage() {
     column_ = 0;
 }
 
-void Reading::readRecord(std::int32_t number, std::string_view line, const LineReader& reader,
-                         const LineReading& r, bool several) {
+void Reading::readRecord(std::int32_t number, std::string_view line, const Record& record,
+                         std::span<const std::string> clocks) {
+    const LineReading& r = record.reading;
     const bool dated = r.date.style != DateStyle::None;
-    if (readBall(number, line, reader, r)) {
+    if (readBall(number, line, record)) {
         return;
     }
-    if (r.drawCount == 0 && !dated && reader.headingTime() >= 0) {
-        headingTime_ = reader.headingTime(); // "Pick 3 Evening" above its draws
+    if (r.drawCount == 0 && !dated && record.headingTime >= 0) {
+        headingTime_ = record.headingTime; // "Pick 3 Evening" above its draws
         balls_.open = true;
         return;
     }
@@ -610,31 +825,28 @@ void Reading::readRecord(std::int32_t number, std::string_view line, const LineR
         return; // "1 = Midday, 2 = Evening"
     }
     if ((!look_.header.empty() && trimmed(line) == look_.header) ||
-        (r.drawCount == 0 && !dated && reader.onlyExtras())) {
+        (r.drawCount == 0 && !dated && record.onlyExtras)) {
         return; // the header again, or a line such as "Fireball: 4"
     }
     if (number < look_.firstDataLine && !dated) {
         return; // a title above the history
     }
     bool underHeading = false;
-    const std::optional<std::int32_t> code =
-        dateOfRecord(number, line, reader, r, several, underHeading);
-    if (code) {
-        addDraws(number, *code, reader, r, underHeading);
+    const std::int32_t code = dateOfRecord(number, line, record, underHeading);
+    if (code != kNoDay) {
+        addDraws(number, code, r, clocks, underHeading);
     }
 }
 
 // One digit a line under a draw-time line: three make a draw. Whether the
 // line was taken so.
-bool Reading::readBall(std::int32_t number, std::string_view line, const LineReader& reader,
-                       const LineReading& r) {
+bool Reading::readBall(std::int32_t number, std::string_view line, const Record& record) {
+    const LineReading& r = record.reading;
     const bool plain = r.drawCount == 0 && r.date.style == DateStyle::None;
-    const int digit = plain ? reader.loneDigit() : -1;
+    const int digit = plain ? record.loneDigit : -1;
     if (digit < 0) {
         if (balls_.open || balls_.done || balls_.addOnNext) {
-            const bool addOn = balls_.done && plain && reader.onlyExtras() &&
-                               std::none_of(reader.tokens().begin(), reader.tokens().end(),
-                                            [](const Token& t) { return t.number; });
+            const bool addOn = balls_.done && plain && record.onlyExtras && !record.anyNumber;
             closeBalls();
             balls_.addOnNext = addOn;
         }
@@ -675,16 +887,16 @@ void Reading::closeBalls() {
 }
 
 // The date of a record: its own, or the date line's above it when the record
-// is written like the draws of the file. None where the record is reported.
-std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::string_view line,
-                                                  const LineReader& reader, const LineReading& r,
-                                                  bool several, bool& underHeading) {
-    std::optional<std::int32_t> code;
+// is written like the draws of the file. kNoDay where the record is reported.
+std::int32_t Reading::dateOfRecord(std::int32_t number, std::string_view line, const Record& record,
+                                   bool& underHeading) {
+    const LineReading& r = record.reading;
+    const bool several = record.several;
     if (r.date.style != DateStyle::None) {
-        code = r.date.year < 1900 ? std::nullopt : encode(r.date);
-        if (!code) {
+        const std::int32_t code = r.date.year < 1900 ? kNoDay : encode(r.date, unpack_);
+        if (code == kNoDay) {
             refuseDate(number, r.date.year < 1900 ? kEarlyDate : kNoSuchDate, line);
-            return std::nullopt;
+            return kNoDay;
         }
         ++styles_[static_cast<std::size_t>(r.date.style)];
         if (r.date.ambiguous) {
@@ -694,27 +906,34 @@ std::optional<std::int32_t> Reading::dateOfRecord(std::int32_t number, std::stri
         flushHeading();
         // A date carries down its block, whether or not its line holds a draw;
         // records side by side carry nothing down.
-        heading_ = {*code, number, r.drawCount > 0 ? std::string() : snippetOf(line), !several,
-                    r.drawCount > 0};
+        heading_.code = code;
+        heading_.line = number;
+        if (r.drawCount > 0) {
+            heading_.text.clear();
+        } else {
+            heading_.text = snippetOf(line);
+        }
+        heading_.active = !several;
+        heading_.used = r.drawCount > 0;
         if (r.drawCount == 0) {
             if (several) {
                 addUnread(number, kNoDraw, line);
             }
-            return std::nullopt;
+            return kNoDay;
         }
         return code;
     }
     if (r.drawCount == 0) {
         addUnread(number, kNoDraw, line);
-        return std::nullopt;
+        return kNoDay;
     }
-    if (!heading_.active || dateCellNotADate(reader, r)) {
+    if (!heading_.active || record.dateCellOther) {
         refuseDate(number, kNoDate, line);
-        return std::nullopt;
+        return kNoDay;
     }
-    if (shapeOf(r) != look_.lineShape || (reader.hasOtherWords() && !look_.shapeWords)) {
+    if (shapeOf(r) != look_.lineShape || (record.otherWords && !look_.shapeWords)) {
         addUnread(number, kNotLikeDraws, line);
-        return std::nullopt;
+        return kNoDay;
     }
     heading_.used = true;
     underHeading = true;
@@ -728,16 +947,8 @@ void Reading::refuseDate(std::int32_t number, std::string_view reason, std::stri
     flushHeading();
 }
 
-// A row of columns whose date cell holds something that is no date ("N/A"):
-// an empty cell takes the date above, such a cell does not.
-bool Reading::dateCellNotADate(const LineReader& reader, const LineReading& r) const {
-    const ImportLayout& layout = look_.layout;
-    return look_.rules.separator != ' ' && layout.dateColumn >= 0 &&
-           layout.dateColumn != layout.drawColumn && reader.fieldHoldsOther(layout.dateColumn, r);
-}
-
 // The key of a draw's clock time: one per time of day, named as first written.
-std::uint8_t Reading::clockKey(const LineReader& reader, const LineDraw& draw) {
+std::uint8_t Reading::clockKey(const LineDraw& draw, std::string_view text) {
     for (std::size_t c = 0; c < clocks_.size(); ++c) {
         if (clocks_[c].first == draw.clock) {
             return static_cast<std::uint8_t>(kClock + static_cast<int>(c));
@@ -746,12 +957,12 @@ std::uint8_t Reading::clockKey(const LineReader& reader, const LineDraw& draw) {
     if (clocks_.size() == static_cast<std::size_t>(kMaxClocks)) {
         return kUnnamed;
     }
-    clocks_.emplace_back(draw.clock, std::string(reader.clockText(draw)));
+    clocks_.emplace_back(draw.clock, std::string(text));
     return static_cast<std::uint8_t>(kClock + static_cast<int>(clocks_.size()) - 1);
 }
 
-void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReader& reader,
-                       const LineReading& r, bool underHeading) {
+void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReading& r,
+                       std::span<const std::string> clocks, bool underHeading) {
     // A row holds each draw time once: a second number of three digits with
     // the same draw time is a prize or the like. Where rows hold one draw, an
     // unnamed second number is one too.
@@ -763,7 +974,9 @@ void Reading::addDraws(std::int32_t number, std::int32_t code, const LineReader&
                                 ? static_cast<std::uint8_t>(headingTime_)
                                 : draw.timeKey;
         if (time == kClock) {
-            time = clockKey(reader, draw);
+            const auto at = static_cast<std::size_t>(d);
+            time = clockKey(draw,
+                            at < clocks.size() ? std::string_view(clocks[at]) : std::string_view());
         }
         if (look_.layout.rowPerDate && (time == kUnnamed || time >= kPositional)) {
             // Unnamed draws of a row are told apart by their column, so that a
@@ -835,13 +1048,14 @@ void Reading::settleDates() {
 // Reads each date that either order could read in `order`; a date that does
 // not exist that way is a line not read.
 void Reading::readAmbiguousDates(DateOrder order) {
+    Unpacker unpack;
     for (DatedDraw& d : result_.draws) {
         if (d.day >= 0 && (d.day & kAmbiguous) != 0) {
-            const std::optional<DayNumber> day = unpack(d.day, order);
-            if (!day && (noSuchDate_.empty() || noSuchDate_.back() != d.line)) {
+            const DayNumber day = unpack(d.day, order);
+            if (day == kNoDay && (noSuchDate_.empty() || noSuchDate_.back() != d.line)) {
                 noSuchDate_.push_back(d.line);
             }
-            d.day = day.value_or(kNoDay);
+            d.day = day;
         }
     }
     std::erase_if(result_.draws, [](const DatedDraw& d) { return d.day == kNoDay; });
@@ -899,9 +1113,16 @@ void Reading::sortAndCheck() {
     std::vector<DatedDraw>& draws = result_.draws;
     // The draws of one date and draw time stay in the order read: the first is
     // kept, the others repeat it or conflict with it.
-    std::stable_sort(draws.begin(), draws.end(), [](const DatedDraw& a, const DatedDraw& b) {
+    const auto newer = [](const DatedDraw& a, const DatedDraw& b) {
         return a.day != b.day ? a.day > b.day : a.time > b.time;
-    });
+    };
+    stableSortRuns(draws, newer);
+    // Every draw of a group but its first is a repeat or a conflict's.
+    std::size_t groups = 0;
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        groups += i == 0 || newer(draws[i - 1], draws[i]) ? 1 : 0;
+    }
+    result_.duplicates.reserve(draws.size() - groups);
     std::size_t kept = 0;
     for (std::size_t i = 0; i < draws.size();) {
         std::size_t j = i + 1;
@@ -1026,7 +1247,16 @@ std::string dateOrderText(DateOrder order) {
 
 Result<ImportResult> recognizeDraws(std::string_view utf8, const ImportChoices& choices,
                                     const ImportProgress& progress) {
-    return Reading(utf8, choices, progress).run();
+    return Reading(utf8, choices, progress, batchPlanFor(utf8.size())).run();
 }
+
+namespace importing {
+
+Result<ImportResult> recognizeDraws(std::string_view utf8, const ImportChoices& choices,
+                                    const ImportProgress& progress, const BatchPlan& plan) {
+    return Reading(utf8, choices, progress, plan).run();
+}
+
+} // namespace importing
 
 } // namespace pick3

@@ -14,12 +14,28 @@ constexpr std::size_t kMaxTokens = 512;
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2099;
 
+// What a byte is to a line's tokens, looked up rather than worked out byte by byte.
+enum ByteKind : std::uint8_t { kOtherByte, kBlankByte, kDigitByte, kLetterByte, kHighByte };
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+    std::array<ByteKind, 256> kinds{};
+    for (std::size_t c = 0; c < kinds.size(); ++c) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        const bool blank = c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+        kinds[c] = c >= '0' && c <= '9' ? kDigitByte
+                   : letter             ? kLetterByte
+                   : blank              ? kBlankByte
+                   : c >= 0x80          ? kHighByte
+                                        : kOtherByte;
+    }
+    return kinds;
+}();
+
 bool isDigit(std::uint8_t c) {
-    return c >= '0' && c <= '9';
+    return kByteKinds[c] == kDigitByte;
 }
 // Bytes of other scripts count as letters, so that "Résultats" is one word.
 bool isLetter(std::uint8_t c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c >= 0x80;
+    return kByteKinds[c] >= kLetterByte;
 }
 
 // Lower-case ASCII copy of a short word; empty when it is too long to be one
@@ -33,6 +49,24 @@ std::string_view lowered(std::string_view word, std::array<char, 12>& buffer) {
         buffer[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
     return {buffer.data(), word.size()};
+}
+
+constexpr char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether a word is the lower-case `key` in any case, compared in place: the
+// words of every line are matched against these keys.
+constexpr bool sameWord(std::string_view word, std::string_view key) {
+    if (word.size() != key.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < key.size(); ++i) {
+        if (lowerAscii(word[i]) != key[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Gap gapOf(bool crossedField, int puncts, char punct, bool spaced) {
@@ -92,18 +126,12 @@ constexpr std::array<std::string_view, 14> kExtraWords{
 
 // The words that name an add-on drawn beside the three digits.
 bool isAddOnWord(std::string_view word) {
-    std::array<char, 12> buffer{};
-    const std::string_view w = word.size() > 12 ? std::string_view() : lowered(word, buffer);
-    return w == "fireball" || w == "wild" || w == "bonus";
+    return sameWord(word, "fireball") || sameWord(word, "wild") || sameWord(word, "bonus");
 }
 
 bool isExtraWord(std::string_view word) {
-    if (word.size() > 12) {
-        return false;
-    }
-    std::array<char, 12> buffer{};
-    const std::string_view w = lowered(word, buffer);
-    return std::find(kExtraWords.begin(), kExtraWords.end(), w) != kExtraWords.end();
+    return std::any_of(kExtraWords.begin(), kExtraWords.end(),
+                       [word](std::string_view key) { return sameWord(word, key); });
 }
 
 bool isDateGap(Gap gap) {
@@ -138,19 +166,20 @@ std::string timeKeyName(int key) {
     }
 }
 
-int timeKeyOfWord(std::string_view word) {
-    std::array<char, 12> buffer{};
-    const std::string_view w = lowered(word, buffer);
-    if (w == "midday" || w == "mid" || w == "day" || w == "noon") {
+int timeKeyOfWord(std::string_view w) {
+    if (w.size() < 3 || w.size() > 7) {
+        return -1;
+    }
+    if (sameWord(w, "midday") || sameWord(w, "mid") || sameWord(w, "day") || sameWord(w, "noon")) {
         return kMidday;
     }
-    if (w == "evening" || w == "eve") {
+    if (sameWord(w, "evening") || sameWord(w, "eve")) {
         return kEvening;
     }
-    if (w == "night") {
+    if (sameWord(w, "night")) {
         return kNight;
     }
-    if (w == "morning" || w == "morn") {
+    if (sameWord(w, "morning") || sameWord(w, "morn")) {
         return kMorning;
     }
     return -1;
@@ -178,164 +207,173 @@ int monthOfWord(std::string_view word) {
     static constexpr std::array<std::string_view, 12> kMonths{
         "january", "february", "march",     "april",   "may",      "june",
         "july",    "august",   "september", "october", "november", "december"};
-    std::array<char, 12> buffer{};
-    const std::string_view w = lowered(word, buffer);
-    if (w.size() < 3) {
+    // Three letters at least, and no longer than "september".
+    if (word.size() < 3 || word.size() > 9) {
         return 0;
     }
-    for (std::size_t m = 0; m < kMonths.size(); ++m) {
-        if (kMonths[m][0] == w[0] && kMonths[m].starts_with(w)) {
-            return static_cast<int>(m) + 1;
+    // The first three letters name one month at most.
+    const auto threeOf = [](std::string_view w) {
+        return static_cast<std::uint32_t>(static_cast<std::uint8_t>(lowerAscii(w[0]))) |
+               static_cast<std::uint32_t>(static_cast<std::uint8_t>(lowerAscii(w[1]))) << 8 |
+               static_cast<std::uint32_t>(static_cast<std::uint8_t>(lowerAscii(w[2]))) << 16;
+    };
+    static constexpr std::array<std::uint32_t, 12> kThrees = [threeOf] {
+        std::array<std::uint32_t, 12> threes{};
+        for (std::size_t m = 0; m < kMonths.size(); ++m) {
+            threes[m] = threeOf(kMonths[m]);
+        }
+        return threes;
+    }();
+    const std::uint32_t three = threeOf(word);
+    for (std::size_t m = 0; m < kThrees.size(); ++m) {
+        if (kThrees[m] == three) {
+            const bool prefix = kMonths[m].size() >= word.size() &&
+                                sameWord(word, kMonths[m].substr(0, word.size()));
+            return prefix ? static_cast<int>(m) + 1 : 0;
         }
     }
     return 0;
 }
 
+namespace {
+
+// Where a pass over a line stands between two tokens.
+struct Scan {
+    int field = 0;
+    bool inQuotes = false;
+    bool crossedField = false;
+    bool spaced = false;
+    int puncts = 0;
+    char punct = 0;
+    bool afterGlue = false; // the byte before is a letter, '$' or '#'
+};
+
+// "Pick 3", "Cash 3", "Daily 4": a game's name, not a drawn digit.
+bool isGameName(std::string_view word) {
+    static constexpr std::array<std::string_view, 7> kGames{"pick", "cash", "daily", "play",
+                                                            "win",  "game", "lotto"};
+    return word.size() >= 3 && word.size() <= 5 &&
+           std::any_of(kGames.begin(), kGames.end(),
+                       [word](std::string_view game) { return sameWord(word, game); });
+}
+
+} // namespace
+
+// One pass over the bytes, its state held in locals and each token written
+// from values in registers, field by field into its place: every line of a
+// long file goes through here.
 void LineReader::tokenize(std::string_view line, char separator, bool plain) {
     line = line.substr(0, std::min(line.size(), kLookedAt));
     line_ = plain ? line : plainSpaces(line, plain_);
     tokens_.clear();
     colons_ = false;
-    scan_ = Scan{};
-    scan_.separator = separator;
+    const std::string_view s = line_;
+    const std::size_t n = s.size();
+    const bool freeText = separator == ' ';
+    const auto byteAt = [s](std::size_t k) { return static_cast<std::uint8_t>(s[k]); };
+    Scan scan;
+    const auto emit = [&](std::size_t begin, std::size_t length, std::int32_t value, bool number,
+                          bool glued) {
+        if (freeText && scan.spaced && !tokens_.empty()) {
+            ++scan.field;
+        }
+        const Gap gap = tokens_.empty()
+                            ? Gap::None
+                            : gapOf(scan.crossedField, scan.puncts, scan.punct, scan.spaced);
+        Token& slot = tokens_.emplace_back();
+        slot.begin = static_cast<std::uint32_t>(begin);
+        slot.length = static_cast<std::uint32_t>(length);
+        slot.value = value;
+        slot.field = static_cast<std::uint16_t>(std::min(scan.field, 0xFFFF));
+        slot.number = number;
+        slot.gap = gap;
+        slot.spaced = scan.spaced;
+        slot.glued = glued;
+        scan.crossedField = scan.spaced = false;
+        scan.puncts = 0;
+        scan.punct = 0;
+    };
+    // A word: letters, and the bytes of other scripts.
+    const auto word = [&](std::size_t i) {
+        std::size_t j = i;
+        while (j < n && isLetter(byteAt(j))) {
+            ++j;
+        }
+        scan.afterGlue = true;
+        if (!tokens_.empty() && tokens_.back().number && !scan.spaced && scan.puncts == 0 &&
+            !scan.crossedField && tokens_.back().begin + tokens_.back().length == i) {
+            tokens_.back().glued = true; // "6th", "500x"
+            const std::string_view suffix = s.substr(i, j - i);
+            if (sameWord(suffix, "st") || sameWord(suffix, "nd") || sameWord(suffix, "rd") ||
+                sameWord(suffix, "th")) {
+                return j; // "December 6th, 2026": the day alone counts
+            }
+        }
+        emit(i, j - i, 0, false, false);
+        return j;
+    };
     std::size_t i = 0;
-    while (i < line_.size() && tokens_.size() < kMaxTokens) {
-        const auto c = static_cast<std::uint8_t>(line_[i]);
-        if (isDigit(c)) {
-            i = scanNumber(i);
-        } else if (c < 0x80 && isLetter(c)) {
-            i = scanWord(i);
-        } else if (const std::size_t next = scanBetween(i); next != i) {
-            i = next;
-        } else if (isLetter(c)) {
-            i = scanWord(i);
+    bool full = false; // a long line is read as far as its first kMaxTokens tokens
+    while (i < n && !full) {
+        const std::uint8_t c = byteAt(i);
+        const ByteKind kind = kByteKinds[c];
+        if (kind == kDigitByte) {
+            std::size_t j = i;
+            std::int64_t value = 0;
+            while (j < n && isDigit(byteAt(j))) {
+                value = std::min<std::int64_t>(value * 10 + (byteAt(j) - '0'), 999'999'999);
+                ++j;
+            }
+            const bool glued =
+                scan.afterGlue || (j < n && (isLetter(byteAt(j)) || byteAt(j) == '%')) ||
+                (j - i <= 2 && scan.puncts == 0 && !scan.crossedField && !tokens_.empty() &&
+                 !tokens_.back().number && isGameName(text(tokens_.back())));
+            emit(i, j - i, static_cast<std::int32_t>(value), true, glued);
+            scan.afterGlue = false;
+            i = j;
+            full = tokens_.size() == kMaxTokens;
+        } else if (kind == kLetterByte) {
+            i = word(i);
+            full = tokens_.size() == kMaxTokens;
+        } else if (!freeText && c == '"') {
+            // Quotes, separators, spaces and dashes stand between tokens.
+            if (scan.inQuotes && i + 1 < n && s[i + 1] == '"') {
+                i += 2; // a doubled quote is a quote character inside the field
+                ++scan.puncts;
+                scan.punct = '"';
+            } else {
+                scan.inQuotes = !scan.inQuotes;
+                ++i;
+            }
+            scan.afterGlue = false;
+        } else if (!freeText && static_cast<char>(c) == separator && !scan.inQuotes) {
+            ++scan.field;
+            scan.crossedField = true;
+            scan.afterGlue = false;
+            ++i;
+        } else if (kind == kBlankByte) {
+            scan.spaced = true;
+            scan.afterGlue = false;
+            ++i;
+        } else if (c == 0xE2 && i + 2 < n && byteAt(i + 1) == 0x80 &&
+                   (byteAt(i + 2) == 0x93 || byteAt(i + 2) == 0x94)) {
+            ++scan.puncts; // an en or em dash
+            scan.punct = '-';
+            scan.afterGlue = false;
+            i += 3;
+        } else if (kind == kHighByte) {
+            i = word(i);
+            full = tokens_.size() == kMaxTokens;
         } else {
-            ++scan_.puncts;
-            scan_.punct = static_cast<char>(c);
+            ++scan.puncts;
+            scan.punct = static_cast<char>(c);
             colons_ = colons_ || c == ':';
-            scan_.afterGlue = c == '$' || c == '#';
+            scan.afterGlue = c == '$' || c == '#';
             ++i;
         }
     }
-    fieldCount_ = scan_.field + 1;
+    fieldCount_ = scan.field + 1;
     markOrdinals();
-}
-
-// Quotes, separators, spaces and dashes: what stands between tokens. The
-// position after it, or i where the byte is none of them.
-std::size_t LineReader::scanBetween(std::size_t i) {
-    const std::size_t n = line_.size();
-    const auto c = static_cast<std::uint8_t>(line_[i]);
-    const bool freeText = scan_.separator == ' ';
-    std::size_t next = i;
-    if (!freeText && c == '"') {
-        if (scan_.inQuotes && i + 1 < n && line_[i + 1] == '"') {
-            next = i + 2; // a doubled quote is a quote character inside the field
-            ++scan_.puncts;
-            scan_.punct = '"';
-        } else {
-            scan_.inQuotes = !scan_.inQuotes;
-            next = i + 1;
-        }
-    } else if (!freeText && static_cast<char>(c) == scan_.separator && !scan_.inQuotes) {
-        ++scan_.field;
-        scan_.crossedField = true;
-        next = i + 1;
-    } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v') {
-        scan_.spaced = true;
-        next = i + 1;
-    } else if (c == 0xE2 && i + 2 < n && static_cast<std::uint8_t>(line_[i + 1]) == 0x80 &&
-               (static_cast<std::uint8_t>(line_[i + 2]) == 0x93 ||
-                static_cast<std::uint8_t>(line_[i + 2]) == 0x94)) {
-        ++scan_.puncts; // an en or em dash
-        scan_.punct = '-';
-        next = i + 3;
-    }
-    if (next != i) {
-        scan_.afterGlue = false;
-    }
-    return next;
-}
-
-// The token is written field by field into its place: a copy of the whole, made
-// right after its bytes were set one by one, stalls on every token of a long file.
-void LineReader::emit(const Token& t) {
-    if (scan_.separator == ' ' && scan_.spaced && !tokens_.empty()) {
-        ++scan_.field;
-    }
-    const Gap gap = tokens_.empty()
-                        ? Gap::None
-                        : gapOf(scan_.crossedField, scan_.puncts, scan_.punct, scan_.spaced);
-    Token& slot = tokens_.emplace_back();
-    slot.begin = t.begin;
-    slot.length = t.length;
-    slot.value = t.value;
-    slot.field = static_cast<std::uint16_t>(std::min(scan_.field, 0xFFFF));
-    slot.number = t.number;
-    slot.gap = gap;
-    slot.spaced = scan_.spaced;
-    slot.glued = t.glued;
-    slot.used = t.used;
-    slot.ordinal = t.ordinal;
-    scan_.crossedField = scan_.spaced = false;
-    scan_.puncts = 0;
-    scan_.punct = 0;
-}
-
-// "Pick 3", "Cash 3", "Daily 4": a game's name, not a drawn digit.
-bool LineReader::followsGameName() const {
-    static constexpr std::array<std::string_view, 7> kGames{"pick", "cash", "daily", "play",
-                                                            "win",  "game", "lotto"};
-    if (tokens_.empty() || tokens_.back().number) {
-        return false;
-    }
-    std::array<char, 12> buffer{};
-    const std::string_view w = lowered(text(tokens_.back()), buffer);
-    return std::find(kGames.begin(), kGames.end(), w) != kGames.end();
-}
-
-std::size_t LineReader::scanNumber(std::size_t i) {
-    const std::size_t n = line_.size();
-    std::size_t j = i;
-    std::int64_t value = 0;
-    while (j < n && isDigit(static_cast<std::uint8_t>(line_[j]))) {
-        value = std::min<std::int64_t>(value * 10 + (line_[j] - '0'), 999'999'999);
-        ++j;
-    }
-    Token t;
-    t.begin = static_cast<std::uint32_t>(i);
-    t.length = static_cast<std::uint32_t>(j - i);
-    t.value = static_cast<std::int32_t>(value);
-    t.number = true;
-    t.glued = scan_.afterGlue ||
-              (j < n && (isLetter(static_cast<std::uint8_t>(line_[j])) || line_[j] == '%')) ||
-              (t.length <= 2 && scan_.puncts == 0 && !scan_.crossedField && followsGameName());
-    emit(t);
-    scan_.afterGlue = false;
-    return j;
-}
-
-std::size_t LineReader::scanWord(std::size_t i) {
-    const std::size_t n = line_.size();
-    std::size_t j = i;
-    while (j < n && isLetter(static_cast<std::uint8_t>(line_[j]))) {
-        ++j;
-    }
-    scan_.afterGlue = true;
-    if (!tokens_.empty() && tokens_.back().number && !scan_.spaced && scan_.puncts == 0 &&
-        !scan_.crossedField && tokens_.back().begin + tokens_.back().length == i) {
-        tokens_.back().glued = true; // "6th", "500x"
-        std::array<char, 12> buffer{};
-        const std::string_view suffix = lowered(line_.substr(i, j - i), buffer);
-        if (suffix == "st" || suffix == "nd" || suffix == "rd" || suffix == "th") {
-            return j; // "December 6th, 2026": the day alone counts
-        }
-    }
-    Token t;
-    t.begin = static_cast<std::uint32_t>(i);
-    t.length = static_cast<std::uint32_t>(j - i);
-    emit(t);
-    return j;
 }
 
 // "Night 2", "night2", "Night 1: 4-5-6": a number after a draw-time word that

@@ -151,22 +151,6 @@ class LineReader {
     };
     std::optional<DateMatch> dateAt(std::size_t i, const ColumnRules& rules) const;
     std::optional<DateMatch> monthDateAt(std::size_t i, const ColumnRules& rules) const;
-    // Where a pass over the line stands.
-    struct Scan {
-        char separator = ' ';
-        int field = 0;
-        bool inQuotes = false;
-        bool crossedField = false;
-        bool spaced = false;
-        int puncts = 0;
-        char punct = 0;
-        bool afterGlue = false; // the byte before is a letter, '$' or '#'
-    };
-    std::size_t scanBetween(std::size_t i);
-    std::size_t scanNumber(std::size_t i);
-    std::size_t scanWord(std::size_t i);
-    void emit(const Token& t);
-    bool followsGameName() const;
     void markOrdinals();
     bool drawable(const ColumnRules& rules, const Token& t) const {
         const bool ignored = t.field < rules.ignored.size() && rules.ignored[t.field];
@@ -192,7 +176,6 @@ class LineReader {
     std::string_view line_;
     std::string plain_; // the line with its spaces made plain
     std::vector<Token> tokens_;
-    Scan scan_;
     int fieldCount_ = 0;
     // The clock times of the line: their minutes after midnight and tokens.
     struct Clock {

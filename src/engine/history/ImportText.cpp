@@ -140,17 +140,54 @@ std::optional<bool> utf16WithoutMark(std::string_view bytes) {
     return std::nullopt;
 }
 
+constexpr std::uint64_t kOnes = 0x0101010101010101U;
+constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+
+// The high bit of each byte of x that is zero, every byte on its own (no carry
+// crosses from one byte to the next).
+std::uint64_t zeroBytes(std::uint64_t x) {
+    return ~(((x & ~kHighBits) + ~kHighBits) | x) & kHighBits;
+}
+
+std::uint64_t bytesEqual(std::uint64_t x, std::uint8_t c) {
+    return zeroBytes(x ^ (c * kOnes));
+}
+
+// How many bytes of a mask of high bits have theirs set: summed by one
+// multiplication into the top byte (eight at most, so no carry).
+std::size_t bytesMarked(std::uint64_t highBits) {
+    return static_cast<std::size_t>(((highBits >> 7) * kOnes) >> 56);
+}
+
+bool isControl(std::uint8_t b) {
+    return (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0x7F;
+}
+
 // Text has no NUL and hardly any other control character besides tab, line
 // feed, carriage return and form feed.
 bool looksLikeText(std::string_view text) {
-    // Counted without a branch per byte, so that the loop runs on whole vectors.
     std::size_t controls = 0;
     std::size_t zeros = 0;
-    for (const char ch : text) {
-        const auto b = static_cast<std::uint8_t>(ch);
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    // Eight bytes at a time; most hold no byte below a space and no DEL.
+    for (; n - i >= sizeof(std::uint64_t); i += sizeof(std::uint64_t)) {
+        std::uint64_t x = 0;
+        std::memcpy(&x, text.data() + i, sizeof x);
+        const std::uint64_t belowSpace = ~(((x & ~kHighBits) + 0x60 * kOnes) | x) & kHighBits;
+        const std::uint64_t del = bytesEqual(x, 0x7F);
+        if ((belowSpace | del) == 0) {
+            continue;
+        }
+        const std::uint64_t allowed =
+            bytesEqual(x, '\t') | bytesEqual(x, '\n') | bytesEqual(x, '\r') | bytesEqual(x, '\f');
+        zeros += bytesMarked(zeroBytes(x));
+        controls += bytesMarked((belowSpace & ~allowed) | del);
+    }
+    for (; i < n; ++i) {
+        const auto b = static_cast<std::uint8_t>(text[i]);
         zeros += b == 0 ? 1U : 0U;
-        controls +=
-            (b < 0x20 && b != '\t' && b != '\n' && b != '\r' && b != '\f') || b == 0x7F ? 1U : 0U;
+        controls += isControl(b) ? 1U : 0U;
     }
     return zeros == 0 && controls * 100 <= text.size();
 }

@@ -264,6 +264,36 @@ TEST(DrawImport, ProblemsAreReportedWithTheirLines) {
     EXPECT_EQ(cancelled.refusal(), "Reading the draws was cancelled.");
 }
 
+TEST(DrawImport, AHistoryGivenAgainKeepsTheRowsFirstRead) {
+    // Forty days of two draws, given three times; the second time with the
+    // last evening's number changed.
+    std::string once;
+    for (int day = 40; day >= 1; --day) {
+        const std::string date = std::to_string(day % 12 + 1) + "/" + std::to_string(day % 28 + 1) +
+                                 "/" + std::to_string(1990 + day);
+        once += date + " Evening " + std::to_string(100 + day) + "\n" + date + " Midday " +
+                std::to_string(500 + day) + "\n";
+    }
+    std::string changed = once;
+    changed.replace(changed.rfind("Evening 101"), 11, "Evening 999");
+    const ImportResult r = recognized(once + changed + once);
+    ASSERT_EQ(r.draws.size(), 79U);
+    ASSERT_EQ(r.conflicts.size(), 1U);
+    EXPECT_EQ(r.conflicts[0].numbers, (std::vector<std::uint16_t>{101, 999}));
+    EXPECT_EQ(r.conflicts[0].lines, (std::vector<std::int32_t>{79, 159}));
+    // Each row with its repeats 80 and 160 lines below it, newest first.
+    std::string repeats;
+    std::string expected;
+    for (const DuplicateRow& d : r.duplicates) {
+        repeats += std::to_string(d.draw.line) + ">" + std::to_string(d.repeatLine) + " ";
+    }
+    for (int line = 1; line <= 80; ++line) {
+        expected += line == 79 ? "" : std::to_string(line) + ">" + std::to_string(line + 80) + " ";
+        expected += std::to_string(line) + ">" + std::to_string(line + 160) + " ";
+    }
+    EXPECT_EQ(repeats, expected);
+}
+
 TEST(DrawImport, CalendarDays) {
     for (const auto& [date, day, text] : {std::tuple{CalendarDate{1970, 1, 1}, 0, "Thu 1970-01-01"},
                                           {CalendarDate{2026, 12, 5}, 20792, "Sat 2026-12-05"},
