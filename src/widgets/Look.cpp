@@ -1,5 +1,7 @@
 #include "widgets/Look.h"
 
+#include "widgets/TextLabel.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QFontMetrics>
@@ -41,7 +43,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 }
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
-    return named(new QLabel(text, parent), name);
+    return named(new TextLabel(text, parent), name);
 }
 
 QLabel* makeHeading(const QString& name, const QString& text, QWidget* parent) {
