@@ -66,7 +66,17 @@ ContextMenus::ContextMenus(std::function<CheckList*(ListId)> listOf, QWidget* wi
     setObjectName(QStringLiteral("contextMenus"));
     action_->setObjectName(QStringLiteral("mnuAction"));
     for (const Branch& b : kBranches) {
-        QMenu* branch = action_->addMenu(QString::fromUtf8(b.caption));
+        branches_[b.list] = action_->addAction(QString::fromUtf8(b.caption));
+    }
+}
+
+void ContextMenus::makeBranches() {
+    if (branchesMade_) {
+        return;
+    }
+    branchesMade_ = true;
+    for (const Branch& b : kBranches) {
+        auto* branch = new QMenu(QString::fromUtf8(b.caption), action_);
         branch->setObjectName(QString::fromUtf8(b.menu));
         const ListId id = b.list;
         // Row by row, so that a digit list's must-include rule runs for every row.
@@ -76,7 +86,7 @@ ContextMenus::ContextMenus(std::function<CheckList*(ListId)> listOf, QWidget* wi
         QAction* clear = branch->addAction(QString::fromUtf8(b.clearCaption), this,
                                            [this, id] { listOf_(id)->setAllTicked(false); });
         clear->setObjectName(QString::fromUtf8(b.clearName));
-        branches_[id] = branch;
+        branches_[id]->setMenu(branch);
     }
 }
 
@@ -86,7 +96,7 @@ bool ContextMenus::hasBranch(ListId list) {
 }
 
 void ContextMenus::attachLists() {
-    for (const auto& [id, branch] : branches_) {
+    for (const auto& [id, entry] : branches_) {
         CheckList* list = listOf_(id);
         connect(list, &CheckList::contextMenuWanted, this,
                 [this, id](const QPoint& globalPos) { sbShowListMenu(id, globalPos); });
@@ -100,8 +110,9 @@ void ContextMenus::sbShowListMenu(ListId list, const QPoint& globalPos) {
         !widget->isEnabled()) {
         return;
     }
-    for (const auto& [id, branch] : branches_) {
-        branch->menuAction()->setVisible(branch == found->second);
+    makeBranches();
+    for (const auto& [id, entry] : branches_) {
+        entry->setVisible(entry == found->second);
     }
     action_->popup(globalPos);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The context menus of the main window's lists: one menu tree, mnuAction, with
 // a branch of two commands (tick every item, untick every item) per list. A
-// right-click on a list pops up only that list's branch.
+// right-click on a list pops up only that list's branch. The tree holds its
+// eighteen entries from the start; their menus are made when one is first
+// wanted.
 
 #include "engine/numbers/Catalogue.h"
 
@@ -32,9 +34,13 @@ class ContextMenus : public QObject {
     void sbShowListMenu(ListId list, const QPoint& globalPos);
 
   private:
+    // The branches' menus and commands, made the first time a menu is shown.
+    void makeBranches();
+
     std::function<CheckList*(ListId)> listOf_;
     QMenu* action_;
-    std::map<ListId, QMenu*> branches_;
+    std::map<ListId, QAction*> branches_; // the tree's entry for each list
+    bool branchesMade_ = false;
 };
 
 } // namespace pick3
