@@ -130,7 +130,7 @@ FAULTS += [
  ("a line whose spaces were made plain read from the text", "src/engine/history/DrawRecognition.cpp",
   "return (line.copied ? std::string_view(copies) : text)", "return (false ? std::string_view(copies) : text)"),
  ("a batch read ahead into the slot of one not yet taken", "src/engine/history/ImportBatches.cpp",
-  "taken < inOrderTo + slots; };", "taken <= inOrderTo + slots; };"),
+  "taken_ < inOrderTo_ + slots_; }", "taken_ <= inOrderTo_ + slots_; }"),
  ("the draws' runs merged later run first", "src/engine/history/DrawRecognition.cpp",
   "            std::merge(first, middle, middle, last,", "            std::merge(middle, last, first, middle,"),
 ]
@@ -140,8 +140,8 @@ FAULTS += [
   "    cursor.insertText(inParagraphs(text, kLinesPerParagraph));",
   "    setPlainText(inParagraphs(text, kLinesPerParagraph));"),
  ("a tick list keeps its size when an item is added", "src/widgets/CheckList.cpp",
-  "                readTicks(first, last);\n                hint_.reset();",
-  "                readTicks(first, last);"),
+  "        current_ = count() - 1;\n    }\n    hint_.reset();",
+  "        current_ = count() - 1;\n    }\n"),
  ("a tick list keeps its size when its font changes", "src/widgets/CheckList.cpp",
   "    case QEvent::FontChange:\n", ""),
  ("the luck of a shown window's tickets never begun", "src/plays/MoneyLuckPanel.cpp",
@@ -167,7 +167,8 @@ FAULTS += [
  ("import writes newest first whatever the choice", "src/importdraws/KeepChoicesPanel.cpp",
   "    keep.newestFirst = newestFirst();", "    keep.newestFirst = true;"),
  ("back-test dates an edited box", "src/hotcold/frmHotCold.cpp",
-  "    if (!importCounted_ || entry_->text() != imported_.text) {", "    if (!imported_.labelOf) {"),
+  "    if (!importCounted_ || entry_ == nullptr || entry_->text() != imported_.text) {",
+  "    if (entry_ == nullptr || !imported_.labelOf) {"),
 ]
 FAULTS += [
    ("a set may list an item twice", "src/engine/sets/FilterSetFile.cpp",

@@ -573,6 +573,9 @@ struct Batch {
     std::vector<std::string> clockTexts;
 
     void readAhead(std::string_view text, char lineBreak, const FirstLook& look);
+    // A record of the line being read ahead, with the answers the reading in order may ask.
+    void addRecord(const FirstLook& look, const LineReader& r, const LineReading& reading,
+                   bool several);
     std::string_view textOf(std::string_view text, const LineAhead& line) const {
         return (line.copied ? std::string_view(copies) : text).substr(line.begin, line.length);
     }
@@ -608,33 +611,36 @@ void Batch::readAhead(std::string_view text, char lineBreak, const FirstLook& lo
         }
         forEachRecord(line, reader, look.rules,
                       [&](const LineReader& r, const LineReading& reading, bool several) {
-                          Record& record = records.emplace_back();
-                          record.reading = reading;
-                          record.several = several;
-                          const bool dated = reading.date.style != DateStyle::None;
-                          if (reading.drawCount == 0 && !dated) {
-                              record.loneDigit = r.loneDigit();
-                              record.onlyExtras = r.onlyExtras();
-                              record.anyNumber =
-                                  std::any_of(r.tokens().begin(), r.tokens().end(),
-                                              [](const Token& t) { return t.number; });
-                              record.headingTime = r.headingTime();
-                          }
-                          if (reading.drawCount > 0 && !dated) {
-                              record.otherWords = r.hasOtherWords();
-                              record.dateCellOther = dateCellNotADate(look, r, reading);
-                          }
-                          const auto draws = reading.draws.begin() + reading.drawCount;
-                          if (std::any_of(reading.draws.begin(), draws,
-                                          [](const LineDraw& d) { return d.timeKey == kClock; })) {
-                              record.clocks = static_cast<std::int32_t>(clockTexts.size());
-                              for (auto d = reading.draws.begin(); d != draws; ++d) {
-                                  clockTexts.emplace_back(
-                                      d->timeKey == kClock ? r.clockText(*d) : std::string_view());
-                              }
-                          }
+                          addRecord(look, r, reading, several);
                       });
         ahead.records = records.size() - ahead.firstRecord;
+    }
+}
+
+void Batch::addRecord(const FirstLook& look, const LineReader& r, const LineReading& reading,
+                      bool several) {
+    Record& record = records.emplace_back();
+    record.reading = reading;
+    record.several = several;
+    const bool dated = reading.date.style != DateStyle::None;
+    if (reading.drawCount == 0 && !dated) {
+        record.loneDigit = r.loneDigit();
+        record.onlyExtras = r.onlyExtras();
+        record.anyNumber = std::any_of(r.tokens().begin(), r.tokens().end(),
+                                       [](const Token& t) { return t.number; });
+        record.headingTime = r.headingTime();
+    }
+    if (reading.drawCount > 0 && !dated) {
+        record.otherWords = r.hasOtherWords();
+        record.dateCellOther = dateCellNotADate(look, r, reading);
+    }
+    const auto draws = reading.draws.begin() + reading.drawCount;
+    if (std::any_of(reading.draws.begin(), draws,
+                    [](const LineDraw& d) { return d.timeKey == kClock; })) {
+        record.clocks = static_cast<std::int32_t>(clockTexts.size());
+        for (auto d = reading.draws.begin(); d != draws; ++d) {
+            clockTexts.emplace_back(d->timeKey == kClock ? r.clockText(*d) : std::string_view());
+        }
     }
 }
 

@@ -238,16 +238,6 @@ int monthOfWord(std::string_view word) {
 namespace {
 
 // Where a pass over a line stands between two tokens.
-struct Scan {
-    int field = 0;
-    bool inQuotes = false;
-    bool crossedField = false;
-    bool spaced = false;
-    int puncts = 0;
-    char punct = 0;
-    bool afterGlue = false; // the byte before is a letter, '$' or '#'
-};
-
 // "Pick 3", "Cash 3", "Daily 4": a game's name, not a drawn digit.
 bool isGameName(std::string_view word) {
     static constexpr std::array<std::string_view, 7> kGames{"pick", "cash", "daily", "play",
@@ -257,53 +247,96 @@ bool isGameName(std::string_view word) {
                        [word](std::string_view game) { return sameWord(word, game); });
 }
 
-} // namespace
+// The tokens of one line, read in one pass over its bytes. Quotes, separators,
+// spaces and dashes stand between tokens.
+class TokenScan {
+  public:
+    TokenScan(std::string_view s, char separator, std::vector<Token>& tokens)
+        : s_(s), n_(s.size()), separator_(separator), freeText_(separator == ' '),
+          tokens_(tokens) {}
 
-// One pass over the bytes, its state held in locals and each token written
-// from values in registers, field by field into its place: every line of a
-// long file goes through here.
-void LineReader::tokenize(std::string_view line, char separator, bool plain) {
-    line = line.substr(0, std::min(line.size(), kLookedAt));
-    line_ = plain ? line : plainSpaces(line, plain_);
-    tokens_.clear();
-    colons_ = false;
-    const std::string_view s = line_;
-    const std::size_t n = s.size();
-    const bool freeText = separator == ' ';
-    const auto byteAt = [s](std::size_t k) { return static_cast<std::uint8_t>(s[k]); };
-    Scan scan;
-    const auto emit = [&](std::size_t begin, std::size_t length, std::int32_t value, bool number,
-                          bool glued) {
-        if (freeText && scan.spaced && !tokens_.empty()) {
-            ++scan.field;
+    // To the end of the line; a long line is read as far as its first kMaxTokens tokens.
+    void run() {
+        std::size_t i = 0;
+        while (i < n_ && tokens_.size() < kMaxTokens) {
+            i = step(i);
         }
-        const Gap gap = tokens_.empty()
-                            ? Gap::None
-                            : gapOf(scan.crossedField, scan.puncts, scan.punct, scan.spaced);
-        Token& slot = tokens_.emplace_back();
-        slot.begin = static_cast<std::uint32_t>(begin);
-        slot.length = static_cast<std::uint32_t>(length);
-        slot.value = value;
-        slot.field = static_cast<std::uint16_t>(std::min(scan.field, 0xFFFF));
-        slot.number = number;
-        slot.gap = gap;
-        slot.spaced = scan.spaced;
-        slot.glued = glued;
-        scan.crossedField = scan.spaced = false;
-        scan.puncts = 0;
-        scan.punct = 0;
-    };
-    // A word: letters, and the bytes of other scripts.
-    const auto word = [&](std::size_t i) {
+    }
+    int fields() const { return field_ + 1; }
+    bool colons() const { return colons_; }
+
+  private:
+    std::uint8_t byteAt(std::size_t k) const { return static_cast<std::uint8_t>(s_[k]); }
+
+    // Reads the token or the byte between tokens at `i`; returns where the next begins.
+    std::size_t step(std::size_t i) {
+        const std::uint8_t c = byteAt(i);
+        const ByteKind kind = kByteKinds[c];
+        if (kind == kDigitByte) {
+            return number(i);
+        }
+        if (kind == kLetterByte) {
+            return word(i);
+        }
+        if (!freeText_ && c == '"') {
+            return quote(i);
+        }
+        if (!freeText_ && static_cast<char>(c) == separator_ && !inQuotes_) {
+            ++field_;
+            crossedField_ = true;
+            afterGlue_ = false;
+            return i + 1;
+        }
+        if (kind == kBlankByte) {
+            spaced_ = true;
+            afterGlue_ = false;
+            return i + 1;
+        }
+        if (c == 0xE2 && i + 2 < n_ && byteAt(i + 1) == 0x80 &&
+            (byteAt(i + 2) == 0x93 || byteAt(i + 2) == 0x94)) {
+            ++puncts_; // an en or em dash
+            punct_ = '-';
+            afterGlue_ = false;
+            return i + 3;
+        }
+        if (kind == kHighByte) {
+            return word(i);
+        }
+        ++puncts_;
+        punct_ = static_cast<char>(c);
+        colons_ = colons_ || c == ':';
+        afterGlue_ = c == '$' || c == '#';
+        return i + 1;
+    }
+
+    std::size_t number(std::size_t i) {
         std::size_t j = i;
-        while (j < n && isLetter(byteAt(j))) {
+        std::int64_t value = 0;
+        while (j < n_ && isDigit(byteAt(j))) {
+            value = std::min<std::int64_t>(value * 10 + (byteAt(j) - '0'), 999'999'999);
             ++j;
         }
-        scan.afterGlue = true;
-        if (!tokens_.empty() && tokens_.back().number && !scan.spaced && scan.puncts == 0 &&
-            !scan.crossedField && tokens_.back().begin + tokens_.back().length == i) {
+        const bool glued =
+            afterGlue_ || (j < n_ && (isLetter(byteAt(j)) || byteAt(j) == '%')) ||
+            (j - i <= 2 && puncts_ == 0 && !crossedField_ && !tokens_.empty() &&
+             !tokens_.back().number &&
+             isGameName(s_.substr(tokens_.back().begin, tokens_.back().length)));
+        emit(i, j - i, static_cast<std::int32_t>(value), true, glued);
+        afterGlue_ = false;
+        return j;
+    }
+
+    // A word: letters, and the bytes of other scripts.
+    std::size_t word(std::size_t i) {
+        std::size_t j = i;
+        while (j < n_ && isLetter(byteAt(j))) {
+            ++j;
+        }
+        afterGlue_ = true;
+        if (!tokens_.empty() && tokens_.back().number && !spaced_ && puncts_ == 0 &&
+            !crossedField_ && tokens_.back().begin + tokens_.back().length == i) {
             tokens_.back().glued = true; // "6th", "500x"
-            const std::string_view suffix = s.substr(i, j - i);
+            const std::string_view suffix = s_.substr(i, j - i);
             if (sameWord(suffix, "st") || sameWord(suffix, "nd") || sameWord(suffix, "rd") ||
                 sameWord(suffix, "th")) {
                 return j; // "December 6th, 2026": the day alone counts
@@ -311,68 +344,67 @@ void LineReader::tokenize(std::string_view line, char separator, bool plain) {
         }
         emit(i, j - i, 0, false, false);
         return j;
-    };
-    std::size_t i = 0;
-    bool full = false; // a long line is read as far as its first kMaxTokens tokens
-    while (i < n && !full) {
-        const std::uint8_t c = byteAt(i);
-        const ByteKind kind = kByteKinds[c];
-        if (kind == kDigitByte) {
-            std::size_t j = i;
-            std::int64_t value = 0;
-            while (j < n && isDigit(byteAt(j))) {
-                value = std::min<std::int64_t>(value * 10 + (byteAt(j) - '0'), 999'999'999);
-                ++j;
-            }
-            const bool glued =
-                scan.afterGlue || (j < n && (isLetter(byteAt(j)) || byteAt(j) == '%')) ||
-                (j - i <= 2 && scan.puncts == 0 && !scan.crossedField && !tokens_.empty() &&
-                 !tokens_.back().number && isGameName(text(tokens_.back())));
-            emit(i, j - i, static_cast<std::int32_t>(value), true, glued);
-            scan.afterGlue = false;
-            i = j;
-            full = tokens_.size() == kMaxTokens;
-        } else if (kind == kLetterByte) {
-            i = word(i);
-            full = tokens_.size() == kMaxTokens;
-        } else if (!freeText && c == '"') {
-            // Quotes, separators, spaces and dashes stand between tokens.
-            if (scan.inQuotes && i + 1 < n && s[i + 1] == '"') {
-                i += 2; // a doubled quote is a quote character inside the field
-                ++scan.puncts;
-                scan.punct = '"';
-            } else {
-                scan.inQuotes = !scan.inQuotes;
-                ++i;
-            }
-            scan.afterGlue = false;
-        } else if (!freeText && static_cast<char>(c) == separator && !scan.inQuotes) {
-            ++scan.field;
-            scan.crossedField = true;
-            scan.afterGlue = false;
-            ++i;
-        } else if (kind == kBlankByte) {
-            scan.spaced = true;
-            scan.afterGlue = false;
-            ++i;
-        } else if (c == 0xE2 && i + 2 < n && byteAt(i + 1) == 0x80 &&
-                   (byteAt(i + 2) == 0x93 || byteAt(i + 2) == 0x94)) {
-            ++scan.puncts; // an en or em dash
-            scan.punct = '-';
-            scan.afterGlue = false;
-            i += 3;
-        } else if (kind == kHighByte) {
-            i = word(i);
-            full = tokens_.size() == kMaxTokens;
-        } else {
-            ++scan.puncts;
-            scan.punct = static_cast<char>(c);
-            colons_ = colons_ || c == ':';
-            scan.afterGlue = c == '$' || c == '#';
-            ++i;
-        }
     }
-    fieldCount_ = scan.field + 1;
+
+    std::size_t quote(std::size_t i) {
+        afterGlue_ = false;
+        if (inQuotes_ && i + 1 < n_ && s_[i + 1] == '"') {
+            ++puncts_; // a doubled quote is a quote character inside the field
+            punct_ = '"';
+            return i + 2;
+        }
+        inQuotes_ = !inQuotes_;
+        return i + 1;
+    }
+
+    void emit(std::size_t begin, std::size_t length, std::int32_t value, bool number, bool glued) {
+        if (freeText_ && spaced_ && !tokens_.empty()) {
+            ++field_;
+        }
+        const Gap gap =
+            tokens_.empty() ? Gap::None : gapOf(crossedField_, puncts_, punct_, spaced_);
+        Token& slot = tokens_.emplace_back();
+        slot.begin = static_cast<std::uint32_t>(begin);
+        slot.length = static_cast<std::uint32_t>(length);
+        slot.value = value;
+        slot.field = static_cast<std::uint16_t>(std::min(field_, 0xFFFF));
+        slot.number = number;
+        slot.gap = gap;
+        slot.spaced = spaced_;
+        slot.glued = glued;
+        crossedField_ = spaced_ = false;
+        puncts_ = 0;
+        punct_ = 0;
+    }
+
+    const std::string_view s_;
+    const std::size_t n_;
+    const char separator_;
+    const bool freeText_;
+    std::vector<Token>& tokens_;
+    int field_ = 0;
+    bool inQuotes_ = false;
+    bool crossedField_ = false;
+    bool spaced_ = false;
+    int puncts_ = 0;
+    char punct_ = 0;
+    bool afterGlue_ = false; // the byte before is a letter, '$' or '#'
+    bool colons_ = false;    // a colon stands between tokens
+};
+
+} // namespace
+
+// One pass over the bytes, its state held in the pass and each token written
+// from values at hand, field by field into its place: every line of a long file
+// goes through here.
+void LineReader::tokenize(std::string_view line, char separator, bool plain) {
+    line = line.substr(0, std::min(line.size(), kLookedAt));
+    line_ = plain ? line : plainSpaces(line, plain_);
+    tokens_.clear();
+    TokenScan scan(line_, separator, tokens_);
+    scan.run();
+    colons_ = scan.colons();
+    fieldCount_ = scan.fields();
     markOrdinals();
 }
 
