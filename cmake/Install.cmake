@@ -9,9 +9,9 @@ set(PICK3_APP_ID "example.quorvel.Pick3Tallymoor")
 get_filename_component(PICK3_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}/../packaging" ABSOLUTE)
 
 install(TARGETS pick3 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-# The charts, game library (SQLite) and fetch (Qt Network) modules, where the program
-# looks for them from its own folder.
-install(TARGETS pick3_charts pick3_library pick3_fetch LIBRARY DESTINATION "${PICK3_CHARTS_INSTALL_DIR}")
+# The charts, game library (SQLite), fetch (Qt Network) and print (Qt Print Support)
+# modules, where the program looks for them from its own folder.
+install(TARGETS pick3_charts pick3_library pick3_fetch pick3_print LIBRARY DESTINATION "${PICK3_CHARTS_INSTALL_DIR}")
 
 # The states' game definitions, where the program looks for them beside its own folder.
 file(GLOB PICK3_GAME_FILES CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/../games/*.json")

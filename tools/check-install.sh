@@ -56,14 +56,17 @@ module_rel=$(strings -a "$prefix/bin/pick3" | grep -oE -m 1 '\.\./[A-Za-z0-9_./-
 module=$prefix/bin/$module_rel/libpick3_charts.so
 module_found() { [ -n "$module_rel" ] && grep -q 'ELF.*shared object' <<<"$(file -b "$module")"; }
 check "charts module installed where the program looks: bin/$module_rel" module_found
-# The game library and the fetch module sit beside it, loaded on first use the same way.
+# The game library, fetch and print modules sit beside it, loaded on first use the same way.
 shared_object() { grep -q 'ELF.*shared object' <<<"$(file -b "$1")"; }
-for other in library fetch; do
+for other in library fetch print; do
   check "$other module installed beside it: libpick3_$other.so" \
     shared_object "$prefix/bin/$module_rel/libpick3_$other.so"
 done
-lean_program() { ! readelf -d "$prefix/bin/pick3" | grep -E 'NEEDED.*(Charts|Svg|OpenGL|Network|sqlite)'; }
-check "program does not link Qt Charts, Qt SVG, OpenGL, Qt Network or SQLite" lean_program
+lean_program() {
+  ! readelf -d "$prefix/bin/pick3" | grep -E 'NEEDED.*(Charts|Svg|OpenGL|Network|sqlite|PrintSupport)'
+}
+check "program does not link Qt Charts, Qt SVG, OpenGL, Qt Network, SQLite or Qt Print Support" \
+  lean_program
 games_installed() { [ "$(ls "$prefix"/share/pick3-tallymoor/games/*.json | wc -l)" -eq 11 ]; }
 check "the eleven game definitions installed: share/pick3-tallymoor/games" games_installed
 check "desktop entry installed: $desktop" test -s "$prefix/$desktop"

@@ -4,7 +4,6 @@
 #include "app/ContextMenus.h"
 #include "app/DigitPanel.h"
 #include "app/FilterPanel.h"
-#include "app/PlayListPrinter.h"
 #include "app/SetFilePanel.h"
 #include "engine/Messages.h"
 #include "engine/numbers/LiveCount.h"
@@ -17,7 +16,7 @@
 #include "widgets/FileAccess.h"
 #include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
-#include "widgets/PrintDialog.h"
+#include "widgets/PrintAccess.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -26,7 +25,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -455,15 +453,18 @@ void frmPick3ZozevidAru::cmdPrint_Click() {
     if (!numbers) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    if (!setUpPrinter(printer, this, QStringLiteral("Print the numbers"))) {
+    QString problem;
+    const PrintModuleApi* print = printing(&problem);
+    if (print == nullptr) {
+        showMessage(this, sAppTitle(), problem);
         return;
     }
-    const QString error =
-        printPlayList(printer, QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
-                      playListHeading(*numbers, readInput(false)), *numbers);
-    if (!error.isEmpty()) {
-        showMessage(this, sAppTitle(), error);
+    const std::optional<QString> error = print->printNumbers(
+        this, QStringLiteral("Print the numbers"),
+        QLocale().toString(QDate::currentDate(), QLocale::LongFormat),
+        playListHeading(*numbers, readInput(false)), *numbers);
+    if (error && !error->isEmpty()) {
+        showMessage(this, sAppTitle(), *error);
     }
 }
 

@@ -14,7 +14,7 @@
 #include "widgets/BannerFrame.h"
 #include "widgets/FileAccess.h"
 #include "widgets/Look.h"
-#include "widgets/PrintDialog.h"
+#include "widgets/PrintAccess.h"
 
 #include <QButtonGroup>
 #include <QFileInfo>
@@ -208,9 +208,15 @@ void frmCharts::cmdSave_Click(const QString& format) {
 }
 
 void frmCharts::cmdPrint_Click() {
+    QString problem;
+    const PrintModuleApi* print = printing(&problem);
+    if (print == nullptr) {
+        showMessage(this, windowTitle(), problem);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!setUpPrinter(printer, this, QStringLiteral("Print the chart"))) {
+    if (!print->setUpPrinter(printer, this, QStringLiteral("Print the chart"))) {
         return;
     }
     const QString error = printWidget(printer, currentPage()->picture(), currentPage()->title());

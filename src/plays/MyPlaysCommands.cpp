@@ -4,17 +4,15 @@
 #include "engine/plays/NextDraws.h"
 #include "engine/plays/TicketReading.h"
 #include "engine/stats/Chance.h"
-#include "plays/PlaysPrinter.h"
 #include "plays/frmMyPlays.h"
 #include "widgets/FileAccess.h"
 #include "widgets/LibraryAccess.h"
 #include "widgets/Look.h"
-#include "widgets/PrintDialog.h"
+#include "widgets/PrintAccess.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <map>
@@ -174,13 +172,16 @@ void frmMyPlays::exportYear() {
 }
 
 void frmMyPlays::printPlays() {
-    QPrinter printer;
-    if (!setUpPrinter(printer, this, QStringLiteral("Print my plays"))) {
+    QString problem;
+    const PrintModuleApi* print = printing(&problem);
+    if (print == nullptr) {
+        say(problem);
         return;
     }
-    const QString problem = printYearOfPlays(printer, checked_, spnYear_->value());
-    if (!problem.isEmpty()) {
-        say(problem);
+    const std::optional<QString> printed =
+        print->printPlays(this, QStringLiteral("Print my plays"), checked_, spnYear_->value());
+    if (printed && !printed->isEmpty()) {
+        say(*printed);
     }
 }
 

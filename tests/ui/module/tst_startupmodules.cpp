@@ -1,12 +1,14 @@
 // What a start maps: the program as it is linked, started and its main window
 // shown, holds none of the libraries that only a later window needs. Qt Charts
-// comes with the charts module on first use; a database or the network must come
-// the same way, with the window that needs them.
+// comes with the charts module on first use; a database, the network and printing
+// must come the same way, with the window or the command that needs them.
 
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
 
+#include "helpers/MainWindowDriver.h"
 #include "widgets/LibraryAccess.h"
+#include "widgets/PrintAccess.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,8 +47,8 @@ class StartupModulesTest : public QObject {
         // The reading itself works: the libraries a start needs are there.
         QVERIFY(maps.contains("libQt6Widgets"));
         for (const char* library :
-             {"libQt6Charts", "libQt6Network", "libsqlite3", "libQt6Sql", "libpick3_charts",
-              "libpick3_library"}) {
+             {"libQt6Charts", "libQt6Network", "libsqlite3", "libQt6Sql", "libQt6PrintSupport",
+              "libpick3_charts", "libpick3_library", "libpick3_fetch", "libpick3_print"}) {
             QVERIFY2(!maps.contains(library), library);
         }
         delete mainWindow();
@@ -72,6 +74,41 @@ class StartupModulesTest : public QObject {
         QVERIFY(maps.contains("libsqlite3"));
         QVERIFY(!QFileInfo::exists(libraryFolder()));
         delete mainWindow();
+    }
+
+    // Print brings the print module and Qt Print Support, and asks through the desktop's
+    // print dialog; Cancel prints nothing and says nothing.
+    void printBringsThePrintModule() {
+        Main();
+        test::doSteps(mainWindow(), {"lstDigitsWheel:1234", "cmdProduce"});
+        QByteArray maps;
+        QString asked;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (asked.isEmpty() && dialog != nullptr) {
+                asked = QString::fromLatin1(dialog->metaObject()->className()) + ": " +
+                        dialog->windowTitle();
+                maps = mappedFiles();
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+        });
+        poll.start(10);
+        test::clickButton(mainWindow(), QStringLiteral("cmdPrint"));
+        QCOMPARE(asked, QStringLiteral("QPrintDialog: Print the numbers"));
+        QVERIFY(maps.contains("libpick3_print"));
+        QVERIFY(maps.contains("libQt6PrintSupport"));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        delete mainWindow();
+    }
+    // Without the module, printing is a message, not a crash.
+    void noPrintModuleIsTold() {
+        QTemporaryDir empty;
+        QString problem;
+        QVERIFY(loadPrintModule({empty.path()}, &problem) == nullptr);
+        QVERIFY2(problem.startsWith(QStringLiteral("Nothing could be printed: the print module is "
+                                                   "missing or broken.")),
+                 qPrintable(problem));
     }
 };
 

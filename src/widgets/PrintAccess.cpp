@@ -1,0 +1,50 @@
+#include "widgets/PrintAccess.h"
+
+#include "widgets/ModuleLoader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace pick3 {
+namespace {
+
+constexpr char kModuleName[] = "pick3_print";
+constexpr char kEntryName[] = "pick3_print_api";
+
+const PrintModuleApi*& inForce() {
+    static const PrintModuleApi* api = nullptr;
+    return api;
+}
+
+} // namespace
+
+QStringList printModuleFolders() {
+    const QString here = QCoreApplication::applicationDirPath();
+    return {here, QDir::cleanPath(here + QLatin1Char('/') + QLatin1String(PICK3_MODULES_FROM_BIN))};
+}
+
+const PrintModuleApi* loadPrintModule(const QStringList& folders, QString* problem) {
+    QStringList reasons;
+    using Entry = const PrintModuleApi* (*)();
+    if (auto entry =
+            reinterpret_cast<Entry>(loadModuleEntry(folders, kModuleName, kEntryName, reasons)))
+        return entry();
+    if (problem != nullptr)
+        *problem = QStringLiteral("Nothing could be printed: the print module is missing or "
+                                  "broken.\n\n") +
+                   reasons.join(QLatin1Char('\n'));
+    return nullptr;
+}
+
+const PrintModuleApi* printing(QString* problem) {
+    const PrintModuleApi*& api = inForce();
+    if (api == nullptr)
+        api = loadPrintModule(printModuleFolders(), problem);
+    return api;
+}
+
+void setPrinting(const PrintModuleApi* api) {
+    inForce() = api;
+}
+
+} // namespace pick3
