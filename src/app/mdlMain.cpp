@@ -2,7 +2,6 @@
 
 #include "app/frmPick3ZozevidAru.h"
 #include "widgets/AppInfo.h"
-#include "widgets/FileAccess.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -88,8 +87,6 @@ void useTahoma() {
 void Main() {
     (void)sVersion();
     if (instance().isNull()) {
-        (void)keepSettingsForTheRunOnly(); // before any file dialog reads or writes them
-
         useTahoma();
         useOwnIcon();
         instance() = new frmPick3ZozevidAru; // deletes itself when closed

@@ -49,8 +49,9 @@ QString suffixOfFilter(const QString& nameFilter);
 // Qt's file dialog remembers its last folder in the user's Qt settings file.
 // This points every user-scope setting at a folder of its own, removed when
 // the program ends, so only the files the user picks are read or written; the
-// last folder is remembered for the run only. Called before any dialog opens;
-// once is enough. The folder, for the tests.
+// last folder is remembered for the run only. Called as a dialog that may ask for a
+// file (a file dialog, the print dialog) first opens, not at start: a run that opens
+// none makes no folder. The folder, for the tests.
 QString keepSettingsForTheRunOnly();
 // Replaces the desktop's dialogs (tests hand a file name in); an empty
 // chooser brings the dialogs back.

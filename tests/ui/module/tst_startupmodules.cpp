@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -32,11 +33,13 @@ QByteArray mappedFiles() {
 class StartupModulesTest : public QObject {
     Q_OBJECT
     QTemporaryDir home;
+    QTemporaryDir temp; // the system's folder for temporary files, for the run
 
   private Q_SLOTS:
     void initTestCase() {
         // The data folder is the test's own.
         qputenv("XDG_DATA_HOME", home.path().toUtf8());
+        qputenv("TMPDIR", temp.path().toUtf8());
         QCoreApplication::setApplicationName(QStringLiteral("pick3-tallymoor"));
     }
     void startMapsOnlyWhatItNeeds() {
@@ -51,6 +54,9 @@ class StartupModulesTest : public QObject {
               "libpick3_charts", "libpick3_library", "libpick3_fetch", "libpick3_print"}) {
             QVERIFY2(!maps.contains(library), library);
         }
+        // Nor does a start make a file or folder: the file dialogs' settings folder comes
+        // with the first of them.
+        QVERIFY(QDir(temp.path()).isEmpty());
         delete mainWindow();
     }
 
