@@ -378,6 +378,16 @@ class MainWindowTest : public MainWindowFixture {
         QCOMPARE(resultsText(w), created);
     }
 
+    static int whitePixels(const QImage& image, const QRect& area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += image.pixelColor(x, y) == QColor(255, 255, 255) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
     void bannerFromAGrab() {
         for (int pass = 0; pass < 2; ++pass) { // painted afresh after a resize
             const QImage image = w->grab().toImage();
@@ -394,8 +404,19 @@ class MainWindowTest : public MainWindowFixture {
             QCOMPARE(image.pixelColor(side.right(), side.center().y()), QColor(255, 255, 255));
             // The red Close covers the square where the strips meet.
             QCOMPARE(rectOf("cmdClose"), QRect(0, 0, side.width(), title.height()));
+            // Its word white on red inside a dark red line; the title's words white.
+            QCOMPARE(image.pixelColor(0, 0), QColor(0x80, 0, 0));
+            QCOMPARE(image.pixelColor(1, 1), QColor(255, 0, 0));
+            QVERIFY(whitePixels(image, rectOf("cmdClose")) > 20);
+            QVERIFY(whitePixels(image, QRect(title.left(), title.center().y() - 3, 120, 7)) > 5);
             w->resize(w->width() - 40, w->height() - 30);
         }
+        // With the keyboard on it, the line is black and two pixels wide.
+        ctl("cmdClose")->setFocus(Qt::TabFocusReason);
+        const QImage focused = w->grab().toImage();
+        QCOMPARE(focused.pixelColor(0, 0), QColor(0, 0, 0));
+        QCOMPARE(focused.pixelColor(1, 1), QColor(0, 0, 0));
+        QCOMPARE(focused.pixelColor(2, 2), QColor(255, 0, 0));
     }
 
     void closeEndsTheProgram() {
