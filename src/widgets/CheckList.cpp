@@ -287,8 +287,43 @@ QScrollBar* CheckList::verticalScrollBar() const {
     return scrollBar_;
 }
 
-// A list longer than its room scrolls by whole rows, as the item views do.
+namespace {
+
+// A bar's width, measured once for a style on a screen.
+struct MeasuredBar {
+    const QStyle* style = nullptr;
+    const QScreen* screen = nullptr;
+    int width = -1;
+};
+
+MeasuredBar& measuredBar() {
+    static MeasuredBar measured;
+    return measured;
+}
+
+} // namespace
+
+// The lists of a window share a style and a screen, and most never scroll: a list
+// without a bar of its own asks a bar made once, beside it, and then forgotten,
+// rather than keep one of its own to ask.
+int CheckList::scrollBarWidth() const {
+    if (scrollBar_ != nullptr) {
+        return scrollBar_->sizeHint().width();
+    }
+    MeasuredBar& measured = measuredBar();
+    if (measured.width < 0 || measured.style != style() || measured.screen != screen()) {
+        const QScrollBar bar(Qt::Vertical, const_cast<CheckList*>(this));
+        measured = {style(), screen(), bar.sizeHint().width()};
+    }
+    return measured.width;
+}
+
+// A list longer than its room scrolls by whole rows, as the item views do. A list
+// out of sight has no room yet: its bar is laid out when it is shown.
 void CheckList::layOutScrollBar() {
+    if (!isVisible()) {
+        return;
+    }
     const int full = fullRowsInSight();
     if (contentHeight() <= contentsRect().height()) {
         if (scrollBar_ != nullptr) {
@@ -340,9 +375,15 @@ void CheckList::setVisibleRows(int rows) {
 // style change.
 bool CheckList::event(QEvent* event) {
     switch (event->type()) {
+    case QEvent::Show:
+        layOutScrollBar();
+        break;
     case QEvent::Polish:
     case QEvent::FontChange:
     case QEvent::StyleChange:
+        if (event->type() == QEvent::StyleChange) {
+            measuredBar() = MeasuredBar{};
+        }
         hint_.reset();
         rowHeight_ = -1;
         sampleWidth_ = -1;
@@ -373,7 +414,7 @@ CheckList::Hint CheckList::hint() const {
         width = std::max(width, itemSize(it->text_).width());
     }
     if (count() > visibleRows_) {
-        width += verticalScrollBar()->sizeHint().width();
+        width += scrollBarWidth();
     }
     // An empty list asks for rows of the font's height and a little room.
     const int height = count() > 0 ? rowHeight() : fontMetrics().height() + 4;

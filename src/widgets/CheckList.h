@@ -142,6 +142,7 @@ class CheckList : public QFrame {
     void flipTick(int row);
     void repaintRow(int row);
     void layOutScrollBar();
+    int scrollBarWidth() const; // what a vertical scroll bar beside the rows asks for
     int fullRowsInSight() const;
     int scrollTop() const; // the first row in sight
     bool keyboardSearch(const QString& typed);

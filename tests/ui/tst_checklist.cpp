@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 using namespace pick3;
 
@@ -93,6 +94,38 @@ class CheckListTest : public QObject {
         // A list that no longer needs it has no scroll bar.
         list.setItems(numbered(3));
         QVERIFY(!bar->isVisible() && list.rowAt(list.contentsRect().topLeft() + QPoint(20, 4)) == 0);
+    }
+
+    // A list filled out of sight lays its bar out when it is shown, and again when its rows
+    // changed while it was hidden; a long list asks for room for the bar beside its rows.
+    void theBarLaidOutWhenShown() {
+        QWidget window;
+        auto* list = new CheckList(&window);
+        (new QVBoxLayout(&window))->addWidget(list);
+        list->setVisibleRows(4);
+        list->setItems(QStringList(12, QStringLiteral("x")));
+        const int wide = list->sizeHint().width();
+        const auto showAgain = [&window] {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+        };
+        showAgain();
+        QScrollBar* bar = list->verticalScrollBar();
+        const auto scrollsTwelve = [list, bar] {
+            const int rowsInSight =
+                list->contentsRect().height() / list->visualItemRect(list->item(0)).height();
+            return bar->isVisible() && bar->maximum() == 12 - rowsInSight;
+        };
+        QVERIFY(scrollsTwelve());
+        window.hide();
+        list->setItems(QStringList(3, QStringLiteral("x")));
+        showAgain();
+        QVERIFY(!bar->isVisible());
+        QCOMPARE(list->sizeHint().width() + bar->sizeHint().width(), wide);
+        window.hide();
+        list->setItems(QStringList(12, QStringLiteral("x")));
+        showAgain();
+        QVERIFY(scrollsTwelve());
     }
 
     void aScreenReaderSeesAndFlipsTheTicks() {
