@@ -2,8 +2,6 @@
 
 #include "widgets/ModuleLoader.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 namespace pick3 {
 namespace {
@@ -18,11 +16,6 @@ ChartsOpener& openerInForce() {
 }
 
 } // namespace
-
-QStringList chartsModuleFolders() {
-    const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir::cleanPath(here + QLatin1Char('/') + QLatin1String(PICK3_CHARTS_FROM_BIN))};
-}
 
 ChartsOpener loadChartsModule(const QStringList& folders, QString* problem) {
     QStringList reasons;
@@ -39,7 +32,7 @@ ChartsOpener loadChartsModule(const QStringList& folders, QString* problem) {
 ChartsOpener chartsOpener(QString* problem) {
     ChartsOpener& opener = openerInForce();
     if (opener == nullptr)
-        opener = loadChartsModule(chartsModuleFolders(), problem);
+        opener = loadChartsModule(moduleFolders(), problem);
     return opener;
 }
 

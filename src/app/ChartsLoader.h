@@ -14,9 +14,6 @@ namespace pick3 {
 // Opens the charts window of `source` over `over` and returns when it is closed.
 using ChartsOpener = void (*)(ChartSource& source, QWidget* over);
 
-// Where the module is looked for: beside the program (the build tree), then in the
-// folder it is installed to.
-QStringList chartsModuleFolders();
 // Loads the module from the first of `folders` that holds one and gives its opener;
 // null with the reason in `problem` when none loads.
 ChartsOpener loadChartsModule(const QStringList& folders, QString* problem);

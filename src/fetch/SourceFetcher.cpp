@@ -1,6 +1,5 @@
 #include "fetch/SourceFetcher.h"
 
-#include "app/ChartsLoader.h"
 #include "widgets/ModuleLoader.h"
 
 namespace pick3 {
@@ -24,9 +23,8 @@ SourceFetcher* newSourceFetcher(QObject* parent, QString* problem) {
     FetcherMaker& make = makerInForce();
     if (make == nullptr) {
         QStringList reasons;
-        // The fetch module sits beside the charts module.
         make = reinterpret_cast<FetcherMaker>(
-            loadModuleEntry(chartsModuleFolders(), kModuleName, kMakerName, reasons));
+            loadModuleEntry(moduleFolders(), kModuleName, kMakerName, reasons));
         if (make == nullptr && problem != nullptr)
             *problem = QStringLiteral("Update could not start: the fetch module is missing or "
                                       "broken.\n\n") +

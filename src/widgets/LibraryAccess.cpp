@@ -4,7 +4,6 @@
 #include "widgets/Look.h"
 #include "widgets/ModuleLoader.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
@@ -30,7 +29,7 @@ LibraryState& state() {
 const LibraryModuleApi* moduleApi(QString* problem) {
     LibraryState& held = state();
     if (held.api == nullptr) {
-        held.api = loadLibraryModule(libraryModuleFolders(), problem);
+        held.api = loadLibraryModule(moduleFolders(), problem);
     }
     return held.api;
 }
@@ -69,11 +68,6 @@ QString libraryFolder() {
 
 QString libraryPath() {
     return QDir(libraryFolder()).filePath(QStringLiteral("library.sqlite"));
-}
-
-QStringList libraryModuleFolders() {
-    const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir::cleanPath(here + QLatin1Char('/') + QLatin1String(PICK3_MODULES_FROM_BIN))};
 }
 
 const LibraryModuleApi* loadLibraryModule(const QStringList& folders, QString* problem) {

@@ -18,9 +18,8 @@ namespace pick3 {
 QString libraryFolder();
 QString libraryPath();
 
-// Where the module is looked for: beside the program (the build tree), then where it is
-// installed. Loads it from the first folder that holds one; null with the reason when none does.
-QStringList libraryModuleFolders();
+// Loads the module from the first of `folders` that holds one; null with the reason when none
+// does.
 const LibraryModuleApi* loadLibraryModule(const QStringList& folders, QString* problem);
 // For a program that has the store linked in (tests, benchmarks): no module is loaded.
 void setLibraryApi(const LibraryModuleApi* api);

@@ -1,8 +1,14 @@
 #include "widgets/ModuleLoader.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace pick3 {
+
+QStringList moduleFolders() {
+    const QString here = QCoreApplication::applicationDirPath();
+    return {here, QDir::cleanPath(here + QLatin1Char('/') + QLatin1String(PICK3_MODULES_FROM_BIN))};
+}
 
 QFunctionPointer loadModuleEntry(const QStringList& folders, const char* name, const char* entry,
                                  QStringList& reasons) {

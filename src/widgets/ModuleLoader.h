@@ -7,6 +7,10 @@
 
 namespace pick3 {
 
+// Where the modules are looked for: beside the program (the build tree), then in the
+// folder they are installed to.
+QStringList moduleFolders();
+
 // The entry point `entry` of the module `name` in the first of `folders` that holds a
 // loadable one. The module is never unloaded: what it makes may live as long as the
 // program. Every symbol is resolved at load, so a module that does not fit this program

@@ -2,8 +2,6 @@
 
 #include "widgets/ModuleLoader.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 namespace pick3 {
 namespace {
@@ -17,11 +15,6 @@ const PrintModuleApi*& inForce() {
 }
 
 } // namespace
-
-QStringList printModuleFolders() {
-    const QString here = QCoreApplication::applicationDirPath();
-    return {here, QDir::cleanPath(here + QLatin1Char('/') + QLatin1String(PICK3_MODULES_FROM_BIN))};
-}
 
 const PrintModuleApi* loadPrintModule(const QStringList& folders, QString* problem) {
     QStringList reasons;
@@ -39,7 +32,7 @@ const PrintModuleApi* loadPrintModule(const QStringList& folders, QString* probl
 const PrintModuleApi* printing(QString* problem) {
     const PrintModuleApi*& api = inForce();
     if (api == nullptr)
-        api = loadPrintModule(printModuleFolders(), problem);
+        api = loadPrintModule(moduleFolders(), problem);
     return api;
 }
 

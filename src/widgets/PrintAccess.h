@@ -32,9 +32,8 @@ struct PrintModuleApi {
     bool (*setUpPrinter)(QPrinter& printer, QWidget* over, const QString& title);
 };
 
-// Where the module is looked for: beside the program (the build tree), then where it is
-// installed. Loads it from the first folder that holds one; null with the reason when none does.
-QStringList printModuleFolders();
+// Loads the module from the first of `folders` that holds one; null with the reason when none
+// does.
 const PrintModuleApi* loadPrintModule(const QStringList& folders, QString* problem);
 
 // The printing in force: the one set, else the module's, loaded once. Null with the
