@@ -71,16 +71,11 @@ QString libraryPath() {
 }
 
 const LibraryModuleApi* loadLibraryModule(const QStringList& folders, QString* problem) {
-    QStringList reasons;
-    using Entry = const LibraryModuleApi* (*)();
-    if (auto entry =
-            reinterpret_cast<Entry>(loadModuleEntry(folders, kModuleName, kEntryName, reasons)))
-        return entry();
-    if (problem != nullptr)
-        *problem = QStringLiteral("The game library could not be opened: the library module is "
-                                  "missing or broken.\n\n") +
-                   reasons.join(QLatin1Char('\n'));
-    return nullptr;
+    return loadModuleApi<LibraryModuleApi>(
+        folders, kModuleName, kEntryName,
+        QStringLiteral("The game library could not be opened: the library module is missing or "
+                       "broken."),
+        problem);
 }
 
 void setLibraryApi(const LibraryModuleApi* api) {

@@ -1,5 +1,5 @@
 #pragma once
-// The program's modules (charts, game library, fetch) are shared libraries loaded
+// The program's modules (charts, game library, fetch, print) are shared libraries loaded
 // on first use, each found by one plain C entry point.
 
 #include <QLibrary>
@@ -18,5 +18,22 @@ QStringList moduleFolders();
 // reason added to `reasons`, where none loads.
 QFunctionPointer loadModuleEntry(const QStringList& folders, const char* name, const char* entry,
                                  QStringList& reasons);
+
+// What the entry point `entry` (a function without arguments) of the module `name` gives:
+// null where no folder holds a module that loads, with `refusal` and each folder's reason
+// in `problem`.
+template <typename Api>
+const Api* loadModuleApi(const QStringList& folders, const char* name, const char* entry,
+                         const QString& refusal, QString* problem) {
+    QStringList reasons;
+    using Entry = const Api* (*)();
+    if (auto found = reinterpret_cast<Entry>(loadModuleEntry(folders, name, entry, reasons))) {
+        return found();
+    }
+    if (problem != nullptr) {
+        *problem = refusal + QStringLiteral("\n\n") + reasons.join(QLatin1Char('\n'));
+    }
+    return nullptr;
+}
 
 } // namespace pick3

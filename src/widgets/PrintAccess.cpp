@@ -17,16 +17,10 @@ const PrintModuleApi*& inForce() {
 } // namespace
 
 const PrintModuleApi* loadPrintModule(const QStringList& folders, QString* problem) {
-    QStringList reasons;
-    using Entry = const PrintModuleApi* (*)();
-    if (auto entry =
-            reinterpret_cast<Entry>(loadModuleEntry(folders, kModuleName, kEntryName, reasons)))
-        return entry();
-    if (problem != nullptr)
-        *problem = QStringLiteral("Nothing could be printed: the print module is missing or "
-                                  "broken.\n\n") +
-                   reasons.join(QLatin1Char('\n'));
-    return nullptr;
+    return loadModuleApi<PrintModuleApi>(
+        folders, kModuleName, kEntryName,
+        QStringLiteral("Nothing could be printed: the print module is missing or broken."),
+        problem);
 }
 
 const PrintModuleApi* printing(QString* problem) {

@@ -107,14 +107,20 @@ class StartupModulesTest : public QObject {
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         delete mainWindow();
     }
-    // Without the module, printing is a message, not a crash.
-    void noPrintModuleIsTold() {
+    // Without its module, printing or the library is a message naming the folder, not a crash.
+    void noModuleIsTold() {
         QTemporaryDir empty;
-        QString problem;
-        QVERIFY(loadPrintModule({empty.path()}, &problem) == nullptr);
-        QVERIFY2(problem.startsWith(QStringLiteral("Nothing could be printed: the print module is "
-                                                   "missing or broken.")),
-                 qPrintable(problem));
+        QString printing;
+        QVERIFY(loadPrintModule({empty.path()}, &printing) == nullptr);
+        QVERIFY2(printing.startsWith(QStringLiteral("Nothing could be printed: the print module "
+                                                    "is missing or broken.\n\n")),
+                 qPrintable(printing));
+        QString library;
+        QVERIFY(loadLibraryModule({empty.path()}, &library) == nullptr);
+        QVERIFY2(library.startsWith(QStringLiteral("The game library could not be opened: the "
+                                                   "library module is missing or broken.\n\n")),
+                 qPrintable(library));
+        QVERIFY(printing.contains(empty.path()) && library.contains(empty.path()));
     }
 };
 
