@@ -219,6 +219,23 @@ FAULTS += [
   "        return edgeLogTail(draws, n - k, false, true);", "        return edgeLogTail(draws, n - k, false, false);"),
 ]
 
+# What a start makes and maps: the printing module, the banner's square, the tick lists' bars.
+FAULTS += [
+ ("printing looks for a module of another name", "src/widgets/PrintAccess.cpp",
+  'constexpr char kModuleName[] = "pick3_print";', 'constexpr char kModuleName[] = "pick3_prints";'),
+ ("a start makes the file dialogs' settings folder", "src/app/frmPick3ZozevidAru.cpp",
+  '    setObjectName(QStringLiteral("frmPick3ZozevidAru"));\n',
+  '    setObjectName(QStringLiteral("frmPick3ZozevidAru"));\n    (void)keepSettingsForTheRunOnly();\n'),
+ ("the Close square keeps its thin line with the keyboard on it", "src/widgets/BannerFrame.cpp",
+  "        const int line = hasFocus() ? 2 : 1;", "        const int line = 1;"),
+ ("the banner's title in the text colour", "src/widgets/BannerFrame.cpp",
+  "    title_->setPalette(white);", "    (void)white;"),
+ ("a tick list shown lays no bar out", "src/widgets/CheckList.cpp",
+  "    case QEvent::Show:\n        layOutScrollBar();\n        break;\n", ""),
+ ("a long tick list asks no room for its bar", "src/widgets/CheckList.cpp",
+  "        width += scrollBarWidth();", "        width += 0 * scrollBarWidth();"),
+]
+
 # The chart series, the lookup and the charts window.
 FAULTS += [
  ("axis labels may overlap by a gap", "src/engine/stats/ChartSeries.cpp",
