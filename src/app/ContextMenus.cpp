@@ -71,10 +71,9 @@ ContextMenus::ContextMenus(std::function<CheckList*(ListId)> listOf, QWidget* wi
 }
 
 void ContextMenus::makeBranches() {
-    if (branchesMade_) {
+    if (branches_.begin()->second->menu() != nullptr) {
         return;
     }
-    branchesMade_ = true;
     for (const Branch& b : kBranches) {
         auto* branch = new QMenu(QString::fromUtf8(b.caption), action_);
         branch->setObjectName(QString::fromUtf8(b.menu));

@@ -40,7 +40,6 @@ class ContextMenus : public QObject {
     std::function<CheckList*(ListId)> listOf_;
     QMenu* action_;
     std::map<ListId, QAction*> branches_; // the tree's entry for each list
-    bool branchesMade_ = false;
 };
 
 } // namespace pick3

@@ -378,12 +378,11 @@ bool CheckList::event(QEvent* event) {
     case QEvent::Show:
         layOutScrollBar();
         break;
+    case QEvent::StyleChange:
+        measuredBar() = MeasuredBar{};
+        [[fallthrough]];
     case QEvent::Polish:
     case QEvent::FontChange:
-    case QEvent::StyleChange:
-        if (event->type() == QEvent::StyleChange) {
-            measuredBar() = MeasuredBar{};
-        }
         hint_.reset();
         rowHeight_ = -1;
         sampleWidth_ = -1;
