@@ -2,7 +2,6 @@
 
 #include "widgets/ModuleLoader.h"
 
-
 namespace pick3 {
 namespace {
 
