@@ -11,7 +11,7 @@ get_filename_component(PICK3_PACKAGING_DIR "${CMAKE_CURRENT_LIST_DIR}/../packagi
 install(TARGETS pick3 RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 # The charts, game library (SQLite), fetch (Qt Network) and print (Qt Print Support)
 # modules, where the program looks for them from its own folder.
-install(TARGETS pick3_charts pick3_library pick3_fetch pick3_print LIBRARY DESTINATION "${PICK3_CHARTS_INSTALL_DIR}")
+install(TARGETS pick3_charts pick3_library pick3_fetch pick3_print LIBRARY DESTINATION "${PICK3_MODULES_INSTALL_DIR}")
 
 # The states' game definitions, where the program looks for them beside its own folder.
 file(GLOB PICK3_GAME_FILES CONFIGURE_DEPENDS "${CMAKE_CURRENT_LIST_DIR}/../games/*.json")

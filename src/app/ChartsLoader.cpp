@@ -17,15 +17,10 @@ ChartsOpener& openerInForce() {
 } // namespace
 
 ChartsOpener loadChartsModule(const QStringList& folders, QString* problem) {
-    QStringList reasons;
-    if (auto open = reinterpret_cast<ChartsOpener>(
-            loadModuleEntry(folders, kModuleName, kOpenerName, reasons)))
-        return open;
-    if (problem != nullptr)
-        *problem = QStringLiteral("The charts could not be opened: the charts module is missing "
-                                  "or broken.\n\n") +
-                   reasons.join(QLatin1Char('\n'));
-    return nullptr;
+    return reinterpret_cast<ChartsOpener>(loadModuleEntry(
+        folders, kModuleName, kOpenerName,
+        QStringLiteral("The charts could not be opened: the charts module is missing or broken."),
+        problem));
 }
 
 ChartsOpener chartsOpener(QString* problem) {

@@ -22,13 +22,10 @@ void setSourceFetcherMaker(FetcherMaker make) {
 SourceFetcher* newSourceFetcher(QObject* parent, QString* problem) {
     FetcherMaker& make = makerInForce();
     if (make == nullptr) {
-        QStringList reasons;
-        make = reinterpret_cast<FetcherMaker>(
-            loadModuleEntry(moduleFolders(), kModuleName, kMakerName, reasons));
-        if (make == nullptr && problem != nullptr)
-            *problem = QStringLiteral("Update could not start: the fetch module is missing or "
-                                      "broken.\n\n") +
-                       reasons.join(QLatin1Char('\n'));
+        make = reinterpret_cast<FetcherMaker>(loadModuleEntry(
+            moduleFolders(), kModuleName, kMakerName,
+            QStringLiteral("Update could not start: the fetch module is missing or broken."),
+            problem));
     }
     return make != nullptr ? make(parent) : nullptr;
 }

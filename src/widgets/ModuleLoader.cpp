@@ -11,7 +11,8 @@ QStringList moduleFolders() {
 }
 
 QFunctionPointer loadModuleEntry(const QStringList& folders, const char* name, const char* entry,
-                                 QStringList& reasons) {
+                                 const QString& refusal, QString* problem) {
+    QStringList reasons;
     for (const QString& folder : folders) {
         auto* module = new QLibrary(QDir(folder).filePath(QLatin1String(name)));
         module->setLoadHints(QLibrary::ResolveAllSymbolsHint);
@@ -25,6 +26,9 @@ QFunctionPointer loadModuleEntry(const QStringList& folders, const char* name, c
             reasons << module->errorString();
         }
         delete module;
+    }
+    if (problem != nullptr) {
+        *problem = refusal + QStringLiteral("\n\n") + reasons.join(QLatin1Char('\n'));
     }
     return nullptr;
 }

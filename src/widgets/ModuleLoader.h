@@ -14,26 +14,20 @@ QStringList moduleFolders();
 // The entry point `entry` of the module `name` in the first of `folders` that holds a
 // loadable one. The module is never unloaded: what it makes may live as long as the
 // program. Every symbol is resolved at load, so a module that does not fit this program
-// is refused here rather than in the middle of its work. Null, with each folder's
-// reason added to `reasons`, where none loads.
+// is refused there, not at its first use. Null where none loads, with `refusal` and each
+// folder's reason in `problem`.
 QFunctionPointer loadModuleEntry(const QStringList& folders, const char* name, const char* entry,
-                                 QStringList& reasons);
+                                 const QString& refusal, QString* problem);
 
-// What the entry point `entry` (a function without arguments) of the module `name` gives:
-// null where no folder holds a module that loads, with `refusal` and each folder's reason
-// in `problem`.
+// What the entry point `entry` (a function without arguments) of the module `name` gives,
+// or null as loadModuleEntry tells.
 template <typename Api>
 const Api* loadModuleApi(const QStringList& folders, const char* name, const char* entry,
                          const QString& refusal, QString* problem) {
-    QStringList reasons;
     using Entry = const Api* (*)();
-    if (auto found = reinterpret_cast<Entry>(loadModuleEntry(folders, name, entry, reasons))) {
-        return found();
-    }
-    if (problem != nullptr) {
-        *problem = refusal + QStringLiteral("\n\n") + reasons.join(QLatin1Char('\n'));
-    }
-    return nullptr;
+    const auto found =
+        reinterpret_cast<Entry>(loadModuleEntry(folders, name, entry, refusal, problem));
+    return found != nullptr ? found() : nullptr;
 }
 
 } // namespace pick3
