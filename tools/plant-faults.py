@@ -281,6 +281,12 @@ FAULTS += [
   "retry_after = excluded.retry_after", "retry_after = retry_after"),
  ("forgetting a game forgets nothing", "src/store/LibraryDraws.cpp",
   "DELETE FROM draw WHERE game = ?", "DELETE FROM draw WHERE game = ? AND 0"),
+ ("a start writes a wake-up for every event it posts", "src/app/mdlMain.cpp",
+  "    const WakeUpsHeld building;\n", ""),
+ ("a held thread holds every thread's wake-ups", "src/app/WakeUpsHeld.cpp",
+  "thread_local bool held = false;", "bool held = false;"),
+ ("an inner hold ends the outer one", "src/app/WakeUpsHeld.cpp",
+  "    held = wasHeld_;", "    held = false;"),
 ]
 
 def sh(cmd, cwd, timeout=1800):

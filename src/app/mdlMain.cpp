@@ -1,5 +1,6 @@
 #include "app/mdlMain.h"
 
+#include "app/WakeUpsHeld.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "widgets/AppInfo.h"
 
@@ -85,6 +86,9 @@ void useTahoma() {
 } // namespace
 
 void Main() {
+    // Building and showing the window posts hundreds of events; this thread is busy, not
+    // waiting in its loop, and sees them on its next pass.
+    const WakeUpsHeld building;
     (void)sVersion();
     if (instance().isNull()) {
         useTahoma();

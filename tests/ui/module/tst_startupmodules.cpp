@@ -1,8 +1,11 @@
 // What a start maps: the program as it is linked, started and its main window
 // shown, holds none of the libraries that only a later window needs. Qt Charts
 // comes with the charts module on first use; a database, the network and printing
-// must come the same way, with the window or the command that needs them.
+// must come the same way, with the window or the command that needs them. And
+// building the window writes GLib's loop no wake-up for each event it posts,
+// while a post from another thread still wakes the loop.
 
+#include "app/WakeUpsHeld.h"
 #include "app/frmPick3ZozevidAru.h"
 #include "app/mdlMain.h"
 
@@ -11,13 +14,18 @@
 #include "widgets/PrintAccess.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
+#include <thread>
 
 using namespace pick3;
 
@@ -26,6 +34,35 @@ namespace {
 QByteArray mappedFiles() {
     QFile maps(QStringLiteral("/proc/self/maps"));
     return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+}
+
+// The write system calls this thread has made so far, or -1 where the system does not count them.
+qint64 writesOfThisThread() {
+    QFile io(QStringLiteral("/proc/thread-self/io"));
+    if (!io.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : io.readAll().split('\n')) {
+        if (line.startsWith("syscw:")) {
+            return line.mid(6).trimmed().toLongLong();
+        }
+    }
+    return -1;
+}
+
+// The writes that `post` events posted to this thread cost.
+template <typename Post> qint64 writesFor(Post post) {
+    const qint64 before = writesOfThisThread();
+    post();
+    const qint64 after = writesOfThisThread();
+    QCoreApplication::removePostedEvents(qApp, QEvent::User);
+    return after - before;
+}
+
+void postHundred() {
+    for (int i = 0; i < 100; ++i) {
+        QCoreApplication::postEvent(qApp, new QEvent(QEvent::User));
+    }
 }
 
 } // namespace
@@ -106,6 +143,47 @@ class StartupModulesTest : public QObject {
         QVERIFY(maps.contains("libQt6PrintSupport"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         delete mainWindow();
+    }
+    // GLib's loop is woken by a write for each event posted; a thread that is building
+    // does not wait in its loop and needs none, and neither does a start.
+    void buildingWritesNoWakeUps() {
+        if (writesOfThisThread() < 0 ||
+            !QAbstractEventDispatcher::instance()->inherits("QEventDispatcherGlib")) {
+            QSKIP("no GLib event loop or no count of system calls here");
+        }
+        QVERIFY(writesFor(postHundred) >= 100); // what a post costs unheld
+        {
+            const WakeUpsHeld outer;
+            {
+                const WakeUpsHeld inner;
+            }
+            QVERIFY(writesFor(postHundred) < 5); // still held after the inner one ended
+        }
+        QVERIFY(writesFor(postHundred) >= 100);
+        // A start builds and shows about 130 widgets, each posting itself events.
+        const qint64 writes = writesFor([] { Main(); });
+        QVERIFY(mainWindow() != nullptr && mainWindow()->isVisible());
+        QVERIFY2(writes < 20, qPrintable(QString::number(writes)));
+        QCoreApplication::processEvents(); // the posted events are all sent on the next pass
+        QVERIFY(mainWindow()->findChild<QAbstractButton*>(QStringLiteral("cmdHotCold"))
+                    ->testAttribute(Qt::WA_WState_Polished));
+        delete mainWindow();
+    }
+    // Held on this thread, a post from another still wakes a loop waiting here.
+    void anotherThreadStillWakesTheLoop() {
+        const WakeUpsHeld held;
+        QEventLoop loop;
+        QTimer::singleShot(5000, &loop, [&loop] { loop.exit(1); });
+        std::thread poster([&loop] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            QMetaObject::invokeMethod(&loop, [&loop] { loop.exit(0); }, Qt::QueuedConnection);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        const int ended = loop.exec();
+        poster.join();
+        QCOMPARE(ended, 0);
+        QVERIFY(clock.elapsed() < 3000);
     }
     // Without its module, printing or the library is a message naming the folder, not a crash.
     void noModuleIsTold() {
