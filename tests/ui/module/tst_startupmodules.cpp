@@ -3,7 +3,7 @@
 // comes with the charts module on first use; a database, the network and printing
 // must come the same way, with the window or the command that needs them. And
 // building the window writes GLib's loop no wake-up for each event it posts,
-// while a post from another thread still wakes the loop.
+// while a post from another thread, or to another thread's loop, still wakes it.
 
 #include "app/WakeUpsHeld.h"
 #include "app/frmPick3ZozevidAru.h"
@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <chrono>
 #include <thread>
@@ -184,6 +185,25 @@ class StartupModulesTest : public QObject {
         poster.join();
         QCOMPARE(ended, 0);
         QVERIFY(clock.elapsed() < 3000);
+    }
+    // Held on the main thread, a post to a worker thread's loop still wakes that loop.
+    void aWorkersLoopIsStillWoken() {
+        QThread worker;
+        auto* inWorker = new QObject;
+        inWorker->moveToThread(&worker);
+        connect(&worker, &QThread::finished, inWorker, &QObject::deleteLater);
+        worker.start();
+        QTest::qWait(50); // the worker waits in its loop
+        {
+            const WakeUpsHeld held;
+            QMetaObject::invokeMethod(inWorker, [&worker] { worker.quit(); }, Qt::QueuedConnection);
+        }
+        const bool ended = worker.wait(3000);
+        if (!ended) {
+            worker.quit();
+            worker.wait();
+        }
+        QVERIFY(ended);
     }
     // Without its module, printing or the library is a message naming the folder, not a crash.
     void noModuleIsTold() {
